@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and `make run` need, when missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
+          libqt6opengl6-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-14-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/app_state.h"
+
+namespace kestrova {
+
+// Wire this subsystem's buttons, menu entries and box rules into the panels.
+void install_axes_commands(AppState& state);
+
+}  // namespace kestrova

@@ -1,0 +1,39 @@
+// Per-axis configuration of the eight axes A..H (index 0..7).
+#pragma once
+
+#include <array>
+
+namespace kestrova {
+
+inline constexpr int axis_count = 8;
+inline constexpr int enable_axes = 7;  // the enable toggles exist for A..G
+
+struct AxisSettings {
+    std::array<double, axis_count> pp_rev{};  // pulses per unit shown
+    std::array<double, axis_count> mSpeed{};  // maximum speed, pulses per frame
+    std::array<double, axis_count> acc{};     // acceleration, pulses per frame per frame
+    std::array<double, axis_count> min{};     // lowest allowed position
+    std::array<double, axis_count> max{};     // highest allowed position
+    std::array<double, axis_count> FSpeed{};  // top F-key jog speed
+    std::array<bool, axis_count> ena{};       // enable toggles (A..G used)
+    std::array<bool, axis_count> rev{};       // reverse toggles
+
+    // The start values the program has before any setup file is read.
+    static AxisSettings defaults() {
+        AxisSettings s;
+        for (int i = 0; i < axis_count; ++i) {
+            s.pp_rev[i] = 1;
+            s.mSpeed[i] = 101 + i;
+            s.acc[i] = 10 + i;
+            s.min[i] = -50000;
+            s.max[i] = 50000;
+            s.FSpeed[i] = 0;
+        }
+        return s;
+    }
+};
+
+inline constexpr std::array<const char*, axis_count> default_axis_names = {
+    "", "Tilt", "Track", "Focus", "Lens2", "Spare1", "Spare2", "Spare3"};
+
+}  // namespace kestrova

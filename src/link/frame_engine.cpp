@@ -1,0 +1,7 @@
+#include "link/frame_engine.h"
+
+namespace kestrova {
+
+void FrameEngine::step() {}
+
+}  // namespace kestrova

@@ -1,0 +1,37 @@
+// The serial line to the rig's controller, as the engine sees it. The program
+// uses a QSerialPort behind this; tests use a pseudo-terminal or a fake.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kestrova {
+
+class Port {
+public:
+    virtual ~Port() = default;
+    virtual std::string device() const = 0;
+    // Write one message; false when the port has failed (it is then lost).
+    virtual bool write(const std::vector<std::uint8_t>& bytes) = 0;
+    // Everything received so far, as bytes.
+    virtual std::vector<std::uint8_t> read_all() = 0;
+    // Bytes still waiting in the receive buffer, and emptying it.
+    virtual std::size_t bytes_waiting() const = 0;
+    virtual void clear_input() = 0;
+    // True once the port has reported an error; it is then closed and unusable.
+    virtual bool lost() const = 0;
+};
+
+// Opens ports by device path and lists the ports the system has.
+class PortOpener {
+public:
+    virtual ~PortOpener() = default;
+    // On failure returns nothing and sets `error` to the reason.
+    virtual std::unique_ptr<Port> open(const std::string& device, std::string& error) = 0;
+    virtual std::vector<std::string> list() const = 0;
+};
+
+}  // namespace kestrova

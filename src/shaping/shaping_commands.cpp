@@ -1,0 +1,7 @@
+#include "shaping/shaping_commands.h"
+
+namespace kestrova {
+
+void install_shaping_commands(AppState&) {}
+
+}  // namespace kestrova

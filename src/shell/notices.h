@@ -1,0 +1,29 @@
+// What the program tells the operator: the status-bar line and, rarely, a
+// message box. The window shows them; tests read them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace kestrova {
+
+struct MessageBoxRequest {
+    std::string title;
+    std::string text;
+    bool ok_cancel = false;  // OK and Cancel instead of OK alone
+};
+
+struct Notices {
+    std::string status;        // latest message for the status bar
+    unsigned status_serial = 0;  // bumped by every message, also a repeated one
+    std::optional<MessageBoxRequest> box;  // shown by the window, then cleared
+    std::string link;          // link state: "off line", "on line DEVICE", "port lost"
+    std::string link_rate;     // message rate and worst lateness while on line
+
+    void say(std::string text) {
+        status = std::move(text);
+        ++status_serial;
+    }
+};
+
+}  // namespace kestrova
