@@ -8,6 +8,7 @@
 #include "link/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
+#include "link/single_frame_timing.h"
 #include "motion/motion_commands.h"
 #include "move/move_commands.h"
 #include "shaping/shaping_commands.h"
@@ -114,6 +115,9 @@ void App::start() {
     s.form2.set_text("Text1", help_text);
 }
 
-void App::tick() { engine_->step(); }
+void App::tick() {
+    single_frame_timer_tick(state_);
+    engine_->step();
+}
 
 }  // namespace kestrova
