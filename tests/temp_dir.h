@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-namespace kestrova::testing {
+namespace kestrova::test_support {
 
 class TempDir {
 public:
@@ -26,4 +26,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace kestrova::testing
+}  // namespace kestrova::test_support
