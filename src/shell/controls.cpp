@@ -160,7 +160,7 @@ void create_single_frame_group(Panel& p) {
     button(p, "Command24", "N", "enable trigger on tone input");
     button(p, "Command25", "N", "enable trigger on time code match");
     button(p, "Command26", "N", "enable external gpi input");
-    button(p, "Command27", "", "clear all triggers");
+    button(p, "Command27", "clear all triggers", "clear all triggers");
     button(p, "Sound", "Sound Sync - Off", "start move on sound input");
 }
 

@@ -84,3 +84,12 @@ TEST(MainWindow, HelpOpensAsARealWindow) {
     QTest::mouseClick(w.window->help_window()->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_FALSE(w.window->help_window()->isVisible());
 }
+
+TEST(MainWindow, FitsAt1400By900) {
+    Window w;
+    const QSize hint = w.window->minimumSizeHint();
+
+    EXPECT_LE(hint.width(), 1400);
+    EXPECT_LE(hint.height(), 900);
+    EXPECT_EQ(w.window->size(), QSize(1400, 900));
+}

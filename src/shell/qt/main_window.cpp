@@ -284,16 +284,20 @@ QWidget* MainWindow::build_graph_group() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(binder_->make("dograph", g));
     buttons->addWidget(binder_->make("showspeed", g));
-    buttons->addWidget(binder_->make("Label35", g));
-    for (int i = 0; i < 8; ++i) {
-        auto* b = binder_->make("Command19_" + std::to_string(i), g);
-        b->setFixedWidth(26);
-        buttons->addWidget(b);
-    }
     buttons->addWidget(binder_->make("Command13", g));
     buttons->addStretch(1);
     box->addLayout(buttons);
+    auto* axes = new QHBoxLayout;
+    axes->addWidget(binder_->make("Label35", g));
+    for (int i = 0; i < 8; ++i) {
+        auto* b = binder_->make("Command19_" + std::to_string(i), g);
+        b->setFixedWidth(26);
+        axes->addWidget(b);
+    }
+    axes->addStretch(1);
+    box->addLayout(axes);
     chart_ = make_chart_view(app_.state(), g);
+    chart_->setMinimumSize(380, 240);  // the chart grows into whatever room the window has
     binder_->bind("MSChart1", chart_);
     box->addWidget(chart_, 1);
     auto* comm = new QHBoxLayout;
