@@ -73,6 +73,7 @@ struct EngineState {
     int tcmins = 0;
     int tchours = 0;
     int exposureticks = 0;
+    bool sfmatch = false;  // the clock counted an interval match; the next engine step lights the lamp
 
     // Triggers (toggles only; nothing acts on them).
     bool trigtc = false;
