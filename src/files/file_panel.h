@@ -1,10 +1,38 @@
+// The file panel: drive, folder and file lists and the name box that choose
+// the move file for Load Move and Save Move. The window's lists show this
+// state and forward the operator's choices to these functions.
 #pragma once
+
+#include <string>
 
 #include "shell/app_state.h"
 
 namespace kestrova {
 
-// Point the folder list at "moves" under the working directory (start-up).
+// Point the folder list at "moves" under the working directory, creating the
+// folder when it is missing (start-up).
 void show_moves_folder(AppState& state);
+
+// "Load Move" and "Save Move": open the panel in that mode.
+void open_panel_for_load(AppState& state);
+void open_panel_for_save(AppState& state);
+
+// The drive list's change: the folder list goes to the new drive's root. When
+// that fails a message box (OK retries, Cancel returns the drive list to the
+// drive of the folder shown) is raised.
+void change_drive(AppState& state, const std::string& root);
+
+// The folder list's change: the file list follows it.
+void change_folder(AppState& state, const std::string& folder);
+
+// The pick: a click on a file (its name in `state.files.selected`) or a change
+// of Text9. Saves or loads in the open mode, then closes the panel.
+void pick_file(AppState& state);
+
+// Enter in Fname: saves under the typed name in save mode, then closes the panel.
+void typed_pick(AppState& state);
+
+// The listed drive whose root holds `path` (the longest matching root).
+std::string drive_of(const AppState& state, const std::string& path);
 
 }  // namespace kestrova

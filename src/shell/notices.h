@@ -2,6 +2,7 @@
 // message box. The window shows them; tests read them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@ struct MessageBoxRequest {
     std::string title;
     std::string text;
     bool ok_cancel = false;  // OK and Cancel instead of OK alone
+    bool exclamation = false;  // a warning icon instead of the information icon
+    std::function<void(bool ok)> answer;  // told which button closed the box (OK: true)
 };
 
 struct Notices {

@@ -1,0 +1,23 @@
+// Status-bar texts of the axis configuration.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestrova::axes_msg {
+
+inline constexpr const char* setup_file_name = "stats.ini";
+
+// A setting that does not fit where it must go, e.g. "axis C acceleration 40000
+// is outside -32768..32767".
+std::string out_of_range(int axis, std::string_view field, double value, std::string_view range);
+
+std::string save_refused(const std::string& reason);    // Save Setup, nothing written
+std::string save_failed(const std::string& reason);     // Save Setup, file system error
+std::string saved();
+std::string load_missing();                             // Load Setup without a file
+std::string load_refused(const std::string& reason);    // short, unreadable or bad file
+std::string loaded();
+std::string apply_refused(const std::string& reason);   // setup dialog values not applied
+
+}  // namespace kestrova::axes_msg

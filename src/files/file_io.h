@@ -1,0 +1,30 @@
+// Whole-file reading and crash-safe writing. A write goes to a temporary file
+// in the same folder, which is then renamed over the target, so a failure
+// (missing folder, no permission, disk full) leaves the old file as it was.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kestrova {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct FileRead {
+    Bytes bytes;
+    bool missing = false;  // the file does not exist
+    std::string error;     // empty when the file was read
+    bool ok() const { return error.empty(); }
+};
+
+FileRead read_file(const std::filesystem::path& path);
+
+// Replace the file by `bytes`. Returns an empty text on success, else the reason.
+std::string write_file_atomically(const std::filesystem::path& path, const Bytes& bytes);
+
+// As above, but an existing longer file keeps its bytes beyond the new content.
+std::string write_file_keeping_tail(const std::filesystem::path& path, Bytes bytes);
+
+}  // namespace kestrova

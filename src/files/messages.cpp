@@ -1,0 +1,37 @@
+#include "files/messages.h"
+
+namespace kestrova::files_msg {
+
+std::string no_name(const std::string& operation) { return operation + ": no file name given"; }
+std::string bad_name(const std::string& operation, const std::string& name) {
+    return operation + ": \"" + name + "\" is not a file name";
+}
+std::string no_folder(const std::string& operation, const std::string& folder) {
+    return operation + ": the folder " + folder + " does not exist";
+}
+std::string save_failed(const std::string& path, const std::string& reason) {
+    return "Save Move failed for " + path + ": " + reason + "; the file is unchanged";
+}
+std::string saved(const std::string& path) { return "Move saved to " + path; }
+std::string load_refused(const std::string& path, const std::string& reason) {
+    return "Move file " + path + " not loaded: " + reason + "; the move is unchanged";
+}
+std::string loaded(const std::string& path) { return "Move loaded from " + path; }
+std::string export_failed(const std::string& path, const std::string& reason) {
+    return "Export Ascii failed for " + path + ": " + reason;
+}
+std::string exported(const std::string& path) { return "Move exported to " + path; }
+std::string import_refused(const std::string& path, const std::string& reason) {
+    return "Import Ascii refused " + path + ": " + reason + "; the move is unchanged";
+}
+std::string imported(const std::string& path, int frames) {
+    return "Imported " + std::to_string(frames) + " frames from " + path;
+}
+std::string moves_folder_failed(const std::string& folder, const std::string& reason) {
+    return "The folder " + folder + " cannot be created: " + reason;
+}
+std::string drive_box_text(int error_number, const std::string& description) {
+    return "Error: " + std::to_string(error_number) + ": " + description;
+}
+
+}  // namespace kestrova::files_msg
