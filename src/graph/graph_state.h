@@ -1,16 +1,31 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "axes/axis_settings.h"
 
 namespace kestrova {
+
+inline constexpr int chart_lines = 5;  // the chart shows the move axes A..E
 
 struct GraphState {
     bool speedmode = false;                 // draw graphpos (speed) instead of movepos
     std::array<bool, axis_count> showaxis{};  // axis i drawn; hidden axes draw flat at 0
     unsigned revision = 0;                  // bumped by every draw; the chart view redraws on change
     int divisions_per_label = 150;          // frames between labels on the frame axis
+
+    // What the chart shows: one value per frame (index 0 = frame 1) and line,
+    // as copied by the last draw. Its length is the chart's row count.
+    std::array<std::vector<double>, chart_lines> series;
+
+    // The data grid's current cell, 1-based, set by selecting a point.
+    int selected_column = 1;
+    int selected_row = 1;
+
+    // Frames shown after a zoom; both 0 when the whole move is shown.
+    int zoom_first = 0;
+    int zoom_last = 0;
 };
 
 }  // namespace kestrova

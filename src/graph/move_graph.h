@@ -9,5 +9,17 @@ namespace kestrova {
 void draw_graph(AppState& state);
 // Set the mode caption, rebuild the speed table in speed mode, then draw.
 void refresh_graph(AppState& state);
+// The speed table: the change of position from each frame to the next, axes
+// A..D; the first and the last frame are 0 and axis E is not part of it.
+void build_speed_table(MoveModel& move);
+// The chart's row count, as a new move length sets it; the lines keep their
+// values and new rows are 0.
+void set_chart_rows(AppState& state, int rows);
+
+// Buttons of the graph.
+void toggle_speed_mode(AppState& state);
+void toggle_axis(AppState& state, int index);  // 0..7
+// Axis A of the move takes the raw Bezier samples, sample s at frame s.
+void show_bezier_samples(AppState& state);
 
 }  // namespace kestrova

@@ -5,6 +5,7 @@
 #include "files/file_commands.h"
 #include "files/file_panel.h"
 #include "graph/graph_commands.h"
+#include "graph/move_graph.h"
 #include "link/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
@@ -94,7 +95,8 @@ void App::start() {
     e.playdiv = 1;
     p.set_text("keyframes", "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
-    ++s.graph.revision;
+    // The chart shows the move's rows, all 0.
+    set_chart_rows(s, s.move.totalframes);
     // 16: its change rule turns the F-key status box red.
     p.set_text("Text2", "1500");
     // 17: the port stays closed; going on line is the operator's choice.

@@ -1,0 +1,67 @@
+// What the chart view draws, computed from the graph state: the visible frame
+// window, the lines reduced to what a plot of a given pixel width can show,
+// the value range, the frame-axis ticks and the pointer read-out.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "graph/graph_state.h"
+
+namespace kestrova {
+
+struct ChartPoint {
+    double frame = 0;
+    double value = 0;
+    bool operator==(const ChartPoint&) const = default;
+};
+
+struct FrameWindow {
+    int first = 1;
+    int last = 1;
+};
+
+struct ValueRange {
+    double min = 0;
+    double max = 0;
+};
+
+// The frames on show: the zoom when one is set and still inside the move,
+// else every row of the chart.
+FrameWindow visible_frames(const GraphState& graph);
+
+// The points of one line (values[0] is frame 1) between first and last frame.
+// A window wider than twice the plot's pixel columns is reduced per column to
+// its first, lowest, highest and last value in frame order, which draws the
+// same picture as every point would.
+std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow window, int columns);
+
+// Lowest and highest value of all lines in the window, widened a little so a
+// line never sits on the plot's edge; a flat chart gets a range around its value.
+ValueRange value_range(const GraphState& graph, FrameWindow window);
+
+// Where the frame-axis labels go: one every divisions_per_label frames from
+// frame 1 on the whole move, a finer step when zoomed in far.
+struct FrameTicks {
+    double anchor = 1;
+    double interval = 1;
+};
+FrameTicks frame_ticks(const GraphState& graph, FrameWindow window);
+
+// The plot area in the chart's own coordinates: x grows to the right, y
+// downwards, so min_y is the top edge.
+struct PlotRect {
+    double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
+};
+
+// Text of the pointer read-out box: " x", CR LF, "y", CR LF, CR LF, buttons.
+// A pointer outside the plot (edges count as inside) reads "N.A." twice.
+std::string pointer_readout(const PlotRect& plot, ValueRange frames, ValueRange values, float x, float y,
+                            int buttons);
+
+// The line (0..4) whose value at a frame is nearest to a value, within a
+// tolerance; -1 for none.
+int pick_line(const GraphState& graph, int frame, double value, double tolerance);
+
+}  // namespace kestrova

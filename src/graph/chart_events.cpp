@@ -1,0 +1,55 @@
+#include "graph/chart_events.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/numeric.h"
+
+namespace kestrova {
+
+std::string line_name(const Panel& panel, int line) {
+    const std::string& name = panel.text("Name" + std::to_string(line + 1));
+    if (name.find_first_not_of(' ') == std::string::npos) return std::string(1, static_cast<char>('A' + line));
+    return name;
+}
+
+void chart_pointer(AppState& state, const PlotRect& plot, ValueRange frames, ValueRange values, float x,
+                   float y, int buttons) {
+    state.panel.set_text("Text24", pointer_readout(plot, frames, values, x, y, buttons));
+}
+
+void chart_point_selected(AppState& state, int line, int frame) {
+    GraphState& g = state.graph;
+    if (line < 0 || line >= chart_lines) return;
+    const auto& values = g.series[static_cast<std::size_t>(line)];
+    if (frame < 1 || frame > static_cast<int>(values.size())) return;
+    g.selected_column = line + 1;
+    g.selected_row = frame;
+    const std::string label = line_name(state.panel, line) + ", frame " + num::to_text(frame);
+    MessageBoxRequest box;
+    box.text = label + "\r\n" + num::to_text(values[static_cast<std::size_t>(frame - 1)]);
+    state.notices.box = std::move(box);
+}
+
+void chart_selected(AppState& state) {
+    state.panel.set_text("Text24", "");
+    state.panel.set_text("Text24", num::to_text(state.graph.selected_column) + " " +
+                                       num::to_text(state.graph.selected_row));
+}
+
+void zoom_frames(AppState& state, double a, double b) {
+    GraphState& g = state.graph;
+    const int rows = static_cast<int>(g.series[0].size());
+    const int first = std::clamp(static_cast<int>(std::floor(std::min(a, b))), 1, std::max(rows, 1));
+    const int last = std::clamp(static_cast<int>(std::ceil(std::max(a, b))), 1, std::max(rows, 1));
+    if (last - first < 1) return;
+    g.zoom_first = first;
+    g.zoom_last = last;
+}
+
+void zoom_reset(AppState& state) {
+    state.graph.zoom_first = 0;
+    state.graph.zoom_last = 0;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,23 @@
+// Status-bar texts of the move editing commands.
+#pragma once
+
+#include <string>
+
+#include "shell/numeric.h"
+
+namespace kestrova::move_msg {
+
+inline std::string table_full(int rows) {
+    return "Add KeyFrame refused: all " + num::to_text(rows) +
+           " keyframe rows are in use; nothing was changed.";
+}
+
+inline const std::string position_out_of_range =
+    "Add KeyFrame refused: a present position is beyond the 32-bit range; nothing was changed.";
+
+inline std::string length_too_long(int kept) {
+    return "Total frames refused: a move has at most 32766 frames; the length stays " +
+           num::to_text(kept) + ".";
+}
+
+}  // namespace kestrova::move_msg

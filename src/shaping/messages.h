@@ -1,0 +1,30 @@
+// Status-bar texts of the path shaping.
+#pragma once
+
+#include <string>
+
+#include "shell/numeric.h"
+
+namespace kestrova::shaping_msg {
+
+inline const std::string bezier_needs_two_frames =
+    "Bezier refused: it needs keyframes on at least two different frames; the move is unchanged.";
+
+inline const std::string width_not_valid =
+    "Smoothing refused: the width must be a number of at least 1; the move is unchanged.";
+
+inline std::string width_beyond_move(int frames) {
+    return "Smoothing refused: the width is larger than the move (" + num::to_text(frames) +
+           " frames); the move is unchanged.";
+}
+
+inline const std::string passes_out_of_range =
+    "Smoothing refused: the number of passes must lie between -32768 and 32767; the move is unchanged.";
+
+inline const std::string axis_e_sum_too_large =
+    "Smoothing refused: the window sum of axis E goes beyond the 32-bit range; the move is unchanged.";
+
+inline const std::string no_keyframes_to_correct =
+    "No keyframes: the move was smoothed without keyframe corrections.";
+
+}  // namespace kestrova::shaping_msg
