@@ -13,6 +13,9 @@ namespace {
 constexpr std::array<std::size_t, move_axes> columns = {7, 18, 30, 42, 54};
 constexpr std::string_view header_start = "Axes = ";
 constexpr std::string_view line_end = "\r\n";
+// Imported positions must fit the 32-bit range every position conversion uses.
+constexpr long long min_value = -2147483648LL;
+constexpr long long max_value = 2147483647LL;
 
 std::string trim_blanks(const std::string& s) {
     const auto first = s.find_first_not_of(' ');
@@ -110,6 +113,7 @@ ImportParse parse_export(std::string_view text) {
             const std::size_t used = static_cast<std::size_t>(ptr - begin);
             if (ec != std::errc() || (at + used < line.size() && !is_blank(line[at + used])))
                 return fail(line_no, "expected a whole number");
+            if (v < min_value || v > max_value) return fail(line_no, "a value beyond the 32-bit range");
             current[static_cast<std::size_t>(filled++)] = static_cast<double>(v);
             at += used;
             any = true;

@@ -1,0 +1,26 @@
+// The move-file reader on arbitrary bytes: it must never crash, and whatever it
+// accepts must be written back byte for byte as the file began.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+
+#include "files/move_codec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const kestrova::MoveDecode d = kestrova::decode_move(std::span<const std::uint8_t>(data, size));
+    if (!d.data) {
+        if (d.error.empty()) std::abort();
+        return 0;
+    }
+    kestrova::MoveModel m;
+    m.totalframes = d.data->totalframes;
+    m.nextkf = d.data->nextkf;
+    m.kfframe = d.data->kfframe;
+    m.kfpos = d.data->kfpos;
+    m.movepos = d.data->movepos;
+    if (!kestrova::check_savable(m).empty()) std::abort();
+    const auto again = kestrova::encode_move(m);
+    if (again.size() > size || std::memcmp(again.data(), data, again.size()) != 0) std::abort();
+    return 0;
+}
