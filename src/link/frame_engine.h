@@ -3,6 +3,9 @@
 // setup dialog and refreshes the displays.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "link/link.h"
 #include "shell/app_state.h"
 
@@ -14,6 +17,16 @@ public:
     void step();
 
 private:
+    void idle_branch();
+    void jog();
+    void clamp_to_limits();
+    void limit_step_size();
+    void playback_branch(std::optional<std::uint8_t> first_byte);
+    void play_target();
+    void advance_frame(std::optional<std::uint8_t> first_byte);
+    void send(std::uint8_t lead, const std::array<double, move_axes>& pos);
+    void refresh_displays();
+
     AppState& state_;
     Link& link_;
 };

@@ -5,17 +5,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace kestrova {
 
+// write() may be called from the frame clock's sending thread while the other
+// members run on the window's thread; implementations allow exactly that.
 class Port {
 public:
     virtual ~Port() = default;
     virtual std::string device() const = 0;
     // Write one message; false when the port has failed (it is then lost).
-    virtual bool write(const std::vector<std::uint8_t>& bytes) = 0;
+    virtual bool write(std::span<const std::uint8_t> bytes) = 0;
     // Everything received so far, as bytes.
     virtual std::vector<std::uint8_t> read_all() = 0;
     // Bytes still waiting in the receive buffer, and emptying it.
@@ -23,6 +26,8 @@ public:
     virtual void clear_input() = 0;
     // True once the port has reported an error; it is then closed and unusable.
     virtual bool lost() const = 0;
+    // Why it was lost, for the status bar.
+    virtual std::string error() const { return {}; }
 };
 
 // Opens ports by device path and lists the ports the system has.

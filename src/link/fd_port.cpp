@@ -1,0 +1,150 @@
+#include "link/fd_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace kestrova {
+
+FdPort::FdPort(int fd, std::string device) : fd_(fd), device_(std::move(device)) {}
+
+FdPort::~FdPort() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void FdPort::fail(const std::string& why) {
+    std::lock_guard lock(error_mutex_);
+    if (!lost_.load()) error_ = why;
+    lost_.store(true);
+}
+
+std::string FdPort::error() const {
+    std::lock_guard lock(error_mutex_);
+    return error_;
+}
+
+bool FdPort::hung_up() const {
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, 0) < 0) return false;
+    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+bool FdPort::write(std::span<const std::uint8_t> bytes) {
+    if (lost_.load()) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // The line is backed up: this message is superseded by the next one.
+            return true;
+        } else {
+            fail(n < 0 ? std::strerror(errno) : "nothing written");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> FdPort::read_all() {
+    std::vector<std::uint8_t> out;
+    if (lost_.load()) return out;
+    std::uint8_t buf[512];
+    for (;;) {
+        const ssize_t n = ::read(fd_, buf, sizeof buf);
+        if (n > 0) {
+            out.insert(out.end(), buf, buf + n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+        // 0 on a hung-up line, EIO on a closed pseudo-terminal or unplugged adapter.
+        if (n == 0 && !hung_up()) break;
+        fail(n < 0 ? std::strerror(errno) : "the other end closed the line");
+        break;
+    }
+    return out;
+}
+
+std::size_t FdPort::bytes_waiting() const {
+    int n = 0;
+    if (lost_.load() || ::ioctl(fd_, FIONREAD, &n) < 0) return 0;
+    return static_cast<std::size_t>(std::max(n, 0));
+}
+
+void FdPort::clear_input() {
+    if (!lost_.load()) ::tcflush(fd_, TCIFLUSH);
+}
+
+bool make_raw_terminal(int fd) {
+    termios t{};
+    if (::tcgetattr(fd, &t) != 0) return false;
+    ::cfmakeraw(&t);
+    t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CSIZE | CRTSCTS);
+    t.c_cflag |= CS8 | CLOCAL | CREAD;
+    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    ::cfsetispeed(&t, B115200);
+    ::cfsetospeed(&t, B115200);
+    return ::tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+std::unique_ptr<Port> PosixPortOpener::open(const std::string& device, std::string& error) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return nullptr;
+    }
+    if (!::isatty(fd) || !make_raw_terminal(fd)) {
+        error = "not a serial device";
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<FdPort>(fd, device);
+}
+
+std::vector<std::string> PosixPortOpener::list() const {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev", ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("ttyUSB") || name.starts_with("ttyACM") || name.starts_with("ttyS"))
+            out.push_back(entry.path().string());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::optional<PtyPair> open_pty_pair(std::string& error) {
+    PtyPair p;
+    char name[256] = {};
+    if (::openpty(&p.master, &p.device_fd, name, nullptr, nullptr) != 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    p.path = name;
+    // Raw on the device side until the program sets its own mode: no newline
+    // translation, no echo, every byte value passes.
+    make_raw_terminal(p.device_fd);
+    termios t{};
+    if (::tcgetattr(p.master, &t) == 0) {
+        ::cfmakeraw(&t);
+        ::tcsetattr(p.master, TCSANOW, &t);
+    }
+    for (int fd : {p.master, p.device_fd}) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    return p;
+}
+
+}  // namespace kestrova
