@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "shaping/messages.h"
+#include "shaping/smoothing.h"
+#include "shell/app.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+
+namespace {
+
+struct Rig {
+    test_support::TempDir dir;
+    App app{dir.path()};
+    explicit Rig(int frames = 20) {
+        app.start();
+        app.type("Text2", std::to_string(frames));
+        app.press("Command21");
+    }
+    MoveModel& m() { return app.state().move; }
+    void smooth(const std::string& width, const std::string& passes) {
+        app.type("smooth", width);
+        app.type("smoothtimes", passes);
+        app.press("smoothall");
+    }
+    void step_on_every_axis() {
+        for (int f = 1; f <= 20; ++f)
+            for (int a = 0; a < move_axes; ++a) m().movepos.at(f, a) = f <= 10 ? 0 : 300;
+    }
+};
+
+}  // namespace
+
+TEST(Smoothing, OnePassOfWidthOneOnAStep) {
+    Rig r;
+    r.step_on_every_axis();
+    r.m().movepos.at(1, 0) = 60;  // axis A keeps its end frames as they are
+    r.smooth("1", "1");
+    for (int a = 1; a < move_axes; ++a) {
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(10, a), 100) << a;
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(11, a), 200) << a;
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(1, a), 0) << a;
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(20, a), 300) << a;
+    }
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(1, 0), 60);
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(2, 0), 20);  // reads the 60 of the pass's start
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 300);
+    EXPECT_TRUE(r.app.panel().at("smoothall").enabled);
+}
+
+TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
+    MoveModel m;
+    m.totalframes = 3;
+    m.create_tables(3);
+    m.movepos.at(1, 4) = 0;
+    m.movepos.at(2, 4) = 1;
+    m.movepos.at(3, 4) = 1;
+    smooth_pass(m, 1);
+    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 1);  // 2/3 rounds to 1
+
+    // Each running sum is rounded half to even: 0.5 -> 0, 0 + 0.5 -> 0, 0 + 0.5 -> 0.
+    m.movepos.at(1, 4) = m.movepos.at(2, 4) = m.movepos.at(3, 4) = 0.5;
+    smooth_pass(m, 1);
+    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 0);
+    m.movepos.at(1, 4) = m.movepos.at(2, 4) = m.movepos.at(3, 4) = 1.5;
+    smooth_pass(m, 1);  // 2, 4 (3.5), 6 (5.5): average 2
+    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 2);
+}
+
+TEST(Smoothing, ZeroOrEmptyPassesStillRunOnePass) {
+    for (const char* passes : {"0", "", "-3"}) {
+        Rig r;
+        r.step_on_every_axis();
+        r.smooth("1", passes);
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(10, 1), 100) << passes;
+    }
+}
+
+TEST(Smoothing, RepeatedPassesAreRepeatedAverages) {
+    Rig once, twice;
+    once.step_on_every_axis();
+    twice.step_on_every_axis();
+    once.smooth("1", "1");
+    once.smooth("1", "1");
+    twice.smooth("1", "2");
+    for (int f = 1; f <= 20; ++f) EXPECT_DOUBLE_EQ(once.m().movepos.at(f, 2), twice.m().movepos.at(f, 2));
+}
+
+TEST(Smoothing, ReadoutListsTheFirstThirtyFramesOfAxisA) {
+    Rig r(40);
+    for (int f = 1; f <= 40; ++f) r.m().movepos.at(f, 0) = 40000 + f;
+    r.smooth("1", "1");
+    const std::string t = r.app.panel().text("Text23");
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 30);
+    EXPECT_EQ(t.substr(0, 14), "40001\r\n40002\r\n");  // beyond 16 bits is still shown
+
+    Rig short_move(12);
+    short_move.smooth("2", "1");
+    const std::string s = short_move.app.panel().text("Text23");
+    EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 12);
+}
+
+TEST(Smoothing, UnusableParametersLeaveTheMoveAndSaySo) {
+    struct Case {
+        const char* width;
+        const char* passes;
+        std::string message;
+    };
+    const Case cases[] = {{"0", "1", shaping_msg::width_not_valid},
+                          {"0.5", "1", shaping_msg::width_not_valid},
+                          {"-2", "1", shaping_msg::width_not_valid},
+                          {"wide", "1", shaping_msg::width_not_valid},
+                          {"21", "1", shaping_msg::width_beyond_move(20)},
+                          {"1", "32768", shaping_msg::passes_out_of_range}};
+    for (const Case& c : cases) {
+        Rig r;
+        r.step_on_every_axis();
+        r.smooth(c.width, c.passes);
+        EXPECT_EQ(r.app.state().notices.status, c.message) << c.width << " " << c.passes;
+        EXPECT_DOUBLE_EQ(r.m().movepos.at(10, 1), 0);
+        EXPECT_TRUE(r.app.panel().at("smoothall").enabled);
+    }
+}
+
+TEST(Smoothing, AxisESumsBeyondThirtyTwoBitsAreRefused) {
+    Rig r;
+    r.m().movepos.at(5, 4) = 1e9;
+    r.smooth("1", "1");
+    EXPECT_EQ(r.app.state().notices.status, shaping_msg::axis_e_sum_too_large);
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(5, 4), 1e9);
+}
+
+TEST(CorrectedSmoothing, FewKeyframesChangeNoCorrection) {
+    Rig r(100);
+    for (auto [f, p] : {std::pair{10, 100}, {50, 900}, {90, 100}, {100, 0}}) {
+        r.app.state().engine.curpos.fill(p);
+        r.app.type("Text1", std::to_string(f));
+        r.app.press("Command3");
+    }
+    r.app.press("Command16");
+    EXPECT_EQ(r.app.panel().text("Text24"), "");
+    for (const auto& axis : r.m().kfcorr) EXPECT_EQ(axis[2], 0);
+}
+
+TEST(CorrectedSmoothing, PullsTheSmoothedMoveTowardsInnerKeyframes) {
+    Rig r(100);
+    const std::pair<int, int> keys[] = {{10, 0}, {20, 0}, {50, 1000}, {80, 0}, {90, 0}};
+    for (auto [f, p] : keys) {
+        r.app.state().engine.curpos.fill(p);
+        r.app.type("Text1", std::to_string(f));
+        r.app.press("Command3");
+    }
+    r.app.type("smooth", "5");
+    r.app.type("smoothtimes", "3");
+    r.app.press("smoothall");
+    const double plain_miss = 1000 - r.m().movepos.at(50, 1);
+    r.app.press("recal");
+    r.app.press("Command16");
+    const double corrected_miss = 1000 - r.m().movepos.at(50, 1);
+    EXPECT_GT(plain_miss, 0);
+    EXPECT_LT(std::fabs(corrected_miss), plain_miss);
+    EXPECT_DOUBLE_EQ(r.m().kfcorr[1][2], plain_miss);
+    // One line per axis for keyframe 3, the whole part of its correction.
+    const std::string line = std::to_string(static_cast<long>(std::floor(plain_miss))) + ",3\r\n";
+    std::string expected;
+    for (int a = 0; a < move_axes; ++a) expected += line;
+    EXPECT_EQ(r.app.panel().text("Text24"), expected);
+
+    // Corrections persist and keep accumulating until "clear".
+    r.app.press("Command16");
+    EXPECT_GT(r.m().kfcorr[1][2], plain_miss);
+    r.app.press("Command17");
+    EXPECT_EQ(r.m().kfcorr[1][2], 0);
+}
+
+TEST(CorrectedSmoothing, WithoutKeyframesOnlySmooths) {
+    Rig r;
+    r.step_on_every_axis();
+    r.app.type("smooth", "1");
+    r.app.type("smoothtimes", "1");
+    r.app.press("Command16");
+    EXPECT_EQ(r.app.state().notices.status, shaping_msg::no_keyframes_to_correct);
+    EXPECT_NEAR(r.m().movepos.at(9, 1), 100.0 / 3, 1e-9);  // smoothed twice
+}
