@@ -39,6 +39,7 @@ void chart_selected(AppState& state) {
 
 void zoom_frames(AppState& state, double a, double b) {
     GraphState& g = state.graph;
+    if (!(std::fabs(b - a) >= 1)) return;  // less than a frame wide: a click, not a zoom
     const int rows = static_cast<int>(g.series[0].size());
     const int first = std::clamp(static_cast<int>(std::floor(std::min(a, b))), 1, std::max(rows, 1));
     const int last = std::clamp(static_cast<int>(std::ceil(std::max(a, b))), 1, std::max(rows, 1));

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "graph/chart_data.h"
+
+using namespace kestrova;
+
+namespace {
+
+// The lowest and highest value a pixel column shows, from the points of a line.
+std::pair<double, double> column_extent(const std::vector<ChartPoint>& pts, double lo_frame, double hi_frame) {
+    double lo = INFINITY, hi = -INFINITY;
+    for (const ChartPoint& p : pts)
+        if (p.frame >= lo_frame && p.frame <= hi_frame) {
+            lo = std::min(lo, p.value);
+            hi = std::max(hi, p.value);
+        }
+    return {lo, hi};
+}
+
+}  // namespace
+
+TEST(ChartData, ShortWindowsKeepEveryPoint) {
+    const std::vector<double> v{1, 2, 3, 4, 5, 6};
+    const auto pts = reduce_line(v, {2, 5}, 100);
+    ASSERT_EQ(pts.size(), 4u);
+    EXPECT_EQ(pts.front(), (ChartPoint{2, 2}));
+    EXPECT_EQ(pts.back(), (ChartPoint{5, 5}));
+}
+
+TEST(ChartData, LongLinesKeepEveryColumnsExtremesInFrameOrder) {
+    std::vector<double> v(32766);
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = std::sin(i * 0.01) * 1000 + (i % 97 == 0 ? 300 : 0);
+    const int columns = 700;
+    const auto pts = reduce_line(v, {1, 32766}, columns);
+    EXPECT_LE(pts.size(), static_cast<std::size_t>(columns) * 4);
+    EXPECT_EQ(pts.front().frame, 1);
+    EXPECT_EQ(pts.back().frame, 32766);
+    for (std::size_t i = 1; i < pts.size(); ++i) ASSERT_LT(pts[i - 1].frame, pts[i].frame);
+    // Every column shows the same span of values as the full line.
+    for (int col = 0; col < columns; ++col) {
+        const int a = 1 + static_cast<int>(32766LL * col / columns);
+        const int b = static_cast<int>(32766LL * (col + 1) / columns);
+        double lo = INFINITY, hi = -INFINITY;
+        for (int f = a; f <= b; ++f) {
+            lo = std::min(lo, v[f - 1]);
+            hi = std::max(hi, v[f - 1]);
+        }
+        const auto [plo, phi] = column_extent(pts, a, b);
+        ASSERT_EQ(plo, lo) << col;
+        ASSERT_EQ(phi, hi) << col;
+    }
+}
+
+TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChart) {
+    GraphState g;
+    for (auto& line : g.series) line.assign(10, 0.0);
+    ValueRange flat = value_range(g, {1, 10});
+    EXPECT_LT(flat.min, 0);
+    EXPECT_GT(flat.max, 0);
+    g.series[3][4] = 500;
+    g.series[1][9] = -100;
+    const ValueRange r = value_range(g, {1, 10});
+    EXPECT_LE(r.min, -100);
+    EXPECT_GE(r.max, 500);
+    const ValueRange part = value_range(g, {1, 4});  // the window decides
+    EXPECT_LT(part.max, 500);
+}
+
+TEST(ChartData, FrameTicksFollowTheLabelSpacingAndRefineWhenZoomed) {
+    GraphState g;
+    for (auto& line : g.series) line.assign(1500, 0.0);
+    g.divisions_per_label = 150;
+    EXPECT_EQ(frame_ticks(g, {1, 1500}).interval, 150);
+    EXPECT_EQ(frame_ticks(g, {100, 200}).interval, 10);
+    g.divisions_per_label = 0;  // a move of five frames or fewer
+    EXPECT_EQ(frame_ticks(g, {1, 5}).interval, 1);
+}
+
+TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
+    GraphState g;
+    for (auto& line : g.series) line.assign(5, 0.0);
+    g.series[2][2] = 100;
+    g.series[4][2] = 110;
+    EXPECT_EQ(pick_line(g, 3, 104, 10), 2);
+    EXPECT_EQ(pick_line(g, 3, 108, 10), 4);
+    EXPECT_EQ(pick_line(g, 3, 50, 10), -1);
+    EXPECT_EQ(pick_line(g, 9, 0, 10), -1);
+}
