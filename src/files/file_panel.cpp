@@ -31,7 +31,7 @@ void show_moves_folder(AppState& state) {
     const fs::path moves = state.workdir / "moves";
     std::error_code ec;
     if (!fs::is_directory(moves, ec)) {
-        fs::create_directories(moves, ec);
+        fs::create_directory(moves, ec);
         if (ec) state.notices.say(files_msg::moves_folder_failed(moves.string(), ec.message()));
     }
     change_folder(state, moves.string());
