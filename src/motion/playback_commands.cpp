@@ -4,14 +4,11 @@
 
 #include "motion/messages.h"
 #include "motion/single_frame.h"
+#include "shell/controls.h"
 #include "shell/fkey_status.h"
 #include "shell/numeric.h"
 
 namespace kestrova {
-
-namespace {
-constexpr const char* axis_letters_ae = "ABCDE";
-}
 
 bool run_move(AppState& s) {
     EngineState& e = s.engine;
@@ -28,7 +25,7 @@ bool run_move(AppState& s) {
     for (int a = 0; a < move_axes; ++a) {
         if (std::trunc(e.curpos[a]) != s.move.pos_of(a, 1)) {
             p.set_visible("warning", true);
-            s.notices.say(motion_msg::not_at_start(axis_letters_ae[a]));
+            s.notices.say(motion_msg::not_at_start(axis_letters[a]));
             return false;
         }
     }
