@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "files/file_panel.h"
+#include "files/messages.h"
+#include "files_fixture.h"
+
+using namespace kestrova;
+using test_support::Started;
+
+namespace {
+bool panel_open(Started& s) {
+    const Panel& p = s.app.panel();
+    return p.at("Drive1").visible && p.at("Dir1").visible && p.at("File1").visible;
+}
+bool panel_closed(Started& s) {
+    const Panel& p = s.app.panel();
+    return !p.at("Drive1").visible && !p.at("Dir1").visible && !p.at("File1").visible;
+}
+}  // namespace
+
+TEST(FilePanel, StartsClosedOnTheMovesFolderWithNoName) {
+    Started s;
+    EXPECT_TRUE(panel_closed(s));
+    EXPECT_EQ(s.app.panel().text("Fname"), "");
+    EXPECT_EQ(s.state().files.folder, s.moves().string());
+    EXPECT_FALSE(s.state().files.loadmode || s.state().files.savemode);
+}
+
+TEST(FilePanel, SaveByEnterCreatesTheTypedNameWithoutExtensionAndClickOverwrites) {
+    Started s;
+    s.app.press("save");
+    EXPECT_TRUE(panel_open(s));
+    EXPECT_TRUE(s.state().files.savemode);
+    s.app.type("Fname", "pan1");
+    EXPECT_TRUE(s.app.key_down("Fname", 13));
+    EXPECT_TRUE(std::filesystem::exists(s.moves() / "pan1"));
+    EXPECT_TRUE(panel_closed(s));
+    EXPECT_FALSE(s.state().files.savemode);
+
+    s.set_length(10);
+    s.app.press("save");
+    s.state().files.selected = "pan1";
+    s.app.press("File1");
+    EXPECT_EQ(s.file("pan1").size(), 806u);
+    EXPECT_EQ(s.app.panel().text("Fname"), "pan1");
+    EXPECT_TRUE(panel_closed(s));
+}
+
+TEST(FilePanel, LoadByClickAndEnterInLoadModeLoadsNothing) {
+    Started s;
+    s.set_length(10);
+    s.save_as("ten");
+    s.set_length(20);
+    s.app.press("Load");
+    EXPECT_TRUE(panel_open(s));
+    s.app.type("Fname", "ten");
+    s.app.key_down("Fname", 13);
+    EXPECT_TRUE(panel_closed(s));
+    EXPECT_EQ(s.move().totalframes, 20);
+    EXPECT_FALSE(s.state().files.loadmode);
+
+    s.load("ten");
+    EXPECT_EQ(s.move().totalframes, 10);
+    EXPECT_EQ(s.app.panel().text("Fname"), "ten");
+    EXPECT_TRUE(panel_closed(s));
+}
+
+TEST(FilePanel, SwitchingModesAndOtherKeys) {
+    Started s;
+    s.app.press("Load");
+    s.app.press("save");
+    EXPECT_TRUE(s.state().files.savemode);
+    EXPECT_FALSE(s.state().files.loadmode);
+    EXPECT_FALSE(s.app.key_down("Fname", 112));
+    EXPECT_TRUE(panel_open(s));
+}
+
+TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
+    Started s;
+    s.state().files.drives = {"/", s.dir.path().string()};
+    change_folder(s.state(), s.moves().string());
+    EXPECT_EQ(s.state().files.drive, s.dir.path().string());
+
+    const std::string missing = (s.dir.path() / "no-medium").string();
+    change_drive(s.state(), missing);
+    ASSERT_TRUE(s.state().notices.box.has_value());
+    MessageBoxRequest box = *s.state().notices.box;
+    s.state().notices.box.reset();
+    EXPECT_EQ(box.title, "No Data");
+    EXPECT_EQ(box.text, files_msg::drive_box_text(ENOENT, std::generic_category().message(ENOENT)));
+    EXPECT_EQ(box.text.rfind("Error: 2: ", 0), 0u);
+    EXPECT_TRUE(box.ok_cancel);
+    EXPECT_TRUE(box.exclamation);
+
+    box.answer(true);  // OK retries, and fails again
+    ASSERT_TRUE(s.state().notices.box.has_value());
+    box = *s.state().notices.box;
+    s.state().notices.box.reset();
+    box.answer(false);
+    EXPECT_FALSE(s.state().notices.box.has_value());
+    EXPECT_EQ(s.state().files.drive, s.dir.path().string());
+    EXPECT_EQ(s.state().files.folder, s.moves().string());
+
+    change_drive(s.state(), "/");
+    EXPECT_FALSE(s.state().notices.box.has_value());
+    EXPECT_EQ(s.state().files.folder, "/");
+    EXPECT_EQ(s.state().files.drive, "/");
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "files/messages.h"
+#include "files/text_export.h"
+#include "shell/numeric.h"
+#include "files_fixture.h"
+
+using namespace kestrova;
+using test_support::Started;
+
+namespace {
+std::string as_text(const Bytes& b) { return std::string(b.begin(), b.end()); }
+std::string blanks(std::size_t n) { return std::string(n, ' '); }
+}  // namespace
+
+TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
+    Started s;
+    s.app.type("Name3", "  Track  ");
+    s.set_length(2);
+    s.move().movepos.at(1, 0) = 12.5;
+    s.move().movepos.at(1, 1) = 13.5;
+    s.move().movepos.at(1, 2) = 0.4;
+    s.move().movepos.at(1, 3) = 1000;
+    s.move().movepos.at(1, 4) = -250;
+    s.state().files.selected = "pan1";
+    s.app.press("Export");
+    const std::string text = as_text(s.file("pan1.asc"));
+    const std::string line1 = blanks(6) + "12 " + blanks(8) + " 14 " + blanks(8) + " 0 " + blanks(9) + " 1000 " +
+                              blanks(6) + "-250 ";
+    const std::string line2 = blanks(6) + "0 " + blanks(9) + " 0 " + blanks(9) + " 0 " + blanks(9) + " 0 " +
+                              blanks(9) + " 0 ";
+    EXPECT_EQ(text, "Axes = , Tilt, Track, Focus, Lens2\r\n" + line1 + "\r\n" + line2 + "\r\n");
+    EXPECT_EQ(s.state().notices.status, files_msg::exported((s.moves() / "pan1.asc").string()));
+}
+
+TEST(TextExport, OneLinePerFramePlusTheHeader) {
+    Started s;
+    s.state().files.selected = "long";
+    s.app.press("Export");
+    const std::string text = as_text(s.file("long.asc"));
+    std::size_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, 1501u);
+    EXPECT_EQ(text.size() - text.rfind("\r\n"), 2u);
+}
+
+TEST(TextExport, AValueOverrunningItsColumnMovesTheNextToANewLine) {
+    // Ten digits still fit before column 18; eleven do not.
+    EXPECT_EQ(export_line({1234567890, 1, 0, 0, 0}).find("\r\n"), std::string::npos);
+    const std::string wrapped = export_line({12345678901.0, 1, 0, 0, 0});
+    EXPECT_EQ(wrapped.substr(0, 6 + 12 + 2), blanks(6) + "12345678901 \r\n");
+    EXPECT_EQ(wrapped.substr(20, 17 + 3), blanks(17) + " 1 ");
+    EXPECT_EQ(export_line({-2.5, -3.5, 2.5, 0, 0}).substr(0, 20), blanks(6) + "-2 " + blanks(8) + "-4 ");
+}
+
+TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
+    Started s;
+    s.app.press("Export");
+    EXPECT_EQ(s.state().notices.status, files_msg::no_name("Export Ascii"));
+    s.save_as("typed");
+    s.app.press("Export");
+    EXPECT_TRUE(std::filesystem::exists(s.moves() / "typed.asc"));
+}
+
+TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframes) {
+    Started s;
+    s.set_length(40);
+    s.add_keyframe(30, {300, -60, 90, 1200, 7});
+    s.move().movepos.at(5, 1) = 12345678901.0;
+    s.state().files.selected = "round";
+    s.app.press("Export");
+    s.set_length(7);
+    s.add_keyframe(3, {1, 1, 1, 1, 1});
+    s.app.press("Importascii");
+    EXPECT_NE(s.state().notices.status.find("beyond the 32-bit range"), std::string::npos);
+    EXPECT_EQ(s.move().totalframes, 7);
+
+    s.set_length(40);
+    s.add_keyframe(30, {300, -60, 90, 1200, 7});
+    s.move().movepos.at(5, 1) = 2.5;
+    const MoveModel exported = s.move();
+    s.app.press("Export");
+    s.set_length(7);
+    s.add_keyframe(3, {1, 1, 1, 1, 1});
+    s.app.press("Importascii");
+    EXPECT_EQ(s.move().totalframes, 40);
+    EXPECT_EQ(s.move().rows(), 40);
+    EXPECT_EQ(s.move().nextkf, 1);
+    EXPECT_EQ(s.app.panel().text("Text2"), "40");
+    EXPECT_EQ(s.app.panel().text("keyframes"), "0");
+    EXPECT_EQ(s.app.panel().text("Text4"), "");
+    for (int f = 1; f <= 40; ++f)
+        for (int a = 0; a < 5; ++a)
+            ASSERT_EQ(s.move().movepos.at(f, a), num::round_half_even(exported.movepos.at(f, a))) << f << " " << a;
+}
+
+TEST(ImportAscii, MalformedTextIsRefusedWithItsLine) {
+    const std::string head = "Axes = a, b, c, d, e\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"Axis = \r\n1 2 3 4 5\r\n", "line 1"},
+        {head, "holds no frame"},
+        {head + "1 2 3 4 5\r\n1 2 x 4 5\r\n", "line 3: expected a whole number"},
+        {head + "1 2 3 4 5 6\r\n", "line 2: more than five values"},
+        {head + "1 2 3 4\r\n", "fewer than five"},
+        {head + "1 2 3 4 5\r\n\r\n1 2 3 4 5\r\n", "line 3: the line is empty"},
+        {head + "1 2 3.5 4 5\r\n", "expected a whole number"},
+    };
+    for (const auto& [text, reason] : cases) {
+        const ImportParse p = parse_export(text);
+        EXPECT_FALSE(p.table.has_value()) << text;
+        EXPECT_NE(p.error.find(reason), std::string::npos) << p.error;
+    }
+    // A wrapped line and bare LF line ends are read.
+    const ImportParse ok = parse_export(head + "12345678901 \r\n 1 2 3 4\n5 6 7 8 9");
+    EXPECT_FALSE(ok.table.has_value());  // eleven digits are beyond 32 bits
+    const ImportParse wrapped = parse_export(head + "      -7 \r\n                  1 2 3 4\n5 6 7 8 9");
+    ASSERT_TRUE(wrapped.table.has_value());
+    EXPECT_EQ(wrapped.table->rows(), 2);
+    EXPECT_EQ(wrapped.table->at(1, 0), -7);
+    EXPECT_EQ(wrapped.table->at(2, 4), 9);
+}
+
+TEST(ImportAscii, ARefusedFileChangesNothing) {
+    Started s;
+    s.set_length(12);
+    s.add_keyframe(6, {5, 5, 5, 5, 5});
+    const std::vector<double> before = {s.move().movepos.at(3, 0), s.move().movepos.at(6, 4)};
+    std::ofstream(s.moves() / "bad.asc") << "Axes = \r\n1 2 3\r\n";
+    s.state().files.selected = "bad";
+    s.app.press("Importascii");
+    EXPECT_NE(s.state().notices.status.find("Import Ascii refused"), std::string::npos);
+    EXPECT_EQ(s.move().totalframes, 12);
+    EXPECT_EQ(s.move().nextkf, 2);
+    EXPECT_EQ(s.move().movepos.at(3, 0), before[0]);
+    EXPECT_EQ(s.move().movepos.at(6, 4), before[1]);
+}
