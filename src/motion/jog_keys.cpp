@@ -20,6 +20,7 @@ int fkey_index(int code) {
 
 void enable_fkeys(AppState& s) {
     enable_fkeys_display(s.panel);
+    s.panel.request_focus("enable");
     for (int a = 0; a < move_axes; ++a) {
         s.engine.jog[a] = 1;
         s.axes.FSpeed[a] = num::val(s.panel.text(fspeed_boxes[a]));

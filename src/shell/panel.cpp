@@ -145,6 +145,12 @@ void Panel::focus_lost(const std::string& name) {
     if (a != focus_lost_.end()) a->second();
 }
 
+void Panel::request_focus(const std::string& name) {
+    mut(name);
+    focus_request_ = name;
+    if (focus_listener_) focus_listener_(name);
+}
+
 void Panel::notify(const std::string& name) {
     if (listener_) listener_(name);
 }

@@ -84,6 +84,11 @@ public:
     // The window listens for every change to mirror it.
     void set_listener(Listener l) { listener_ = std::move(l); }
 
+    // Ask the window to give a control the keyboard focus.
+    void request_focus(const std::string& name);
+    void set_focus_listener(Listener l) { focus_listener_ = std::move(l); }
+    const std::string& last_focus_request() const { return focus_request_; }
+
 private:
     Control& mut(const std::string& name);
     void notify(const std::string& name);
@@ -95,6 +100,8 @@ private:
     std::map<std::string, KeyHandler, std::less<>> key_up_;
     std::map<std::string, Action, std::less<>> focus_lost_;
     Listener listener_;
+    Listener focus_listener_;
+    std::string focus_request_;
     int rule_depth_ = 0;
 };
 

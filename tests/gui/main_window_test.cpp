@@ -93,3 +93,12 @@ TEST(MainWindow, FitsAt1400By900) {
     EXPECT_LE(hint.height(), 900);
     EXPECT_EQ(w.window->size(), QSize(1400, 900));
 }
+
+TEST(MainWindow, EnableFKeysGivesTheStatusBoxTheFocus) {
+    Window w;
+    w.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::mouseClick(w.find<QPushButton>("enFkeys"), Qt::LeftButton);
+    EXPECT_EQ(w.app.panel().text("enable"), "F keys enabled");
+    EXPECT_TRUE(w.find<QWidget>("enable")->hasFocus());
+}

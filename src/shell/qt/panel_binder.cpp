@@ -39,6 +39,9 @@ PanelBinder::PanelBinder(Panel& panel, QObject* parent) : QObject(parent), panel
     panel_.set_listener([this](const std::string& name) {
         if (!updating_) refresh(name);
     });
+    panel_.set_focus_listener([this](const std::string& name) {
+        if (QWidget* w = widget(name)) w->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 QWidget* PanelBinder::make(const std::string& name, QWidget* parent) {
