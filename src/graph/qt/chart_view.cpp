@@ -1,16 +1,13 @@
 #include "graph/qt/chart_view.h"
 
-#include <QFrame>
+#include "graph/qt/move_chart_view.h"
 
 namespace kestrova {
 
-QWidget* make_chart_view(AppState&, QWidget* parent) {
-    auto* w = new QFrame(parent);
-    w->setFrameShape(QFrame::StyledPanel);
-    w->setMinimumSize(500, 260);
-    return w;
-}
+QWidget* make_chart_view(AppState& state, QWidget* parent) { return new MoveChartView(state, parent); }
 
-void update_chart_view(QWidget*, AppState&) {}
+void update_chart_view(QWidget* chart, AppState&) {
+    if (auto* view = dynamic_cast<MoveChartView*>(chart)) view->sync();
+}
 
 }  // namespace kestrova

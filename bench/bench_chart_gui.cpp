@@ -1,0 +1,133 @@
+// The chart inside a running QApplication: a full redraw of the largest move,
+// a keyframe edit through to the redrawn chart, the unreduced series for
+// comparison, and the core calculations again (they must not slow down once
+// Qt is up).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineSeries>
+#include <QPixmap>
+#include <cmath>
+#include <filesystem>
+
+#include "graph/move_graph.h"
+#include "graph/qt/move_chart_view.h"
+#include "move/linear_move.h"
+#include "shaping/bezier_path.h"
+#include "shaping/smoothing.h"
+#include "shell/app.h"
+
+using namespace kestrova;
+
+namespace {
+
+void program_largest_move(AppState& s) {
+    MoveModel& m = s.move;
+    m.totalframes = max_frames;
+    m.create_tables(max_frames);
+    for (int k = 1; k <= 200; ++k) {
+        for (int a = 0; a < move_axes; ++a) {
+            m.frame_of(a, k) = 1 + (k - 1) * 164;
+            m.pos_of(a, k) = static_cast<std::int32_t>(std::lround(20000 * std::sin(k * 0.37 + a) + 3000 * a));
+        }
+    }
+    m.nextkf = 201;
+    calculate_linear(m);
+    calculate_bezier(m, 20, false);
+}
+
+struct ChartBench {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "kestrova-bench-chart";
+    App app{(std::filesystem::create_directories(dir), dir)};
+    MoveChartView view{app.state(), nullptr};
+    ChartBench() {
+        app.start();
+        program_largest_move(app.state());
+        view.resize(1100, 420);
+        view.show();
+        draw_graph(app.state());
+        view.sync();
+        paint();
+    }
+    ~ChartBench() { std::filesystem::remove_all(dir); }
+    // Everything up to the pixels: pending layout, then a full render.
+    void paint() {
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(view.grab());
+    }
+};
+
+void BM_ChartFullRedraw(benchmark::State& st) {
+    ChartBench b;
+    for (auto _ : st) {
+        draw_graph(b.app.state());
+        b.view.sync();
+        b.paint();
+    }
+}
+BENCHMARK(BM_ChartFullRedraw)->Unit(benchmark::kMillisecond);
+
+void BM_KeyframeEditToRedrawnChart(benchmark::State& st) {
+    ChartBench b;
+    b.app.state().engine.curpos = {1234, 567, 89, 10, 11, 0, 0, 0};
+    bool add = true;
+    for (auto _ : st) {
+        b.app.type("Text1", "16000");
+        b.app.press(add ? "Command3" : "delKF");
+        add = !add;
+        b.view.sync();
+        b.paint();
+    }
+}
+BENCHMARK(BM_KeyframeEditToRedrawnChart)->Unit(benchmark::kMillisecond);
+
+// What drawing every frame would cost: the reason for the per-column reduction.
+void BM_UnreducedSeriesRedraw(benchmark::State& st) {
+    ChartBench b;
+    const auto& series = b.app.state().graph.series;
+    for (auto _ : st) {
+        for (int c = 0; c < chart_lines; ++c) {
+            QList<QPointF> all;
+            all.reserve(static_cast<qsizetype>(series[static_cast<std::size_t>(c)].size()));
+            for (std::size_t f = 0; f < series[static_cast<std::size_t>(c)].size(); ++f)
+                all.append(QPointF(double(f + 1), series[static_cast<std::size_t>(c)][f]));
+            static_cast<QLineSeries*>(b.view.chart()->series()[c])->replace(all);
+        }
+        b.paint();
+    }
+}
+BENCHMARK(BM_UnreducedSeriesRedraw)->Unit(benchmark::kMillisecond);
+
+MoveModel& core_move() {
+    static ChartBench b;
+    return b.app.state().move;
+}
+
+void BM_LinearRecalcInQApp(benchmark::State& st) {
+    MoveModel& m = core_move();
+    for (auto _ : st) calculate_linear(m);
+}
+BENCHMARK(BM_LinearRecalcInQApp)->Unit(benchmark::kMillisecond);
+
+void BM_BezierPathInQApp(benchmark::State& st) {
+    MoveModel& m = core_move();
+    for (auto _ : st) calculate_bezier(m, 20, false);
+}
+BENCHMARK(BM_BezierPathInQApp)->Unit(benchmark::kMillisecond);
+
+void BM_SmoothPassWidth10InQApp(benchmark::State& st) {
+    MoveModel& m = core_move();
+    for (auto _ : st) smooth_pass(m, 10);
+}
+BENCHMARK(BM_SmoothPassWidth10InQApp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,168 @@
+#include "graph/qt/move_chart_view.h"
+
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QValueAxis>
+#include <cmath>
+
+#include "graph/chart_events.h"
+
+namespace kestrova {
+
+namespace {
+
+const QColor line_colours[chart_lines] = {QColor(0, 90, 200), QColor(220, 60, 40), QColor(30, 150, 60),
+                                          QColor(200, 140, 0), QColor(140, 60, 180)};
+
+constexpr int click_slack = 4;   // pixels a click may move before it is a drag
+constexpr int pick_pixels = 6;   // how near a click must be to a line
+
+int button_state(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+MoveChartView::MoveChartView(AppState& state, QWidget* parent)
+    : QChartView(parent), state_(state), chart_(new QChart), frames_(new QValueAxis), values_(new QValueAxis) {
+    setMinimumSize(500, 260);
+    setRenderHint(QPainter::Antialiasing);
+    setMouseTracking(true);
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chart_->legend()->setVisible(true);
+    chart_->legend()->setAlignment(Qt::AlignLeft);
+    chart_->legend()->setFont(QFont("Arial", 8));
+    chart_->addAxis(frames_, Qt::AlignBottom);
+    chart_->addAxis(values_, Qt::AlignLeft);
+    frames_->setLabelFormat("%.0f");
+    frames_->setTickType(QValueAxis::TicksDynamic);
+    frames_->setTitleText("frame");
+    for (int c = 0; c < chart_lines; ++c) {
+        auto* line = new QLineSeries;
+        line->setPen(QPen(line_colours[c], 1.5));
+        chart_->addSeries(line);
+        line->attachAxis(frames_);
+        line->attachAxis(values_);
+        lines_[static_cast<std::size_t>(c)] = line;
+    }
+    setChart(chart_);
+    band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
+    update_names();
+}
+
+void MoveChartView::update_names() {
+    for (int c = 0; c < chart_lines; ++c) {
+        std::string name = line_name(state_.panel, c);
+        auto& shown = names_[static_cast<std::size_t>(c)];
+        if (name == shown) continue;
+        shown = std::move(name);
+        lines_[static_cast<std::size_t>(c)]->setName(QString::fromStdString(shown));
+    }
+}
+
+void MoveChartView::sync() {
+    update_names();
+    const GraphState& g = state_.graph;
+    const FrameWindow w = visible_frames(g);
+    const int columns = static_cast<int>(chart_->plotArea().width());
+    if (g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last &&
+        columns == drawn_columns_)
+        return;
+    redraw();
+}
+
+void MoveChartView::redraw() {
+    const GraphState& g = state_.graph;
+    const FrameWindow w = visible_frames(g);
+    int columns = static_cast<int>(chart_->plotArea().width());
+    drawn_revision_ = g.revision;
+    drawn_window_ = w;
+    drawn_columns_ = columns;
+    if (columns <= 0) columns = std::max(width(), 1);
+
+    for (int c = 0; c < chart_lines; ++c) {
+        const auto pts = reduce_line(g.series[static_cast<std::size_t>(c)], w, columns);
+        QList<QPointF> list;
+        list.reserve(static_cast<qsizetype>(pts.size()));
+        for (const ChartPoint& p : pts) list.append(QPointF(p.frame, p.value));
+        lines_[static_cast<std::size_t>(c)]->replace(list);
+    }
+    const FrameTicks ticks = frame_ticks(g, w);
+    frames_->setRange(w.first, std::max(w.last, w.first + 1));
+    frames_->setTickAnchor(ticks.anchor);
+    frames_->setTickInterval(ticks.interval);
+    const ValueRange r = value_range(g, w);
+    values_->setRange(r.min, r.max);
+}
+
+QPointF MoveChartView::to_chart(const QPoint& p) const { return chart_->mapFromScene(mapToScene(p)); }
+
+PlotRect MoveChartView::plot_rect() const {
+    const QRectF a = chart_->plotArea();
+    return {a.left(), a.right(), a.top(), a.bottom()};
+}
+
+void MoveChartView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && chart_->plotArea().contains(to_chart(e->pos()))) {
+        press_ = e->pos();
+        dragging_ = true;
+        const QRectF a = chart_->plotArea();
+        band_->setGeometry(QRect(press_.x(), static_cast<int>(a.top()), 0, static_cast<int>(a.height())));
+        band_->show();
+        e->accept();
+        return;
+    }
+    QChartView::mousePressEvent(e);
+}
+
+void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF p = to_chart(e->pos());
+    chart_pointer(state_, plot_rect(), {frames_->min(), frames_->max()}, {values_->min(), values_->max()},
+                  static_cast<float>(p.x()), static_cast<float>(p.y()), button_state(e->buttons()));
+    if (dragging_) {
+        const QRectF a = chart_->plotArea();
+        const int x = std::clamp(e->pos().x(), static_cast<int>(a.left()), static_cast<int>(a.right()));
+        band_->setGeometry(QRect(QPoint(std::min(x, press_.x()), static_cast<int>(a.top())),
+                                 QSize(std::abs(x - press_.x()), static_cast<int>(a.height()))));
+    }
+    QChartView::mouseMoveEvent(e);
+}
+
+void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        zoom_reset(state_);
+        sync();
+        e->accept();
+        return;
+    }
+    if (e->button() != Qt::LeftButton || !dragging_) {
+        QChartView::mouseReleaseEvent(e);
+        return;
+    }
+    dragging_ = false;
+    band_->hide();
+    const QPointF at = to_chart(e->pos());
+    if (std::abs(e->pos().x() - press_.x()) > click_slack) {
+        zoom_frames(state_, chart_->mapToValue(to_chart(press_)).x(), chart_->mapToValue(at).x());
+        sync();
+    } else {
+        const QPointF v = chart_->mapToValue(at);
+        const QRectF a = chart_->plotArea();
+        const double tolerance = pick_pixels * (values_->max() - values_->min()) / std::max(a.height(), 1.0);
+        const int frame = static_cast<int>(std::lround(v.x()));
+        const int line = pick_line(state_.graph, frame, v.y(), tolerance);
+        if (line >= 0)
+            chart_point_selected(state_, line, frame);
+        else
+            chart_selected(state_);
+    }
+    e->accept();
+}
+
+void MoveChartView::resizeEvent(QResizeEvent* e) {
+    QChartView::resizeEvent(e);
+    sync();
+}
+
+}  // namespace kestrova

@@ -1,0 +1,54 @@
+// The chart widget: five lines as the graph state holds them, reduced to the
+// plot's pixel columns. A left drag zooms into a frame range, a right click
+// shows the whole move again; pointer and clicks go to the core's chart events.
+#pragma once
+
+#include <QChartView>
+#include <array>
+#include <string>
+
+#include "graph/chart_data.h"
+#include "shell/app_state.h"
+
+class QLineSeries;
+class QValueAxis;
+class QRubberBand;
+
+namespace kestrova {
+
+class MoveChartView : public QChartView {
+public:
+    MoveChartView(AppState& state, QWidget* parent);
+
+    // Redraw when the graph state, the zoom or the plot's width has changed.
+    void sync();
+    // Draw now, whatever changed.
+    void redraw();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QPointF to_chart(const QPoint& p) const;
+    PlotRect plot_rect() const;
+    void update_names();
+
+    AppState& state_;
+    QChart* chart_;
+    std::array<QLineSeries*, chart_lines> lines_{};
+    std::array<std::string, chart_lines> names_;
+    QValueAxis* frames_;
+    QValueAxis* values_;
+    QRubberBand* band_;
+    QPoint press_;
+    bool dragging_ = false;
+
+    unsigned drawn_revision_ = ~0u;
+    FrameWindow drawn_window_{0, 0};
+    int drawn_columns_ = -1;
+};
+
+}  // namespace kestrova

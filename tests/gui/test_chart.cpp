@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QLineSeries>
+#include <QTest>
+#include <QValueAxis>
+
+#include "graph/qt/chart_view.h"
+#include "graph/qt/move_chart_view.h"
+#include "shell/qt/main_window.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+
+namespace {
+
+struct ChartWindow {
+    test_support::TempDir dir;
+    App app{dir.path()};
+    std::unique_ptr<MainWindow> window;
+    MoveChartView* chart = nullptr;
+    ChartWindow() {
+        app.start();
+        window = std::make_unique<MainWindow>(app);
+        window->resize(1400, 900);
+        window->show();
+        chart = window->findChild<MoveChartView*>("MSChart1");
+    }
+    void length(int frames) {
+        app.type("Text2", std::to_string(frames));
+        app.press("Command21");
+    }
+    void key(int frame, double a, double b, double c, double d, double e) {
+        app.state().engine.curpos = {a, b, c, d, e, 0, 0, 0};
+        app.type("Text1", std::to_string(frame));
+        app.press("Command3");
+    }
+    std::vector<QLineSeries*> lines() {
+        std::vector<QLineSeries*> out;
+        for (QAbstractSeries* s : chart->chart()->series()) out.push_back(static_cast<QLineSeries*>(s));
+        return out;
+    }
+    QValueAxis* frame_axis() {
+        return static_cast<QValueAxis*>(chart->chart()->axes(Qt::Horizontal).front());
+    }
+    QPoint at_value(double frame, double value) {
+        const QPointF p = chart->chart()->mapToPosition(QPointF(frame, value));
+        return chart->mapFromScene(chart->chart()->mapToScene(p));
+    }
+};
+
+}  // namespace
+
+TEST(ChartView, ShowsFiveNamedLinesOfTheProgrammedMove) {
+    ChartWindow w;
+    ASSERT_NE(w.chart, nullptr);
+    w.app.type("Name1", "");
+    w.app.type("Name2", "Tilt");
+    w.length(100);
+    w.key(10, 100, 200, 300, 400, 500);
+    w.key(60, -100, 0, 100, 200, 300);
+    w.key(100, 50, 50, 50, 50, 50);
+    w.app.press("Command5");
+    update_chart_view(w.chart, w.app.state());
+    const auto lines = w.lines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0]->name(), "A");
+    EXPECT_EQ(lines[1]->name(), "Tilt");
+    ASSERT_EQ(lines[2]->count(), 100);
+    EXPECT_DOUBLE_EQ(lines[2]->at(59).y(), w.app.state().move.movepos.at(60, 2));
+    EXPECT_EQ(w.frame_axis()->tickInterval(), 10);
+}
+
+TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
+    ChartWindow w;
+    w.length(32766);
+    w.key(1000, 0, 0, 0, 0, 0);
+    w.key(30000, 5000, 4000, 3000, 2000, 1000);
+    update_chart_view(w.chart, w.app.state());
+    const int columns = static_cast<int>(w.chart->chart()->plotArea().width());
+    for (QLineSeries* line : w.lines()) {
+        EXPECT_LE(line->count(), 4 * columns);
+        EXPECT_EQ(line->at(line->count() - 1).x(), 32766);
+    }
+    EXPECT_EQ(w.frame_axis()->tickInterval(), 3277);
+}
+
+TEST(ChartView, SpeedModeShowsSpeedsAndAxisEFlat) {
+    ChartWindow w;
+    w.length(50);
+    w.key(50, 100, 100, 100, 100, 100);
+    w.app.press("showspeed");
+    update_chart_view(w.chart, w.app.state());
+    const auto lines = w.lines();
+    EXPECT_DOUBLE_EQ(lines[0]->at(10).y(), 2);
+    for (int i = 0; i < lines[4]->count(); ++i) EXPECT_EQ(lines[4]->at(i).y(), 0);
+}
+
+TEST(ChartView, DragZoomsIntoFramesAndRightClickShowsTheWholeMove) {
+    ChartWindow w;
+    w.length(1000);
+    w.key(1000, 1000, 0, 0, 0, 0);
+    update_chart_view(w.chart, w.app.state());
+    QWidget* vp = w.chart->viewport();
+    const QPoint from = w.at_value(200, 500), to = w.at_value(400, 500);
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, to);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    EXPECT_NEAR(w.frame_axis()->min(), 200, 5);
+    EXPECT_NEAR(w.frame_axis()->max(), 400, 5);
+    EXPECT_LT(w.frame_axis()->tickInterval(), 100);
+    QTest::mouseClick(vp, Qt::RightButton, {}, w.at_value(300, 300));
+    EXPECT_EQ(w.frame_axis()->min(), 1);
+    EXPECT_EQ(w.frame_axis()->max(), 1000);
+}
+
+TEST(ChartView, PointerReadsValuesAndAClickOnALineSelectsItsPoint) {
+    ChartWindow w;
+    w.length(100);
+    w.key(100, 1000, 0, 0, 0, 0);
+    update_chart_view(w.chart, w.app.state());
+    QWidget* vp = w.chart->viewport();
+    QTest::mouseMove(vp, w.at_value(50, 500));
+    const std::string readout = w.app.panel().text("Text24");
+    EXPECT_EQ(readout.substr(0, 3), " 50");
+    EXPECT_EQ(readout.find("N.A."), std::string::npos);
+    QTest::mouseClick(vp, Qt::LeftButton, {}, w.at_value(50, 500));
+    ASSERT_TRUE(w.app.state().notices.box);
+    EXPECT_EQ(w.app.state().notices.box->text.substr(w.app.state().notices.box->text.find('\n') + 1), "500");
+    w.app.state().notices.box.reset();
+    EXPECT_EQ(w.app.state().graph.selected_row, 50);
+}
