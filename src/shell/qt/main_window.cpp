@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "files/qt/file_lists.h"
 #include "graph/qt/chart_view.h"
 #include "link/qt/frame_clock.h"
 #include "shell/controls.h"
@@ -313,12 +314,18 @@ QWidget* MainWindow::build_file_group() {
     auto* grid = new QGridLayout(g);
     grid->addWidget(binder_->make("Label27", g), 0, 0);
     grid->addWidget(binder_->make("Fname", g), 0, 1, 1, 2);
+    auto* panel = new FilePanelLists(app_.state(), [this] { sync(); }, g);
+    binder_->bind("Drive1", panel->drives());
+    binder_->bind("Dir1", panel->folders());
+    binder_->bind("File1", panel->files());
     auto* lists = new QHBoxLayout;
-    for (const char* n : {"Drive1", "Dir1", "File1"}) {
-        auto* w = binder_->make(n, g);
-        w->setMinimumHeight(120);
-        lists->addWidget(w);
-    }
+    auto* place = new QVBoxLayout;
+    place->addWidget(panel->drives());
+    place->addWidget(panel->folders(), 1);
+    lists->addLayout(place, 1);
+    lists->addWidget(panel->files(), 1);
+    panel->folders()->setMinimumHeight(120);
+    panel->files()->setMinimumHeight(120);
     grid->addLayout(lists, 1, 0, 1, 3);
     return g;
 }
@@ -343,11 +350,23 @@ void MainWindow::sync() {
     setup_->sync();
     help_->sync();
     update_chart_view(chart_, s);
-    if (s.notices.box) {
+    // An answer may raise the next box (OK on a failed drive change retries it).
+    while (s.notices.box) {
         const MessageBoxRequest req = *s.notices.box;
         s.notices.box.reset();
-        QMessageBox::information(this, QString::fromStdString(req.title), QString::fromStdString(req.text));
+        const QString title = QString::fromStdString(req.title);
+        const QString text = QString::fromStdString(req.text);
+        bool ok = true;
+        if (req.ok_cancel) {
+            QMessageBox box(req.exclamation ? QMessageBox::Warning : QMessageBox::Information, title, text,
+                            QMessageBox::Ok | QMessageBox::Cancel, this);
+            ok = box.exec() == QMessageBox::Ok;
+        } else {
+            QMessageBox::information(this, title, text);
+        }
+        if (req.answer) req.answer(ok);
     }
+    if (auto* lists = findChild<FilePanelLists*>()) lists->sync();
     if (app_.quit_requested()) close();
 }
 

@@ -1,0 +1,87 @@
+#include "files/qt/file_lists.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QStorageInfo>
+
+#include "files/file_panel.h"
+
+namespace kestrova {
+
+FilePanelLists::FilePanelLists(AppState& state, std::function<void()> after_event, QWidget* parent)
+    : QObject(parent), state_(state), after_event_(std::move(after_event)) {
+    drive_box_ = new QComboBox(parent);
+    folder_view_ = new QListView(parent);
+    file_view_ = new QListView(parent);
+
+    folder_model_ = new QFileSystemModel(this);
+    folder_model_->setFilter(QDir::AllDirs | QDir::NoDot);
+    folder_view_->setModel(folder_model_);
+
+    file_model_ = new QFileSystemModel(this);
+    file_model_->setFilter(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    file_view_->setModel(file_model_);
+    file_view_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    reload_drives();
+
+    connect(drive_box_, &QComboBox::activated, this, [this](int index) {
+        change_drive(state_, drive_box_->itemData(index).toString().toStdString());
+        after_event_();
+    });
+    // Entering a folder (double click or Enter) moves the folder list there.
+    connect(folder_view_, &QListView::activated, this, [this](const QModelIndex& index) {
+        const QString path = QFileInfo(folder_model_->filePath(index)).canonicalFilePath();
+        if (path.isEmpty()) return;
+        change_folder(state_, path.toStdString());
+        after_event_();
+    });
+    connect(file_view_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        state_.files.selected = file_model_->fileName(index).toStdString();
+        state_.panel.press("File1");
+        after_event_();
+    });
+    sync();
+}
+
+QWidget* FilePanelLists::drives() const { return drive_box_; }
+QWidget* FilePanelLists::folders() const { return folder_view_; }
+QWidget* FilePanelLists::files() const { return file_view_; }
+
+void FilePanelLists::reload_drives() {
+    drive_box_->clear();
+    state_.files.drives.clear();
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.isReady()) continue;
+        const QString root = v.rootPath();
+        const QString label = v.name().isEmpty() ? root : root + "  [" + v.name() + "]";
+        drive_box_->addItem(label, root);
+        state_.files.drives.push_back(root.toStdString());
+    }
+    state_.files.drive = drive_of(state_, state_.files.folder);
+}
+
+void FilePanelLists::show_folder(const QString& folder) {
+    shown_folder_ = folder;
+    folder_view_->setRootIndex(folder_model_->setRootPath(folder));
+    file_view_->setRootIndex(file_model_->setRootPath(folder));
+    folder_view_->setToolTip(folder);
+    file_view_->setToolTip(folder);
+}
+
+void FilePanelLists::sync() {
+    const FilePanelState& f = state_.files;
+    const QString folder = QString::fromStdString(f.folder);
+    if (folder != shown_folder_) show_folder(folder);
+    if (f.list_revision != seen_revision_) {
+        seen_revision_ = f.list_revision;
+        if (f.selected.empty()) file_view_->clearSelection();
+    }
+    const int drive = drive_box_->findData(QString::fromStdString(f.drive));
+    if (drive >= 0 && drive != drive_box_->currentIndex()) drive_box_->setCurrentIndex(drive);
+}
+
+}  // namespace kestrova

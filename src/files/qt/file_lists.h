@@ -1,0 +1,48 @@
+// The file panel's three lists: mounted volumes (Drive1), the folders of the
+// shown folder (Dir1) and its files (File1). They show the core's file-panel
+// state and forward the operator's choices to it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "shell/app_state.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QListView;
+class QWidget;
+
+namespace kestrova {
+
+class FilePanelLists : public QObject {
+    Q_OBJECT
+public:
+    // `after_event` runs after every choice forwarded to the core.
+    FilePanelLists(AppState& state, std::function<void()> after_event, QWidget* parent);
+
+    QWidget* drives() const;
+    QWidget* folders() const;
+    QWidget* files() const;
+
+    // Show the folder, drive and selection the core holds.
+    void sync();
+    // Read the mounted volumes again.
+    void reload_drives();
+
+private:
+    void show_folder(const QString& folder);
+
+    AppState& state_;
+    std::function<void()> after_event_;
+    QComboBox* drive_box_;
+    QListView* folder_view_;
+    QListView* file_view_;
+    QFileSystemModel* folder_model_;
+    QFileSystemModel* file_model_;
+    QString shown_folder_;
+    unsigned seen_revision_ = 0;
+};
+
+}  // namespace kestrova
