@@ -94,6 +94,7 @@ void MoveChartView::redraw() {
     frames_->setTickInterval(ticks.interval);
     const ValueRange r = value_range(g, w);
     values_->setRange(r.min, r.max);
+    values_->applyNiceNumbers();  // round labels; the range only grows
 }
 
 QPointF MoveChartView::to_chart(const QPoint& p) const { return chart_->mapFromScene(mapToScene(p)); }
