@@ -1,7 +1,133 @@
 #include "link/qt/serial_port.h"
 
+#include <unistd.h>
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
 namespace kestrova {
 
-std::unique_ptr<PortOpener> make_serial_port_opener() { return nullptr; }
+namespace {
+
+// Reads go through QSerialPort on the window's thread. Writes may come from
+// the frame clock's thread, so they go straight to the descriptor under a
+// mutex that closing also takes: QSerialPort itself never writes.
+class SerialPort : public Port {
+public:
+    SerialPort(std::unique_ptr<QSerialPort> port, std::string device)
+        : port_(std::move(port)), device_(std::move(device)) {
+        // Errors repeat endlessly on a dead line: the first one closes the port.
+        QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(), [this](QSerialPort::SerialPortError e) {
+            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError) fail(port_->errorString().toStdString());
+        });
+    }
+    ~SerialPort() override {
+        std::lock_guard lock(mutex_);
+        if (port_->isOpen()) port_->close();
+    }
+
+    std::string device() const override { return device_; }
+
+    bool write(std::span<const std::uint8_t> bytes) override {
+        std::lock_guard lock(mutex_);
+        if (lost_.load() || !port_->isOpen()) return false;
+        const int fd = static_cast<int>(port_->handle());
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n > 0) {
+                done += static_cast<std::size_t>(n);
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                return true;  // line backed up: the next message supersedes this one
+            } else {
+                // Closing belongs to the window's thread; it sees `lost` on its next step.
+                error_ = n < 0 ? std::strerror(errno) : "nothing written";
+                lost_.store(true);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::vector<std::uint8_t> read_all() override {
+        if (lost_.load()) {
+            close_once();
+            return {};
+        }
+        const QByteArray data = port_->readAll();
+        return {data.begin(), data.end()};
+    }
+    std::size_t bytes_waiting() const override {
+        return lost_.load() ? 0 : static_cast<std::size_t>(std::max<qint64>(0, port_->bytesAvailable()));
+    }
+    void clear_input() override {
+        if (!lost_.load()) port_->clear(QSerialPort::Input);
+    }
+    bool lost() const override { return lost_.load(); }
+    std::string error() const override {
+        std::lock_guard lock(mutex_);
+        return error_;
+    }
+
+private:
+    void fail(const std::string& why) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!lost_.load()) error_ = why;
+            lost_.store(true);
+        }
+        close_once();
+    }
+    void close_once() {
+        std::lock_guard lock(mutex_);
+        if (port_->isOpen()) port_->close();
+    }
+
+    std::unique_ptr<QSerialPort> port_;
+    std::string device_;
+    mutable std::mutex mutex_;
+    std::atomic<bool> lost_{false};
+    std::string error_;
+};
+
+class SerialPortOpener : public PortOpener {
+public:
+    std::unique_ptr<Port> open(const std::string& device, std::string& error) override {
+        auto port = std::make_unique<QSerialPort>();
+        port->setPortName(QString::fromStdString(device));
+        if (!port->open(QIODevice::ReadWrite)) {
+            error = port->errorString().toStdString();
+            return nullptr;
+        }
+        const bool ok = port->setBaudRate(QSerialPort::Baud115200) && port->setDataBits(QSerialPort::Data8) &&
+                        port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
+                        port->setFlowControl(QSerialPort::NoFlowControl);
+        if (!ok) {
+            error = port->errorString().toStdString();
+            port->close();
+            return nullptr;
+        }
+        return std::make_unique<SerialPort>(std::move(port), device);
+    }
+
+    std::vector<std::string> list() const override {
+        std::vector<std::string> out;
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            out.push_back(info.systemLocation().toStdString());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<PortOpener> make_serial_port_opener() { return std::make_unique<SerialPortOpener>(); }
 
 }  // namespace kestrova

@@ -11,6 +11,7 @@
 
 #include "files/qt/file_lists.h"
 #include "graph/qt/chart_view.h"
+#include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
 #include "shell/controls.h"
 #include "shell/qt/panel_binder.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
         app_.tick();
         sync();
     }, this);
+    clock_->pace(app_.link());
 
     build_menus();
     auto* central = new QWidget(this);
@@ -102,6 +104,10 @@ void MainWindow::build_menus() {
     for (const char* name : {"Load", "save", "Export", "Importascii", "setupload", "setupsave", "exitmenu"})
         add(file, name);
     for (const char* name : {"Setup", "comm", "help"}) {
+        if (std::string(name) == "comm") {
+            add_comm_menu(menuBar(), app_, [this] { sync(); });
+            continue;
+        }
         // A top-level entry that acts when chosen.
         QAction* a = menuBar()->addAction(QString::fromStdString(p.text(name)));
         a->setObjectName(QString::fromStdString(name));

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class QMenuBar;
+
+namespace kestrova {
+
+class App;
+
+// The "Comm" menu: go off line, go on line on a port the system lists or on a
+// typed device, or pick a port by number in the Comm number box.
+void add_comm_menu(QMenuBar* bar, App& app, std::function<void()> after_change);
+
+}  // namespace kestrova

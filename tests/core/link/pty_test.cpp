@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+
+#include "link/fd_port.h"
+#include "link/link.h"
+#include "link/link_texts.h"
+#include "link/paced_sender.h"
+#include "shell/app.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+
+namespace {
+
+// Reads from `fd` until `want` bytes came or a second passed.
+std::vector<std::uint8_t> read_bytes(int fd, std::size_t want) {
+    std::vector<std::uint8_t> got;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (got.size() < want && std::chrono::steady_clock::now() < until) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 50) <= 0) continue;
+        std::uint8_t buf[512];
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0) break;
+        got.insert(got.end(), buf, buf + n);
+    }
+    return got;
+}
+
+struct Pty {
+    Pty() {
+        std::string error;
+        auto p = open_pty_pair(error);
+        EXPECT_TRUE(p) << error;
+        if (p) pair = *p;
+    }
+    ~Pty() {
+        close_master();
+        if (pair.device_fd >= 0) ::close(pair.device_fd);
+    }
+    void close_master() {
+        if (pair.master >= 0) ::close(pair.master);
+        pair.master = -1;
+    }
+    PtyPair pair;
+};
+
+std::vector<std::uint8_t> every_byte_value() {
+    std::vector<std::uint8_t> all(256);
+    for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    return all;
+}
+
+}  // namespace
+
+TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
+    Pty pty;
+    PosixPortOpener opener;
+    std::string error;
+    auto port = opener.open(pty.pair.path, error);
+    ASSERT_TRUE(port) << error;
+    const auto all = every_byte_value();
+    ASSERT_TRUE(port->write(all));
+    EXPECT_EQ(read_bytes(pty.pair.master, 256), all);
+
+    ASSERT_EQ(::write(pty.pair.master, all.data(), all.size()), 256);
+    std::vector<std::uint8_t> back;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (back.size() < 256 && std::chrono::steady_clock::now() < until) {
+        auto chunk = port->read_all();
+        back.insert(back.end(), chunk.begin(), chunk.end());
+    }
+    EXPECT_EQ(back, all);
+    EXPECT_FALSE(port->lost());
+}
+
+TEST(PseudoTerminal, OpeningAMissingDeviceSaysWhy) {
+    PosixPortOpener opener;
+    std::string error;
+    EXPECT_FALSE(opener.open("/dev/kestrova-no-such-port", error));
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
+    Pty pty;
+    test_support::TempDir dir;
+    App app(dir.path(), std::make_unique<PosixPortOpener>());
+    app.start();
+    ASSERT_TRUE(app.link().go_online(pty.pair.path));
+    app.tick();
+    EXPECT_EQ(read_bytes(pty.pair.master, 25).size(), 25u);
+    // The rig side goes away: its controlling end closes, its device end too.
+    pty.close_master();
+    ::close(pty.pair.device_fd);
+    pty.pair.device_fd = -1;
+    const unsigned before = app.state().notices.status_serial;
+    for (int i = 0; i < 20; ++i) app.tick();
+    EXPECT_EQ(app.state().notices.link, link_text::port_lost);
+    EXPECT_EQ(app.state().notices.status_serial, before + 1);
+    EXPECT_EQ(app.state().notices.status.rfind("port lost: " + pty.pair.path, 0), 0u) << app.state().notices.status;
+    EXPECT_TRUE(app.state().engine.commsoff);
+}
+
+TEST(PacedSender, SendsTheParkedMessageEveryPeriodAndRepeatsItWhenNoneIsNew) {
+    Pty pty;
+    PosixPortOpener opener;
+    std::string error;
+    auto port = opener.open(pty.pair.path, error);
+    ASSERT_TRUE(port);
+    PacedSender sender(std::chrono::milliseconds(5));
+    std::atomic<int> deadlines{0};
+    sender.attach(port.get());
+    Message m;
+    m.bytes = {0x07, 1, 2, 3, 0xA5};
+    m.size = 5;
+    sender.put(m);
+    sender.start([&] { ++deadlines; });
+    const auto got = read_bytes(pty.pair.master, 20);
+    sender.stop();
+    ASSERT_EQ(got.size(), 20u);
+    for (std::size_t i = 0; i < got.size(); i += 5)
+        EXPECT_EQ(std::vector<std::uint8_t>(got.begin() + static_cast<long>(i), got.begin() + static_cast<long>(i) + 5),
+                  (std::vector<std::uint8_t>{0x07, 1, 2, 3, 0xA5}));
+    EXPECT_GE(deadlines.load(), 4);
+    EXPECT_GE(sender.figures().repeated, 3u);
+    sender.attach(nullptr);
+}

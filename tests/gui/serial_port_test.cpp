@@ -1,0 +1,80 @@
+// The QSerialPort adapter on a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "link/fd_port.h"
+#include "link/link.h"
+#include "link/link_texts.h"
+#include "link/qt/serial_port.h"
+#include "shell/app.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+
+namespace {
+std::vector<std::uint8_t> read_master(int fd, std::size_t want) {
+    std::vector<std::uint8_t> got;
+    QElapsedTimer t;
+    t.start();
+    while (got.size() < want && t.elapsed() < 1000) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 20) <= 0) continue;
+        std::uint8_t buf[512];
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0) break;
+        got.insert(got.end(), buf, buf + n);
+    }
+    return got;
+}
+}  // namespace
+
+TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
+    std::string error;
+    auto pty = open_pty_pair(error);
+    ASSERT_TRUE(pty) << error;
+    test_support::TempDir dir;
+    App app(dir.path(), make_serial_port_opener());
+    app.start();
+    ASSERT_TRUE(app.link().go_online(pty->path)) << app.state().notices.status;
+
+    std::vector<std::uint8_t> all(256);
+    for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    ASSERT_TRUE(app.link().port()->write(all));
+    EXPECT_EQ(read_master(pty->master, 256), all);
+
+    ASSERT_EQ(::write(pty->master, all.data(), all.size()), 256);
+    std::vector<std::uint8_t> back;
+    QElapsedTimer t;
+    t.start();
+    while (back.size() < 256 && t.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        auto chunk = app.link().port()->read_all();
+        back.insert(back.end(), chunk.begin(), chunk.end());
+    }
+    EXPECT_EQ(back, all);
+
+    ::close(pty->master);
+    ::close(pty->device_fd);
+    const unsigned before = app.state().notices.status_serial;
+    t.restart();
+    while (t.elapsed() < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        app.tick();
+    }
+    EXPECT_EQ(app.state().notices.link, link_text::port_lost);
+    EXPECT_EQ(app.state().notices.status_serial, before + 1);
+    EXPECT_FALSE(app.link().online());
+}
+
+TEST(SerialPortAdapter, OpeningAMissingDeviceKeepsTheProgramOffLine) {
+    test_support::TempDir dir;
+    App app(dir.path(), make_serial_port_opener());
+    app.start();
+    EXPECT_FALSE(app.link().go_online("/dev/kestrova-no-such-port"));
+    EXPECT_EQ(app.state().notices.link, link_text::off_line);
+    EXPECT_EQ(app.state().notices.status.rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
+}
