@@ -3,6 +3,7 @@
 # line to the rig simulator until the simulator has received MESSAGES messages.
 #   tools/rigsim/measure_clock.sh [BUILD_DIR] [MESSAGES]
 #   LOAD="stress-ng --cpu 2" tools/rigsim/measure_clock.sh   # with the machine loaded
+#   AS_USER=nobody tools/rigsim/measure_clock.sh             # kestrova without real-time rights
 set -euo pipefail
 build=$(realpath "${1:-build}")
 count=${2:-1600}
@@ -29,7 +30,13 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ -n "$device" ] || { echo "the rig simulator did not start"; exit 1; }
-(cd "$workdir" && QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec "$build/kestrova" --port "$device") >/dev/null 2>&1 &
+run_as=()
+if [ -n "${AS_USER:-}" ]; then
+  chmod o+rw "$device"
+  chmod 777 "$workdir"
+  run_as=(setpriv --reuid="$AS_USER" --regid=nogroup --clear-groups)
+fi
+(cd "$workdir" && HOME="$workdir" QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec "${run_as[@]}" "$build/kestrova" --port "$device") >/dev/null 2>&1 &
 pids+=($!)
 wait "$sim"
 cat "$log"

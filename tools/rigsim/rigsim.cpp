@@ -3,6 +3,7 @@
 // receives; sends the sound-sync marker on a key press or at a given time;
 // prints the timing of the messages when it stops.
 #include <poll.h>
+#include <sched.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -129,6 +130,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestrova-rigsim: cannot open a pseudo-terminal: %s\n", error.c_str());
         return 1;
     }
+    // Arrival times are only as good as this process's wake-ups: take a
+    // real-time class where the system grants it.
+    sched_param sp{};
+    sp.sched_priority = 20;
+    const bool realtime = ::sched_setscheduler(0, SCHED_FIFO, &sp) == 0;
     std::printf("rig simulator on %s\n", pty->path.c_str());
     std::fflush(stdout);
     std::signal(SIGINT, on_signal);
@@ -173,6 +179,7 @@ int main(int argc, char** argv) {
         if (opt->count > 0 && static_cast<long>(rig.arrivals().size()) >= opt->count) break;
     }
     if (keys) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    std::printf("arrival times taken %s\n", realtime ? "with real-time priority" : "at normal priority");
     std::fputs(rigsim::describe(rigsim::period_stats(rig.arrivals(), nominal_ms), nominal_ms).c_str(), stdout);
     std::fflush(stdout);
     ::close(pty->master);
