@@ -1,0 +1,204 @@
+// An operator's session on the real window, on line to a pseudo-terminal that
+// plays the rig: jog, store keyframes, go to start, run, loop, stop, and a
+// single-frame run. The clock is stepped by hand so every message is checked.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "link/fd_port.h"
+#include "link/link.h"
+#include "link/messages.h"
+#include "link/qt/serial_port.h"
+#include "shell/qt/main_window.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+
+namespace {
+
+class Session {
+public:
+    Session() {
+        std::string error;
+        auto pair = open_pty_pair(error);
+        if (!pair) throw std::runtime_error(error);
+        pty_ = *pair;
+        app.start();
+        window = std::make_unique<MainWindow>(app);
+        window->show();
+        // The test is the clock: each message goes out as its tick builds it.
+        app.link().set_transmitter(nullptr);
+        if (!app.link().go_online(pty_.path)) throw std::runtime_error(app.state().notices.status);
+        window->sync();
+    }
+    ~Session() {
+        window.reset();
+        ::close(pty_.master);
+        ::close(pty_.device_fd);
+    }
+
+    QWidget* widget(const char* name) { return window->centralWidget()->findChild<QWidget*>(name); }
+    void click(const char* name) { QTest::mouseClick(qobject_cast<QPushButton*>(widget(name)), Qt::LeftButton); }
+    void type(const char* name, const char* text) {
+        auto* edit = qobject_cast<QLineEdit*>(widget(name));
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    // One clock tick as the window's clock runs it, and the message it sent.
+    Decoded tick() {
+        app.tick();
+        window->sync();
+        const auto bytes = read_message();
+        auto m = decode_message(bytes);
+        if (!m) throw std::runtime_error("undecodable message");
+        return *m;
+    }
+    Decoded tick_until(const std::function<bool()>& done, int limit = 2000) {
+        Decoded last = tick();
+        for (int i = 0; i < limit && !done(); ++i) last = tick();
+        return last;
+    }
+    // Nothing beyond one message per tick reaches the rig.
+    bool line_is_quiet() {
+        pollfd p{pty_.master, POLLIN, 0};
+        return ::poll(&p, 1, 30) == 0;
+    }
+
+    test_support::TempDir dir;
+    App app{dir.path(), make_serial_port_opener()};
+    std::unique_ptr<MainWindow> window;
+
+private:
+    std::vector<std::uint8_t> read_message() {
+        std::vector<std::uint8_t> got;
+        for (int waited = 0; got.size() < long_size && waited < 100; ++waited) {
+            QCoreApplication::processEvents();
+            pollfd p{pty_.master, POLLIN, 0};
+            if (::poll(&p, 1, 10) <= 0) continue;
+            std::uint8_t buf[long_size];
+            const ssize_t n = ::read(pty_.master, buf, long_size - got.size());
+            if (n > 0) got.insert(got.end(), buf, buf + n);
+        }
+        return got;
+    }
+
+    PtyPair pty_;
+};
+
+// Jog one axis up by holding its F key for `ticks`, then let it coast to rest.
+void jog_up(Session& s, Qt::Key key, int ticks) {
+    QWidget* enable = s.widget("enable");
+    QTest::keyPress(enable, key);
+    for (int i = 0; i < ticks; ++i) EXPECT_EQ(s.tick().lead, lead_position);
+    QTest::keyRelease(enable, key);
+    const EngineState& e = s.app.state().engine;
+    s.tick_until([&] { return std::none_of(e.fkeyup.begin(), e.fkeyup.end(), [](bool b) { return b; }); });
+}
+
+void add_keyframe_at(Session& s, const char* frame) {
+    s.type("Text1", frame);
+    s.click("Command3");
+}
+
+void program_three_keyframes(Session& s) {
+    s.type("Text2", "60");
+    s.click("Command21");
+    s.type("SpeedA", "30");
+    s.type("SpeedB", "20");
+    add_keyframe_at(s, "1");
+    s.click("enFkeys");
+    jog_up(s, Qt::Key_F2, 6);   // axis A up
+    add_keyframe_at(s, "30");
+    s.click("enFkeys");
+    jog_up(s, Qt::Key_F4, 4);   // axis B up
+    add_keyframe_at(s, "60");
+}
+
+}  // namespace
+
+TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
+    Session s;
+    AppState& st = s.app.state();
+    program_three_keyframes(s);
+    ASSERT_EQ(st.move.keyframe_count(), 3);
+    ASSERT_EQ(s.app.panel().text("keyframes"), "3");
+    const double a30 = st.move.pos_of(0, 2);
+    ASSERT_GT(a30, 0);
+    ASSERT_GT(st.move.pos_of(1, 3), 0);
+
+    // Back to frame 1 by a positioning move: position messages until it arrives.
+    s.click("gotostart");
+    const Decoded arrived = s.tick_until([&] { return !st.engine.posmoving; });
+    EXPECT_EQ(arrived.lead, lead_position);
+    EXPECT_EQ(arrived.pos[0], 0);
+
+    // Run: one frame message per tick, carrying the move frame by frame.
+    s.click("run");
+    ASSERT_TRUE(st.engine.running) << st.notices.status;
+    for (int f = 1; f <= 60; ++f) {
+        const Decoded m = s.tick();
+        ASSERT_EQ(m.lead, lead_frame) << "frame " << f;
+        for (int a = 0; a < move_axes; ++a)
+            ASSERT_EQ(m.pos[a], static_cast<std::int32_t>(std::nearbyint(st.move.movepos.at(f, a))))
+                << "frame " << f << " axis " << a;
+    }
+    EXPECT_FALSE(st.engine.running);
+    EXPECT_EQ(s.tick().lead, lead_position);
+    EXPECT_TRUE(s.line_is_quiet());
+
+    // Loop: the end of the move returns to the start and plays again.
+    s.click("gotostart");
+    s.tick_until([&] { return !st.engine.posmoving; });
+    s.click("Loopy");
+    s.click("run");
+    for (int f = 1; f <= 60; ++f) ASSERT_EQ(s.tick().lead, lead_frame);
+    const Decoded back = s.tick_until([&] { return st.engine.running; });
+    EXPECT_EQ(back.lead, lead_position);
+    const Decoded again = s.tick();
+    EXPECT_EQ(again.lead, lead_frame);
+    EXPECT_EQ(again.pos[0], 0);
+
+    // Stop: position messages from the frame reached, nothing moves on.
+    s.click("Stop");
+    EXPECT_FALSE(st.engine.running);
+    EXPECT_FALSE(st.engine.looping);
+    const Decoded stopped = s.tick();
+    EXPECT_EQ(stopped.lead, lead_position);
+    EXPECT_EQ(s.tick().pos, stopped.pos);
+}
+
+TEST(EndToEnd, ASingleFrameRunStepsTheRigFrameByFrame) {
+    Session s;
+    AppState& st = s.app.state();
+    program_three_keyframes(s);
+    s.click("gotostart");
+    s.tick_until([&] { return !st.engine.posmoving; });
+
+    s.type("secset", "1");
+    s.type("exposure", "2");
+    s.type("Text1", "1");
+    s.click("setsingle");
+    ASSERT_TRUE(st.engine.sfrun) << st.notices.status;
+    // The first exposure starts with the run; then one per counted second,
+    // each followed by one frame step.
+    int lamp_ticks = 0;
+    for (int i = 0; i < 3 * 25 + 10; ++i) {
+        s.tick();
+        if (st.panel.at("camflash").colour == colour::highlight) ++lamp_ticks;
+    }
+    EXPECT_EQ(st.engine.gototarget, 5);
+    EXPECT_EQ(lamp_ticks, 1 + 3 * 2);
+    // The rig has been sent to frame 5 of the move.
+    const Decoded m = s.tick_until([&] { return !st.engine.gotoactive; });
+    EXPECT_EQ(m.lead, lead_position);
+    EXPECT_EQ(m.pos[0], static_cast<std::int32_t>(st.move.movepos.at(5, 0)));
+    s.click("Stop");
+    EXPECT_FALSE(st.engine.sfrun);
+}
