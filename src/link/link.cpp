@@ -2,6 +2,7 @@
 
 #include "link/link_texts.h"
 #include "link/paced_sender.h"
+#include "motion/single_frame.h"
 
 namespace kestrova {
 
@@ -103,7 +104,7 @@ void stop_motion_keep_positions(AppState& state) {
     e.hometarget = false;
     e.entrytarget = false;
     e.gotoactive = false;
-    e.sfrun = false;
+    if (e.sfrun) end_single_frame(state);  // also puts its button and lamp back
     e.fkeydown.fill(false);
     e.fkeyup.fill(false);
     e.jog.fill(0);

@@ -28,6 +28,8 @@ TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
     tick(4);
     ASSERT_EQ(last().pos[0], 40);
     e().gotoactive = true;
+    app->press("setsingle");
+    ASSERT_TRUE(e().sfrun);
     line->lost = true;
     const unsigned before = s.notices.status_serial;
     tick(10);
@@ -36,6 +38,8 @@ TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
     EXPECT_EQ(s.notices.status_serial, before + 1);
     EXPECT_FALSE(e().running);
     EXPECT_FALSE(e().gotoactive);
+    EXPECT_FALSE(e().sfrun);
+    EXPECT_EQ(s.panel.text("setsingle"), "S.F. off");
     EXPECT_TRUE(e().commsoff);
     EXPECT_EQ(e().curpos[0], 40);  // where the rig was last told to be
     EXPECT_EQ(e().playframe, 5);
