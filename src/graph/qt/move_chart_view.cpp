@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "graph/chart_events.h"
+#include "graph/qt/vector_state.h"
 
 namespace kestrova {
 
@@ -81,13 +82,10 @@ void MoveChartView::redraw() {
     drawn_columns_ = columns;
     if (columns <= 0) columns = std::max(width(), 1);
 
-    for (int c = 0; c < chart_lines; ++c) {
-        const auto pts = reduce_line(g.series[static_cast<std::size_t>(c)], w, columns);
-        QList<QPointF> list;
-        list.reserve(static_cast<qsizetype>(pts.size()));
-        for (const ChartPoint& p : pts) list.append(QPointF(p.frame, p.value));
-        lines_[static_cast<std::size_t>(c)]->replace(list);
-    }
+    // Empty lines first, so the new axis ranges re-lay out nothing; the axes
+    // measure their labels, which leaves the vector state mixed (see
+    // vector_state.h), so it is cleared before the lines take their points.
+    for (QLineSeries* line : lines_) line->clear();
     const FrameTicks ticks = frame_ticks(g, w);
     frames_->setRange(w.first, std::max(w.last, w.first + 1));
     frames_->setTickAnchor(ticks.anchor);
@@ -95,6 +93,15 @@ void MoveChartView::redraw() {
     const ValueRange r = value_range(g, w);
     values_->setRange(r.min, r.max);
     values_->applyNiceNumbers();  // round labels; the range only grows
+
+    for (int c = 0; c < chart_lines; ++c) {
+        const auto pts = reduce_line(g.series[static_cast<std::size_t>(c)], w, columns);
+        QList<QPointF> list;
+        list.reserve(static_cast<qsizetype>(pts.size()));
+        for (const ChartPoint& p : pts) list.append(QPointF(p.frame, p.value));
+        clear_upper_vector_state();
+        lines_[static_cast<std::size_t>(c)]->replace(list);
+    }
 }
 
 QPointF MoveChartView::to_chart(const QPoint& p) const { return chart_->mapFromScene(mapToScene(p)); }
@@ -159,6 +166,11 @@ void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
             chart_selected(state_);
     }
     e->accept();
+}
+
+void MoveChartView::paintEvent(QPaintEvent* e) {
+    clear_upper_vector_state();
+    QChartView::paintEvent(e);
 }
 
 void MoveChartView::resizeEvent(QResizeEvent* e) {
