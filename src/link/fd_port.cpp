@@ -37,22 +37,29 @@ bool FdPort::hung_up() const {
     return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-bool FdPort::write(std::span<const std::uint8_t> bytes) {
-    if (lost_.load()) return false;
+std::optional<std::string> write_fully(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             // The line is backed up: this message is superseded by the next one.
-            return true;
+            return std::nullopt;
         } else {
-            fail(n < 0 ? std::strerror(errno) : "nothing written");
-            return false;
+            return std::string(n < 0 ? std::strerror(errno) : "nothing written");
         }
+    }
+    return std::nullopt;
+}
+
+bool FdPort::write(std::span<const std::uint8_t> bytes) {
+    if (lost_.load()) return false;
+    if (auto error = write_fully(fd_, bytes)) {
+        fail(*error);
+        return false;
     }
     return true;
 }

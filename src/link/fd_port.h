@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "link/port.h"
@@ -38,6 +39,10 @@ private:
     mutable std::mutex error_mutex_;
     std::string error_;
 };
+
+// Write all of `bytes` to `fd`. A backed-up line counts as written (the next
+// message supersedes this one). Returns the error text on failure.
+std::optional<std::string> write_fully(int fd, std::span<const std::uint8_t> bytes);
 
 // Raw 8N1 at 115200 baud, no flow control, non-blocking reads. False on failure.
 bool make_raw_terminal(int fd);

@@ -1,5 +1,7 @@
 #include "link/qt/serial_port.h"
 
+#include "link/fd_port.h"
+
 #include <unistd.h>
 
 #include <QSerialPort>
@@ -36,22 +38,11 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override {
         std::lock_guard lock(mutex_);
         if (lost_.load() || !port_->isOpen()) return false;
-        const int fd = static_cast<int>(port_->handle());
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n > 0) {
-                done += static_cast<std::size_t>(n);
-            } else if (n < 0 && errno == EINTR) {
-                continue;
-            } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                return true;  // line backed up: the next message supersedes this one
-            } else {
-                // Closing belongs to the window's thread; it sees `lost` on its next step.
-                error_ = n < 0 ? std::strerror(errno) : "nothing written";
-                lost_.store(true);
-                return false;
-            }
+        if (auto error = write_fully(static_cast<int>(port_->handle()), bytes)) {
+            // Closing belongs to the window's thread; it sees `lost` on its next step.
+            error_ = *error;
+            lost_.store(true);
+            return false;
         }
         return true;
     }
