@@ -74,11 +74,12 @@ ValueRange value_range(const GraphState& g, FrameWindow w) {
     return {lo - span * 0.05, hi + span * 0.05};
 }
 
-FrameTicks frame_ticks(const GraphState& g, FrameWindow w) {
+FrameTicks frame_ticks(const GraphState& g, FrameWindow w, int max_labels) {
     double step = std::max(g.divisions_per_label, 1);
     const double span = w.last - w.first;
     // Zoomed far in: about ten labels over the window, in whole frames.
     if (span > 0 && span / step < 4) step = std::max(1.0, std::round(span / 10));
+    while (max_labels > 0 && span / step > max_labels) step *= 2;
     return {1, step};
 }
 

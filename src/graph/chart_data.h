@@ -47,7 +47,9 @@ struct FrameTicks {
     double anchor = 1;
     double interval = 1;
 };
-FrameTicks frame_ticks(const GraphState& graph, FrameWindow window);
+// `max_labels` bounds how many labels the axis has room for: the step is
+// doubled until they fit.
+FrameTicks frame_ticks(const GraphState& graph, FrameWindow window, int max_labels = 1000);
 
 // The plot area in the chart's own coordinates: x grows to the right, y
 // downwards, so min_y is the top edge.

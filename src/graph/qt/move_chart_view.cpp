@@ -86,7 +86,8 @@ void MoveChartView::redraw() {
     // measure their labels, which leaves the vector state mixed (see
     // vector_state.h), so it is cleared before the lines take their points.
     for (QLineSeries* line : lines_) line->clear();
-    const FrameTicks ticks = frame_ticks(g, w);
+    constexpr int label_room = 44;  // pixels a five-digit frame label needs
+    const FrameTicks ticks = frame_ticks(g, w, std::max(2, columns / label_room));
     frames_->setRange(w.first, std::max(w.last, w.first + 1));
     frames_->setTickAnchor(ticks.anchor);
     frames_->setTickInterval(ticks.interval);
