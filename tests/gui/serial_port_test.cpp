@@ -10,8 +10,7 @@
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/qt/serial_port.h"
-#include "shell/app.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
 
@@ -36,9 +35,8 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
     std::string error;
     auto pty = open_pty_pair(error);
     ASSERT_TRUE(pty) << error;
-    test_support::TempDir dir;
-    App app(dir.path(), make_serial_port_opener());
-    app.start();
+    test_support::StartedApp s(make_serial_port_opener());
+    App& app = s.app;
     ASSERT_TRUE(app.link().go_online(pty->path)) << app.state().notices.status;
 
     std::vector<std::uint8_t> all(256);
@@ -71,10 +69,8 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
 }
 
 TEST(SerialPortAdapter, OpeningAMissingDeviceKeepsTheProgramOffLine) {
-    test_support::TempDir dir;
-    App app(dir.path(), make_serial_port_opener());
-    app.start();
-    EXPECT_FALSE(app.link().go_online("/dev/kestrova-no-such-port"));
-    EXPECT_EQ(app.state().notices.link, link_text::off_line);
-    EXPECT_EQ(app.state().notices.status.rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
+    test_support::StartedApp s(make_serial_port_opener());
+    EXPECT_FALSE(s.app.link().go_online("/dev/kestrova-no-such-port"));
+    EXPECT_EQ(s.state().notices.link, link_text::off_line);
+    EXPECT_EQ(s.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
 }

@@ -8,34 +8,15 @@
 
 #include "graph/qt/chart_view.h"
 #include "graph/qt/move_chart_view.h"
-#include "shell/qt/main_window.h"
-#include "temp_dir.h"
+#include "started_window.h"
 
 using namespace kestrova;
 
 namespace {
 
-struct ChartWindow {
-    test_support::TempDir dir;
-    App app{dir.path()};
-    std::unique_ptr<MainWindow> window;
-    MoveChartView* chart = nullptr;
-    ChartWindow() {
-        app.start();
-        window = std::make_unique<MainWindow>(app);
-        window->resize(1400, 900);
-        window->show();
-        chart = window->findChild<MoveChartView*>("MSChart1");
-    }
-    void length(int frames) {
-        app.type("Text2", std::to_string(frames));
-        app.press("Command21");
-    }
-    void key(int frame, double a, double b, double c, double d, double e) {
-        app.state().engine.curpos = {a, b, c, d, e, 0, 0, 0};
-        app.type("Text1", std::to_string(frame));
-        app.press("Command3");
-    }
+struct ChartWindow : test_support::StartedWindow {
+    MoveChartView* chart = window->findChild<MoveChartView*>("MSChart1");
+    ChartWindow() { window->resize(1400, 900); }  // lay the chart out before it is drawn
     std::vector<QLineSeries*> lines() {
         std::vector<QLineSeries*> out;
         for (QAbstractSeries* s : chart->chart()->series()) out.push_back(static_cast<QLineSeries*>(s));
@@ -57,10 +38,10 @@ TEST(ChartView, ShowsFiveNamedLinesOfTheProgrammedMove) {
     ASSERT_NE(w.chart, nullptr);
     w.app.type("Name1", "");
     w.app.type("Name2", "Tilt");
-    w.length(100);
-    w.key(10, 100, 200, 300, 400, 500);
-    w.key(60, -100, 0, 100, 200, 300);
-    w.key(100, 50, 50, 50, 50, 50);
+    w.set_length(100);
+    w.add_keyframe(10, {100, 200, 300, 400, 500});
+    w.add_keyframe(60, {-100, 0, 100, 200, 300});
+    w.add_keyframe(100, {50, 50, 50, 50, 50});
     w.app.press("Command5");
     update_chart_view(w.chart, w.app.state());
     const auto lines = w.lines();
@@ -74,9 +55,9 @@ TEST(ChartView, ShowsFiveNamedLinesOfTheProgrammedMove) {
 
 TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
     ChartWindow w;
-    w.length(32766);
-    w.key(1000, 0, 0, 0, 0, 0);
-    w.key(30000, 5000, 4000, 3000, 2000, 1000);
+    w.set_length(32766);
+    w.add_keyframe(1000, {0, 0, 0, 0, 0});
+    w.add_keyframe(30000, {5000, 4000, 3000, 2000, 1000});
     update_chart_view(w.chart, w.app.state());
     const int columns = static_cast<int>(w.chart->chart()->plotArea().width());
     for (QLineSeries* line : w.lines()) {
@@ -88,8 +69,8 @@ TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
 
 TEST(ChartView, SpeedModeShowsSpeedsAndAxisEFlat) {
     ChartWindow w;
-    w.length(50);
-    w.key(50, 100, 100, 100, 100, 100);
+    w.set_length(50);
+    w.add_keyframe(50, {100, 100, 100, 100, 100});
     w.app.press("showspeed");
     update_chart_view(w.chart, w.app.state());
     const auto lines = w.lines();
@@ -99,8 +80,8 @@ TEST(ChartView, SpeedModeShowsSpeedsAndAxisEFlat) {
 
 TEST(ChartView, DragZoomsIntoFramesAndRightClickShowsTheWholeMove) {
     ChartWindow w;
-    w.length(1000);
-    w.key(1000, 1000, 0, 0, 0, 0);
+    w.set_length(1000);
+    w.add_keyframe(1000, {1000, 0, 0, 0, 0});
     update_chart_view(w.chart, w.app.state());
     QWidget* vp = w.chart->viewport();
     const QPoint from = w.at_value(200, 500), to = w.at_value(400, 500);
@@ -117,8 +98,8 @@ TEST(ChartView, DragZoomsIntoFramesAndRightClickShowsTheWholeMove) {
 
 TEST(ChartView, PointerReadsValuesAndAClickOnALineSelectsItsPoint) {
     ChartWindow w;
-    w.length(100);
-    w.key(100, 1000, 0, 0, 0, 0);
+    w.set_length(100);
+    w.add_keyframe(100, {1000, 0, 0, 0, 0});
     update_chart_view(w.chart, w.app.state());
     QWidget* vp = w.chart->viewport();
     QMouseEvent move(QEvent::MouseMove, QPointF(w.at_value(50, 500)), QPointF(vp->mapToGlobal(w.at_value(50, 500))),

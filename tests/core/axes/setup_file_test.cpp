@@ -1,91 +1,65 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <vector>
-
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
-#include "axes/setup_file.h"
-#include "files/file_io.h"
-#include "shell/app.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
+using test_support::le16;
+using test_support::le32;
 
 namespace {
 
-struct Started {
-    test_support::TempDir dir;
-    App app{dir.path()};
-    Started() { app.start(); }
+struct Started : test_support::StartedApp {
     std::filesystem::path ini() const { return dir.path() / "stats.ini"; }
-    Bytes file() const { return read_file(ini()).bytes; }
+    Bytes ini_file() const { return read_file(ini()).bytes; }
 };
 
-int16_t i16(const Bytes& b, std::size_t at) { return static_cast<int16_t>(b[at] | (b[at + 1] << 8)); }
-int32_t i32(const Bytes& b, std::size_t at) {
-    return static_cast<int32_t>(static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
-                                (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24));
-}
 std::string text_at(const Bytes& b, std::size_t at, std::size_t n) { return std::string(b.begin() + at, b.begin() + at + n); }
-
-void write_bytes(const std::filesystem::path& p, const Bytes& b) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
 
 }  // namespace
 
 TEST(SetupFile, SaveAfterStartUpWritesTheDefaultLayout) {
     Started s;
     s.app.press("setupsave");
-    const Bytes b = s.file();
+    const Bytes b = s.ini_file();
     ASSERT_EQ(b.size(), 184u);
-    EXPECT_EQ(text_at(b, 0, 8), "        ");
-    EXPECT_EQ(text_at(b, 8, 8), "        ");  // the unnamed first axis
+    EXPECT_EQ(text_at(b, 0, 16), std::string(16, ' '));  // the title and the unnamed first axis
     EXPECT_EQ(text_at(b, 16, 8), "Tilt    ");
     EXPECT_EQ(text_at(b, 64, 8), "Spare3  ");
     for (std::size_t a = 0; a < 8; ++a) {
-        EXPECT_EQ(i16(b, 72 + 2 * a), 10 + static_cast<int>(a));
-        EXPECT_EQ(i16(b, 88 + 2 * a), 101 + static_cast<int>(a));
-        EXPECT_EQ(i32(b, 120 + 4 * a), -50000);
-        EXPECT_EQ(i32(b, 152 + 4 * a), 50000);
+        EXPECT_EQ(le16(b, 72 + 2 * a), 10 + static_cast<int>(a));
+        EXPECT_EQ(le16(b, 88 + 2 * a), 101 + static_cast<int>(a));
+        EXPECT_EQ(le32(b, 120 + 4 * a), -50000);
+        EXPECT_EQ(le32(b, 152 + 4 * a), 50000);
     }
-    EXPECT_EQ(s.app.state().notices.status, axes_msg::saved());
+    EXPECT_EQ(s.status(), axes_msg::saved());
 }
 
-TEST(SetupFile, NamesAreCutAndPaddedToEightAndComeBackPadded) {
+TEST(SetupFile, NamesArePaddedToEightAndWholeNumbersRoundHalvesToEven) {
     Started s;
     s.app.type("Name1", "Pan-and-scan");
     s.app.type("Name4", "F\xc3\xb6" "cus");  // UTF-8 in the box, one Latin-1 byte in the file
+    s.state().axes.acc[0] = 12.5;
+    s.state().axes.acc[1] = 13.5;
+    s.state().axes.min[2] = -2.5;
     s.app.press("setupsave");
-    const Bytes b = s.file();
+    const Bytes b = s.ini_file();
     EXPECT_EQ(text_at(b, 8, 8), "Pan-and-");
     EXPECT_EQ(text_at(b, 32, 8), "F\xf6" "cus   ");
+    EXPECT_EQ(le16(b, 72), 12);
+    EXPECT_EQ(le16(b, 74), 14);
+    EXPECT_EQ(le32(b, 128), -2);
     s.app.type("Name2", "changed");
     s.app.press("setupload");
-    const Panel& p = s.app.panel();
-    EXPECT_EQ(p.text("Name1"), "Pan-and-");
-    EXPECT_EQ(p.text("Name2"), "Tilt    ");
-    EXPECT_EQ(p.text("Name4"), "F\xc3\xb6" "cus   ");
-}
-
-TEST(SetupFile, WholeNumberFieldsRoundHalvesToEven) {
-    Started s;
-    s.app.state().axes.acc[0] = 12.5;
-    s.app.state().axes.acc[1] = 13.5;
-    s.app.state().axes.min[2] = -2.5;
-    s.app.press("setupsave");
-    const Bytes b = s.file();
-    EXPECT_EQ(i16(b, 72), 12);
-    EXPECT_EQ(i16(b, 74), 14);
-    EXPECT_EQ(i32(b, 128), -2);
+    EXPECT_EQ(s.text("Name1"), "Pan-and-");
+    EXPECT_EQ(s.text("Name2"), "Tilt    ");
+    EXPECT_EQ(s.text("Name4"), "F\xc3\xb6" "cus   ");
 }
 
 TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) {
     Started s;
-    AxisSettings& ax = s.app.state().axes;
+    AxisSettings& ax = s.state().axes;
     for (int a = 0; a < axis_count; ++a) {
         ax.acc[a] = 20 + a;
         ax.mSpeed[a] = 300 + a;
@@ -104,24 +78,24 @@ TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) 
     EXPECT_EQ(ax.min, saved.min);
     EXPECT_EQ(ax.max, saved.max);
     EXPECT_EQ(ax.pp_rev[0], 7);
-    EXPECT_EQ(s.app.panel().text("SpeedA"), "40");
-    EXPECT_EQ(s.app.panel().text("speedh"), "47");
+    EXPECT_EQ(s.text("SpeedA"), "40");
+    EXPECT_EQ(s.text("speedh"), "47");
 }
 
 TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndCreatesNothing) {
     Started s;
     EXPECT_FALSE(std::filesystem::exists(s.ini()));
-    EXPECT_EQ(s.app.state().axes.acc[7], 17);
-    EXPECT_EQ(s.app.state().notices.status_serial, 0u);
+    EXPECT_EQ(s.state().axes.acc[7], 17);
+    EXPECT_EQ(s.state().notices.status_serial, 0u);
     s.app.press("setupload");
     EXPECT_FALSE(std::filesystem::exists(s.ini()));
-    EXPECT_EQ(s.app.state().notices.status, axes_msg::load_missing());
+    EXPECT_EQ(s.status(), axes_msg::load_missing());
 }
 
 TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     test_support::TempDir dir;
     Bytes short_file(100, 0x41);
-    write_bytes(dir.path() / "stats.ini", short_file);
+    test_support::write_bytes(dir.path() / "stats.ini", short_file);
     App app(dir.path());
     app.start();
     EXPECT_EQ(app.state().axes.mSpeed[0], 101);
@@ -132,7 +106,7 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     // A full-length file whose limit is beyond the controller's range.
     SetupRecord r;
     r.max[1] = 9000000;
-    write_bytes(dir.path() / "stats.ini", encode_setup(r));
+    test_support::write_bytes(dir.path() / "stats.ini", encode_setup(r));
     app.press("setupload");
     EXPECT_EQ(app.state().axes.max[1], 50000);
     EXPECT_NE(app.state().notices.status.find("axis B max pos 9000000"), std::string::npos);
@@ -141,34 +115,30 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
 TEST(SetupFile, OutOfRangeValueRefusesTheSaveNamingAxisAndField) {
     Started s;
     s.app.press("setupsave");
-    const Bytes before = s.file();
-    s.app.state().axes.acc[2] = 40000;
+    const Bytes before = s.ini_file();
+    s.state().axes.acc[2] = 40000;
     s.app.press("setupsave");
-    EXPECT_EQ(s.app.state().notices.status,
-              axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "-32768..32767")));
-    EXPECT_EQ(s.file(), before);
-    s.app.state().axes.acc[2] = 12;
-    s.app.state().axes.max[7] = 3e9;
+    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "-32768..32767")));
+    EXPECT_EQ(s.ini_file(), before);
+    s.state().axes.acc[2] = 12;
+    s.state().axes.max[7] = 3e9;
     s.app.press("setupsave");
-    EXPECT_NE(s.app.state().notices.status.find("axis H max pos"), std::string::npos);
-    EXPECT_EQ(s.file(), before);
+    EXPECT_NE(s.status().find("axis H max pos"), std::string::npos);
+    EXPECT_EQ(s.ini_file(), before);
 }
 
-TEST(SetupFile, SaveKeepsBytesBeyondTheFields) {
+TEST(SetupFile, SaveKeepsBytesBeyondTheFieldsAndReportsAMissingFolder) {
     Started s;
-    Bytes longer(200, 0x5A);
-    write_bytes(s.ini(), longer);
+    test_support::write_bytes(s.ini(), Bytes(200, 0x5A));
     s.app.press("setupsave");
-    const Bytes b = s.file();
+    const Bytes b = s.ini_file();
     ASSERT_EQ(b.size(), 200u);
-    EXPECT_EQ(i16(b, 72), 10);
+    EXPECT_EQ(le16(b, 72), 10);
     EXPECT_EQ(Bytes(b.begin() + 184, b.end()), Bytes(16, 0x5A));
-}
 
-TEST(SetupFile, SaveIntoAMissingWorkingFolderIsReported) {
     test_support::TempDir dir;
-    App app(dir.path() / "gone");
-    app.start();
-    app.press("setupsave");
-    EXPECT_NE(app.state().notices.status.find("Save Setup failed"), std::string::npos);
+    App gone(dir.path() / "gone");
+    gone.start();
+    gone.press("setupsave");
+    EXPECT_NE(gone.state().notices.status.find("Save Setup failed"), std::string::npos);
 }

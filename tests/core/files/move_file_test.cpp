@@ -7,10 +7,10 @@
 
 #include "files/messages.h"
 #include "files/move_codec.h"
-#include "files_fixture.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Started;
+using Started = test_support::StartedApp;
 
 namespace {
 
@@ -22,8 +22,8 @@ struct Snapshot {
     std::string text2, count, list;
     explicit Snapshot(Started& s)
         : totalframes(s.move().totalframes), nextkf(s.move().nextkf), rows(s.move().rows()),
-          kfframe(s.move().kfframe), kfpos(s.move().kfpos), text2(s.app.panel().text("Text2")),
-          count(s.app.panel().text("keyframes")), list(s.app.panel().text("Text4")) {
+          kfframe(s.move().kfframe), kfpos(s.move().kfpos), text2(s.text("Text2")),
+          count(s.text("keyframes")), list(s.text("Text4")) {
         for (int f = 1; f <= rows; ++f)
             for (int a = 0; a < move_axes; ++a) movepos.push_back(s.move().movepos.at(f, a));
     }
@@ -85,10 +85,10 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     s.add_keyframe(10, {5, 5, 5, 5, 5});
     s.load("curve");
     EXPECT_TRUE(Snapshot(s) == shaped);
-    EXPECT_EQ(s.app.panel().text("Text2"), "250");
-    EXPECT_EQ(s.app.panel().text("keyframes"), "2");
-    EXPECT_EQ(s.app.panel().text("Text4"), "1\r\n200\r\n");
-    EXPECT_EQ(s.app.panel().text("Fname"), "curve");
+    EXPECT_EQ(s.text("Text2"), "250");
+    EXPECT_EQ(s.text("keyframes"), "2");
+    EXPECT_EQ(s.text("Text4"), "1\r\n200\r\n");
+    EXPECT_EQ(s.text("Fname"), "curve");
     EXPECT_FALSE(s.app.panel().at("File1").visible);
     s.app.press("recal");
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
@@ -144,8 +144,8 @@ TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
     for (const auto& [bytes, reason] : cases) {
         test_support::write_bytes(s.moves() / "bad", bytes);
         s.load("bad");
-        EXPECT_NE(s.state().notices.status.find(reason), std::string::npos) << s.state().notices.status;
-        EXPECT_NE(s.state().notices.status.find((s.moves() / "bad").string()), std::string::npos);
+        EXPECT_NE(s.status().find(reason), std::string::npos) << s.status();
+        EXPECT_NE(s.status().find((s.moves() / "bad").string()), std::string::npos);
         EXPECT_TRUE(Snapshot(s) == before) << reason;
     }
     // The edges that are still valid: no keyframes, and every row a keyframe.
@@ -156,14 +156,14 @@ TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
 TEST(MoveFile, NamesAndFoldersThatCannotBeUsedAreRefused) {
     Started s;
     s.save_as("");
-    EXPECT_EQ(s.state().notices.status, files_msg::no_name("Save Move"));
+    EXPECT_EQ(s.status(), files_msg::no_name("Save Move"));
     s.save_as("../escape");
-    EXPECT_EQ(s.state().notices.status, files_msg::bad_name("Save Move", "../escape"));
+    EXPECT_EQ(s.status(), files_msg::bad_name("Save Move", "../escape"));
     s.load("not-there");
-    EXPECT_NE(s.state().notices.status.find("not loaded"), std::string::npos);
+    EXPECT_NE(s.status().find("not loaded"), std::string::npos);
     std::filesystem::remove_all(s.moves());
     s.save_as("m");
-    EXPECT_EQ(s.state().notices.status, files_msg::no_folder("Save Move", s.moves().string()));
+    EXPECT_EQ(s.status(), files_msg::no_folder("Save Move", s.moves().string()));
     EXPECT_FALSE(std::filesystem::exists(s.moves()));
 }
 
@@ -184,7 +184,7 @@ TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileIntact) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, old_handler);
 
-    EXPECT_NE(s.state().notices.status.find("Save Move failed"), std::string::npos) << s.state().notices.status;
+    EXPECT_NE(s.status().find("Save Move failed"), std::string::npos) << s.status();
     EXPECT_EQ(s.file("keep"), old);
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(s.moves())) ++entries;

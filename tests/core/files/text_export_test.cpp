@@ -3,10 +3,10 @@
 #include "files/messages.h"
 #include "files/text_export.h"
 #include "shell/numeric.h"
-#include "files_fixture.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Started;
+using Started = test_support::StartedApp;
 
 namespace {
 std::string as_text(const Bytes& b) { return std::string(b.begin(), b.end()); }
@@ -30,7 +30,7 @@ TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
     const std::string line2 = blanks(6) + "0 " + blanks(9) + " 0 " + blanks(9) + " 0 " + blanks(9) + " 0 " +
                               blanks(9) + " 0 ";
     EXPECT_EQ(text, "Axes = , Tilt, Track, Focus, Lens2\r\n" + line1 + "\r\n" + line2 + "\r\n");
-    EXPECT_EQ(s.state().notices.status, files_msg::exported((s.moves() / "pan1.asc").string()));
+    EXPECT_EQ(s.status(), files_msg::exported((s.moves() / "pan1.asc").string()));
 }
 
 TEST(TextExport, OneLinePerFramePlusTheHeader) {
@@ -56,7 +56,7 @@ TEST(TextExport, AValueOverrunningItsColumnMovesTheNextToANewLine) {
 TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
     Started s;
     s.app.press("Export");
-    EXPECT_EQ(s.state().notices.status, files_msg::no_name("Export Ascii"));
+    EXPECT_EQ(s.status(), files_msg::no_name("Export Ascii"));
     s.save_as("typed");
     s.app.press("Export");
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "typed.asc"));
@@ -76,9 +76,9 @@ TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframes) {
     EXPECT_EQ(s.move().totalframes, 40);
     EXPECT_EQ(s.move().rows(), 40);
     EXPECT_EQ(s.move().nextkf, 1);
-    EXPECT_EQ(s.app.panel().text("Text2"), "40");
-    EXPECT_EQ(s.app.panel().text("keyframes"), "0");
-    EXPECT_EQ(s.app.panel().text("Text4"), "");
+    EXPECT_EQ(s.text("Text2"), "40");
+    EXPECT_EQ(s.text("keyframes"), "0");
+    EXPECT_EQ(s.text("Text4"), "");
     for (int f = 1; f <= 40; ++f)
         for (int a = 0; a < 5; ++a)
             ASSERT_EQ(s.move().movepos.at(f, a), num::round_half_even(exported.movepos.at(f, a))) << f << " " << a;
@@ -118,7 +118,7 @@ TEST(ImportAscii, ARefusedFileChangesNothing) {
     std::ofstream(s.moves() / "bad.asc") << "Axes = \r\n1 2 3\r\n";
     s.state().files.selected = "bad";
     s.app.press("Importascii");
-    EXPECT_NE(s.state().notices.status.find("Import Ascii refused"), std::string::npos);
+    EXPECT_NE(s.status().find("Import Ascii refused"), std::string::npos);
     EXPECT_EQ(s.move().totalframes, 12);
     EXPECT_EQ(s.move().nextkf, 2);
     EXPECT_EQ(s.move().movepos.at(3, 0), before[0]);

@@ -1,7 +1,5 @@
-#include "axes/setup_dialog.h"
 #include "core/link/engine_fixture.h"
 #include "link/link_texts.h"
-#include "shell/controls.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
@@ -241,18 +239,4 @@ TEST_F(EngineTest, DisplaysFrameTimeCodeAndSubFrame) {
     EXPECT_EQ(panel().text("Text22"), "00:01:01:12");
     EXPECT_EQ(panel().text("Text29"), "00:01:01:12");
     EXPECT_EQ(panel().text("Text17"), "7");
-}
-
-TEST_F(EngineTest, SetupValuesAreAppliedByTheNextStep) {
-    auto& s = app->state();
-    open_setup_dialog(s);
-    s.form1.set_text(fspeed_boxes[7], "7.5");
-    panel().set_text("setupfix", "1");
-    tick();
-    EXPECT_EQ(panel().text("setupfix"), "0");
-    EXPECT_EQ(axes().acc[7], 8);
-    s.form1.set_text(fspeed_boxes[7], "6.5");
-    panel().set_text("setupfix", "1");
-    tick();
-    EXPECT_EQ(axes().acc[7], 6);
 }

@@ -1,10 +1,12 @@
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "motion/messages.h"
-#include "rig.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Rig;
+using Rig = test_support::StartedApp;
 
 namespace {
 constexpr int F1 = 112, F2 = 113, F5 = 116, F10 = 121;
@@ -13,12 +15,12 @@ constexpr int F1 = 112, F2 = 113, F5 = 116, F10 = 121;
 TEST(FKeys, SetTheFlagsInKeyToAxisOrderAndOnlyF10IsConsumed) {
     Rig r;
     r.app.press("enFkeys");
-    EXPECT_EQ(r.e().jog[0], 1);
+    EXPECT_EQ(r.engine().jog[0], 1);
     EXPECT_FALSE(r.app.key_down("enable", F1));
     EXPECT_TRUE(r.app.key_down("enable", F10));
     EXPECT_TRUE(r.app.key_down("enable", F10, true));
     EXPECT_FALSE(r.app.key_down("enable", 65));
-    const auto& down = r.e().fkeydown;
+    const auto& down = r.engine().fkeydown;
     EXPECT_TRUE(down[0] && down[9]);
     EXPECT_EQ(std::count(down.begin(), down.end(), true), 2);
 }
@@ -28,11 +30,11 @@ TEST(FKeys, IgnoreAutoRepeatPairsOfAHeldKey) {
     r.app.key_down("enable", F2);
     r.app.key_up("enable", F2, true);
     r.app.key_down("enable", F2, true);
-    EXPECT_TRUE(r.e().fkeydown[1]);
-    EXPECT_FALSE(r.e().fkeyup[1]);
+    EXPECT_TRUE(r.engine().fkeydown[1]);
+    EXPECT_FALSE(r.engine().fkeyup[1]);
     r.app.key_up("enable", F2);
-    EXPECT_FALSE(r.e().fkeydown[1]);
-    EXPECT_TRUE(r.e().fkeyup[1]);
+    EXPECT_FALSE(r.engine().fkeydown[1]);
+    EXPECT_TRUE(r.engine().fkeyup[1]);
 }
 
 TEST(FKeys, LosingTheFocusReleasesEveryHeldKey) {
@@ -40,9 +42,9 @@ TEST(FKeys, LosingTheFocusReleasesEveryHeldKey) {
     r.app.key_down("enable", F2);
     r.app.key_down("enable", F10);
     r.app.focus_lost("enable");
-    EXPECT_EQ(std::count(r.e().fkeydown.begin(), r.e().fkeydown.end(), true), 0);
-    EXPECT_TRUE(r.e().fkeyup[1] && r.e().fkeyup[9]);
-    EXPECT_FALSE(r.e().fkeyup[F5 - F1]);  // a key never held does not coast
+    EXPECT_EQ(std::count(r.engine().fkeydown.begin(), r.engine().fkeydown.end(), true), 0);
+    EXPECT_TRUE(r.engine().fkeyup[1] && r.engine().fkeyup[9]);
+    EXPECT_FALSE(r.engine().fkeyup[F5 - F1]);  // a key never held does not coast
 }
 
 TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
@@ -54,7 +56,7 @@ TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
         r.app.type("posA", ok);
         EXPECT_EQ(r.text("posA"), ok);
     }
-    r.s().axes.pp_rev[1] = 2;  // the box shows units, the limits are pulses
+    r.state().axes.pp_rev[1] = 2;  // the box shows units, the limits are pulses
     r.app.type("posB", "30000");
     EXPECT_EQ(r.text("posB"), "0");
 }

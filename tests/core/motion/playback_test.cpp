@@ -1,17 +1,19 @@
+#include <gtest/gtest.h>
+
 #include "motion/messages.h"
-#include "rig.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Rig;
+using Rig = test_support::StartedApp;
 
 TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
     struct Case { double at; int keyframe; bool starts; };
     for (Case c : {Case{10.7, 10, true}, Case{11, 10, false}, Case{-10.7, -11, false}}) {
         Rig r;
-        r.s().move.pos_of(2, 1) = c.keyframe;
-        r.e().curpos[2] = c.at;
+        r.state().move.pos_of(2, 1) = c.keyframe;
+        r.engine().curpos[2] = c.at;
         r.app.press("run");
-        EXPECT_EQ(r.e().running, c.starts) << c.at;
+        EXPECT_EQ(r.engine().running, c.starts) << c.at;
         EXPECT_EQ(r.app.panel().at("warning").visible, !c.starts);
         if (!c.starts) {
             EXPECT_EQ(r.status(), motion_msg::not_at_start('C'));
@@ -21,25 +23,25 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
 
 TEST(Run, SlowPlayStartsFromTheFirstKeyframeOfEveryAxis) {
     Rig r;
-    for (int a = 0; a < move_axes; ++a) r.e().curpos[a] = r.s().move.pos_of(a, 1) = 100 * (a + 1);
+    for (int a = 0; a < move_axes; ++a) r.engine().curpos[a] = r.state().move.pos_of(a, 1) = 100 * (a + 1);
     r.app.type("Text6", "2");
     r.app.press("run");
-    ASSERT_TRUE(r.e().running);
-    EXPECT_EQ(r.e().divcount, 0);
-    for (int a = 0; a < move_axes; ++a) EXPECT_EQ(r.e().frompos[a], 100 * (a + 1));
+    ASSERT_TRUE(r.engine().running);
+    EXPECT_EQ(r.engine().divcount, 0);
+    for (int a = 0; a < move_axes; ++a) EXPECT_EQ(r.engine().frompos[a], 100 * (a + 1));
 
     Rig normal;
     normal.app.press("run");
-    EXPECT_EQ(normal.e().divcount, 1);
-    EXPECT_EQ(normal.e().synccount, 2);
+    EXPECT_EQ(normal.engine().divcount, 1);
+    EXPECT_EQ(normal.engine().synccount, 2);
 }
 
 TEST(Run, IsRefusedWhilePlayingSoTheRigNeverJumpsBackToFrameOne) {
     Rig r;
     r.app.press("run");
-    r.e().playframe = 300;
+    r.engine().playframe = 300;
     r.app.press("run");
-    EXPECT_EQ(r.e().playframe, 300);
+    EXPECT_EQ(r.engine().playframe, 300);
     EXPECT_EQ(r.status(), motion_msg::already_playing);
 }
 
@@ -48,8 +50,8 @@ TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
     r.app.press("run");
     r.app.press("setsingle");
     r.app.press("zeroall");
-    r.e().next = {10.9, -3.2, 7, 0, 5.5};
-    EngineState& e = r.e();
+    r.engine().next = {10.9, -3.2, 7, 0, 5.5};
+    EngineState& e = r.engine();
     e.looping = e.posmoving = e.hometarget = e.entrytarget = e.gotoactive = e.restartflag = true;
     r.app.press("Stop");
     EXPECT_EQ(e.curpos[0], 10);

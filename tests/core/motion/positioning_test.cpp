@@ -1,49 +1,33 @@
+#include <gtest/gtest.h>
+
 #include "motion/messages.h"
-#include "rig.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Rig;
+using Rig = test_support::StartedApp;
 
 namespace {
 
 void long_move(Rig& r, int frames) {
-    r.s().move.create_tables(frames);
-    r.s().move.totalframes = frames;
+    r.state().move.create_tables(frames);
+    r.state().move.totalframes = frames;
 }
 
 }  // namespace
 
-TEST(Step, AtTheEndsOfTheMoveDoesNothing) {
+TEST(Step, AtTheEndsOfTheMoveOrFromAnEmptyBoxDoesNothing) {
     Rig r;
     r.app.type("gotoFN", "1500");
     r.app.press("Step");
     r.app.type("gotoFN", "1");
     r.app.press("stepB");
-    EXPECT_FALSE(r.e().gotoactive);
+    EXPECT_FALSE(r.engine().gotoactive);
     EXPECT_EQ(r.text("gotoFN"), "1");
     EXPECT_EQ(r.status(), motion_msg::at_first_frame);
-}
 
-TEST(Step, FromFrameFiveGoesToSixAndShowsPageZero) {
-    Rig r;
-    r.e().jog.fill(4);
-    r.app.type("gotoFN", "5");
-    r.app.press("Step");
-    EXPECT_EQ(r.text("gotoFN"), "6");
-    EXPECT_EQ(r.text("Text18"), "6");
-    EXPECT_EQ(r.text("Text17"), "0");
-    EXPECT_EQ(r.text("Text12"), "0");
-    EXPECT_EQ(r.e().gototarget, 6);
-    EXPECT_TRUE(r.e().gotoactive);
-    EXPECT_EQ(r.e().gotophase, 1);
-    EXPECT_EQ(r.e().jog[4], 0);
-}
-
-TEST(Step, RefusesASubFrameBoxHoldingNoNumber) {
-    Rig r;
     r.app.type("gotoFN", "");
     r.app.press("Step");
-    EXPECT_FALSE(r.e().gotoactive);
+    EXPECT_FALSE(r.engine().gotoactive);
     EXPECT_EQ(r.text("gotoFN"), "1");
     EXPECT_EQ(r.status(), motion_msg::not_a_number(motion_msg::sub_frame_box, "1"));
 }
@@ -54,11 +38,11 @@ TEST(GoToPage, ClampsThePageAndGoesToItsFirstFrame) {
     r.app.type("Text12", "2000");
     r.app.press("gotoFrame");
     EXPECT_EQ(r.text("Text12"), "1062");
-    EXPECT_EQ(r.e().gototarget, 18993);
+    EXPECT_EQ(r.engine().gototarget, 18993);
 
     r.app.type("Text12", "3");
     r.app.press("gotoFrame");
-    EXPECT_EQ(r.e().gototarget, 2049);
+    EXPECT_EQ(r.engine().gototarget, 2049);
     EXPECT_EQ(r.text("gotoFN"), "2049");
 }
 
@@ -66,12 +50,12 @@ TEST(GoToPage, RefusesAFrameWithoutATableRow) {
     Rig r;
     r.app.type("Text12", "3");
     r.app.press("gotoFrame");
-    EXPECT_FALSE(r.e().gotoactive);
+    EXPECT_FALSE(r.engine().gotoactive);
     EXPECT_EQ(r.status(), motion_msg::no_such_frame(2049, 1500));
 
     r.app.type("gotoFN", "1501");
     r.app.press("Command14");
-    EXPECT_FALSE(r.e().gotoactive);
+    EXPECT_FALSE(r.engine().gotoactive);
 }
 
 TEST(PageBox, NeverChangesTheMoveLength) {
@@ -79,7 +63,7 @@ TEST(PageBox, NeverChangesTheMoveLength) {
     long_move(r, 300);
     r.app.press("enFkeys");
     r.app.type("Text12", "7");
-    EXPECT_EQ(r.s().move.totalframes, 300);
+    EXPECT_EQ(r.state().move.totalframes, 300);
     EXPECT_EQ(r.text("enable"), "F keys disabled");
 }
 
@@ -96,32 +80,32 @@ TEST(FrameBox, KeepsFramesOfTheMoveOnly) {
 
 TEST(GoToPosition, StartsOnlyFromTenPulsesAway) {
     Rig r;
-    r.e().curpos[1] = 100;
+    r.engine().curpos[1] = 100;
     r.app.type("posB", "109.9");
-    r.e().atspeed.fill(true);
+    r.engine().atspeed.fill(true);
     r.app.press("gotopos");
-    EXPECT_FALSE(r.e().posmoving || r.e().entrytarget);
-    EXPECT_FALSE(r.e().atspeed[7]);
+    EXPECT_FALSE(r.engine().posmoving || r.engine().entrytarget);
+    EXPECT_FALSE(r.engine().atspeed[7]);
     EXPECT_EQ(r.status(), motion_msg::nothing_to_position);
 
     r.app.type("posB", "110");
     r.app.press("gotopos");
-    EXPECT_TRUE(r.e().posmoving && r.e().entrytarget);
-    EXPECT_EQ(r.e().target[1], 110);
+    EXPECT_TRUE(r.engine().posmoving && r.engine().entrytarget);
+    EXPECT_EQ(r.engine().target[1], 110);
 }
 
 TEST(ZeroAll, NeedsTwoPressesAndStopInBetweenCancels) {
     Rig r;
-    r.e().curpos = {5, 6, 7, 8, 9, 10, 0, 0};
+    r.engine().curpos = {5, 6, 7, 8, 9, 10, 0, 0};
     r.app.press("zeroall");
     EXPECT_EQ(r.text("zeroall"), "confirm");
     r.app.press("Stop");
     r.app.press("zeroall");
-    EXPECT_EQ(r.e().curpos[0], 5);
-    EXPECT_FALSE(r.e().resetreq);
+    EXPECT_EQ(r.engine().curpos[0], 5);
+    EXPECT_FALSE(r.engine().resetreq);
 
     r.app.press("zeroall");
-    EXPECT_EQ(r.e().curpos[4], 0);
-    EXPECT_EQ(r.e().curpos[5], 10);  // axis F is not a move axis
-    EXPECT_TRUE(r.e().resetreq);
+    EXPECT_EQ(r.engine().curpos[4], 0);
+    EXPECT_EQ(r.engine().curpos[5], 10);  // axis F is not a move axis
+    EXPECT_TRUE(r.engine().resetreq);
 }

@@ -1,12 +1,14 @@
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "link/single_frame_timing.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
-#include "rig.h"
+#include "started_app.h"
 
 using namespace kestrova;
-using test_support::Rig;
+using Rig = test_support::StartedApp;
 
 namespace {
 
@@ -18,11 +20,11 @@ struct Trace {
 Trace run_ticks(Rig& r, int ticks) {
     Trace t;
     for (int i = 1; i <= ticks; ++i) {
-        const bool lit = lamp_lit(r.s());
+        const bool lit = lamp_lit(r.state());
         const std::string frame = r.text("gotoFN");
-        single_frame_timer_tick(r.s());
-        if (r.e().sfrun) single_frame_engine_step(r.s());
-        if (!lit && lamp_lit(r.s())) t.lamp_on.push_back(i);
+        single_frame_timer_tick(r.state());
+        if (r.engine().sfrun) single_frame_engine_step(r.state());
+        if (!lit && lamp_lit(r.state())) t.lamp_on.push_back(i);
         if (r.text("gotoFN") != frame) t.steps.push_back(i);
     }
     return t;
@@ -32,10 +34,10 @@ Trace run_ticks(Rig& r, int ticks) {
 
 TEST(SingleFrame, WithoutAnIntervalStaysOff) {
     Rig r;
-    r.e().sfrun = true;
+    r.engine().sfrun = true;
     for (const char* box : {"hrset", "minset", "secset"}) r.app.type(box, "0");
     r.app.press("setsingle");
-    EXPECT_FALSE(r.e().sfrun);
+    EXPECT_FALSE(r.engine().sfrun);
     EXPECT_EQ(r.text("setsingle"), "S.F. off");
     EXPECT_EQ(r.colour("setsingle"), colour::red);
 }
@@ -43,7 +45,7 @@ TEST(SingleFrame, WithoutAnIntervalStaysOff) {
 TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterTheExposure) {
     Rig r;
     r.app.press("setsingle");
-    EXPECT_TRUE(lamp_lit(r.s()));
+    EXPECT_TRUE(lamp_lit(r.state()));
     const Trace t = run_ticks(r, 1000);
     // Two ticks after the start the exposure ends with a step; from then on the
     // lamp lights every 250 ticks (10 s) and the step follows two ticks later.
@@ -58,7 +60,7 @@ TEST(SingleFrame, UnusableExposureNeverSteps) {
     EXPECT_EQ(r.status(), motion_msg::bad_exposure);
     r.app.press("setsingle");
     EXPECT_TRUE(run_ticks(r, 600).steps.empty());
-    EXPECT_FALSE(lamp_lit(r.s()));
+    EXPECT_FALSE(lamp_lit(r.state()));
 }
 
 TEST(SingleFrame, EndsAtTheLastFrame) {
@@ -66,10 +68,10 @@ TEST(SingleFrame, EndsAtTheLastFrame) {
     r.app.type("Text1", "1499");
     r.app.press("setsingle");
     run_ticks(r, 3);
-    EXPECT_FALSE(r.e().sfrun);
+    EXPECT_FALSE(r.engine().sfrun);
     EXPECT_EQ(r.text("setsingle"), "S.F. off");
     EXPECT_EQ(r.colour("setsingle"), colour::red);
-    EXPECT_EQ(r.e().tcframes, 2);  // counting stopped with the run
+    EXPECT_EQ(r.engine().tcframes, 2);  // counting stopped with the run
 }
 
 TEST(IntervalBoxes, KeepWholeCountsWithinTheirRange) {
@@ -87,15 +89,15 @@ TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
     Rig r;
     r.app.press("Command24");
     r.app.press("Command25");
-    EXPECT_TRUE(r.e().trigtc);
-    EXPECT_FALSE(r.e().trigtone);
+    EXPECT_TRUE(r.engine().trigtc);
+    EXPECT_FALSE(r.engine().trigtone);
     EXPECT_EQ(r.text("Command24"), "N");
     EXPECT_EQ(r.colour("Command25"), colour::green);
 
     r.app.press("Command27");
-    EXPECT_FALSE(r.e().trigtc || r.e().trigtone || r.e().triggpi);
+    EXPECT_FALSE(r.engine().trigtc || r.engine().trigtone || r.engine().triggpi);
     EXPECT_EQ(r.text("Command25"), "N");
     r.app.press("Command25");  // the first press after clearing switches it on
-    EXPECT_TRUE(r.e().trigtc);
+    EXPECT_TRUE(r.engine().trigtc);
     EXPECT_EQ(r.text("Command25"), "Y");
 }

@@ -36,13 +36,6 @@ TEST(LinearMove, RampsFromZeroThenRunsStraightBetweenKeyframes) {
     EXPECT_DOUBLE_EQ(m.movepos.at(100, 4), 1000);
 }
 
-TEST(LinearMove, KeyframesOnNeighbouringFramesHitBothPositions) {
-    MoveModel m = with_keyframes({{1, 7}, {2, 9}});
-    calculate_linear(m);
-    EXPECT_DOUBLE_EQ(m.movepos.at(1, 0), 7);
-    EXPECT_DOUBLE_EQ(m.movepos.at(2, 0), 9);
-}
-
 TEST(LinearMove, TwoKeyframesOnOneFrameKeepTheFirst) {
     MoveModel m = with_keyframes({{100, 10}, {100, 20}, {200, 30}});
     calculate_linear(m);
@@ -51,19 +44,22 @@ TEST(LinearMove, TwoKeyframesOnOneFrameKeepTheFirst) {
     EXPECT_DOUBLE_EQ(m.movepos.at(200, 0), 30);
 }
 
-TEST(LinearMove, KeyframeAtFrameZeroWritesNoRamp) {
-    MoveModel m = with_keyframes({{0, 50}, {10, 150}});
-    m.movepos.at(1, 0) = -1;
-    calculate_linear(m);
-    // The segment starts at frame 1 from 0, since the ramp wrote nothing.
-    EXPECT_DOUBLE_EQ(m.movepos.at(1, 0), 15);
-    EXPECT_DOUBLE_EQ(m.movepos.at(10, 0), 150);
-}
+TEST(LinearMove, NeighbouringFramesFrameZeroAndRowsPastTheTableEnd) {
+    MoveModel near = with_keyframes({{1, 7}, {2, 9}});
+    calculate_linear(near);
+    EXPECT_DOUBLE_EQ(near.movepos.at(1, 0), 7);
+    EXPECT_DOUBLE_EQ(near.movepos.at(2, 0), 9);
 
-TEST(LinearMove, KeyframesPastTheTableEndAreNotWrittenOutOfBounds) {
-    MoveModel m = with_keyframes({{10, 10}, {5000, 20}}, 100);
-    calculate_linear(m);
-    EXPECT_NEAR(m.movepos.at(100, 0), 10 + 10.0 * 90 / 4990, 1e-12);
+    MoveModel zero = with_keyframes({{0, 50}, {10, 150}});
+    zero.movepos.at(1, 0) = -1;
+    calculate_linear(zero);
+    // No ramp is written: the segment starts at frame 1 from 0.
+    EXPECT_DOUBLE_EQ(zero.movepos.at(1, 0), 15);
+    EXPECT_DOUBLE_EQ(zero.movepos.at(10, 0), 150);
+
+    MoveModel past = with_keyframes({{10, 10}, {5000, 20}}, 100);
+    calculate_linear(past);  // never written out of bounds
+    EXPECT_NEAR(past.movepos.at(100, 0), 10 + 10.0 * 90 / 4990, 1e-12);
 }
 
 TEST(LinearMove, CorrectionsMoveTheKeyframePositions) {

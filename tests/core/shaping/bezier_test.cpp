@@ -2,31 +2,16 @@
 
 #include "shaping/bezier_path.h"
 #include "shaping/messages.h"
-#include "shell/app.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
 
 namespace {
 
-struct Rig {
-    test_support::TempDir dir;
-    App app{dir.path()};
-    explicit Rig(int frames = 101) {
-        app.start();
-        app.type("Text2", std::to_string(frames));
-        app.press("Command21");
-    }
-    MoveModel& m() { return app.state().move; }
-    // The same frame and position on every axis.
-    void key(int frame, int pos) {
-        for (int a = 0; a < move_axes; ++a) {
-            m().frame_of(a, m().nextkf) = frame;
-            m().pos_of(a, m().nextkf) = pos;
-        }
-        ++m().nextkf;
-    }
-    double at(int f, int axis = 0) { return m().movepos.at(f, axis); }
+struct Rig : test_support::StartedApp {
+    explicit Rig(int frames = 101) { set_length(frames); }
+    double at(int f, int axis = 0) { return move().movepos.at(f, axis); }
+    void bezier() { app.press("Command5"); }
 };
 
 }  // namespace
@@ -36,20 +21,14 @@ TEST(Bezier, SampleCountsFollowTheSinglePrecisionSumOfSteps) {
     EXPECT_EQ(bezier_sample_count(12), 12);
     EXPECT_EQ(bezier_sample_count(1), 0);
     EXPECT_EQ(bezier_sample_count(0), 0);
-}
-
-TEST(Bezier, PointIsTheCubicInSinglePrecision) {
-    EXPECT_FLOAT_EQ(bezier_point(0.0f, 3, 5, 7, 9), 3);
-    EXPECT_FLOAT_EQ(bezier_point(1.0f, 3, 5, 7, 9), 9);
     EXPECT_FLOAT_EQ(bezier_point(0.5f, 0, 0, 1000, 1000), 500);
-    EXPECT_FLOAT_EQ(bezier_point(0.25f, 0, 1, 2, 3), 0.75f);  // evenly spaced points: a straight line
 }
 
 TEST(Bezier, TwoKeyframesMakeAnSCurveThatStartsAndEndsAtRest) {
     Rig r;
-    r.key(1, 0);
-    r.key(101, 1000);
-    r.app.press("Command5");
+    r.put_keyframe(1, 0);
+    r.put_keyframe(101, 1000);
+    r.bezier();
     EXPECT_DOUBLE_EQ(r.at(1), 0);
     EXPECT_DOUBLE_EQ(r.at(101), 1000);
     EXPECT_NEAR(r.at(51), 500, 1);
@@ -58,23 +37,25 @@ TEST(Bezier, TwoKeyframesMakeAnSCurveThatStartsAndEndsAtRest) {
     EXPECT_LT(r.at(2) - r.at(1), middle / 10);
     EXPECT_LT(r.at(101) - r.at(100), middle / 10);
     for (int f = 2; f <= 101; ++f) EXPECT_GE(r.at(f), r.at(f - 1)) << f;
+    r.app.press("Command13");  // the raw samples of axis A
+    EXPECT_DOUBLE_EQ(r.at(5), r.move().bzpos[0][4]);
 }
 
 TEST(Bezier, MiddleTangentIsTheMeanOfTheSlopes) {
     Rig r(201);
-    r.key(1, 0);
-    r.key(101, 1000);
-    r.key(201, 2000);
-    r.app.press("Command5");
+    r.put_keyframe(1, 0);
+    r.put_keyframe(101, 1000);
+    r.put_keyframe(201, 2000);
+    r.bezier();
     // Equal slopes: the path runs straight through the middle keyframe.
     EXPECT_NEAR(r.at(100), 990, 2);
     EXPECT_NEAR(r.at(102), 1010, 2);
 
     Rig peak(201);
-    peak.key(1, 0);
-    peak.key(101, 1000);
-    peak.key(201, 0);
-    peak.app.press("Command5");
+    peak.put_keyframe(1, 0);
+    peak.put_keyframe(101, 1000);
+    peak.put_keyframe(201, 0);
+    peak.bezier();
     // Mean of +10 and -10 is 0: flat at the peak.
     EXPECT_NEAR(peak.at(100), 1000, 1);
     EXPECT_NEAR(peak.at(102), 1000, 1);
@@ -82,24 +63,24 @@ TEST(Bezier, MiddleTangentIsTheMeanOfTheSlopes) {
 
 TEST(Bezier, FlatExtremesIncludeAnEqualNeighbour) {
     Rig r(201);
-    r.key(1, 0);
-    r.key(101, 0);  // same as its predecessor: a trough once extremes are flat
-    r.key(201, 2000);
-    r.app.press("Command5");
+    r.put_keyframe(1, 0);
+    r.put_keyframe(101, 0);  // same as its predecessor: a trough once extremes are flat
+    r.put_keyframe(201, 2000);
+    r.bezier();
     EXPECT_LT(r.at(95), -1);  // the mean slope of 0 and 20 dips the path before the keyframe
     r.app.press("Command20");
-    EXPECT_TRUE(r.app.state().shaping.bzsmooth);
+    EXPECT_TRUE(r.state().shaping.bzsmooth);
     for (int f = 1; f <= 100; ++f) EXPECT_DOUBLE_EQ(r.at(f), 0) << f;  // flat: no dip
     EXPECT_NEAR(r.at(101), 0, 1e-3);
 }
 
 TEST(Bezier, FirstKeyframeLateStillStartsAtFrameOne) {
     Rig r(60);
-    r.key(10, 500);
-    r.key(50, 900);
-    r.app.press("Command5");
+    r.put_keyframe(10, 500);
+    r.put_keyframe(50, 900);
+    r.bezier();
     // Sample 1 stands at frame 1 with y(1); frames 2..10 lead towards the first curve sample.
-    EXPECT_DOUBLE_EQ(r.m().bzframe[0][0], 1);
+    EXPECT_DOUBLE_EQ(r.move().bzframe[0][0], 1);
     EXPECT_DOUBLE_EQ(r.at(1), 500);
     for (int f = 2; f <= 10; ++f) {
         EXPECT_GT(r.at(f), r.at(f - 1)) << f;
@@ -109,28 +90,26 @@ TEST(Bezier, FirstKeyframeLateStillStartsAtFrameOne) {
     EXPECT_DOUBLE_EQ(r.at(59), r.at(58));  // past the samples the value is held
 }
 
-TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndSaysWhy) {
+TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndAZeroLengthSegmentIsSkipped) {
     Rig r;
-    r.key(10, 5);
-    r.key(10, 9);
-    r.m().movepos.at(4, 0) = 123;
-    r.app.panel().set_text("Text24", "kept");
-    r.app.press("Command5");
-    EXPECT_EQ(r.app.state().notices.status, shaping_msg::bezier_needs_two_frames);
+    r.put_keyframe(10, 5);
+    r.put_keyframe(10, 9);
+    r.move().movepos.at(4, 0) = 123;
+    r.panel().set_text("Text24", "kept");
+    r.bezier();
+    EXPECT_EQ(r.status(), shaping_msg::bezier_needs_two_frames);
     EXPECT_DOUBLE_EQ(r.at(4), 123);
-    EXPECT_EQ(r.app.panel().text("Text24"), "kept");
-}
+    EXPECT_EQ(r.text("Text24"), "kept");
 
-TEST(Bezier, ZeroLengthSegmentIsSkippedAndThePathRunsFromTheFirstOfThePair) {
-    Rig r(201);
-    r.key(1, 0);
-    r.key(100, 10);
-    r.key(100, 20);
-    r.key(200, 30);
-    r.app.press("Command5");
-    EXPECT_NEAR(r.at(100), 10, 0.5);
-    EXPECT_DOUBLE_EQ(r.at(201), 30);
-    for (int f = 1; f <= 201; ++f) ASSERT_TRUE(std::isfinite(r.at(f))) << f;
+    Rig pair(201);
+    pair.put_keyframe(1, 0);
+    pair.put_keyframe(100, 10);
+    pair.put_keyframe(100, 20);
+    pair.put_keyframe(200, 30);
+    pair.bezier();  // the path runs from the first of the pair
+    EXPECT_NEAR(pair.at(100), 10, 0.5);
+    EXPECT_DOUBLE_EQ(pair.at(201), 30);
+    for (int f = 1; f <= 201; ++f) ASSERT_TRUE(std::isfinite(pair.at(f))) << f;
 }
 
 TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
@@ -138,30 +117,21 @@ TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
     for (const char* bad : {"0", "101", "abc", "-3"}) {
         r.app.type("Text3", "50");
         r.app.type("Text3", bad);
-        EXPECT_EQ(r.app.panel().text("Text3"), "20") << bad;
+        EXPECT_EQ(r.text("Text3"), "20") << bad;
     }
     r.app.type("Text3", "100");
-    EXPECT_EQ(handle_share(r.app.state()), 100);
+    EXPECT_EQ(handle_share(r.state()), 100);
 }
 
 TEST(Bezier, SamplesOfEarlierCalculationsStayInTheWorkingRows) {
     Rig r(300);
-    r.key(1, 0);
-    r.key(250, 2500);
-    r.app.press("Command5");
-    const double stale = r.m().bzframe[0][200];
-    r.m().nextkf = 1;
-    r.key(1, 0);
-    r.key(50, 500);
-    r.app.press("Command5");
-    EXPECT_DOUBLE_EQ(r.m().bzframe[0][200], stale);
-}
-
-TEST(Bezier, Command13ShowsTheRawSamplesOfAxisA) {
-    Rig r;
-    r.key(1, 0);
-    r.key(101, 1000);
-    r.app.press("Command5");
-    r.app.press("Command13");
-    EXPECT_DOUBLE_EQ(r.at(5), r.m().bzpos[0][4]);
+    r.put_keyframe(1, 0);
+    r.put_keyframe(250, 2500);
+    r.bezier();
+    const double stale = r.move().bzframe[0][200];
+    r.move().nextkf = 1;
+    r.put_keyframe(1, 0);
+    r.put_keyframe(50, 500);
+    r.bezier();
+    EXPECT_DOUBLE_EQ(r.move().bzframe[0][200], stale);
 }

@@ -2,22 +2,15 @@
 
 #include "shaping/messages.h"
 #include "shaping/smoothing.h"
-#include "shell/app.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
 
 namespace {
 
-struct Rig {
-    test_support::TempDir dir;
-    App app{dir.path()};
-    explicit Rig(int frames = 20) {
-        app.start();
-        app.type("Text2", std::to_string(frames));
-        app.press("Command21");
-    }
-    MoveModel& m() { return app.state().move; }
+struct Rig : test_support::StartedApp {
+    explicit Rig(int frames = 20) { set_length(frames); }
+    MoveModel& m() { return move(); }
     void smooth(const std::string& width, const std::string& passes) {
         app.type("smooth", width);
         app.type("smoothtimes", passes);
@@ -45,7 +38,7 @@ TEST(Smoothing, OnePassOfWidthOneOnAStep) {
     EXPECT_DOUBLE_EQ(r.m().movepos.at(1, 0), 60);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(2, 0), 20);  // reads the 60 of the pass's start
     EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 300);
-    EXPECT_TRUE(r.app.panel().at("smoothall").enabled);
+    EXPECT_TRUE(r.panel().at("smoothall").enabled);
 }
 
 TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
@@ -67,16 +60,13 @@ TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
     EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 2);
 }
 
-TEST(Smoothing, ZeroOrEmptyPassesStillRunOnePass) {
+TEST(Smoothing, PassesRepeatTheAverageAndNoneStillRunsOne) {
     for (const char* passes : {"0", "", "-3"}) {
         Rig r;
         r.step_on_every_axis();
         r.smooth("1", passes);
         EXPECT_DOUBLE_EQ(r.m().movepos.at(10, 1), 100) << passes;
     }
-}
-
-TEST(Smoothing, RepeatedPassesAreRepeatedAverages) {
     Rig once, twice;
     once.step_on_every_axis();
     twice.step_on_every_axis();
@@ -90,13 +80,13 @@ TEST(Smoothing, ReadoutListsTheFirstThirtyFramesOfAxisA) {
     Rig r(40);
     for (int f = 1; f <= 40; ++f) r.m().movepos.at(f, 0) = 40000 + f;
     r.smooth("1", "1");
-    const std::string t = r.app.panel().text("Text23");
+    const std::string t = r.text("Text23");
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 30);
     EXPECT_EQ(t.substr(0, 14), "40001\r\n40002\r\n");  // beyond 16 bits is still shown
 
     Rig short_move(12);
     short_move.smooth("2", "1");
-    const std::string s = short_move.app.panel().text("Text23");
+    const std::string s = short_move.text("Text23");
     EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 12);
 }
 
@@ -116,43 +106,30 @@ TEST(Smoothing, UnusableParametersLeaveTheMoveAndSaySo) {
         Rig r;
         r.step_on_every_axis();
         r.smooth(c.width, c.passes);
-        EXPECT_EQ(r.app.state().notices.status, c.message) << c.width << " " << c.passes;
+        EXPECT_EQ(r.status(), c.message) << c.width << " " << c.passes;
         EXPECT_DOUBLE_EQ(r.m().movepos.at(10, 1), 0);
-        EXPECT_TRUE(r.app.panel().at("smoothall").enabled);
+        EXPECT_TRUE(r.panel().at("smoothall").enabled);
     }
-}
-
-TEST(Smoothing, AxisESumsBeyondThirtyTwoBitsAreRefused) {
     Rig r;
-    r.m().movepos.at(5, 4) = 1e9;
+    r.m().movepos.at(5, 4) = 1e9;  // axis E sums beyond 32 bits
     r.smooth("1", "1");
-    EXPECT_EQ(r.app.state().notices.status, shaping_msg::axis_e_sum_too_large);
+    EXPECT_EQ(r.status(), shaping_msg::axis_e_sum_too_large);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(5, 4), 1e9);
 }
 
 TEST(CorrectedSmoothing, FewKeyframesChangeNoCorrection) {
     Rig r(100);
-    for (auto [f, p] : {std::pair{10, 100}, {50, 900}, {90, 100}, {100, 0}}) {
-        r.app.state().engine.curpos.fill(p);
-        r.app.type("Text1", std::to_string(f));
-        r.app.press("Command3");
-    }
+    for (auto [f, p] : {std::pair{10, 100.0}, {50, 900.0}, {90, 100.0}, {100, 0.0}}) r.add_keyframe(f, {p, p, p, p, p});
     r.app.press("Command16");
-    EXPECT_EQ(r.app.panel().text("Text24"), "");
+    EXPECT_EQ(r.text("Text24"), "");
     for (const auto& axis : r.m().kfcorr) EXPECT_EQ(axis[2], 0);
 }
 
 TEST(CorrectedSmoothing, PullsTheSmoothedMoveTowardsInnerKeyframes) {
     Rig r(100);
-    const std::pair<int, int> keys[] = {{10, 0}, {20, 0}, {50, 1000}, {80, 0}, {90, 0}};
-    for (auto [f, p] : keys) {
-        r.app.state().engine.curpos.fill(p);
-        r.app.type("Text1", std::to_string(f));
-        r.app.press("Command3");
-    }
-    r.app.type("smooth", "5");
-    r.app.type("smoothtimes", "3");
-    r.app.press("smoothall");
+    for (auto [f, p] : {std::pair{10, 0.0}, {20, 0.0}, {50, 1000.0}, {80, 0.0}, {90, 0.0}})
+        r.add_keyframe(f, {p, p, p, p, p});
+    r.smooth("5", "3");
     const double plain_miss = 1000 - r.m().movepos.at(50, 1);
     r.app.press("recal");
     r.app.press("Command16");
@@ -164,7 +141,7 @@ TEST(CorrectedSmoothing, PullsTheSmoothedMoveTowardsInnerKeyframes) {
     const std::string line = std::to_string(static_cast<long>(std::floor(plain_miss))) + ",3\r\n";
     std::string expected;
     for (int a = 0; a < move_axes; ++a) expected += line;
-    EXPECT_EQ(r.app.panel().text("Text24"), expected);
+    EXPECT_EQ(r.text("Text24"), expected);
 
     // Corrections persist and keep accumulating until "clear".
     r.app.press("Command16");
@@ -179,6 +156,6 @@ TEST(CorrectedSmoothing, WithoutKeyframesOnlySmooths) {
     r.app.type("smooth", "1");
     r.app.type("smoothtimes", "1");
     r.app.press("Command16");
-    EXPECT_EQ(r.app.state().notices.status, shaping_msg::no_keyframes_to_correct);
+    EXPECT_EQ(r.status(), shaping_msg::no_keyframes_to_correct);
     EXPECT_NEAR(r.m().movepos.at(9, 1), 100.0 / 3, 1e-9);  // smoothed twice
 }

@@ -1,34 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "files/file_io.h"
-#include "shell/app.h"
-#include "temp_dir.h"
+#include "started_app.h"
 #include "tools/lookup_table.h"
 #include "tools/messages.h"
 
 using namespace kestrova;
-
-namespace {
-struct Started {
-    test_support::TempDir dir;
-    App app{dir.path()};
-    Started() { app.start(); }
-};
-std::vector<std::string> lines_of(const Bytes& b) {
-    std::vector<std::string> out;
-    std::string text(b.begin(), b.end());
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        if (end == std::string::npos) {
-            out.push_back(text.substr(at) + "<no line end>");
-            break;
-        }
-        out.push_back(text.substr(at, end - at));
-        at = end + 2;
-    }
-    return out;
-}
-}  // namespace
+using test_support::StartedApp;
 
 TEST(LookupTable, StepValuesRiseFromTheFirstEntry) {
     const auto t = step_table();
@@ -38,7 +15,7 @@ TEST(LookupTable, StepValuesRiseFromTheFirstEntry) {
 }
 
 TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
-    Started s;
+    StartedApp s;
     s.app.press("Command2");
     const auto path = s.dir.path() / "lookup.bin";
     const Bytes first = read_file(path).bytes;
@@ -47,25 +24,30 @@ TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     EXPECT_EQ(Bytes(first.begin() + 10, first.begin() + 15), (Bytes{0x08, 0x00, 0x01, 0x00, 0x80}));
     EXPECT_EQ(first[24], 0x28);  // high byte of entry 1 (10240)
     EXPECT_EQ(first[29], 0x00);  // its low byte
-    EXPECT_EQ(s.app.state().engine.curpos[0], 200);
+    EXPECT_EQ(s.engine().curpos[0], 200);
     s.app.press("Command2");
     EXPECT_EQ(read_file(path).bytes, first);
-    EXPECT_EQ(s.app.state().notices.status, tools_msg::written(path.string()));
+    EXPECT_EQ(s.status(), tools_msg::written(path.string()));
 }
 
 TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
-    Started s;
+    StartedApp s;
     s.app.press("Command4");
-    const auto lines = lines_of(read_file(s.dir.path() / "lookup.txt").bytes);
+    const Bytes b = read_file(s.dir.path() / "lookup.txt").bytes;
+    const std::string text(b.begin(), b.end());
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(text.substr(at, end - at));
     ASSERT_EQ(lines.size(), 2050u);
+    EXPECT_EQ(text.size(), text.rfind("\r\n") + 2);  // the last line ends too
     EXPECT_EQ(lines[0], ".byte 0");
     EXPECT_EQ(lines[2], ".byte 128");
     EXPECT_EQ(lines[4], " .byte  40 ");
     EXPECT_EQ(lines[5], " .byte  0  ");
     EXPECT_EQ(lines[6], " .byte  148");  // 37888 = 148 * 256
     for (std::size_t i = 4; i < lines.size(); ++i) ASSERT_EQ(lines[i].size(), 11u) << i;
-    EXPECT_EQ(s.app.state().engine.curpos[0], 0);
-    EXPECT_FALSE(s.app.panel().has_action("Command18"));
+    EXPECT_EQ(s.engine().curpos[0], 0);
+    EXPECT_FALSE(s.panel().has_action("Command18"));
 }
 
 TEST(LookupTable, AFailedWriteIsReportedAndChangesNothing) {

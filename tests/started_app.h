@@ -1,0 +1,79 @@
+// A started program in a fresh working folder, driven as the operator drives
+// it, with short-hands for the state the tests read back.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "files/file_io.h"
+#include "shell/app.h"
+#include "temp_dir.h"
+
+namespace kestrova::test_support {
+
+struct StartedApp {
+    TempDir dir;
+    App app;
+    explicit StartedApp(std::unique_ptr<PortOpener> opener = nullptr) : app(dir.path(), std::move(opener)) { app.start(); }
+
+    AppState& state() { return app.state(); }
+    EngineState& engine() { return app.state().engine; }
+    MoveModel& move() { return app.state().move; }
+    Panel& panel() { return app.panel(); }
+    const std::string& text(const std::string& name) { return app.panel().text(name); }
+    std::uint32_t colour(const std::string& name) { return app.panel().at(name).colour; }
+    const std::string& status() { return app.state().notices.status; }
+
+    // "Set Total Frames" with the typed length.
+    void set_length(const std::string& frames) {
+        app.type("Text2", frames);
+        app.press("Command21");
+    }
+    void set_length(int frames) { set_length(std::to_string(frames)); }
+    // "Add KeyFrame" at the typed frame with axes A..E standing at `pose`.
+    void add_keyframe(const std::string& frame, std::array<double, move_axes> pose = {}) {
+        for (std::size_t a = 0; a < pose.size(); ++a) engine().curpos[a] = pose[a];
+        app.type("Text1", frame);
+        app.press("Command3");
+    }
+    void add_keyframe(int frame, std::array<double, move_axes> pose = {}) { add_keyframe(std::to_string(frame), pose); }
+    // A keyframe row written straight into the table (no recalculation), the
+    // same frame and position on every axis.
+    void put_keyframe(int frame, int pos) {
+        for (int a = 0; a < move_axes; ++a) {
+            move().frame_of(a, move().nextkf) = frame;
+            move().pos_of(a, move().nextkf) = pos;
+        }
+        ++move().nextkf;
+    }
+
+    // The move files, saved and loaded through the file panel.
+    std::filesystem::path moves() const { return dir.path() / "moves"; }
+    Bytes file(const std::string& name) const { return read_file(moves() / name).bytes; }
+    void save_as(const std::string& name) {
+        app.press("save");
+        app.type("Fname", name);
+        app.key_down("Fname", 13);
+    }
+    void load(const std::string& name) {
+        app.press("Load");
+        state().files.selected = name;
+        app.press("File1");
+    }
+};
+
+inline void write_bytes(const std::filesystem::path& p, const Bytes& b) {
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+inline std::int16_t le16(const Bytes& b, std::size_t at) { return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8)); }
+inline std::int32_t le32(const Bytes& b, std::size_t at) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
+                                     (static_cast<std::uint32_t>(b[at + 2]) << 16) |
+                                     (static_cast<std::uint32_t>(b[at + 3]) << 24));
+}
+
+}  // namespace kestrova::test_support
