@@ -26,7 +26,7 @@ int button_state(Qt::MouseButtons b) {
 }  // namespace
 
 MoveChartView::MoveChartView(AppState& state, QWidget* parent)
-    : QChartView(parent), state_(state), chart_(new QChart), frames_(new QValueAxis), values_(new QValueAxis) {
+    : QChartView(new QChart, parent), state_(state), chart_(QChartView::chart()), frames_(new QValueAxis), values_(new QValueAxis) {
     setMinimumSize(500, 260);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
@@ -47,7 +47,6 @@ MoveChartView::MoveChartView(AppState& state, QWidget* parent)
         line->attachAxis(values_);
         lines_[static_cast<std::size_t>(c)] = line;
     }
-    setChart(chart_);
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
     update_names();
 }

@@ -82,7 +82,20 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     sync();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Widgets going away still send focus events: nothing may call back into
+    // this half-destroyed window, and the panels must stop notifying it.
+    closing_ = true;
+    clock_->stop();
+    setup_->binder()->after_event = nullptr;
+    help_->binder()->after_event = nullptr;
+    delete binder_;
+    binder_ = nullptr;
+    // Children with callbacks go while this is still a whole MainWindow.
+    delete centralWidget();
+    delete setup_;
+    delete help_;
+}
 
 QWidget* MainWindow::setup_dialog() const { return setup_; }
 QWidget* MainWindow::help_window() const { return help_; }
@@ -346,6 +359,7 @@ QWidget* MainWindow::build_tools_group() {
 }
 
 void MainWindow::sync() {
+    if (closing_) return;
     AppState& s = app_.state();
     if (s.notices.status_serial != status_seen_) {
         status_seen_ = s.notices.status_serial;

@@ -52,6 +52,7 @@ private:
     QLabel* link_label_ = nullptr;
     QLabel* rate_label_ = nullptr;
     unsigned status_seen_ = 0;
+    bool closing_ = false;
 };
 
 }  // namespace kestrova

@@ -44,6 +44,11 @@ PanelBinder::PanelBinder(Panel& panel, QObject* parent) : QObject(parent), panel
     });
 }
 
+PanelBinder::~PanelBinder() {
+    panel_.set_listener(nullptr);
+    panel_.set_focus_listener(nullptr);
+}
+
 QWidget* PanelBinder::make(const std::string& name, QWidget* parent) {
     const Control& c = panel_.at(name);
     QWidget* w = nullptr;

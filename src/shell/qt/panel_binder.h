@@ -18,6 +18,7 @@ class PanelBinder : public QObject {
     Q_OBJECT
 public:
     explicit PanelBinder(Panel& panel, QObject* parent = nullptr);
+    ~PanelBinder() override;
 
     // Create the widget for a control, named after it, and bind it.
     QWidget* make(const std::string& name, QWidget* parent);
