@@ -21,6 +21,10 @@ inline std::string width_beyond_move(int frames) {
 inline const std::string passes_out_of_range =
     "Smoothing refused: the number of passes must lie between -32768 and 32767; the move is unchanged.";
 
+inline const std::string too_much_work =
+    "Smoothing refused: this width and number of passes would keep the program busy for too long on this "
+    "move; lower one of them. The move is unchanged.";
+
 inline const std::string axis_e_sum_too_large =
     "Smoothing refused: the window sum of axis E goes beyond the 32-bit range; the move is unchanged.";
 

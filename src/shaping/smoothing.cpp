@@ -14,6 +14,9 @@ namespace kestrova {
 namespace {
 
 constexpr double int32_limit = 2147483647.0;
+// Window places summed over all passes; about two seconds of work here. More
+// would freeze the window (the rig only holds its position meanwhile).
+constexpr double max_window_places = 1e9;
 
 int frames_in_move(const MoveModel& m) { return std::min(m.totalframes, m.rows()); }
 
@@ -55,11 +58,16 @@ std::optional<SmoothingParams> read_smoothing_params(AppState& state) {
         state.notices.say(shaping_msg::passes_out_of_range);
         return std::nullopt;
     }
+    const int runs = std::max<int>(*passes, 1);
+    if (static_cast<double>(frames) * (2 * width + 1) * runs > max_window_places) {
+        state.notices.say(shaping_msg::too_much_work);
+        return std::nullopt;
+    }
     if (!axis_e_sums_fit(state.move, static_cast<int>(width))) {
         state.notices.say(shaping_msg::axis_e_sum_too_large);
         return std::nullopt;
     }
-    return SmoothingParams{static_cast<int>(width), std::max<int>(*passes, 1)};
+    return SmoothingParams{static_cast<int>(width), runs};
 }
 
 bool axis_e_sums_fit(const MoveModel& m, int width) {

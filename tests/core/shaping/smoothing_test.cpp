@@ -115,6 +115,13 @@ TEST(Smoothing, UnusableParametersLeaveTheMoveAndSaySo) {
     r.smooth("1", "1");
     EXPECT_EQ(r.status(), shaping_msg::axis_e_sum_too_large);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(5, 4), 1e9);
+
+    // A whole-move window on the longest move would freeze the window for minutes.
+    r.set_length(32766);
+    r.m().movepos.at(100, 1) = 7;
+    r.smooth("32766", "1");
+    EXPECT_EQ(r.status(), shaping_msg::too_much_work);
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(100, 1), 7);
 }
 
 TEST(CorrectedSmoothing, FewKeyframesChangeNoCorrection) {
