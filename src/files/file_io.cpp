@@ -48,7 +48,7 @@ mode_t mode_for(const fs::path& target) {
 
 }  // namespace
 
-FileRead read_file(const fs::path& path) {
+FileRead read_file(const fs::path& path, std::size_t limit) {
     FileRead r;
     std::error_code ec;
     if (!fs::exists(path, ec)) {
@@ -58,6 +58,10 @@ FileRead read_file(const fs::path& path) {
     }
     if (fs::is_directory(path, ec)) {
         r.error = "it is a folder";
+        return r;
+    }
+    if (!fs::is_regular_file(path, ec)) {
+        r.error = "it is not a regular file";
         return r;
     }
     std::ifstream in(path, std::ios::binary);
@@ -72,8 +76,13 @@ FileRead read_file(const fs::path& path) {
         r.error = "cannot be read";
         return r;
     }
-    r.bytes.resize(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(r.bytes.data()), size)) {
+    std::size_t want = static_cast<std::size_t>(size);
+    if (want > limit) {
+        want = limit;
+        r.truncated = true;
+    }
+    r.bytes.resize(want);
+    if (want > 0 && !in.read(reinterpret_cast<char*>(r.bytes.data()), static_cast<std::streamsize>(want))) {
         r.bytes.clear();
         r.error = "cannot be read";
     }
@@ -115,6 +124,7 @@ std::string write_file_atomically(const fs::path& path, const Bytes& bytes) {
 
 std::string write_file_keeping_tail(const fs::path& path, Bytes bytes) {
     const FileRead old = read_file(path);
+    if (old.truncated) return "the old file is too large to keep its end";
     if (old.ok() && old.bytes.size() > bytes.size())
         bytes.insert(bytes.end(), old.bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size()), old.bytes.end());
     return write_file_atomically(path, bytes);

@@ -75,7 +75,8 @@ bool save_move_file(AppState& state, const std::string& name) {
 bool load_move_file(AppState& state, const std::string& name) {
     const auto path = file_in_folder(state, "Load Move", name);
     if (!path) return false;
-    const FileRead file = read_file(*path);
+    // Only the start of a longer file is ever used.
+    const FileRead file = read_file(*path, move_file_size(max_frames));
     if (!file.ok()) {
         state.notices.say(files_msg::load_refused(path->string(), file.error));
         return false;
@@ -110,8 +111,8 @@ bool import_move_text(AppState& state) {
     if (!base) return false;
     const fs::path path = base->string() + ".asc";
     const FileRead file = read_file(path);
-    if (!file.ok()) {
-        state.notices.say(files_msg::import_refused(path.string(), file.error));
+    if (!file.ok() || file.truncated) {
+        state.notices.say(files_msg::import_refused(path.string(), file.ok() ? "it is too large" : file.error));
         return false;
     }
     ImportParse parsed = parse_export(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));

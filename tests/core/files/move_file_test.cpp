@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sys/resource.h>
 
@@ -161,6 +162,10 @@ TEST(MoveFile, NamesAndFoldersThatCannotBeUsedAreRefused) {
     EXPECT_EQ(s.status(), files_msg::bad_name("Save Move", "../escape"));
     s.load("not-there");
     EXPECT_NE(s.status().find("not loaded"), std::string::npos);
+    // A pipe in the folder would block a plain read for ever.
+    ASSERT_EQ(::mkfifo((s.moves() / "pipe").c_str(), 0600), 0);
+    s.load("pipe");
+    EXPECT_NE(s.status().find("it is not a regular file"), std::string::npos) << s.status();
     std::filesystem::remove_all(s.moves());
     s.save_as("m");
     EXPECT_EQ(s.status(), files_msg::no_folder("Save Move", s.moves().string()));
