@@ -14,9 +14,9 @@ namespace kestrova {
 namespace {
 
 constexpr double int32_limit = 2147483647.0;
-// Window places summed over all passes; about two seconds of work here. More
+// Window places summed over all passes; about half a second of work here. More
 // would freeze the window (the rig only holds its position meanwhile).
-constexpr double max_window_places = 1e9;
+constexpr double max_window_places = 2.5e8;
 
 int frames_in_move(const MoveModel& m) { return std::min(m.totalframes, m.rows()); }
 
