@@ -17,23 +17,15 @@
 #include "shaping/smoothing.h"
 #include "shell/app.h"
 
+#include "largest_move.h"
+
 using namespace kestrova;
 
 namespace {
 
 void program_largest_move(AppState& s) {
-    MoveModel& m = s.move;
-    m.totalframes = max_frames;
-    m.create_tables(max_frames);
-    for (int k = 1; k <= 200; ++k) {
-        for (int a = 0; a < move_axes; ++a) {
-            m.frame_of(a, k) = 1 + (k - 1) * 164;
-            m.pos_of(a, k) = static_cast<std::int32_t>(std::lround(20000 * std::sin(k * 0.37 + a) + 3000 * a));
-        }
-    }
-    m.nextkf = 201;
-    calculate_linear(m);
-    calculate_bezier(m, 20, false);
+    bench::fill_largest_move(s.move);
+    calculate_bezier(s.move, 20, false);
 }
 
 struct ChartBench {

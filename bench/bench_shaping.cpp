@@ -8,22 +8,15 @@
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
 
+#include "largest_move.h"
+
 using namespace kestrova;
 
 namespace {
 
 MoveModel largest_move() {
     MoveModel m;
-    m.totalframes = max_frames;
-    m.create_tables(max_frames);
-    for (int k = 1; k <= 200; ++k) {
-        for (int a = 0; a < move_axes; ++a) {
-            m.frame_of(a, k) = 1 + (k - 1) * 164;
-            m.pos_of(a, k) = static_cast<std::int32_t>(std::lround(20000 * std::sin(k * 0.37 + a) + 3000 * a));
-        }
-    }
-    m.nextkf = 201;
-    calculate_linear(m);
+    bench::fill_largest_move(m);
     return m;
 }
 
