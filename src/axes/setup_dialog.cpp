@@ -33,6 +33,13 @@ std::optional<AxisSettings> read_dialog(const AppState& s, std::string& error) {
         }
         next.mSpeed[i] = num::val(f.text(axis_box("Spd", a)));
         next.acc[i] = num::val(f.text(fspeed_boxes[a]));
+        // A ramp with no acceleration or no speed never arrives.
+        for (auto [field, v] : {std::pair{"max speed", next.mSpeed[i]}, std::pair{"acceleration", next.acc[i]}}) {
+            if (!(v > 0)) {
+                error = axes_msg::out_of_range(a, field, v, "numbers above 0");
+                return std::nullopt;
+            }
+        }
         next.min[i] = num::val(f.text(min_boxes[a]));
         next.max[i] = num::val(f.text(max_box(a)));
         for (auto [field, v] : {std::pair{"min pos", next.min[i]}, std::pair{"max pos", next.max[i]}}) {

@@ -97,6 +97,12 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     EXPECT_EQ(s.axes.mSpeed[7], 108);
 
     d.form().set_text("SpdH", "108");
+    d.form().set_text("SpeedC", "0");  // acceleration: a ramp would never arrive
+    d.save_and_exit();
+    EXPECT_NE(s.notices.status.find("axis C acceleration 0"), std::string::npos) << s.notices.status;
+    EXPECT_EQ(s.axes.acc[2], 12);
+
+    d.form().set_text("SpeedC", "12");
     d.form().set_text("minHt", "-8388608");
     d.save_and_exit();
     EXPECT_EQ(s.axes.max[1], 8388607);
