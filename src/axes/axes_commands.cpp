@@ -37,7 +37,6 @@ void install_axes_commands(AppState& state) {
             show_toggle(s->form1, button, flag);
         });
     }
-    const char* enable_buttons[5] = {"Command6", "Command8", "Command9", "Command10", "Command11"};
     for (int a = 0; a < 5; ++a) {
         const std::string button = enable_buttons[a];
         p.on_press(button, [s, a, button] {

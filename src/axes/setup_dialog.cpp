@@ -9,9 +9,6 @@
 
 namespace kestrova {
 
-const char* const min_boxes[8] = {"minAt", "minBt", "minCt", "minDt", "minEt", "minft", "minGt", "minHt"};
-std::string max_box(int axis) { return axis_box("max", axis) + "t"; }
-
 namespace {
 
 constexpr int applied_pp_rev = 5;  // pulses per unit are taken for A..E only

@@ -7,6 +7,13 @@ namespace kestrova {
 const char* const fspeed_boxes[8] = {"SpeedA", "SpeedB", "SpeedC", "SpeedD", "SpeedE", "speedf", "speedg", "speedh"};
 const char* const name_labels[5] = {"Text7", "Text9", "Text10", "Text19", "Text20"};
 const char* const keyframe_lists[6] = {"Text4", "Text5", "Text13", "Text14", "Text15", "Text16"};
+const char* const row_labels[5] = {"Label1", "Label11", "Label12", "Label13", "Label14"};
+const char* const fkey_labels[5] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
+const char* const fkey_texts[5] = {"F1<>F2", "F3<>F4", "F5<>F6", "F7<>F8", "F9<>F10"};
+const char* const enable_buttons[5] = {"Command6", "Command8", "Command9", "Command10", "Command11"};
+const char* const min_boxes[8] = {"minAt", "minBt", "minCt", "minDt", "minEt", "minft", "minGt", "minHt"};
+
+std::string max_box(int axis) { return axis_box("max", axis) + "t"; }
 
 std::string axis_box(const char* stem, int axis) { return std::string(stem) + axis_letters[axis]; }
 
@@ -49,11 +56,8 @@ void create_axis_rows(Panel& p) {
     label(p, "Label2", "F speed", "max F key move speed");
     label(p, "Label24", "Speed");
     label(p, "Label25", "enable");
-    const char* row_labels[5] = {"Label1", "Label11", "Label12", "Label13", "Label14"};
     for (int i = 0; i < 5; ++i) label(p, row_labels[i], std::to_string(i + 1));
     label(p, "Label21", "F");
-    const char* fkey_labels[5] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
-    const char* fkey_texts[5] = {"F1<>F2", "F3<>F4", "F5<>F6", "F7<>F8", "F9<>F10"};
     for (int i = 0; i < 5; ++i) label(p, fkey_labels[i], fkey_texts[i]);
     for (int a = 0; a < 8; ++a) {
         box(p, "Name" + std::to_string(a + 1), default_name(a));
@@ -62,7 +66,6 @@ void create_axis_rows(Panel& p) {
         box(p, fspeed_boxes[a], "", "max F key move speed");
     }
     for (int a = 0; a < 5; ++a) label(p, name_labels[a], "");
-    const char* enable_buttons[5] = {"Command6", "Command8", "Command9", "Command10", "Command11"};
     for (int a = 0; a < 5; ++a) button(p, enable_buttons[a], std::string(1, axis_letters[a]), "enable axis");
     box(p, "enable", "disabled");
     button(p, "enFkeys", "enable F keys", "enable F keys to move axis");
@@ -219,16 +222,14 @@ void create_setup_controls(Panel& p) {
     label(p, "Label4", "min pos", "min position");
     label(p, "Label5", "max pos", "max position");
     label(p, "Label6", "Position", "current position");
-    const char* fkey_texts[8] = {"F1<>F2", "F3<>F4", "F5<>F6", "F7<>F8", "F9<>F10", "F", "G", "H"};
-    const char* min_boxes[8] = {"minAt", "minBt", "minCt", "minDt", "minEt", "minft", "minGt", "minHt"};
     for (int a = 0; a < 8; ++a) {
-        label(p, "Row" + std::to_string(a + 1), fkey_texts[a]);
+        label(p, "Row" + std::to_string(a + 1), a < 5 ? std::string(fkey_texts[a]) : std::string(1, axis_letters[a]));
         box(p, "Name" + std::to_string(a + 1), default_name(a));
         box(p, axis_box("pos", a));
         box(p, axis_box("Spd", a));
         box(p, fspeed_boxes[a]);
         box(p, min_boxes[a]);
-        box(p, axis_box("max", a) + "t");
+        box(p, max_box(a));
         box(p, "Text" + std::to_string(a + 1));
         button(p, axis_box("rev", a) + "x", "rev");
         p.set_colour(axis_box("rev", a) + "x", colour::red);

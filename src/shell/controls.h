@@ -18,5 +18,11 @@ std::string default_name(int axis);                 // design text of Name1..Nam
 extern const char* const fspeed_boxes[8];           // SpeedA..SpeedE, speedf..speedh
 extern const char* const name_labels[5];            // Text7, Text9, Text10, Text19, Text20
 extern const char* const keyframe_lists[6];         // Text4, Text5, Text13..Text16
+extern const char* const row_labels[5];             // Label1, Label11..Label14: "1".."5"
+extern const char* const fkey_labels[5];            // Label16..Label20: "F1<>F2".."F9<>F10"
+extern const char* const fkey_texts[5];             // "F1<>F2".."F9<>F10"
+extern const char* const enable_buttons[5];         // Command6, Command8..Command11
+extern const char* const min_boxes[8];              // setup dialog: minAt .. minHt
+std::string max_box(int axis);                      // setup dialog: maxAt .. maxHt
 
 }  // namespace kestrova

@@ -142,9 +142,6 @@ QWidget* MainWindow::build_axes_group() {
     grid->addWidget(new QLabel("Name", g), 0, 2);
     for (int c = 2; c < 5; ++c) grid->addWidget(binder_->make(heads[c], g), 0, c + 1);
     grid->addWidget(binder_->make("Label21", g), 0, 6);
-    const char* row_labels[5] = {"Label1", "Label11", "Label12", "Label13", "Label14"};
-    const char* fkey_labels[5] = {"Label16", "Label17", "Label18", "Label19", "Label20"};
-    const char* enable_buttons[5] = {"Command6", "Command8", "Command9", "Command10", "Command11"};
     for (int a = 0; a < axis_count; ++a) {
         const int row = a + 1;
         if (a < 5) {

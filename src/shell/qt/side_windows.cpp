@@ -17,7 +17,6 @@ SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
     auto* grid = new QGridLayout(this);
     const char* heads[] = {"Label10", "Label3", "Label24", "Label2", "Label4", "Label5", "Label6"};
     for (int c = 0; c < 7; ++c) grid->addWidget(binder_->make(heads[c], this), 0, c == 0 ? 0 : c + 1);
-    const char* min_boxes[8] = {"minAt", "minBt", "minCt", "minDt", "minEt", "minft", "minGt", "minHt"};
     for (int a = 0; a < axis_count; ++a) {
         const int row = a + 1;
         grid->addWidget(binder_->make("Row" + std::to_string(a + 1), this), row, 0);
@@ -26,7 +25,7 @@ SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
         grid->addWidget(binder_->make(axis_box("Spd", a), this), row, 3);
         grid->addWidget(binder_->make(fspeed_boxes[a], this), row, 4);
         grid->addWidget(binder_->make(min_boxes[a], this), row, 5);
-        grid->addWidget(binder_->make(axis_box("max", a) + "t", this), row, 6);
+        grid->addWidget(binder_->make(max_box(a), this), row, 6);
         grid->addWidget(binder_->make("Text" + std::to_string(a + 1), this), row, 7);
         grid->addWidget(binder_->make(axis_box("rev", a) + "x", this), row, 8);
     }
