@@ -1,5 +1,6 @@
 #include "link/engine_displays.h"
 
+#include "shell/controls.h"
 #include "shell/numeric.h"
 
 namespace kestrova {
@@ -9,12 +10,10 @@ HScrollValue scroll_value(double frame, double total, int max) {
     return num::to_int16(frame / total * max);
 }
 
-std::string position_box(int a) { return std::string("pos") + static_cast<char>('A' + a); }
-
 void show_position(AppState& s, int a, double p) {
     const double pp = s.axes.pp_rev[static_cast<std::size_t>(a)];
     if (pp == 0) return;  // the setup dialog refuses 0; nothing sensible to show
-    s.panel.set_text(position_box(a), num::to_text(num::int_floor(p / pp)));
+    s.panel.set_text(axis_box("pos", a), num::to_text(num::int_floor(p / pp)));
 }
 
 }  // namespace kestrova

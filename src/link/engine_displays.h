@@ -18,7 +18,4 @@ HScrollValue scroll_value(double frame, double total, int max);
 // The position box of axis `a` shows Int(p / pulses per unit).
 void show_position(AppState& s, int a, double p);
 
-// The name of an axis's position box: "posA".."posH".
-std::string position_box(int a);
-
 }  // namespace kestrova

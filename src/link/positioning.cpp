@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "link/engine_displays.h"
+#include "shell/controls.h"
 #include "shell/numeric.h"
 
 namespace kestrova {
@@ -104,7 +105,7 @@ bool all_arrived(const EngineState& e) {
 void show_whole_div(Panel& p, const AxisSettings& ax, const EngineState& e, int a) {
     const auto i = static_cast<std::size_t>(a);
     const auto q = num::int_div(e.curpos[i], ax.pp_rev[i]);
-    if (q) p.set_text(position_box(a), num::to_text(static_cast<double>(*q)));
+    if (q) p.set_text(axis_box("pos", a), num::to_text(static_cast<double>(*q)));
 }
 
 }  // namespace
