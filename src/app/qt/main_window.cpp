@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -16,6 +17,7 @@
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
 #include "app/qt/side_windows.h"
+#include "app/qt/window_geometry.h"
 
 namespace kestrova {
 
@@ -50,7 +52,14 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     clock_->pace(app_.link());
 
     build_menus();
-    auto* central = new QWidget(this);
+    // The controls sit in a scroll area: on a screen smaller than the window's
+    // minimum the window still fits and scrolls instead of cutting controls off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("mainScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* central = new QWidget(scroll);
+    central->setObjectName("mainContent");
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(6, 6, 6, 6);
 
@@ -70,7 +79,8 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     right->addWidget(build_graph_group(), 1);
     right->addWidget(build_tools_group());
     columns->addLayout(right, 6);
-    setCentralWidget(central);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
     link_label_ = new QLabel(this);
     link_label_->setObjectName("linkState");
@@ -78,7 +88,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     rate_label_->setObjectName("linkRate");
     statusBar()->addPermanentWidget(rate_label_);
     statusBar()->addPermanentWidget(link_label_);
-    resize(1400, 900);
+    fit_to_screen(*this, available_screen_area(*this));
     sync();
 }
 
@@ -314,7 +324,7 @@ QWidget* MainWindow::build_graph_group() {
     axes->addStretch(1);
     box->addLayout(axes);
     chart_ = make_chart_view(app_.state(), g);
-    chart_->setMinimumSize(380, 240);  // the chart grows into whatever room the window has
+    chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind("MSChart1", chart_);
     box->addWidget(chart_, 1);
     auto* comm = new QHBoxLayout;
@@ -348,10 +358,12 @@ QWidget* MainWindow::build_file_group() {
 
 QWidget* MainWindow::build_tools_group() {
     auto* g = plain_group("Developer tools", "toolsGroup", this);
-    auto* row = new QHBoxLayout(g);
-    for (const char* n : {"Command2", "Command4", "Command18", "Label26", "Label28", "Label29"})
-        row->addWidget(binder_->make(n, g));
-    row->addStretch(1);
+    auto* grid = new QGridLayout(g);
+    int column = 0;
+    for (const char* n : {"Command2", "Command4", "Command18"}) grid->addWidget(binder_->make(n, g), 0, column++);
+    column = 0;
+    for (const char* n : {"Label26", "Label28", "Label29"}) grid->addWidget(binder_->make(n, g), 1, column++);
+    grid->setColumnStretch(3, 1);
     return g;
 }
 

@@ -8,12 +8,14 @@
 #include "link/link.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
+#include "app/qt/window_geometry.h"
 
 namespace kestrova {
 
 int run_program(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("kestrova");
+    QApplication::setOrganizationName("Kestrova");
     QCommandLineParser parser;
     parser.setApplicationDescription("Motion-control rig driver");
     parser.addHelpOption();
@@ -24,6 +26,7 @@ int run_program(int argc, char** argv) {
     App app(std::filesystem::path(QDir::currentPath().toStdString()), make_serial_port_opener());
     app.start();
     MainWindow window(app);
+    restore_geometry(window);
     if (parser.isSet(port_option)) {
         const std::string device = parser.value(port_option).toStdString();
         if (!app.link().go_online(device))
@@ -32,7 +35,9 @@ int run_program(int argc, char** argv) {
     }
     window.show();
     window.start_clock();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    save_geometry(window);
+    return status;
 }
 
 }  // namespace kestrova
