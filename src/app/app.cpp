@@ -120,6 +120,13 @@ void App::start() {
 void App::tick() {
     single_frame_timer_tick(state_);
     engine_->step();
+    if (journal_) journal_->tick(state_.notices);
+}
+
+void App::keep_log(Journal::Sink sink) {
+    journal_ = std::make_unique<Journal>(std::move(sink));
+    journal_->attach(state_.notices);
+    journal_->tick(state_.notices);
 }
 
 }  // namespace kestrova

@@ -9,6 +9,8 @@
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
 #include "app/qt/window_geometry.h"
+#include "log/messages.h"
+#include "log/qt/log_sink.h"
 
 namespace kestrova {
 
@@ -24,6 +26,8 @@ int run_program(int argc, char** argv) {
     parser.process(qapp);
 
     App app(std::filesystem::path(QDir::currentPath().toStdString()), make_serial_port_opener());
+    install_log_file(app.state().workdir / log_text::log_file);
+    app.keep_log(qt_log_sink());
     app.start();
     MainWindow window(app);
     restore_geometry(window);
