@@ -16,12 +16,15 @@
 #include "link/qt/frame_clock.h"
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
+#include "app/qt/messages_window.h"
 #include "app/qt/side_windows.h"
 #include "app/qt/window_geometry.h"
 
 namespace kestrova {
 
 namespace {
+
+constexpr int status_shown_ms = 10000;
 
 QGroupBox* group(PanelBinder* b, const std::string& frame_name, QWidget* parent) {
     auto* g = qobject_cast<QGroupBox*>(b->make(frame_name, parent));
@@ -45,6 +48,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     setup_->binder()->after_event = [this] { sync(); };
     help_ = new HelpWindow(app_, this);
     help_->binder()->after_event = [this] { sync(); };
+    messages_ = new MessagesWindow(app_.state().notices, this);
     clock_ = new FrameClock([this] {
         app_.tick();
         sync();
@@ -105,6 +109,7 @@ MainWindow::~MainWindow() {
     delete centralWidget();
     delete setup_;
     delete help_;
+    delete messages_;
 }
 
 QWidget* MainWindow::setup_dialog() const { return setup_; }
@@ -126,7 +131,19 @@ void MainWindow::build_menus() {
     file->setObjectName("Filemenu");
     for (const char* name : {"Load", "save", "Export", "Importascii", "setupload", "setupsave", "exitmenu"})
         add(file, name);
-    for (const char* name : {"Setup", "comm", "help"}) {
+    for (const char* name : {"Setup", "comm", "view", "help"}) {
+        if (std::string(name) == "view") {
+            QMenu* view = menuBar()->addMenu("View");
+            view->setObjectName("viewMenu");
+            QAction* list = view->addAction("Messages");
+            list->setObjectName("messagesAction");
+            connect(list, &QAction::triggered, this, [this] {
+                messages_->sync();
+                messages_->show();
+                messages_->raise();
+            });
+            continue;
+        }
         if (std::string(name) == "comm") {
             add_comm_menu(menuBar(), app_, [this] { sync(); });
             continue;
@@ -372,12 +389,14 @@ void MainWindow::sync() {
     AppState& s = app_.state();
     if (s.notices.status_serial != status_seen_) {
         status_seen_ = s.notices.status_serial;
-        statusBar()->showMessage(QString::fromStdString(s.notices.status));
+        // A message stays ten seconds; the link state beside it stays put.
+        statusBar()->showMessage(QString::fromStdString(s.notices.status), status_shown_ms);
     }
     link_label_->setText(QString::fromStdString(s.notices.link));
     rate_label_->setText(QString::fromStdString(s.notices.link_rate));
     setup_->sync();
     help_->sync();
+    if (messages_->isVisible()) messages_->sync();
     update_chart_view(chart_, s);
     // An answer may raise the next box (OK on a failed drive change retries it).
     while (s.notices.box) {

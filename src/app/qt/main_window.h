@@ -14,6 +14,7 @@ class PanelBinder;
 class SetupDialog;
 class HelpWindow;
 class FrameClock;
+class MessagesWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -48,6 +49,7 @@ private:
     SetupDialog* setup_;
     HelpWindow* help_;
     FrameClock* clock_;
+    MessagesWindow* messages_;
     QWidget* chart_ = nullptr;
     QLabel* link_label_ = nullptr;
     QLabel* rate_label_ = nullptr;
