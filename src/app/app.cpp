@@ -11,7 +11,9 @@
 #include "link/link_commands.h"
 #include "engine/single_frame_timing.h"
 #include "motion/motion_commands.h"
+#include "move/controls.h"
 #include "move/move_commands.h"
+#include "move/move_length.h"
 #include "shaping/shaping_commands.h"
 #include "app/controls.h"
 #include "app/help_text.h"
@@ -35,14 +37,21 @@ App::~App() = default;
 
 void App::install() {
     install_shell_commands();
-    install_move_commands(state_);
-    install_shaping_commands(state_);
+    // The chart follows every change of the move.
+    state_.move_hooks = {[this] { draw_graph(state_); }, [this] { refresh_graph(state_); },
+                         [this](int frames) {
+                             set_chart_rows(state_, frames);
+                             state_.graph.divisions_per_label = divisions_per_label(frames);
+                         }};
+    state_.shaping_hooks = {[this] { refresh_graph(state_); }};
+    install_move_commands(state_.move_context());
+    install_shaping_commands(state_.shaping_context());
     install_graph_commands(state_);
     install_axes_commands(state_);
     install_link_commands(state_, *link_);
     install_motion_commands(state_);
     install_file_commands(state_);
-    install_tool_commands(state_);
+    install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
 }
 
 void App::install_shell_commands() {
@@ -74,7 +83,7 @@ void App::start() {
     e.entrytarget = false;
     e.sfrun = false;
     s.move.nextkf = 1;
-    p.set_text("keyframes", "0");
+    p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
     show_moves_folder(s);
     s.shaping.bzsmooth = false;
@@ -93,12 +102,12 @@ void App::start() {
     // 14, 15
     e.restartflag = false;
     e.playdiv = 1;
-    p.set_text("keyframes", "0");
+    p.set_text(ctl::keyframe_count_box, "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
     set_chart_rows(s, s.move.totalframes);
     // 16: its change rule turns the F-key status box red.
-    p.set_text("Text2", "1500");
+    p.set_text(ctl::total_frames_box, "1500");
     // 17: the port stays closed; going on line is the operator's choice.
     e.commnum = 1;
     // 18: every axis shown on the graph.

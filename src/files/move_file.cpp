@@ -7,6 +7,7 @@
 #include "files/text_export.h"
 #include "graph/move_graph.h"
 #include "move/keyframe_editing.h"
+#include "move/move_length.h"
 
 namespace kestrova {
 
@@ -37,23 +38,14 @@ std::string export_name(const AppState& s) { return s.files.selected.empty() ? s
 }  // namespace
 
 void install_move(AppState& state, MoveFileData data) {
-    Panel& p = state.panel;
+    MoveContext mc = state.move_context();
+    start_move(mc, data.totalframes);
     MoveModel& m = state.move;
-    const int frames = data.totalframes;
-    p.set_text("Text2", std::to_string(frames));
-    set_total_frames(state);
-    if (m.totalframes != frames || m.rows() != frames) {
-        m.totalframes = frames;
-        m.create_tables(frames);
-    }
     m.nextkf = data.nextkf;
     m.kfframe = std::move(data.kfframe);
     m.kfpos = std::move(data.kfpos);
     m.movepos = std::move(data.movepos);
-    rebuild_keyframe_lists(state);
-    p.set_text("keyframes", "");
-    p.set_text("keyframes", std::to_string(m.nextkf - 1));
-    p.set_text("Text2", std::to_string(m.totalframes));
+    show_keyframes(state.panel, m);
     draw_graph(state);
 }
 

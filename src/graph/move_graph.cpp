@@ -4,7 +4,7 @@
 #include <string>
 
 #include "move/move_length.h"
-#include "app/fkey_status.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 

@@ -7,7 +7,7 @@
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
 #include "app/controls.h"
-#include "app/fkey_status.h"
+#include "move/fkey_status.h"
 #include "base/numeric.h"
 
 namespace kestrova {

@@ -5,7 +5,7 @@
 
 #include "motion/messages.h"
 #include "app/controls.h"
-#include "app/fkey_status.h"
+#include "move/fkey_status.h"
 #include "base/numeric.h"
 
 namespace kestrova {

@@ -6,7 +6,7 @@
 #include "motion/single_frame.h"
 #include "motion/triggers.h"
 #include "app/controls.h"
-#include "app/fkey_status.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 

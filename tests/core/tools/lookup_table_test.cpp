@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "started_app.h"
+#include "tools/controls.h"
 #include "tools/lookup_table.h"
 #include "tools/messages.h"
 
@@ -16,7 +17,7 @@ TEST(LookupTable, StepValuesRiseFromTheFirstEntry) {
 
 TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     StartedApp s;
-    s.app.press("Command2");
+    s.panel().press(ctl::lookup_bin_button);
     const auto path = s.dir.path() / "lookup.bin";
     const Bytes first = read_file(path).bytes;
     ASSERT_EQ(first.size(), 10250u);
@@ -25,14 +26,14 @@ TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     EXPECT_EQ(first[24], 0x28);  // high byte of entry 1 (10240)
     EXPECT_EQ(first[29], 0x00);  // its low byte
     EXPECT_EQ(s.engine().curpos[0], 200);
-    s.app.press("Command2");
+    s.panel().press(ctl::lookup_bin_button);
     EXPECT_EQ(read_file(path).bytes, first);
     EXPECT_EQ(s.status(), tools_msg::written(path.string()));
 }
 
 TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     StartedApp s;
-    s.app.press("Command4");
+    s.panel().press(ctl::lookup_listing_button);
     const Bytes b = read_file(s.dir.path() / "lookup.txt").bytes;
     const std::string text(b.begin(), b.end());
     std::vector<std::string> lines;
@@ -47,16 +48,17 @@ TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     EXPECT_EQ(lines[6], " .byte  148");  // 37888 = 148 * 256
     for (std::size_t i = 4; i < lines.size(); ++i) ASSERT_EQ(lines[i].size(), 11u) << i;
     EXPECT_EQ(s.engine().curpos[0], 0);
-    EXPECT_FALSE(s.panel().has_action("Command18"));
+    EXPECT_FALSE(s.panel().has_action(ctl::idle_developer_button));
 }
 
 TEST(LookupTable, AFailedWriteIsReportedAndChangesNothing) {
     test_support::TempDir dir;
     App app(dir.path() / "gone");
     app.start();
-    app.press("Command2");
-    EXPECT_NE(app.state().notices.status.find("not written"), std::string::npos);
+    app.panel().press(ctl::lookup_bin_button);
+    const std::string& status = app.state().notices.status;
+    EXPECT_EQ(status.rfind(tools_msg::write_failed((dir.path() / "gone" / "lookup.bin").string(), ""), 0), 0u) << status;
     EXPECT_EQ(app.state().engine.curpos[0], 0);
-    app.press("Command4");
-    EXPECT_NE(app.state().notices.status.find("lookup.txt"), std::string::npos);
+    app.panel().press(ctl::lookup_listing_button);
+    EXPECT_EQ(status.rfind(tools_msg::write_failed((dir.path() / "gone" / "lookup.txt").string(), ""), 0), 0u) << status;
 }
