@@ -16,6 +16,10 @@ std::string out_of_range(int axis, std::string_view field, double value, std::st
     return s;
 }
 
+std::string too_short(std::size_t size, std::size_t needed) {
+    return "it has " + std::to_string(size) + " bytes, fewer than " + std::to_string(needed);
+}
+
 std::string save_refused(const std::string& reason) {
     return "Save Setup refused: " + reason + "; stats.ini unchanged";
 }

@@ -1,6 +1,7 @@
 // Status-bar texts of the axis configuration.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ inline constexpr const char* setup_file_name = "stats.ini";
 // A setting that does not fit where it must go, e.g. "axis C acceleration 40000
 // is outside -32768..32767".
 std::string out_of_range(int axis, std::string_view field, double value, std::string_view range);
+
+// A setup file shorter than its fields.
+std::string too_short(std::size_t size, std::size_t needed);
 
 std::string save_refused(const std::string& reason);    // Save Setup, nothing written
 std::string save_failed(const std::string& reason);     // Save Setup, file system error

@@ -72,12 +72,8 @@ std::string field_to_name(const std::string& latin1) {
     return out;
 }
 
-SetupDecode decode_setup(std::span<const std::uint8_t> b) {
-    SetupDecode d;
-    if (b.size() < setup_file_size) {
-        d.error = "it has " + std::to_string(b.size()) + " bytes, fewer than " + std::to_string(setup_file_size);
-        return d;
-    }
+Result<SetupRecord> decode_setup(std::span<const std::uint8_t> b) {
+    if (b.size() < setup_file_size) return fail(axes_msg::too_short(b.size(), setup_file_size));
     SetupRecord r;
     for (std::size_t a = 0; a < axis_count; ++a) {
         const std::size_t at = names_at + a * setup_name_size;
@@ -91,12 +87,10 @@ SetupDecode decode_setup(std::span<const std::uint8_t> b) {
     const std::string range = std::to_string(controller_min) + ".." + std::to_string(controller_max);
     for (int a = 0; a < axis_count; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        if (!in_controller_range(r.min[i])) d.error = axes_msg::out_of_range(a, "min pos", r.min[i], range);
-        else if (!in_controller_range(r.max[i])) d.error = axes_msg::out_of_range(a, "max pos", r.max[i], range);
-        if (!d.error.empty()) return d;
+        if (!in_controller_range(r.min[i])) return fail(axes_msg::out_of_range(a, "min pos", r.min[i], range));
+        if (!in_controller_range(r.max[i])) return fail(axes_msg::out_of_range(a, "max pos", r.max[i], range));
     }
-    d.record = std::move(r);
-    return d;
+    return r;
 }
 
 std::vector<std::uint8_t> encode_setup(const SetupRecord& r) {

@@ -6,12 +6,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "axes/axis_settings.h"
+#include "base/result.h"
 
 namespace kestrova {
 
@@ -30,14 +30,9 @@ struct SetupRecord {
     std::array<std::int32_t, axis_count> max{};
 };
 
-struct SetupDecode {
-    std::optional<SetupRecord> record;
-    std::string error;  // why the bytes were refused
-};
-
 // Reads the first 184 bytes; longer input is accepted and its tail ignored.
 // Refuses short input and limits beyond the controller's range.
-SetupDecode decode_setup(std::span<const std::uint8_t> bytes);
+Result<SetupRecord> decode_setup(std::span<const std::uint8_t> bytes);
 
 // Exactly 184 bytes. Names are cut or padded with spaces to 8 bytes.
 std::vector<std::uint8_t> encode_setup(const SetupRecord& record);

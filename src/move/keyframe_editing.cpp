@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/contexts.h"
 #include "graph/move_graph.h"
 #include "move/linear_move.h"
 #include "move/messages.h"
@@ -92,7 +93,7 @@ void add_keyframe(AppState& state) {
 
     calculate_linear(m);
     show_keyframe_count(state);
-    draw_graph(state);
+    draw_graph(graph_context(state));
     rebuild_keyframe_lists(state);
 }
 
@@ -111,7 +112,7 @@ void delete_keyframe(AppState& state) {
     for (int a = 0; a < move_axes; ++a) m.movepos.at(1, a) = 0;
     calculate_linear(m);
     show_keyframe_count(state);
-    refresh_graph(state);
+    refresh_graph(graph_context(state));
     rebuild_keyframe_lists_after_delete(state);
 }
 
@@ -124,7 +125,7 @@ void clear_move(AppState& state) {
     const int last = std::min(m.totalframes, m.rows());
     for (int f = 1; f <= last; ++f)
         for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = 0;
-    draw_graph(state);
+    draw_graph(graph_context(state));
 }
 
 void rebuild_keyframe_lists(AppState& state) { rebuild_lists(state, ""); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/contexts.h"
 #include "graph/move_graph.h"
 #include "app/fkey_status.h"
 #include "base/numeric.h"
@@ -57,7 +58,7 @@ void recalc_button(AppState& state) {
     if (state.move.nextkf <= 1) return;
     calculate_linear(state.move);
     show_keyframe_count(state);
-    refresh_graph(state);
+    refresh_graph(graph_context(state));
 }
 
 }  // namespace kestrova

@@ -1,5 +1,6 @@
 #include "move/move_length.h"
 
+#include "app/contexts.h"
 #include "graph/move_graph.h"
 #include "move/keyframe_editing.h"
 #include "move/messages.h"
@@ -27,7 +28,7 @@ void apply_length(AppState& state) {
         return;
     }
     m.totalframes = static_cast<int>(n);
-    set_chart_rows(state, m.totalframes);
+    set_chart_rows(state.graph, m.totalframes);
     m.create_tables(m.totalframes);
     m.nextkf = 1;
     state.panel.set_text("keyframes", "0");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/contexts.h"
 #include "graph/move_graph.h"
 #include "shaping/messages.h"
 #include "base/numeric.h"
@@ -141,7 +142,7 @@ void bezier_button(AppState& state) {
     state.panel.set_text("Text24", "");
     const double share = handle_share(state);
     calculate_bezier(m, share, state.shaping.bzsmooth);
-    refresh_graph(state);
+    refresh_graph(graph_context(state));
 }
 
 void bezier_smooth_button(AppState& state) {

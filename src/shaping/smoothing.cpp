@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/contexts.h"
 #include "graph/move_graph.h"
 #include "move/linear_move.h"
 #include "shaping/messages.h"
@@ -33,9 +34,9 @@ std::string first_frames_of_a(const MoveModel& m) {
 
 void redraw(AppState& state) {
     if (state.graph.speedmode)
-        refresh_graph(state);
+        refresh_graph(graph_context(state));
     else
-        draw_graph(state);
+        draw_graph(graph_context(state));
 }
 
 }  // namespace
@@ -130,7 +131,7 @@ void recal_corrected(AppState& state) {
     else
         calculate_linear(state.move, &state.move.kfcorr);
     show_keyframe_count(state);
-    refresh_graph(state);
+    refresh_graph(graph_context(state));
 }
 
 void corrected_smoothing(AppState& state) {

@@ -8,9 +8,9 @@ namespace kestrova {
 
 namespace {
 
-bool report(AppState& s, const std::filesystem::path& path, const std::string& failure) {
-    s.notices.say(failure.empty() ? tools_msg::written(path.string()) : tools_msg::write_failed(path.string(), failure));
-    return failure.empty();
+bool report(AppState& s, const std::filesystem::path& path, const Result<>& written) {
+    s.notices.say(written ? tools_msg::written(path.string()) : tools_msg::write_failed(path.string(), written.error()));
+    return written.ok();
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 struct Started : test_support::StartedApp {
     std::filesystem::path ini() const { return dir.path() / "stats.ini"; }
-    Bytes ini_file() const { return read_file(ini()).bytes; }
+    Bytes ini_file() const { return test_support::file_bytes(ini()); }
 };
 
 std::string text_at(const Bytes& b, std::size_t at, std::size_t n) { return std::string(b.begin() + at, b.begin() + at + n); }
@@ -30,6 +30,7 @@ TEST(SetupFile, SaveAfterStartUpWritesTheDefaultLayout) {
     for (std::size_t a = 0; a < 8; ++a) {
         EXPECT_EQ(le16(b, 72 + 2 * a), 10 + static_cast<int>(a));
         EXPECT_EQ(le16(b, 88 + 2 * a), 101 + static_cast<int>(a));
+        EXPECT_EQ(le16(b, 104 + 2 * a), 0);
         EXPECT_EQ(le32(b, 120 + 4 * a), -50000);
         EXPECT_EQ(le32(b, 152 + 4 * a), 50000);
     }
@@ -82,9 +83,8 @@ TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) 
     EXPECT_EQ(s.text("speedh"), "47");
 }
 
-TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndCreatesNothing) {
+TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndSaysNothingUntilAsked) {
     Started s;
-    EXPECT_FALSE(std::filesystem::exists(s.ini()));
     EXPECT_EQ(s.state().axes.acc[7], 17);
     EXPECT_EQ(s.state().notices.status_serial, 0u);
     s.app.press("setupload");
@@ -101,7 +101,7 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     EXPECT_EQ(app.state().axes.mSpeed[0], 101);
     EXPECT_EQ(app.panel().text("Name2"), "Tilt");
     EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
-    EXPECT_EQ(read_file(dir.path() / "stats.ini").bytes, short_file);
+    EXPECT_EQ(test_support::file_bytes(dir.path() / "stats.ini"), short_file);
 
     // A full-length file whose limit is beyond the controller's range.
     SetupRecord r;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/contexts.h"
 #include "files/file_panel.h"
 #include "files/messages.h"
 #include "started_app.h"
@@ -71,11 +72,11 @@ TEST(FilePanel, LoadByClickAndEnterInLoadModeLoadsNothing) {
 TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     StartedApp s;
     s.state().files.drives = {"/", s.dir.path().string()};
-    change_folder(s.state(), s.moves().string());
+    change_folder(s.state().files, s.moves().string());
     EXPECT_EQ(s.state().files.drive, s.dir.path().string());
 
     const std::string missing = (s.dir.path() / "no-medium").string();
-    change_drive(s.state(), missing);
+    change_drive(files_context(s.state()), missing);
     ASSERT_TRUE(s.state().notices.box.has_value());
     MessageBoxRequest box = *s.state().notices.box;
     s.state().notices.box.reset();
@@ -94,7 +95,7 @@ TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     EXPECT_EQ(s.state().files.drive, s.dir.path().string());
     EXPECT_EQ(s.state().files.folder, s.moves().string());
 
-    change_drive(s.state(), "/");
+    change_drive(files_context(s.state()), "/");
     EXPECT_FALSE(s.state().notices.box.has_value());
     EXPECT_EQ(s.state().files.folder, "/");
     EXPECT_EQ(s.state().files.drive, "/");

@@ -150,8 +150,8 @@ TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
         EXPECT_TRUE(Snapshot(s) == before) << reason;
     }
     // The edges that are still valid: no keyframes, and every row a keyframe.
-    EXPECT_TRUE(decode_move(patched(4, {0x01, 0x00})).data.has_value());
-    EXPECT_TRUE(decode_move(patched(4, {0xFB, 0x00})).data.has_value());
+    EXPECT_TRUE(decode_move(patched(4, {0x01, 0x00})).ok());
+    EXPECT_TRUE(decode_move(patched(4, {0xFB, 0x00})).ok());
 }
 
 TEST(MoveFile, NamesAndFoldersThatCannotBeUsedAreRefused) {

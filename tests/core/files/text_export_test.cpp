@@ -96,18 +96,17 @@ TEST(ImportAscii, MalformedTextIsRefusedWithItsLine) {
         {head + "1 2 3.5 4 5\r\n", "expected a whole number"},
     };
     for (const auto& [text, reason] : cases) {
-        const ImportParse p = parse_export(text);
-        EXPECT_FALSE(p.table.has_value()) << text;
-        EXPECT_NE(p.error.find(reason), std::string::npos) << p.error;
+        const Result<FrameTable> p = parse_export(text);
+        EXPECT_FALSE(p.ok()) << text;
+        EXPECT_NE(p.error().find(reason), std::string::npos) << p.error();
     }
     // A wrapped line and bare LF line ends are read.
-    const ImportParse ok = parse_export(head + "12345678901 \r\n 1 2 3 4\n5 6 7 8 9");
-    EXPECT_FALSE(ok.table.has_value());  // eleven digits are beyond 32 bits
-    const ImportParse wrapped = parse_export(head + "      -7 \r\n                  1 2 3 4\n5 6 7 8 9");
-    ASSERT_TRUE(wrapped.table.has_value());
-    EXPECT_EQ(wrapped.table->rows(), 2);
-    EXPECT_EQ(wrapped.table->at(1, 0), -7);
-    EXPECT_EQ(wrapped.table->at(2, 4), 9);
+    EXPECT_FALSE(parse_export(head + "12345678901 \r\n 1 2 3 4\n5 6 7 8 9").ok());  // eleven digits pass 32 bits
+    const Result<FrameTable> wrapped = parse_export(head + "      -7 \r\n                  1 2 3 4\n5 6 7 8 9");
+    ASSERT_TRUE(wrapped.ok());
+    EXPECT_EQ(wrapped->rows(), 2);
+    EXPECT_EQ(wrapped->at(1, 0), -7);
+    EXPECT_EQ(wrapped->at(2, 4), 9);
 }
 
 TEST(ImportAscii, ARefusedFileChangesNothing) {
