@@ -33,9 +33,6 @@ struct ChartWindow : test_support::StartedWindow {
     }
 };
 
-}  // namespace
-
-namespace {
 // Labels every tenth of the move, or a doubling of it where the plot is too
 // narrow for ten labels of about 44 pixels.
 void expect_labels_fit(ChartWindow& w, double frames, double tenth) {
@@ -79,17 +76,6 @@ TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
         EXPECT_EQ(line->at(line->count() - 1).x(), 32766);
     }
     expect_labels_fit(w, 32766, 3277);
-}
-
-TEST(ChartView, SpeedModeShowsSpeedsAndAxisEFlat) {
-    ChartWindow w;
-    w.set_length(50);
-    w.add_keyframe(50, {100, 100, 100, 100, 100});
-    w.app.press("showspeed");
-    update_chart_view(w.chart);
-    const auto lines = w.lines();
-    EXPECT_DOUBLE_EQ(lines[0]->at(10).y(), 2);
-    for (int i = 0; i < lines[4]->count(); ++i) EXPECT_EQ(lines[4]->at(i).y(), 0);
 }
 
 TEST(ChartView, DragZoomsIntoFramesAndRightClickShowsTheWholeMove) {
