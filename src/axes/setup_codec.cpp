@@ -31,8 +31,6 @@ void put32(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t v) {
     for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF);
 }
 
-bool in_controller_range(std::int32_t v) { return v >= controller_min && v <= controller_max; }
-
 }  // namespace
 
 std::string name_to_field(const std::string& utf8) {
@@ -83,12 +81,6 @@ Result<SetupRecord> decode_setup(std::span<const std::uint8_t> b) {
         r.FSpeed[a] = get16(b, fspeed_at + 2 * a);
         r.min[a] = get32(b, min_at + 4 * a);
         r.max[a] = get32(b, max_at + 4 * a);
-    }
-    const std::string range = std::to_string(controller_min) + ".." + std::to_string(controller_max);
-    for (int a = 0; a < axis_count; ++a) {
-        const auto i = static_cast<std::size_t>(a);
-        if (!in_controller_range(r.min[i])) return fail(axes_msg::out_of_range(a, "min pos", r.min[i], range));
-        if (!in_controller_range(r.max[i])) return fail(axes_msg::out_of_range(a, "max pos", r.max[i], range));
     }
     return r;
 }

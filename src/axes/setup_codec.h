@@ -17,9 +17,6 @@ namespace kestrova {
 
 inline constexpr std::size_t setup_file_size = 184;
 inline constexpr std::size_t setup_name_size = 8;
-// Positions the controller can take (24-bit two's complement).
-inline constexpr std::int32_t controller_min = -8388608;
-inline constexpr std::int32_t controller_max = 8388607;
 
 struct SetupRecord {
     std::array<std::string, axis_count> names;  // 8 single-byte characters each
@@ -31,7 +28,8 @@ struct SetupRecord {
 };
 
 // Reads the first 184 bytes; longer input is accepted and its tail ignored.
-// Refuses short input and limits beyond the controller's range.
+// Refuses short input only: whether the values may be used is for the
+// setting rules to say.
 Result<SetupRecord> decode_setup(std::span<const std::uint8_t> bytes);
 
 // Exactly 184 bytes. Names are cut or padded with spaces to 8 bytes.

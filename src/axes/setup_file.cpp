@@ -4,6 +4,7 @@
 
 #include "axes/controls.h"
 #include "axes/messages.h"
+#include "axes/setting_rules.h"
 #include "axes/setup_codec.h"
 #include "base/file_io.h"
 #include "base/numeric.h"
@@ -18,6 +19,7 @@ Result<SetupRecord> record_from(const Panel& panel, const AxisSettings& ax) {
     const std::string r16 = "-32768..32767";
     const std::string r32 = "-2147483648..2147483647";
     std::string error;
+    // Within the rules every value fits; the conversion still says which would not.
     auto small = [&](int a, const char* field, double v, std::int16_t& out) {
         const auto x = num::to_int16(v);
         if (!x) error = axes_msg::out_of_range(a, field, v, r16);
@@ -60,20 +62,33 @@ SetupLoad load_setup(const AxesContext& c) {
         return SetupLoad::refused;
     }
     const SetupRecord& r = d.value();
-    AxisSettings& ax = c.axes;
+    // The file is taken whole or not at all, by the rules the dialog applies.
+    AxisSettings next = c.axes;
     for (std::size_t i = 0; i < axis_count; ++i) {
-        c.panel.set_text(ctl::axis_name_boxes[i], field_to_name(r.names[i]));
-        ax.acc[i] = r.acc[i];
-        ax.mSpeed[i] = r.mSpeed[i];
-        ax.FSpeed[i] = r.FSpeed[i];
-        ax.min[i] = r.min[i];
-        ax.max[i] = r.max[i];
+        next.acc[i] = r.acc[i];
+        next.mSpeed[i] = r.mSpeed[i];
+        next.FSpeed[i] = r.FSpeed[i];
+        next.min[i] = r.min[i];
+        next.max[i] = r.max[i];
     }
-    for (std::size_t i = 0; i < axis_count; ++i) c.panel.set_text(ctl::fspeed_boxes[i], num::to_text(ax.FSpeed[i]));
+    if (const Result<> ok = check_settings(next); !ok) {
+        c.notices.say(axes_msg::load_refused(ok.error()));
+        return SetupLoad::refused;
+    }
+    c.axes = next;
+    for (std::size_t i = 0; i < axis_count; ++i) {
+        c.panel.show(ctl::axis_name_boxes[i], field_to_name(r.names[i]));
+        c.panel.show(ctl::fspeed_boxes[i], num::to_text(next.FSpeed[i]));
+    }
     return SetupLoad::loaded;
 }
 
 bool save_setup(const AxesContext& c) {
+    // Nothing is written that a load would refuse.
+    if (const Result<> ok = check_settings(c.axes); !ok) {
+        c.notices.say(axes_msg::save_refused(ok.error()));
+        return false;
+    }
     const Result<SetupRecord> r = record_from(c.panel, c.axes);
     if (!r) {
         c.notices.say(axes_msg::save_refused(r.error()));

@@ -83,11 +83,22 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     EXPECT_TRUE(d.form().at("Form1").visible);
     EXPECT_EQ(d.form().text("maxBt"), "8388608");
 
-    const std::pair<std::pair<const char*, const char*>, const char*> refused[] = {
+    // Every box takes one number, within what the rig and stats.ini can hold.
+    const std::pair<std::pair<const char*, const char*>, std::string> refused[] = {
         {{"posB", "0"}, "axis B pulses/unit"},
-        {{"SpdH", "40000"}, "axis H max speed 40000"},
+        {{"SpdH", "40000"}, "axis H max speed 40000 is outside 1..32767"},
+        {{"SpdA", "2147483648"}, "axis A max speed 2147483648 is outside 1..32767"},
+        {{"speedg", "32768"}, "axis G acceleration 32768 is outside 1..32767"},
         {{"SpeedC", "0"}, "axis C acceleration 0"},  // a ramp would never arrive
+        {{"SpdB", "0.5"}, "axis B max speed 0.5 is outside 1..32767"},
+        {{"minCt", ""}, axes_msg::not_a_number(2, "min pos", "")},
+        {{"maxDt", "NaN"}, axes_msg::not_a_number(3, "max pos", "NaN")},
+        {{"maxDt", "1e309"}, axes_msg::not_a_number(3, "max pos", "1e309")},
+        {{"minEt", "-5 mm"}, axes_msg::not_a_number(4, "min pos", "-5 mm")},
+        {{"SpdA", "fast"}, axes_msg::not_a_number(0, "max speed", "fast")},
+        {{"minAt", "500"}, axes_msg::min_above_max(0, 500, -500)},
     };
+    d.form().set_text("maxAt", "-500");
     d.form().set_text("maxBt", "8388607");
     for (const auto& [typed, reason] : refused) {
         const std::string kept = d.form().text(typed.first);
@@ -97,11 +108,25 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
         EXPECT_EQ(s.axes.mSpeed[0], 101) << reason;
         d.form().set_text(typed.first, kept);
     }
+    d.form().set_text("maxAt", "50000");
     d.form().set_text("minHt", "-8388608");
     d.save_and_exit();
     EXPECT_EQ(s.axes.max[1], 8388607);
     EXPECT_EQ(s.axes.min[7], -8388608);
     EXPECT_EQ(s.axes.mSpeed[0], 300);
+}
+
+TEST(SetupDialog, AMaximumSpeedBelowTheFSpeedIsRefusedAndUnusedFieldsTakeNoInput) {
+    Dialog d;
+    d.state().axes.FSpeed[1] = 80;
+    d.form().set_text("SpdB", "50");
+    d.save_and_exit();
+    EXPECT_EQ(d.status(), axes_msg::apply_refused(axes_msg::out_of_range(1, "F speed", 80, "0..50")));
+    EXPECT_EQ(d.state().axes.mSpeed[1], 102);
+
+    for (const char* unused : {"posF", "posG", "posH", "Text1", "Text8"})
+        EXPECT_FALSE(d.form().at(unused).enabled) << unused;
+    EXPECT_TRUE(d.form().at("posE").enabled);
 }
 
 TEST(SetupDialog, TogglesAndTheShowValuesButton) {

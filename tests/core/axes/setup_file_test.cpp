@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
 #include "started_app.h"
@@ -98,26 +100,62 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
     EXPECT_EQ(test_support::file_bytes(dir.path() / "stats.ini"), short_file);
 
-    // A full-length file whose limit is beyond the controller's range.
-    SetupRecord r;
-    r.max[1] = 9000000;
-    test_support::write_bytes(dir.path() / "stats.ini", encode_setup(r));
-    app.press("setupload");
-    EXPECT_EQ(app.state().axes.max[1], 50000);
-    EXPECT_NE(app.state().notices.status.find("axis B max pos 9000000"), std::string::npos);
 }
 
-TEST(SetupFile, OutOfRangeValueRefusesTheSaveNamingAxisAndField) {
+// A whole file with one value the setup dialog would refuse is refused whole,
+// at start-up and by Load Setup, and the settings stay as they were.
+TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
+    Started saved;
+    saved.app.press("setupsave");
+    const SetupRecord good = decode_setup(saved.ini_file()).value();
+    const std::pair<std::function<void(SetupRecord&)>, std::string> cases[] = {
+        {[](SetupRecord& r) { r.mSpeed[0] = 0; }, axes_msg::out_of_range(0, "max speed", 0, "1..32767")},
+        {[](SetupRecord& r) { r.mSpeed[0] = -50; }, axes_msg::out_of_range(0, "max speed", -50, "1..32767")},
+        {[](SetupRecord& r) { r.acc[3] = 0; }, axes_msg::out_of_range(3, "acceleration", 0, "1..32767")},
+        {[](SetupRecord& r) { r.acc[7] = -5; }, axes_msg::out_of_range(7, "acceleration", -5, "1..32767")},
+        {[](SetupRecord& r) { r.FSpeed[0] = -300; }, axes_msg::out_of_range(0, "F speed", -300, "0..101")},
+        {[](SetupRecord& r) { r.FSpeed[5] = 107; }, axes_msg::out_of_range(5, "F speed", 107, "0..106")},
+        {[](SetupRecord& r) { r.min[2] = 5000, r.max[2] = -5000; }, axes_msg::min_above_max(2, 5000, -5000)},
+        {[](SetupRecord& r) { r.max[1] = 9000000; },
+         axes_msg::out_of_range(1, "max pos", 9000000, "-8388608..8388607")},
+    };
+    for (const auto& [breaks, reason] : cases) {
+        SetupRecord bad = good;
+        bad.names[1] = "Changed ";
+        breaks(bad);
+        test_support::TempDir dir;
+        test_support::write_bytes(dir.path() / "stats.ini", encode_setup(bad));
+        App app(dir.path());
+        app.start();
+        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
+        const AxisSettings defaults = AxisSettings::defaults();
+        EXPECT_EQ(app.state().axes.mSpeed, defaults.mSpeed) << reason;
+        EXPECT_EQ(app.state().axes.min, defaults.min) << reason;
+        EXPECT_EQ(app.panel().text("Name2"), "Tilt") << reason;
+
+        app.state().axes.acc[0] = 33;
+        app.press("setupload");
+        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
+        EXPECT_EQ(app.state().axes.acc[0], 33);
+    }
+}
+
+TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
     Started s;
     s.app.press("setupsave");
     const Bytes before = s.ini_file();
+    // Nothing is saved that a load would refuse.
     s.state().axes.acc[2] = 40000;
     s.app.press("setupsave");
-    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "-32768..32767")));
+    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")));
     s.state().axes.acc[2] = 12;
     s.state().axes.max[7] = 3e9;
     s.app.press("setupsave");
     EXPECT_NE(s.status().find("axis H max pos"), std::string::npos);
+    s.state().axes.max[7] = 50000;
+    s.state().axes.FSpeed[0] = -300;
+    s.app.press("setupsave");
+    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(0, "F speed", -300, "0..101")));
     EXPECT_EQ(s.ini_file(), before);
 }
 
