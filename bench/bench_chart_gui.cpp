@@ -17,6 +17,7 @@
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
 #include "app/app.h"
+#include "app/contexts.h"
 
 #include "largest_move.h"
 
@@ -32,13 +33,13 @@ void program_largest_move(AppState& s) {
 struct ChartBench {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "kestrova-bench-chart";
     App app{(std::filesystem::create_directories(dir), dir)};
-    MoveChartView view{app.state(), nullptr};
+    MoveChartView view{graph_context(app.state()), nullptr};
     ChartBench() {
         app.start();
         program_largest_move(app.state());
         view.resize(1100, 420);
         view.show();
-        draw_graph(app.state());
+        draw_graph(graph_context(app.state()));
         view.sync();
         paint();
     }
@@ -53,7 +54,7 @@ struct ChartBench {
 void BM_ChartFullRedraw(benchmark::State& st) {
     ChartBench b;
     for (auto _ : st) {
-        draw_graph(b.app.state());
+        draw_graph(graph_context(b.app.state()));
         b.view.sync();
         b.paint();
     }

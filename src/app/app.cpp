@@ -1,11 +1,15 @@
 #include "app/app.h"
 
+#include "app/contexts.h"
 #include "axes/axes_commands.h"
 #include "axes/setup_file.h"
 #include "files/file_commands.h"
 #include "files/file_panel.h"
+#include "files/controls.h"
+#include "graph/controls.h"
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
+#include "axes/controls.h"
 #include "engine/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
@@ -28,7 +32,7 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     create_main_controls(state_.panel);
     create_setup_controls(state_.form1);
     create_help_controls(state_.form2);
-    state_.form1.add("Form1", ControlKind::Frame, "Setup").visible = false;
+    state_.form1.add(ctl::setup_dialog, ControlKind::Frame, "Setup").visible = false;
     state_.form2.add("Form2", ControlKind::Frame, help_heading).visible = false;
     install();
 }
@@ -38,19 +42,20 @@ App::~App() = default;
 void App::install() {
     install_shell_commands();
     // The chart follows every change of the move.
-    state_.move_hooks = {[this] { draw_graph(state_); }, [this] { refresh_graph(state_); },
+    state_.move_hooks = {[this] { draw_graph(graph_context(state_)); },
+                         [this] { refresh_graph(graph_context(state_)); },
                          [this](int frames) {
-                             set_chart_rows(state_, frames);
+                             set_chart_rows(state_.graph, frames);
                              state_.graph.divisions_per_label = divisions_per_label(frames);
                          }};
-    state_.shaping_hooks = {[this] { refresh_graph(state_); }};
+    state_.shaping_hooks = {[this] { refresh_graph(graph_context(state_)); }};
     install_move_commands(state_.move_context());
     install_shaping_commands(state_.shaping_context());
-    install_graph_commands(state_);
-    install_axes_commands(state_);
+    install_graph_commands(graph_context(state_));
+    install_axes_commands(axes_context(state_));
     install_link_commands(state_, *link_);
     install_motion_commands(state_);
-    install_file_commands(state_);
+    install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
 }
 
@@ -85,7 +90,7 @@ void App::start() {
     s.move.nextkf = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
-    show_moves_folder(s);
+    show_moves_folder(files_context(s));
     s.shaping.bzsmooth = false;
     // 7: the chart's frame axis labels.
     s.graph.divisions_per_label = s.move.totalframes;
@@ -98,14 +103,14 @@ void App::start() {
     e.curpos.fill(0);
     e.lastpos.fill(0);
     // 13: the setup file overwrites names and settings.
-    load_setup(s);
+    load_setup(axes_context(s));
     // 14, 15
     e.restartflag = false;
     e.playdiv = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
-    set_chart_rows(s, s.move.totalframes);
+    set_chart_rows(s.graph, s.move.totalframes);
     // 16: its change rule turns the F-key status box red.
     p.set_text(ctl::total_frames_box, "1500");
     // 17: the port stays closed; going on line is the operator's choice.
@@ -113,7 +118,7 @@ void App::start() {
     // 18: every axis shown on the graph.
     for (int i = 0; i < axis_count; ++i) {
         s.graph.showaxis[static_cast<std::size_t>(i)] = true;
-        p.set_colour("Command19_" + std::to_string(i), colour::green);
+        p.set_colour(ctl::show_axis_buttons[static_cast<std::size_t>(i)], colour::green);
     }
     // 19: the message-form button shows the form in use (the long one).
     e.smallversionbit = false;
@@ -121,7 +126,8 @@ void App::start() {
     p.set_caption("smallversion", "Large");
     e.resetreq = false;
     // 20: the name labels; Text9's change also runs the file panel's pick once.
-    for (int a = 0; a < 5; ++a) p.set_text(name_labels[a], p.text("Name" + std::to_string(a + 1)));
+    for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
+        p.set_text(ctl::axis_name_labels[a], p.text(ctl::axis_name_boxes[a]));
     // The help window's text.
     s.form2.set_text("Text1", help_text);
 }

@@ -33,7 +33,7 @@ void FrameEngine::step() {
     else
         playback_branch(first_byte);
     if (state_.panel.text("setupfix") == "1") {
-        apply_setup_dialog(state_);
+        apply_setup_dialog(state_.form1, state_.axes, state_.notices);
         state_.panel.set_text("setupfix", "0");
     }
     e.lastpos = e.curpos;

@@ -12,8 +12,8 @@ namespace kestrova {
 namespace {
 
 // The status bar tells where the file went, or why it did not.
-Result<> report(ToolsContext& ctx, const std::filesystem::path& path, const std::string& failure) {
-    if (!failure.empty()) return fail(tools_msg::write_failed(path.string(), failure));
+Result<> report(ToolsContext& ctx, const std::filesystem::path& path, const Result<>& written) {
+    if (!written) return fail(tools_msg::write_failed(path.string(), written.error()));
     ctx.notices.say(tools_msg::written(path.string()));
     return {};
 }

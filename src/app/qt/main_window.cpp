@@ -14,6 +14,7 @@
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
+#include "app/contexts.h"
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
 #include "app/qt/messages_window.h"
@@ -340,7 +341,7 @@ QWidget* MainWindow::build_graph_group() {
     }
     axes->addStretch(1);
     box->addLayout(axes);
-    chart_ = make_chart_view(app_.state(), g);
+    chart_ = make_chart_view(graph_context(app_.state()), g);
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind("MSChart1", chart_);
     box->addWidget(chart_, 1);
@@ -357,7 +358,7 @@ QWidget* MainWindow::build_file_group() {
     auto* grid = new QGridLayout(g);
     grid->addWidget(binder_->make("Label27", g), 0, 0);
     grid->addWidget(binder_->make("Fname", g), 0, 1, 1, 2);
-    auto* panel = new FilePanelLists(app_.state(), [this] { sync(); }, g);
+    auto* panel = new FilePanelLists(files_context(app_.state()), [this] { sync(); }, g);
     binder_->bind("Drive1", panel->drives());
     binder_->bind("Dir1", panel->folders());
     binder_->bind("File1", panel->files());
@@ -397,7 +398,7 @@ void MainWindow::sync() {
     setup_->sync();
     help_->sync();
     if (messages_->isVisible()) messages_->sync();
-    update_chart_view(chart_, s);
+    update_chart_view(chart_);
     // An answer may raise the next box (OK on a failed drive change retries it).
     while (s.notices.box) {
         const MessageBoxRequest req = *s.notices.box;

@@ -19,7 +19,7 @@ TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     StartedApp s;
     s.panel().press(ctl::lookup_bin_button);
     const auto path = s.dir.path() / "lookup.bin";
-    const Bytes first = read_file(path).bytes;
+    const Bytes first = test_support::file_bytes(path);
     ASSERT_EQ(first.size(), 10250u);
     EXPECT_EQ(Bytes(first.begin(), first.begin() + 5), (Bytes{0x08, 0x00, 0x01, 0x00, 0x00}));
     EXPECT_EQ(Bytes(first.begin() + 10, first.begin() + 15), (Bytes{0x08, 0x00, 0x01, 0x00, 0x80}));
@@ -27,14 +27,14 @@ TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     EXPECT_EQ(first[29], 0x00);  // its low byte
     EXPECT_EQ(s.engine().curpos[0], 200);
     s.panel().press(ctl::lookup_bin_button);
-    EXPECT_EQ(read_file(path).bytes, first);
+    EXPECT_EQ(test_support::file_bytes(path), first);
     EXPECT_EQ(s.status(), tools_msg::written(path.string()));
 }
 
 TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     StartedApp s;
     s.panel().press(ctl::lookup_listing_button);
-    const Bytes b = read_file(s.dir.path() / "lookup.txt").bytes;
+    const Bytes b = test_support::file_bytes(s.dir.path() / "lookup.txt");
     const std::string text(b.begin(), b.end());
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
