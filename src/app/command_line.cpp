@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/messages.h"
+#include "app/start_messages.h"
 
 namespace kestrova {
 
@@ -37,10 +37,10 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             } else if (i + 1 < args.size()) {
                 into = args[++i];
             } else {
-                refuse(app_msg::missing_value(name));
+                refuse(start_msg::missing_value(name));
                 return;
             }
-            if (into.empty()) refuse(app_msg::missing_value(name));
+            if (into.empty()) refuse(start_msg::missing_value(name));
         };
         auto is = [&arg](const std::string& name) {
             return arg == name || (arg.compare(0, name.size() + 1, name + "=") == 0);
@@ -56,20 +56,20 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
         } else if (is("--port")) {
             value_of("--port", cl.port);
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            refuse(app_msg::unknown_option(arg));
+            refuse(start_msg::unknown_option(arg));
         } else if (arg.size() > 1 && arg[0] == '-' && listed(qt_options_with_value, std::string_view(arg).substr(1))) {
             if (arg == "-platform") cl.platform_given = true;
             if (i + 1 < args.size()) ++i;
-            else refuse(app_msg::missing_value(arg));
+            else refuse(start_msg::missing_value(arg));
         } else if (arg.size() > 1 && arg[0] == '-' && listed(qt_flags, std::string_view(arg).substr(1))) {
             // Qt's flag: left for the window application.
         } else if (arg.size() > 1 && arg[0] == '-') {
-            refuse(app_msg::unknown_option(arg));
+            refuse(start_msg::unknown_option(arg));
         } else {
-            refuse(app_msg::unexpected_argument(arg));
+            refuse(start_msg::unexpected_argument(arg));
         }
     }
-    if (cl.ok() && cl.user_folder && !cl.workdir.empty()) refuse(app_msg::two_folders());
+    if (cl.ok() && cl.user_folder && !cl.workdir.empty()) refuse(start_msg::two_folders());
     return cl;
 }
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "app/messages.h"
+#include "app/start_messages.h"
 
 namespace kestrova {
 
@@ -19,8 +19,8 @@ std::string variable(const char* name) {
 StartPlan refused(int status, const std::string& reason, bool with_hint = false) {
     StartPlan plan;
     plan.exit_status = status;
-    plan.error = std::string(app_msg::program_name) + ": " + reason + "\n";
-    if (with_hint) plan.error += app_msg::try_help() + "\n";
+    plan.error = std::string(start_msg::program_name) + ": " + reason + "\n";
+    if (with_hint) plan.error += start_msg::try_help() + "\n";
     return plan;
 }
 
@@ -44,8 +44,8 @@ StartEnvironment StartEnvironment::of_process() {
 fs::path user_folder(const StartEnvironment& env) {
     // The XDG base-directory rules ignore a relative XDG_DATA_HOME.
     if (!env.xdg_data_home.empty() && fs::path(env.xdg_data_home).is_absolute())
-        return fs::path(env.xdg_data_home) / app_msg::user_folder_name;
-    if (!env.home.empty()) return fs::path(env.home) / ".local" / "share" / app_msg::user_folder_name;
+        return fs::path(env.xdg_data_home) / start_msg::user_folder_name;
+    if (!env.home.empty()) return fs::path(env.home) / ".local" / "share" / start_msg::user_folder_name;
     return {};
 }
 
@@ -54,10 +54,10 @@ StartPlan plan_start(const std::vector<std::string>& args, const StartEnvironmen
     if (!cl.ok()) return refused(usage_status, cl.error, true);
     if (cl.help || cl.version) {
         StartPlan plan;
-        plan.output = cl.help ? app_msg::help() : app_msg::version() + "\n";
+        plan.output = cl.help ? start_msg::help() : start_msg::version() + "\n";
         return plan;
     }
-    if (!can_show_window(cl, env)) return refused(1, app_msg::no_display());
+    if (!can_show_window(cl, env)) return refused(1, start_msg::no_display());
 
     StartPlan plan;
     plan.open_window = true;
@@ -65,12 +65,12 @@ StartPlan plan_start(const std::vector<std::string>& args, const StartEnvironmen
     std::error_code ec;
     if (cl.user_folder) {
         plan.workdir = user_folder(env);
-        if (plan.workdir.empty()) return refused(1, app_msg::no_home());
+        if (plan.workdir.empty()) return refused(1, start_msg::no_home());
         fs::create_directories(plan.workdir, ec);
         if (ec || !fs::is_directory(plan.workdir, ec))
-            return refused(1, app_msg::user_folder_failed(plan.workdir.string(), ec ? ec.message() : "not a folder"));
+            return refused(1, start_msg::user_folder_failed(plan.workdir.string(), ec ? ec.message() : "not a folder"));
     } else if (!cl.workdir.empty()) {
-        if (!fs::is_directory(cl.workdir, ec)) return refused(1, app_msg::no_such_folder(cl.workdir));
+        if (!fs::is_directory(cl.workdir, ec)) return refused(1, start_msg::no_such_folder(cl.workdir));
         plan.workdir = fs::absolute(cl.workdir, ec);
         if (ec) plan.workdir = cl.workdir;
     } else {

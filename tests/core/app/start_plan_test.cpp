@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "app/command_line.h"
-#include "app/messages.h"
+#include "app/start_messages.h"
 #include "app/start_plan.h"
 #include "app/version.h"
 #include "temp_dir.h"
@@ -30,17 +30,17 @@ TEST(CommandLine, OptionsTakeTheirValueSeparateOrAfterAnEqualsSign) {
     EXPECT_EQ(b.port, "/dev/ttyS1");
     EXPECT_EQ(b.workdir, "rig folder");
     // "--portable" is not "--port" with a value glued on.
-    EXPECT_EQ(parse_command_line({"--portable"}).error, app_msg::unknown_option("--portable"));
+    EXPECT_EQ(parse_command_line({"--portable"}).error, start_msg::unknown_option("--portable"));
 }
 
 TEST(CommandLine, RefusesMissingValuesUnknownOptionsAndStrayArguments) {
-    EXPECT_EQ(parse_command_line({"--workdir"}).error, app_msg::missing_value("--workdir"));
-    EXPECT_EQ(parse_command_line({"--port="}).error, app_msg::missing_value("--port"));
-    EXPECT_EQ(parse_command_line({"--verbose"}).error, app_msg::unknown_option("--verbose"));
-    EXPECT_EQ(parse_command_line({"-x"}).error, app_msg::unknown_option("-x"));
-    EXPECT_EQ(parse_command_line({"move1"}).error, app_msg::unexpected_argument("move1"));
-    EXPECT_EQ(parse_command_line({"-platform"}).error, app_msg::missing_value("-platform"));
-    EXPECT_EQ(parse_command_line({"--user-folder", "--workdir", "/tmp"}).error, app_msg::two_folders());
+    EXPECT_EQ(parse_command_line({"--workdir"}).error, start_msg::missing_value("--workdir"));
+    EXPECT_EQ(parse_command_line({"--port="}).error, start_msg::missing_value("--port"));
+    EXPECT_EQ(parse_command_line({"--verbose"}).error, start_msg::unknown_option("--verbose"));
+    EXPECT_EQ(parse_command_line({"-x"}).error, start_msg::unknown_option("-x"));
+    EXPECT_EQ(parse_command_line({"move1"}).error, start_msg::unexpected_argument("move1"));
+    EXPECT_EQ(parse_command_line({"-platform"}).error, start_msg::missing_value("-platform"));
+    EXPECT_EQ(parse_command_line({"--user-folder", "--workdir", "/tmp"}).error, start_msg::two_folders());
 }
 
 TEST(CommandLine, QtOptionsAreLeftToQtWithTheirValues) {
@@ -59,14 +59,14 @@ TEST(StartPlan, HelpAndVersionNeedNoDisplay) {
         EXPECT_TRUE(plan.error.empty()) << args[0];
     }
     EXPECT_EQ(plan_start({"--version"}, no_display(), "/").output, std::string("kestrova ") + program_version + "\n");
-    EXPECT_EQ(plan_start({"--help"}, no_display(), "/").output, app_msg::help());
+    EXPECT_EQ(plan_start({"--help"}, no_display(), "/").output, start_msg::help());
 }
 
 TEST(StartPlan, WithoutADisplayOrPlatformRefusesInOneLineWithStatus1) {
     const StartPlan plan = plan_start({}, no_display(), "/");
     EXPECT_FALSE(plan.open_window);
     EXPECT_EQ(plan.exit_status, 1);
-    EXPECT_EQ(plan.error, "kestrova: " + app_msg::no_display() + "\n");
+    EXPECT_EQ(plan.error, "kestrova: " + start_msg::no_display() + "\n");
 
     StartEnvironment wayland;
     wayland.wayland_display = "wayland-0";
@@ -81,7 +81,7 @@ TEST(StartPlan, ABadCommandLineIsAUsageErrorWithAHint) {
     const StartPlan plan = plan_start({"--bogus"}, x11(), "/");
     EXPECT_FALSE(plan.open_window);
     EXPECT_EQ(plan.exit_status, usage_status);
-    EXPECT_EQ(plan.error, "kestrova: " + app_msg::unknown_option("--bogus") + "\n" + app_msg::try_help() + "\n");
+    EXPECT_EQ(plan.error, "kestrova: " + start_msg::unknown_option("--bogus") + "\n" + start_msg::try_help() + "\n");
 }
 
 TEST(StartPlan, WorkingFolderIsTheCurrentOneUnlessChosen) {
@@ -137,7 +137,7 @@ TEST(StartPlan, UserFolderThatCannotBeMadeIsRefused) {
     EXPECT_EQ(plan.exit_status, 1);
     EXPECT_NE(plan.error.find((dir.path() / "data" / "kestrova").string()), std::string::npos) << plan.error;
 
-    EXPECT_EQ(plan_start({"--user-folder"}, x11(), "/").error, "kestrova: " + app_msg::no_home() + "\n");
+    EXPECT_EQ(plan_start({"--user-folder"}, x11(), "/").error, "kestrova: " + start_msg::no_home() + "\n");
 }
 
 }  // namespace

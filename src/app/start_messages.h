@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace kestrova::app_msg {
+namespace kestrova::start_msg {
 
 inline constexpr const char* program_name = "kestrova";
 // The per-user working folder's name below the XDG data folder.
@@ -23,4 +23,4 @@ std::string no_home();
 std::string user_folder_failed(const std::string& folder, const std::string& reason);
 std::string try_help();
 
-}  // namespace kestrova::app_msg
+}  // namespace kestrova::start_msg

@@ -1,8 +1,8 @@
-#include "app/messages.h"
+#include "app/start_messages.h"
 
 #include "app/version.h"
 
-namespace kestrova::app_msg {
+namespace kestrova::start_msg {
 
 std::string help() {
     return "Usage: kestrova [OPTION]...\n"
@@ -37,4 +37,4 @@ std::string user_folder_failed(const std::string& folder, const std::string& rea
 }
 std::string try_help() { return "Try 'kestrova --help' for more information."; }
 
-}  // namespace kestrova::app_msg
+}  // namespace kestrova::start_msg
