@@ -15,7 +15,7 @@
 #include "move/linear_move.h"
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 #include "largest_move.h"
 

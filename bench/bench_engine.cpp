@@ -6,7 +6,7 @@
 
 #include "link/link.h"
 #include "link/port.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 using namespace kestrova;
 

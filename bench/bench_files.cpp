@@ -8,7 +8,7 @@
 #include "files/file_panel.h"
 #include "files/move_codec.h"
 #include "files/move_file.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "files/file_io.h"
-#include "shell/app.h"
+#include "base/file_io.h"
+#include "app/app.h"
 #include "temp_dir.h"
 
 namespace kestrova::test_support {

@@ -3,7 +3,7 @@
 #include "axes/messages.h"
 #include "axes/setup_dialog.h"
 #include "axes/setup_file.h"
-#include "shell/controls.h"
+#include "app/controls.h"
 
 namespace kestrova {
 

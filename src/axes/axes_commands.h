@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

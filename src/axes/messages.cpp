@@ -1,6 +1,6 @@
 #include "axes/messages.h"
 
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova::axes_msg {
 

@@ -4,8 +4,8 @@
 
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
-#include "shell/controls.h"
-#include "shell/numeric.h"
+#include "app/controls.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

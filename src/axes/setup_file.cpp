@@ -4,9 +4,9 @@
 
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
-#include "files/file_io.h"
-#include "shell/controls.h"
-#include "shell/numeric.h"
+#include "base/file_io.h"
+#include "app/controls.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

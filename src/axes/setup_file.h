@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

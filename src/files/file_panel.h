@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

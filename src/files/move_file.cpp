@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "files/file_io.h"
+#include "base/file_io.h"
 #include "files/messages.h"
 #include "files/text_export.h"
 #include "graph/move_graph.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "files/move_codec.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

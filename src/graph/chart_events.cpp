@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

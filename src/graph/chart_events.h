@@ -4,7 +4,7 @@
 #include <string>
 
 #include "graph/chart_data.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "move/move_length.h"
-#include "shell/fkey_status.h"
+#include "app/fkey_status.h"
 
 namespace kestrova {
 

@@ -10,7 +10,7 @@
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

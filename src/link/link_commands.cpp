@@ -2,7 +2,7 @@
 
 #include "link/link.h"
 #include "link/link_texts.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

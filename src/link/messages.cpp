@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "link/link_texts.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

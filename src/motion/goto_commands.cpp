@@ -6,9 +6,9 @@
 
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
-#include "shell/controls.h"
-#include "shell/fkey_status.h"
-#include "shell/numeric.h"
+#include "app/controls.h"
+#include "app/fkey_status.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "motion/messages.h"
-#include "shell/controls.h"
-#include "shell/fkey_status.h"
-#include "shell/numeric.h"
+#include "app/controls.h"
+#include "app/fkey_status.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

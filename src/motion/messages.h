@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova::motion_msg {
 

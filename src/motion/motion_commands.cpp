@@ -5,8 +5,8 @@
 #include "motion/playback_commands.h"
 #include "motion/single_frame.h"
 #include "motion/triggers.h"
-#include "shell/controls.h"
-#include "shell/fkey_status.h"
+#include "app/controls.h"
+#include "app/fkey_status.h"
 
 namespace kestrova {
 

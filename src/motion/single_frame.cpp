@@ -4,7 +4,7 @@
 
 #include "motion/goto_commands.h"
 #include "motion/messages.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

@@ -2,7 +2,7 @@
 // Nothing in the program acts on the trigger flags yet.
 #pragma once
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

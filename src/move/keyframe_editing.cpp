@@ -8,9 +8,9 @@
 #include "graph/move_graph.h"
 #include "move/linear_move.h"
 #include "move/messages.h"
-#include "shell/controls.h"
-#include "shell/fkey_status.h"
-#include "shell/numeric.h"
+#include "app/controls.h"
+#include "app/fkey_status.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

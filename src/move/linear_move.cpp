@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "graph/move_graph.h"
-#include "shell/fkey_status.h"
-#include "shell/numeric.h"
+#include "app/fkey_status.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "move/move_model.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

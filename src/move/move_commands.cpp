@@ -3,7 +3,7 @@
 #include "move/keyframe_editing.h"
 #include "move/linear_move.h"
 #include "move/move_length.h"
-#include "shell/fkey_status.h"
+#include "app/fkey_status.h"
 
 namespace kestrova {
 

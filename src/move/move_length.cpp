@@ -3,7 +3,7 @@
 #include "graph/move_graph.h"
 #include "move/keyframe_editing.h"
 #include "move/messages.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

@@ -1,7 +1,7 @@
 // The move length: "Set Total Frames" and Enter in "Text2".
 #pragma once
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

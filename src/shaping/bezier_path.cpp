@@ -5,7 +5,7 @@
 
 #include "graph/move_graph.h"
 #include "shaping/messages.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

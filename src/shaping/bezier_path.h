@@ -2,7 +2,7 @@
 // two neighbouring keyframes, sampled and then interpolated at whole frames.
 #pragma once
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova::shaping_msg {
 

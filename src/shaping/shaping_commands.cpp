@@ -2,7 +2,7 @@
 
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 

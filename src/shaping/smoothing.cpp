@@ -7,7 +7,7 @@
 #include "graph/move_graph.h"
 #include "move/linear_move.h"
 #include "shaping/messages.h"
-#include "shell/fkey_status.h"
+#include "app/fkey_status.h"
 
 namespace kestrova {
 

@@ -1,6 +1,6 @@
 #include "tools/tool_commands.h"
 
-#include "files/file_io.h"
+#include "base/file_io.h"
 #include "tools/lookup_table.h"
 #include "tools/messages.h"
 

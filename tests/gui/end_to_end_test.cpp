@@ -15,7 +15,7 @@
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/qt/serial_port.h"
-#include "shell/qt/main_window.h"
+#include "app/qt/main_window.h"
 #include "temp_dir.h"
 
 using namespace kestrova;

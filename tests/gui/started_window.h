@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "shell/qt/main_window.h"
+#include "app/qt/main_window.h"
 #include "started_app.h"
 
 namespace kestrova::test_support {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 class QComboBox;
 class QFileSystemModel;

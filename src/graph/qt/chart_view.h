@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 namespace kestrova {
 

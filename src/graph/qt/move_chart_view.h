@@ -8,7 +8,7 @@
 #include <string>
 
 #include "graph/chart_data.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 class QLineSeries;
 class QValueAxis;

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "link/link.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 namespace kestrova {
 

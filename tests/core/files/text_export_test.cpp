@@ -2,7 +2,7 @@
 
 #include "files/messages.h"
 #include "files/text_export.h"
-#include "shell/numeric.h"
+#include "base/numeric.h"
 #include "started_app.h"
 
 using namespace kestrova;

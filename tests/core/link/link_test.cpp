@@ -1,4 +1,4 @@
-#include "core/link/engine_fixture.h"
+#include "core/engine/engine_fixture.h"
 #include "link/link_texts.h"
 
 using namespace kestrova;

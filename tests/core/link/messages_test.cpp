@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "link/messages.h"
-#include "link/time_code.h"
+#include "engine/time_code.h"
 
 using namespace kestrova;
 

@@ -9,7 +9,7 @@
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/paced_sender.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "temp_dir.h"
 
 using namespace kestrova;

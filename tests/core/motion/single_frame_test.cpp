@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "link/single_frame_timing.h"
+#include "engine/single_frame_timing.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "started_app.h"

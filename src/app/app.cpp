@@ -1,0 +1,132 @@
+#include "app/app.h"
+
+#include "axes/axes_commands.h"
+#include "axes/setup_file.h"
+#include "files/file_commands.h"
+#include "files/file_panel.h"
+#include "graph/graph_commands.h"
+#include "graph/move_graph.h"
+#include "engine/frame_engine.h"
+#include "link/link.h"
+#include "link/link_commands.h"
+#include "engine/single_frame_timing.h"
+#include "motion/motion_commands.h"
+#include "move/move_commands.h"
+#include "shaping/shaping_commands.h"
+#include "app/controls.h"
+#include "app/help_text.h"
+#include "tools/tool_commands.h"
+
+namespace kestrova {
+
+App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
+    state_.workdir = std::move(workdir);
+    link_ = std::make_unique<Link>(state_, std::move(opener));
+    engine_ = std::make_unique<FrameEngine>(state_, *link_);
+    create_main_controls(state_.panel);
+    create_setup_controls(state_.form1);
+    create_help_controls(state_.form2);
+    state_.form1.add("Form1", ControlKind::Frame, "Setup").visible = false;
+    state_.form2.add("Form2", ControlKind::Frame, help_heading).visible = false;
+    install();
+}
+
+App::~App() = default;
+
+void App::install() {
+    install_shell_commands();
+    install_move_commands(state_);
+    install_shaping_commands(state_);
+    install_graph_commands(state_);
+    install_axes_commands(state_);
+    install_link_commands(state_, *link_);
+    install_motion_commands(state_);
+    install_file_commands(state_);
+    install_tool_commands(state_);
+}
+
+void App::install_shell_commands() {
+    Panel& p = state_.panel;
+    p.on_press("smallversion", [this] {
+        EngineState& e = state_.engine;
+        e.smallversionbit = !e.smallversionbit;
+        state_.panel.set_colour("smallversion", e.smallversionbit ? colour::green : colour::red);
+        state_.panel.set_caption("smallversion", e.smallversionbit ? "Small" : "Large");
+    });
+    p.on_press("help", [this] { state_.form2.set_visible("Form2", true); });
+    state_.form2.on_press("Command1", [this] { state_.form2.set_visible("Form2", false); });
+    p.on_press("exitmenu", [this] {
+        link_->go_offline();
+        quit_requested_ = true;
+    });
+}
+
+void App::start() {
+    AppState& s = state_;
+    Panel& p = s.panel;
+    EngineState& e = s.engine;
+    // 1..4: flags, the move length and the move tables.
+    e.trigtc = e.trigtone = e.triggpi = false;
+    e.commsoff = true;
+    s.move.totalframes = default_frames;
+    s.move.curframe = 1;
+    s.move.create_tables(default_frames);
+    e.entrytarget = false;
+    e.sfrun = false;
+    s.move.nextkf = 1;
+    p.set_text("keyframes", "0");
+    // 5, 6: the folder list and the Bezier option.
+    show_moves_folder(s);
+    s.shaping.bzsmooth = false;
+    // 7: the chart's frame axis labels.
+    s.graph.divisions_per_label = s.move.totalframes;
+    // 8: play-back frame and sound sync.
+    e.playframe = 1;
+    p.set_colour("Sound", colour::red);
+    e.soundsync = false;
+    // 10..12: reverse flags, present positions, axis defaults.
+    s.axes = AxisSettings::defaults();
+    e.curpos.fill(0);
+    e.lastpos.fill(0);
+    // 13: the setup file overwrites names and settings.
+    load_setup(s);
+    // 14, 15
+    e.restartflag = false;
+    e.playdiv = 1;
+    p.set_text("keyframes", "0");
+    for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
+    // The chart shows the move's rows, all 0.
+    set_chart_rows(s, s.move.totalframes);
+    // 16: its change rule turns the F-key status box red.
+    p.set_text("Text2", "1500");
+    // 17: the port stays closed; going on line is the operator's choice.
+    e.commnum = 1;
+    // 18: every axis shown on the graph.
+    for (int i = 0; i < axis_count; ++i) {
+        s.graph.showaxis[static_cast<std::size_t>(i)] = true;
+        p.set_colour("Command19_" + std::to_string(i), colour::green);
+    }
+    // 19: the message-form button shows the form in use (the long one).
+    e.smallversionbit = false;
+    p.set_colour("smallversion", colour::red);
+    p.set_caption("smallversion", "Large");
+    e.resetreq = false;
+    // 20: the name labels; Text9's change also runs the file panel's pick once.
+    for (int a = 0; a < 5; ++a) p.set_text(name_labels[a], p.text("Name" + std::to_string(a + 1)));
+    // The help window's text.
+    s.form2.set_text("Text1", help_text);
+}
+
+void App::tick() {
+    single_frame_timer_tick(state_);
+    engine_->step();
+    if (journal_) journal_->tick(state_.notices);
+}
+
+void App::keep_log(Journal::Sink sink) {
+    journal_ = std::make_unique<Journal>(std::move(sink));
+    journal_->attach(state_.notices);
+    journal_->tick(state_.notices);
+}
+
+}  // namespace kestrova

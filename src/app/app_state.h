@@ -1,0 +1,32 @@
+// All of the program's state, grouped by subsystem. One instance per program;
+// the window and the tests reach it through the App.
+#pragma once
+
+#include <filesystem>
+
+#include "axes/axis_settings.h"
+#include "files/file_panel_state.h"
+#include "graph/graph_state.h"
+#include "engine/engine_state.h"
+#include "move/move_model.h"
+#include "shaping/shaping_state.h"
+#include "base/notices.h"
+#include "base/panel.h"
+
+namespace kestrova {
+
+struct AppState {
+    Panel panel;   // the main window's controls
+    Panel form1;   // the setup dialog's controls
+    Panel form2;   // the help window's controls
+    MoveModel move;
+    AxisSettings axes = AxisSettings::defaults();
+    EngineState engine;
+    GraphState graph;
+    ShapingState shaping;
+    FilePanelState files;
+    Notices notices;
+    std::filesystem::path workdir;  // where stats.ini, moves/ and the lookup files live
+};
+
+}  // namespace kestrova

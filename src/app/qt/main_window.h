@@ -1,0 +1,60 @@
+// The main window: lays out the panel's controls in groups and mirrors them.
+// All behaviour lives in the App; this class only forwards and shows.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <memory>
+
+#include "app/app.h"
+
+namespace kestrova {
+
+class PanelBinder;
+class SetupDialog;
+class HelpWindow;
+class FrameClock;
+class MessagesWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(App& app, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    App& app() { return app_; }
+    // Show every side effect of the last event: status, dialogs, chart, quit.
+    void sync();
+    void start_clock();
+    QWidget* setup_dialog() const;
+    QWidget* help_window() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void build_menus();
+    QWidget* build_axes_group();
+    QWidget* build_keyframe_group();
+    QWidget* build_shaping_group();
+    QWidget* build_motion_group();
+    QWidget* build_single_frame_group();
+    QWidget* build_graph_group();
+    QWidget* build_file_group();
+    QWidget* build_tools_group();
+
+    App& app_;
+    PanelBinder* binder_;
+    SetupDialog* setup_;
+    HelpWindow* help_;
+    FrameClock* clock_;
+    MessagesWindow* messages_;
+    QWidget* chart_ = nullptr;
+    QLabel* link_label_ = nullptr;
+    QLabel* rate_label_ = nullptr;
+    unsigned status_seen_ = 0;
+    bool closing_ = false;
+};
+
+}  // namespace kestrova

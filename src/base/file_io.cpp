@@ -1,0 +1,133 @@
+#include "base/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace kestrova {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string errno_text(int err) { return std::generic_category().message(err); }
+
+// Creates a unique temporary file beside `target`; -1 and errno on failure.
+int open_temporary(const fs::path& target, std::string& temp_name) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    temp_name = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    return ::mkstemp(temp_name.data());
+}
+
+bool write_all(int fd, const Bytes& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The mode a new file gets: the old file's, or the usual one under the umask.
+mode_t mode_for(const fs::path& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileRead read_file(const fs::path& path, std::size_t limit) {
+    FileRead r;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        r.missing = !ec;
+        r.error = ec ? ec.message() : "no such file";
+        return r;
+    }
+    if (fs::is_directory(path, ec)) {
+        r.error = "it is a folder";
+        return r;
+    }
+    if (!fs::is_regular_file(path, ec)) {
+        r.error = "it is not a regular file";
+        return r;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        r.error = errno_text(errno);
+        return r;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0) {
+        r.error = "cannot be read";
+        return r;
+    }
+    std::size_t want = static_cast<std::size_t>(size);
+    if (want > limit) {
+        want = limit;
+        r.truncated = true;
+    }
+    r.bytes.resize(want);
+    if (want > 0 && !in.read(reinterpret_cast<char*>(r.bytes.data()), static_cast<std::streamsize>(want))) {
+        r.bytes.clear();
+        r.error = "cannot be read";
+    }
+    return r;
+}
+
+std::string write_file_atomically(const fs::path& path, const Bytes& bytes) {
+    std::error_code ec;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
+    if (fs::is_directory(path, ec)) return "a folder of that name exists";
+    std::string temp;
+    const int fd = open_temporary(path, temp);
+    if (fd < 0) return errno_text(errno);
+    bool ok = write_all(fd, bytes);
+    int err = ok ? 0 : errno;
+    if (ok && ::fchmod(fd, mode_for(path)) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return errno_text(err);
+    }
+    return {};
+}
+
+std::string write_file_keeping_tail(const fs::path& path, Bytes bytes) {
+    const FileRead old = read_file(path);
+    if (old.truncated) return "the old file is too large to keep its end";
+    if (old.ok() && old.bytes.size() > bytes.size())
+        bytes.insert(bytes.end(), old.bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size()), old.bytes.end());
+    return write_file_atomically(path, bytes);
+}
+
+}  // namespace kestrova

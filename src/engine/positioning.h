@@ -1,0 +1,18 @@
+// Ramped positioning moves of axes A..G: accelerate to the maximum speed,
+// cruise, brake so as to stop on the goal.
+#pragma once
+
+#include "app/app_state.h"
+
+namespace kestrova {
+
+enum class PositioningKind {
+    ToStart,  // go to start / go to zero / go to typed positions (`posmoving`)
+    ToFrame,  // go to frame (`gotoactive`)
+};
+
+// One engine step of the move; the first step (gotophase = 1) fixes goals,
+// midpoints and start positions. Clears the move's flag on arrival.
+void positioning_step(AppState& state, PositioningKind kind);
+
+}  // namespace kestrova

@@ -1,3 +1,0 @@
-#include "shell/qt/run_program.h"
-
-int main(int argc, char** argv) { return kestrova::run_program(argc, argv); }

@@ -1,0 +1,49 @@
+// An App on line to an in-memory line, stepped tick by tick.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "core/link/fake_port.h"
+#include "link/link.h"
+#include "link/messages.h"
+#include "app/app.h"
+#include "temp_dir.h"
+
+namespace kestrova::test_support {
+
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<App>(dir.path(), std::make_unique<FakeOpener>(std::map<std::string, std::shared_ptr<FakeLine>>{
+                                                    {"/dev/rig", line}, {"/dev/ttyS2", other}}));
+        app->start();
+        ASSERT_TRUE(app->link().go_online("/dev/rig"));
+    }
+    EngineState& e() { return app->state().engine; }
+    AxisSettings& axes() { return app->state().axes; }
+    Panel& panel() { return app->panel(); }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) app->tick();
+    }
+    Decoded last() {
+        EXPECT_FALSE(line->sent.empty());
+        auto d = decode_message(line->sent.back());
+        EXPECT_TRUE(d.has_value());
+        return d.value_or(Decoded{});
+    }
+    // The rig already stands where the engine thinks it does.
+    void stand_at(std::array<double, move_axes> p) {
+        for (std::size_t a = 0; a < move_axes; ++a) e().curpos[a] = e().lastpos[a] = e().last_sent[a] = p[a];
+    }
+    void play_from(int frame) {
+        e().running = true;
+        e().playframe = frame;
+    }
+
+    TempDir dir;
+    std::shared_ptr<FakeLine> line = std::make_shared<FakeLine>();
+    std::shared_ptr<FakeLine> other = std::make_shared<FakeLine>();
+    std::unique_ptr<App> app;
+};
+
+}  // namespace kestrova::test_support

@@ -1,0 +1,242 @@
+#include "core/engine/engine_fixture.h"
+#include "link/link_texts.h"
+
+using namespace kestrova;
+using kestrova::test_support::EngineTest;
+
+TEST_F(EngineTest, IdleStepSendsTheLongPositionMessage) {
+    axes().max[3] = 100000;
+    stand_at({1000, -1, 0, 70000, -256});
+    tick(2);
+    ASSERT_EQ(line->sent.size(), 2u);
+    const std::vector<std::uint8_t> want = {0x07, 0x00, 0x03, 0xE8, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
+                                            0x00, 0x01, 0x11, 0x70, 0xFF, 0xFF, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(line->sent[0], want);
+    EXPECT_EQ(line->sent[1], want);
+}
+
+TEST_F(EngineTest, OffLineBuildsButSendsNothing) {
+    app->link().go_offline();
+    tick(3);
+    EXPECT_TRUE(line->sent.empty());
+    EXPECT_EQ(app->state().notices.link, link_text::off_line);
+    EXPECT_TRUE(app->state().notices.link_rate.empty());
+}
+
+TEST_F(EngineTest, ResetIsSentOnceAndZeroingIsNotLimited) {
+    stand_at({5000, 0, 0, 0, 0});
+    e().curpos[0] = 0;  // Zero All: a re-reference, not a move
+    e().resetreq = true;
+    tick(2);
+    ASSERT_EQ(line->sent.size(), 2u);
+    EXPECT_EQ(line->sent[0][0], lead_reset);
+    EXPECT_EQ(line->sent[1][0], lead_position);
+    EXPECT_EQ(last().pos[0], 0);
+}
+
+TEST_F(EngineTest, IdleStepNeverMovesFurtherThanMaxSpeedFromTheLastMessage) {
+    // A Stop during play-back: the present position is the frame reached,
+    // while the previous tick's copy still holds the pre-play position.
+    axes().mSpeed[0] = 100;
+    stand_at({0, 0, 0, 0, 0});
+    app->state().move.movepos.at(1, 0) = 1000;
+    e().last_sent[0] = 950;  // the previous frame message
+    play_from(1);
+    tick();
+    EXPECT_EQ(last().pos[0], 1000);
+    e().running = false;
+    e().curpos[0] = 1000;
+    tick();
+    EXPECT_EQ(last().pos[0], 1000);  // stands still: no jump past where it is
+    // A typed jump is taken in steps of the maximum speed.
+    e().curpos[0] = 1350;
+    tick();
+    EXPECT_EQ(last().pos[0], 1100);
+    e().curpos[0] = 700;
+    tick();
+    EXPECT_EQ(last().pos[0], 1000);
+}
+
+TEST_F(EngineTest, JogAcceleratesCoastsAndClearsTheReleaseFlag) {
+    axes().acc[0] = 2;
+    axes().FSpeed[0] = 5;
+    e().jog[0] = 0;
+    e().fkeydown[0] = true;  // F1: axis A down
+    std::vector<double> moves;
+    double before = 0;
+    for (int i = 0; i < 4; ++i) {
+        tick();
+        moves.push_back(before - e().curpos[0]);
+        before = e().curpos[0];
+    }
+    EXPECT_EQ(moves, (std::vector<double>{2, 4, 5, 5}));
+    EXPECT_EQ(panel().text("posA"), "-16");
+    e().fkeydown[0] = false;
+    e().fkeyup[0] = true;
+    moves.clear();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(e().fkeyup[0]);
+        tick();
+        moves.push_back(before - e().curpos[0]);
+        before = e().curpos[0];
+    }
+    EXPECT_EQ(moves, (std::vector<double>{3, 1, 0}));
+    EXPECT_FALSE(e().fkeyup[0]);
+    EXPECT_EQ(last().pos[0], -20);
+}
+
+TEST_F(EngineTest, JogUpAfterEnablingFromSpeedOne) {
+    axes().acc[1] = 10;
+    axes().FSpeed[1] = 35;
+    e().jog[1] = 1;
+    e().fkeydown[3] = true;  // F4: axis B up
+    std::vector<double> speeds;
+    for (int i = 0; i < 5; ++i) {
+        tick();
+        speeds.push_back(e().jog[1]);
+    }
+    EXPECT_EQ(speeds, (std::vector<double>{11, 21, 31, 35, 35}));
+    EXPECT_EQ(e().curpos[1], 133);
+}
+
+TEST_F(EngineTest, JogStopsAtTheAxisLimits) {
+    axes().acc[4] = 10;
+    axes().FSpeed[4] = 50;
+    axes().max[4] = 75;
+    e().fkeydown[9] = true;  // F10: axis E up
+    tick(6);
+    EXPECT_EQ(e().curpos[4], 75);
+    EXPECT_EQ(last().pos[4], 75);
+}
+
+TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
+    e().smallversionbit = true;
+    for (int f = 1; f <= 12; ++f) app->state().move.movepos.at(f, 0) = 100 * f;
+    stand_at({100, 0, 0, 0, 0});
+    play_from(1);
+    tick(11);
+    ASSERT_EQ(line->sent.size(), 11u);
+    for (int f = 1; f <= 11; ++f) {
+        const auto& m = line->sent[static_cast<std::size_t>(f - 1)];
+        ASSERT_EQ(m.size(), 5u);
+        EXPECT_EQ(m[0], lead_frame);
+        EXPECT_EQ(decode_position(&m[1]), 100 * f);
+        EXPECT_EQ(m[4], (f == 2 || f == 6 || f == 10) ? 0xA5 : 0x00) << "frame " << f;
+    }
+    // Play-back leaves the present positions alone; the boxes follow the targets.
+    EXPECT_EQ(e().curpos[0], 100);
+    EXPECT_EQ(panel().text("posA"), "1100");
+    EXPECT_EQ(panel().text("Text1"), "11");
+}
+
+TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
+    auto& mp = app->state().move.movepos;
+    mp.at(1, 0) = 10;
+    mp.at(2, 0) = 20;
+    mp.at(2, 1) = -7;
+    e().playdiv = 2;
+    e().divcount = 0;
+    e().frompos = {0, 0, 0, 0, 0};
+    play_from(1);
+    std::vector<std::int32_t> a, b;
+    std::vector<int> frames;
+    for (int i = 0; i < 4; ++i) {
+        tick();
+        a.push_back(last().pos[0]);
+        b.push_back(last().pos[1]);
+        frames.push_back(e().playframe);
+    }
+    EXPECT_EQ(a, (std::vector<std::int32_t>{5, 10, 15, 20}));
+    EXPECT_EQ(b, (std::vector<std::int32_t>{0, 0, -4, -7}));  // -3.5 goes to the even -4
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 2, 3}));
+}
+
+TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
+    auto& s = app->state();
+    ASSERT_EQ(s.move.totalframes, 1500);
+    s.move.movepos.at(1500, 0) = 100.7;
+    s.move.movepos.at(1500, 4) = -3.2;
+    play_from(1500);
+    tick();
+    EXPECT_FALSE(e().running);
+    EXPECT_EQ(e().playframe, 1501);
+    EXPECT_EQ(e().curpos[0], 100);
+    EXPECT_EQ(e().curpos[4], -4);
+    EXPECT_EQ(last().lead, lead_frame);
+    EXPECT_EQ(last().pos[0], 101);
+    EXPECT_EQ(panel().at("HScroll1").value, 32767);
+    tick();
+    EXPECT_EQ(last().lead, lead_position);
+    EXPECT_EQ(last().pos[0], 100);
+}
+
+TEST_F(EngineTest, LoopingMoveReturnsToFrameOneAndPlaysAgain) {
+    auto& s = app->state();
+    s.move.totalframes = 3;
+    for (int f = 1; f <= 3; ++f) s.move.movepos.at(f, 0) = 40 * f;
+    axes().acc[0] = 20;
+    stand_at({40, 0, 0, 0, 0});
+    e().looping = true;
+    play_from(1);
+    tick(3);
+    EXPECT_FALSE(e().running);
+    EXPECT_TRUE(e().posmoving);
+    EXPECT_EQ(e().playframe, 1);
+    int guard = 0;
+    while (!e().running && ++guard < 50) tick();
+    EXPECT_TRUE(e().running);
+    EXPECT_EQ(e().curpos[0], 40);
+    tick();
+    EXPECT_EQ(last().lead, lead_frame);
+    EXPECT_EQ(last().pos[0], 40);
+}
+
+TEST_F(EngineTest, SoundSyncHoldsTheFrameUntilTheMarkerArrivesFirst) {
+    auto& mp = app->state().move.movepos;
+    mp.at(5, 0) = 55;
+    e().soundsync = true;
+    e().soundsynced = false;
+    e().synccount = 0;
+    play_from(5);
+    tick(4);
+    EXPECT_EQ(e().playframe, 5);
+    for (const auto& m : line->sent) EXPECT_EQ(decode_message(m)->pos[0], 55);
+    line->inbox = {0x01, sound_sync_marker};  // the marker must be the first byte
+    tick();
+    EXPECT_EQ(e().playframe, 5);
+    line->inbox = {sound_sync_marker, 0x01};
+    tick();
+    EXPECT_EQ(e().playframe, 6);
+    tick();
+    EXPECT_EQ(e().playframe, 7);
+}
+
+TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
+    line->waiting = 1000;
+    tick();
+    EXPECT_EQ(line->cleared, 0);
+    line->waiting = 1001;
+    tick();
+    EXPECT_EQ(line->cleared, 1);
+}
+
+TEST_F(EngineTest, PlayBackTargetsAreClampedAndReportedOncePerPlay) {
+    auto& s = app->state();
+    for (int f = 1; f <= 3; ++f) s.move.movepos.at(f, 0) = 60000;
+    stand_at({50000, 0, 0, 0, 0});
+    play_from(1);
+    const unsigned before = s.notices.status_serial;
+    tick(3);
+    EXPECT_EQ(last().pos[0], 50000);
+    EXPECT_EQ(s.notices.status, link_text::target_clamped);
+    EXPECT_EQ(s.notices.status_serial, before + 1);
+}
+
+TEST_F(EngineTest, DisplaysFrameTimeCodeAndSubFrame) {
+    app->state().move.curframe = 1537;
+    e().gototarget = 2001 + 16 * 7 + 5;
+    tick();
+    EXPECT_EQ(panel().text("Text22"), "00:01:01:12");
+    EXPECT_EQ(panel().text("Text29"), "00:01:01:12");
+    EXPECT_EQ(panel().text("Text17"), "7");
+}
