@@ -12,8 +12,8 @@ namespace {
 
 // Qt's standard options that take a value, and those that do not.
 constexpr std::array<std::string_view, 13> qt_options_with_value = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",     "qmljsdebugger", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session",       "display",       "geometry",   "style",         "stylesheet"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session",           "display",       "geometry", "style",        "stylesheet"};
 constexpr std::array<std::string_view, 5> qt_flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 template <std::size_t N>
@@ -23,12 +23,13 @@ bool listed(const std::array<std::string_view, N>& list, std::string_view name) 
 
 }  // namespace
 
-CommandLine parse_command_line(const std::vector<std::string>& args) {
+Result<CommandLine> parse_command_line(const std::vector<std::string>& args) {
     CommandLine cl;
-    auto refuse = [&cl](std::string reason) {
-        if (cl.error.empty()) cl.error = std::move(reason);
+    std::string error;  // the first refusal
+    auto refuse = [&error](std::string reason) {
+        if (error.empty()) error = std::move(reason);
     };
-    for (std::size_t i = 0; i < args.size() && cl.ok(); ++i) {
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
         const std::string& arg = args[i];
         // "--name=value" or "--name value"
         auto value_of = [&](const std::string& name, std::string& into) {
@@ -69,7 +70,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             refuse(start_msg::unexpected_argument(arg));
         }
     }
-    if (cl.ok() && cl.user_folder && !cl.workdir.empty()) refuse(start_msg::two_folders());
+    if (cl.user_folder && !cl.workdir.empty()) refuse(start_msg::two_folders());
+    if (!error.empty()) return fail(error);
     return cl;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace kestrova {
 
 struct CommandLine {
@@ -14,13 +16,11 @@ struct CommandLine {
     std::string workdir;         // --workdir DIR; empty: not given
     bool user_folder = false;    // --user-folder
     bool platform_given = false; // Qt's -platform NAME is among the arguments
-    std::string error;           // why the command line was refused; empty when accepted
-    bool ok() const { return error.empty(); }
 };
 
 // `args` are the arguments after the program name. Qt's own single-dash options
 // (-platform NAME, -style NAME, -reverse, ...) are skipped with their values:
-// the window application takes them later.
-CommandLine parse_command_line(const std::vector<std::string>& args);
+// the window application takes them later. Fails with the first refusal.
+Result<CommandLine> parse_command_line(const std::vector<std::string>& args);
 
 }  // namespace kestrova

@@ -50,8 +50,9 @@ fs::path user_folder(const StartEnvironment& env) {
 }
 
 StartPlan plan_start(const std::vector<std::string>& args, const StartEnvironment& env, const fs::path& current) {
-    const CommandLine cl = parse_command_line(args);
-    if (!cl.ok()) return refused(usage_status, cl.error, true);
+    const Result<CommandLine> parsed = parse_command_line(args);
+    if (!parsed) return refused(usage_status, parsed.error(), true);
+    const CommandLine& cl = parsed.value();
     if (cl.help || cl.version) {
         StartPlan plan;
         plan.output = cl.help ? start_msg::help() : start_msg::version() + "\n";

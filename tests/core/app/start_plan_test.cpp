@@ -22,33 +22,35 @@ StartEnvironment x11() {
 }
 
 TEST(CommandLine, OptionsTakeTheirValueSeparateOrAfterAnEqualsSign) {
-    const CommandLine a = parse_command_line({"--port", "/dev/ttyUSB0", "--workdir=/tmp/rig"});
-    ASSERT_TRUE(a.ok()) << a.error;
-    EXPECT_EQ(a.port, "/dev/ttyUSB0");
-    EXPECT_EQ(a.workdir, "/tmp/rig");
-    const CommandLine b = parse_command_line({"--port=/dev/ttyS1", "--workdir", "rig folder"});
-    EXPECT_EQ(b.port, "/dev/ttyS1");
-    EXPECT_EQ(b.workdir, "rig folder");
+    const Result<CommandLine> a = parse_command_line({"--port", "/dev/ttyUSB0", "--workdir=/tmp/rig"});
+    ASSERT_TRUE(a.ok()) << a.error();
+    EXPECT_EQ(a->port, "/dev/ttyUSB0");
+    EXPECT_EQ(a->workdir, "/tmp/rig");
+    const Result<CommandLine> b = parse_command_line({"--port=/dev/ttyS1", "--workdir", "rig folder"});
+    ASSERT_TRUE(b.ok()) << b.error();
+    EXPECT_EQ(b->port, "/dev/ttyS1");
+    EXPECT_EQ(b->workdir, "rig folder");
     // "--portable" is not "--port" with a value glued on.
-    EXPECT_EQ(parse_command_line({"--portable"}).error, start_msg::unknown_option("--portable"));
+    EXPECT_EQ(parse_command_line({"--portable"}).error(), start_msg::unknown_option("--portable"));
 }
 
 TEST(CommandLine, RefusesMissingValuesUnknownOptionsAndStrayArguments) {
-    EXPECT_EQ(parse_command_line({"--workdir"}).error, start_msg::missing_value("--workdir"));
-    EXPECT_EQ(parse_command_line({"--port="}).error, start_msg::missing_value("--port"));
-    EXPECT_EQ(parse_command_line({"--verbose"}).error, start_msg::unknown_option("--verbose"));
-    EXPECT_EQ(parse_command_line({"-x"}).error, start_msg::unknown_option("-x"));
-    EXPECT_EQ(parse_command_line({"move1"}).error, start_msg::unexpected_argument("move1"));
-    EXPECT_EQ(parse_command_line({"-platform"}).error, start_msg::missing_value("-platform"));
-    EXPECT_EQ(parse_command_line({"--user-folder", "--workdir", "/tmp"}).error, start_msg::two_folders());
+    EXPECT_EQ(parse_command_line({"--workdir"}).error(), start_msg::missing_value("--workdir"));
+    EXPECT_EQ(parse_command_line({"--port="}).error(), start_msg::missing_value("--port"));
+    EXPECT_EQ(parse_command_line({"--verbose"}).error(), start_msg::unknown_option("--verbose"));
+    EXPECT_EQ(parse_command_line({"-x"}).error(), start_msg::unknown_option("-x"));
+    EXPECT_EQ(parse_command_line({"move1"}).error(), start_msg::unexpected_argument("move1"));
+    EXPECT_EQ(parse_command_line({"-platform"}).error(), start_msg::missing_value("-platform"));
+    EXPECT_EQ(parse_command_line({"--user-folder", "--workdir", "/tmp"}).error(), start_msg::two_folders());
 }
 
 TEST(CommandLine, QtOptionsAreLeftToQtWithTheirValues) {
-    const CommandLine cl = parse_command_line({"-platform", "offscreen", "-style", "fusion", "-reverse", "--port", "p"});
-    ASSERT_TRUE(cl.ok()) << cl.error;
-    EXPECT_TRUE(cl.platform_given);
-    EXPECT_EQ(cl.port, "p");
-    EXPECT_FALSE(parse_command_line({"-style", "fusion"}).platform_given);
+    const Result<CommandLine> cl =
+        parse_command_line({"-platform", "offscreen", "-style", "fusion", "-reverse", "--port", "p"});
+    ASSERT_TRUE(cl.ok()) << cl.error();
+    EXPECT_TRUE(cl->platform_given);
+    EXPECT_EQ(cl->port, "p");
+    EXPECT_FALSE(parse_command_line({"-style", "fusion"})->platform_given);
 }
 
 TEST(StartPlan, HelpAndVersionNeedNoDisplay) {
