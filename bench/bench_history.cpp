@@ -2,6 +2,8 @@
 // Bezier samples change, the biggest step an edit (other than a new length) makes.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "move/history_messages.h"
 #include "move/move_history.h"
 #include "shaping/bezier_path.h"
@@ -16,7 +18,7 @@ struct BezierStep {
     BezierStep() {
         bench::fill_largest_move(before);
         after = before;
-        calculate_bezier(after, 20, false);
+        if (!calculate_bezier(after, 20, false)) std::abort();
     }
     MoveModel before;
     MoveModel after;
