@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "app/contexts.h"
+#include "app/editing_commands.h"
 #include "axes/axes_commands.h"
 #include "axes/setup_file.h"
 #include "files/file_commands.h"
@@ -57,6 +58,7 @@ void App::install() {
     install_motion_commands(state_);
     install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
+    install_editing(state_);
 }
 
 void App::install_shell_commands() {

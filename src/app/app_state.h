@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "app/move_editing.h"
 #include "axes/axis_settings.h"
+#include "check/move_check.h"
 #include "files/file_panel_state.h"
 #include "graph/graph_state.h"
 #include "engine/engine_state.h"
@@ -29,6 +31,9 @@ struct AppState {
     FilePanelState files;
     Notices notices;
     std::filesystem::path workdir;  // where stats.ini, moves/ and the lookup files live
+    MoveEditing editing{move, nullptr};  // undo, redo, unsaved changes
+    MoveCheck check;                     // the move against the axis settings
+    std::string check_line;              // "Move check: OK" or the worst finding
 
     // What the move and shaping commands may touch; the App wires the hooks.
     MoveHooks move_hooks;

@@ -19,6 +19,8 @@ struct FilesHooks {
     // A read move has replaced the old one: its length, keyframe count and
     // keyframe lists are to be shown.
     std::function<void()> show_move;
+    // The move now equals the file at `path` (it was just saved or loaded).
+    std::function<void(const std::filesystem::path& path)> move_matches_file;
 };
 
 struct FilesContext {

@@ -61,6 +61,7 @@ bool save_move_file(const FilesContext& c, const std::string& name) {
         return false;
     }
     c.notices.say(files_msg::saved(path->string()));
+    if (c.hooks.move_matches_file) c.hooks.move_matches_file(*path);
     return true;
 }
 
@@ -80,6 +81,7 @@ bool load_move_file(const FilesContext& c, const std::string& name) {
     }
     install_move(c, std::move(d).value());
     c.notices.say(files_msg::loaded(path->string()));
+    if (c.hooks.move_matches_file) c.hooks.move_matches_file(*path);
     return true;
 }
 
