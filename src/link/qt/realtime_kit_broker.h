@@ -1,0 +1,17 @@
+// The desktop's real-time broker (RealtimeKit) on the system bus: raises a
+// thread of this process for an ordinary user, as it does for audio servers.
+// It grants the real-time class only to a process that bounds its real-time
+// CPU time (RLIMIT_RTTIME), which is set here first.
+#pragma once
+
+#include "link/thread_priority.h"
+
+namespace kestrova {
+
+class RealtimeKitBroker : public ThreadPriorityBroker {
+public:
+    PriorityAnswer make_realtime(pid_t tid, int priority) override;
+    PriorityAnswer make_high_priority(pid_t tid, int nice) override;
+};
+
+}  // namespace kestrova
