@@ -48,7 +48,7 @@ PriorityAnswer limit_realtime_cpu(std::int64_t usec) {
     rlimit rl{};
     if (::getrlimit(RLIMIT_RTTIME, &rl) != 0) return PriorityAnswer::no(std::strerror(errno));
     const auto want = static_cast<rlim_t>(usec);
-    if (rl.rlim_max > want)  // also when unlimited rl.rlim_max = want;
+    if (rl.rlim_max > want) rl.rlim_max = want;  // also when unlimited
     if (rl.rlim_cur > rl.rlim_max) rl.rlim_cur = rl.rlim_max;
     if (::setrlimit(RLIMIT_RTTIME, &rl) != 0) return PriorityAnswer::no(std::strerror(errno));
     return PriorityAnswer::yes();
