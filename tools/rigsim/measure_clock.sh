@@ -65,6 +65,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Debian packages, when missing (root only).
+install_missing() {
+  local need=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
+  done
+  [ ${#need[@]} -eq 0 ] && return 0
+  [ "$(id -u)" -eq 0 ] || { echo "missing packages: ${need[*]}"; exit 1; }
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+}
 bus_has() {
   dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q "boolean true"
@@ -82,14 +93,7 @@ fi
 bus_env=()
 if [ -n "${BROKER:-}" ]; then
   [ -n "${AS_USER:-}" ] || { echo "BROKER=1 needs AS_USER: root needs no broker"; exit 2; }
-  need=()
-  for p in dbus rtkit polkitd; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-  done
-  if [ ${#need[@]} -gt 0 ]; then
-    [ "$(id -u)" -eq 0 ] || { echo "missing packages: ${need[*]}"; exit 1; }
-    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-  fi
+  install_missing dbus rtkit polkitd
   if ! dbus-send --system --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.Peer.Ping 2>/dev/null; then
     mkdir -p /run/dbus
     rm -f /run/dbus/pid /run/dbus/system_bus_socket  # left by a bus that is gone
@@ -125,6 +129,7 @@ elif [ -n "${AS_USER:-}" ]; then
 fi
 
 if [ -n "${LOAD:-}" ]; then
+  [ "${LOAD%% *}" = stress-ng ] && install_missing stress-ng
   $LOAD >/dev/null 2>&1 &
   pids+=($!)
   sleep 1
