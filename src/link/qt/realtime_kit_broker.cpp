@@ -16,27 +16,35 @@ namespace {
 
 const QString service = "org.freedesktop.RealtimeKit1";
 const QString path = "/org/freedesktop/RealtimeKit1";
-// An answer normally takes milliseconds; a broker that hangs must not hold up the start.
-constexpr int timeout_ms = 3000;
+// An answer normally takes milliseconds; a broker that hangs must not hold up
+// the start for long, and is asked only once.
+constexpr int timeout_ms = 2000;
 
 std::string why(const QDBusMessage& reply) {
     return (reply.errorName() + ": " + reply.errorMessage()).toStdString();
 }
 
 struct Call {
+    std::string& silent;
     QDBusConnection bus = QDBusConnection::systemBus();
+
+    QDBusMessage call(const QDBusMessage& m) {
+        const QDBusMessage reply = bus.call(m, QDBus::Block, timeout_ms);
+        if (reply.errorName() == "org.freedesktop.DBus.Error.NoReply") silent = why(reply);
+        return reply;
+    }
 
     QDBusMessage send(const QString& method, const QList<QVariant>& args) {
         QDBusMessage m = QDBusMessage::createMethodCall(service, path, service, method);
         m.setArguments(args);
-        return bus.call(m, QDBus::Block, timeout_ms);
+        return call(m);
     }
 
     // A number the broker publishes, or why it could not be read.
     std::optional<qlonglong> property(const QString& name, std::string& error) {
         QDBusMessage m = QDBusMessage::createMethodCall(service, path, "org.freedesktop.DBus.Properties", "Get");
         m.setArguments({service, name});
-        const QDBusMessage reply = bus.call(m, QDBus::Block, timeout_ms);
+        const QDBusMessage reply = call(m);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
             error = link_text::broker_property(name.toStdString(), why(reply));
             return std::nullopt;
@@ -55,7 +63,7 @@ struct Call {
     PriorityAnswer request(const QString& method, pid_t tid, const QVariant& level) {
         QDBusMessage reply = send(method + "WithPID",
                                   {QVariant::fromValue(qulonglong(::getpid())), QVariant::fromValue(qulonglong(tid)), level});
-        if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == "org.freedesktop.DBus.Error.UnknownMethod")
+        if (reply.errorName() == "org.freedesktop.DBus.Error.UnknownMethod")
             reply = send(method, {QVariant::fromValue(qulonglong(tid)), level});
         if (reply.type() != QDBusMessage::ReplyMessage) return PriorityAnswer::no(why(reply));
         return PriorityAnswer::yes();
@@ -65,7 +73,8 @@ struct Call {
 }  // namespace
 
 PriorityAnswer RealtimeKitBroker::make_realtime(pid_t tid, int priority) {
-    Call c;
+    if (!silent_.empty()) return PriorityAnswer::no(silent_);
+    Call c{silent_};
     if (!c.bus.isConnected()) return PriorityAnswer::no(link_text::no_system_bus(c.bus.lastError().message().toStdString()));
     std::string error;
     const auto highest = c.property("MaxRealtimePriority", error);
@@ -79,7 +88,8 @@ PriorityAnswer RealtimeKitBroker::make_realtime(pid_t tid, int priority) {
 }
 
 PriorityAnswer RealtimeKitBroker::make_high_priority(pid_t tid, int nice) {
-    Call c;
+    if (!silent_.empty()) return PriorityAnswer::no(silent_);
+    Call c{silent_};
     if (!c.bus.isConnected()) return PriorityAnswer::no(link_text::no_system_bus(c.bus.lastError().message().toStdString()));
     std::string error;
     const auto lowest = c.property("MinNiceLevel", error);

@@ -4,6 +4,8 @@
 // CPU time (RLIMIT_RTTIME), which is set here first.
 #pragma once
 
+#include <string>
+
 #include "link/thread_priority.h"
 
 namespace kestrova {
@@ -12,6 +14,10 @@ class RealtimeKitBroker : public ThreadPriorityBroker {
 public:
     PriorityAnswer make_realtime(pid_t tid, int priority) override;
     PriorityAnswer make_high_priority(pid_t tid, int nice) override;
+
+private:
+    // Why the broker did not answer in time; later requests are then refused at once.
+    std::string silent_;
 };
 
 }  // namespace kestrova
