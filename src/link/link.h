@@ -11,6 +11,7 @@
 #include "link/port.h"
 #include "link/rate_meter.h"
 #include "app/app_state.h"
+#include "link/thread_priority.h"
 
 namespace kestrova {
 
@@ -40,6 +41,8 @@ public:
     std::optional<std::uint8_t> receive();
     // One message, while on line.
     void send(const Message& m);
+    // How the sending thread is scheduled and why (the status bar shows the first).
+    PriorityOutcome priority() const;
 
 private:
     bool check_lost();
