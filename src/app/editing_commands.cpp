@@ -2,6 +2,10 @@
 
 #include "app/command_labels.h"
 #include "app/contexts.h"
+#include "app/messages.h"
+#include "files/controls.h"
+#include "files/file_panel.h"
+#include "files/move_file.h"
 #include "axes/controls.h"
 #include "base/numeric.h"
 #include "graph/move_graph.h"
@@ -48,6 +52,17 @@ void install_editing(AppState& s) {
         update_move_check(s);
     });
     update_move_check(s);
+}
+
+bool save_move_again(AppState& s) {
+    const std::filesystem::path& file = s.editing.file();
+    if (file.empty()) {
+        s.panel.press(ctl::save_move_menu);
+        s.notices.say(app_msg::name_first);
+        return false;
+    }
+    change_folder(s.files, file.parent_path().string());
+    return save_move_file(files_context(s), file.filename().string());
 }
 
 void undo_move(AppState& s) { report(s, s.editing.undo()); }

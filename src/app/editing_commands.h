@@ -12,6 +12,10 @@ void install_editing(AppState& state);
 void undo_move(AppState& state);
 void redo_move(AppState& state);
 
+// Save the move over the file it last equalled. False, with the file panel
+// opened for a name, when it has none yet.
+bool save_move_again(AppState& state);
+
 // Check the move against the axis settings and word the result.
 void update_move_check(AppState& state);
 

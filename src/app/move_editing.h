@@ -33,6 +33,7 @@ public:
     void matches_file(const std::filesystem::path& path);
     // The move's name for the title: its file's name, or "untitled".
     std::string name() const;
+    const std::filesystem::path& file() const { return file_; }
 
 private:
     MoveModel& move_;

@@ -19,7 +19,7 @@ TEST(MainWindow, HasAWidgetForEveryControlAndHidesTheHiddenOnes) {
         EXPECT_TRUE(w.window->findChild<QWidget*>(n) || w.window->findChild<QAction*>(n) || w.window->findChild<QMenu*>(n))
             << name;
     }
-    EXPECT_EQ(w.window->windowTitle(), "Kestrova");
+    EXPECT_EQ(w.window->windowTitle(), "untitled - Kestrova");
     for (const char* hidden : {"warning", "setupfix", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
 }
@@ -28,7 +28,7 @@ TEST(MainWindow, MenusComeInOrder) {
     Window w;
     QStringList titles;
     for (QAction* a : w.window->menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"File", "Setup", "Comm", "View", "Help"}));
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Setup", "Comm", "View", "Help"}));
     QStringList file;
     for (QAction* a : w.window->findChild<QMenu*>("Filemenu")->actions()) file << a->text();
     EXPECT_EQ(file, (QStringList{"Load Move", "Save Move", "Export Ascii", "Import Ascii", "Load Setup",

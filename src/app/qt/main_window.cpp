@@ -14,7 +14,12 @@
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
+#include "app/app_controls.h"
 #include "app/contexts.h"
+#include "app/editing_commands.h"
+#include "app/messages.h"
+#include "files/controls.h"
+#include "move/history_messages.h"
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
 #include "app/qt/messages_window.h"
@@ -41,7 +46,14 @@ QGroupBox* plain_group(const QString& title, const QString& name, QWidget* paren
 }  // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setWindowTitle("Kestrova");
+    ask_save_changes = [this](const QString& name) {
+        const auto answer = QMessageBox::question(
+            this, "Kestrova", QString::fromStdString(app_msg::save_changes(name.toStdString())),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return answer == QMessageBox::Save ? SaveChoice::save
+               : answer == QMessageBox::Discard ? SaveChoice::discard
+                                                : SaveChoice::cancel;
+    };
     setObjectName("Varn");
     binder_ = new PanelBinder(app_.panel(), this);
     binder_->after_event = [this] { sync(); };
@@ -123,7 +135,16 @@ void MainWindow::build_menus() {
     auto add = [this, &p](QMenu* menu, const std::string& name) {
         QAction* a = menu->addAction(QString::fromStdString(p.text(name)));
         a->setObjectName(QString::fromStdString(name));
-        connect(a, &QAction::triggered, this, [this, name] {
+        const ControlName control{name};
+        const bool exits = control == ctl::exit_menu;
+        const bool replaces_move = control == ctl::load_move_menu || control == ctl::import_menu;
+        connect(a, &QAction::triggered, this, [this, name, exits, replaces_move] {
+            // Exit goes through closing the window, which asks about unsaved work.
+            if (exits) {
+                close();
+                return;
+            }
+            if (replaces_move && !may_drop_move()) return;
             app_.press(name);
             sync();
         });
@@ -132,6 +153,7 @@ void MainWindow::build_menus() {
     file->setObjectName("Filemenu");
     for (const char* name : {"Load", "save", "Export", "Importascii", "setupload", "setupsave", "exitmenu"})
         add(file, name);
+    build_edit_menu();
     for (const char* name : {"Setup", "comm", "view", "help"}) {
         if (std::string(name) == "view") {
             QMenu* view = menuBar()->addMenu("View");
@@ -158,6 +180,41 @@ void MainWindow::build_menus() {
             sync();
         });
     }
+}
+
+void MainWindow::build_edit_menu() {
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("editMenu");
+    undo_action_ = edit->addAction("Undo");
+    undo_action_->setObjectName("undoAction");
+    undo_action_->setShortcut(QKeySequence::Undo);
+    redo_action_ = edit->addAction("Redo");
+    redo_action_->setObjectName("redoAction");
+    redo_action_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo_action_, &QAction::triggered, this, [this] {
+        undo_move(app_.state());
+        sync();
+    });
+    connect(redo_action_, &QAction::triggered, this, [this] {
+        redo_move(app_.state());
+        sync();
+    });
+}
+
+bool MainWindow::may_drop_move() {
+    AppState& s = app_.state();
+    if (!s.editing.unsaved()) return true;
+    switch (ask_save_changes(QString::fromStdString(s.editing.name()))) {
+    case SaveChoice::discard:
+        return true;
+    case SaveChoice::cancel:
+        return false;
+    case SaveChoice::save:
+        break;
+    }
+    const bool saved = save_move_again(s);
+    sync();
+    return saved;
 }
 
 QWidget* MainWindow::build_axes_group() {
@@ -345,6 +402,11 @@ QWidget* MainWindow::build_graph_group() {
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind("MSChart1", chart_);
     box->addWidget(chart_, 1);
+    check_label_ = new QLabel(g);
+    check_label_->setObjectName("moveCheck");
+    // A long finding must not widen the window: the label takes the room there is.
+    check_label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    box->addWidget(check_label_);
     auto* comm = new QHBoxLayout;
     comm->addWidget(binder_->make("Label9", g));
     comm->addWidget(binder_->make("CommNo", g));
@@ -394,6 +456,14 @@ void MainWindow::sync() {
         statusBar()->showMessage(QString::fromStdString(s.notices.status), status_shown_ms);
     }
     link_label_->setText(QString::fromStdString(s.notices.link));
+    check_label_->setText(QString::fromStdString(s.check_line));
+    check_label_->setStyleSheet(s.check.ok() ? QString() : QString("color: #b00000; font-weight: bold;"));
+    setWindowTitle(QString::fromStdString(app_msg::title(s.editing.name(), s.editing.unsaved())));
+    const MoveHistory& history = s.editing.history();
+    undo_action_->setEnabled(history.can_undo());
+    undo_action_->setText(QString::fromStdString(history.can_undo() ? history_msg::undo_item(history.undo_label()) : "Undo"));
+    redo_action_->setEnabled(history.can_redo());
+    redo_action_->setText(QString::fromStdString(history.can_redo() ? history_msg::redo_item(history.redo_label()) : "Redo"));
     rate_label_->setText(QString::fromStdString(s.notices.link_rate));
     setup_->sync();
     help_->sync();
@@ -420,6 +490,11 @@ void MainWindow::sync() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.quit_requested() && !may_drop_move()) {
+        event->ignore();
+        return;
+    }
+    if (!app_.quit_requested()) app_.press(ctl::exit_menu.str());  // goes off line
     clock_->stop();
     event->accept();
 }
