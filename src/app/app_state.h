@@ -8,6 +8,8 @@
 #include "files/file_panel_state.h"
 #include "graph/graph_state.h"
 #include "engine/engine_state.h"
+#include "link/link_state.h"
+#include "motion/motion_state.h"
 #include "move/move_model.h"
 #include "shaping/shaping_state.h"
 #include "base/notices.h"
@@ -22,6 +24,9 @@ struct AppState {
     MoveModel move;
     AxisSettings axes = AxisSettings::defaults();
     EngineState engine;
+    LinkState link;
+    SingleFrameState single_frame;
+    TriggerState triggers;
     GraphState graph;
     ShapingState shaping;
     FilePanelState files;

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -30,7 +29,7 @@ public:
     std::string error() const override;
 
 private:
-    void fail(const std::string& why);
+    void lose(const std::string& why);
     bool hung_up() const;
 
     int fd_;
@@ -41,16 +40,16 @@ private:
 };
 
 // Write all of `bytes` to `fd`. A backed-up line counts as written (the next
-// message supersedes this one). Returns the error text on failure.
-std::optional<std::string> write_fully(int fd, std::span<const std::uint8_t> bytes);
+// message supersedes this one); a failure says why.
+Result<> write_fully(int fd, std::span<const std::uint8_t> bytes);
 
-// Raw 8N1 at 115200 baud, no flow control, non-blocking reads. False on failure.
-bool make_raw_terminal(int fd);
+// Raw 8N1 at 115200 baud, no flow control, non-blocking reads.
+Result<> make_raw_terminal(int fd);
 
 // Opens device paths with the settings above; lists /dev/ttyS*, ttyUSB*, ttyACM*.
 class PosixPortOpener : public PortOpener {
 public:
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override;
+    Result<std::unique_ptr<Port>> open(const std::string& device) override;
     std::vector<std::string> list() const override;
 };
 
@@ -61,6 +60,6 @@ struct PtyPair {
     int device_fd = -1;  // kept open so the pair outlives the program's own open/close
     std::string path;
 };
-std::optional<PtyPair> open_pty_pair(std::string& error);
+Result<PtyPair> open_pty_pair();
 
 }  // namespace kestrova

@@ -3,29 +3,40 @@
 // little that comes back.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "base/notices.h"
+#include "base/result.h"
+#include "link/link_state.h"
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
-#include "app/app_state.h"
 
 namespace kestrova {
 
 class Transmitter;
 
+// What the link asks of the layers above it.
+struct LinkHooks {
+    // The port was lost: every motion stops where the rig was last told to be.
+    std::function<void()> port_lost;
+};
+
 class Link {
 public:
-    Link(AppState& state, std::unique_ptr<PortOpener> opener);
+    Link(LinkState& state, Notices& notices, std::unique_ptr<PortOpener> opener);
     ~Link();
     Link(const Link&) = delete;
     Link& operator=(const Link&) = delete;
 
+    void set_hooks(LinkHooks hooks) { hooks_ = std::move(hooks); }
+
     // Open `device` and go on line. On failure the previous port stays in use
-    // (or the program stays off line) and the reason goes to the status bar.
-    bool go_online(const std::string& device);
+    // (or the program stays off line) and the reason also goes to the status bar.
+    Result<> go_online(const std::string& device);
     void go_offline();
     bool online() const { return port_ != nullptr; }
     Port* port() { return port_.get(); }
@@ -46,16 +57,13 @@ private:
     void lose();
     void refresh_rate();
 
-    AppState& state_;
+    LinkState& state_;
+    Notices& notices_;
+    LinkHooks hooks_;
     std::unique_ptr<PortOpener> opener_;
     std::unique_ptr<Port> port_;
     Transmitter* transmitter_ = nullptr;
     RateMeter meter_;
 };
-
-// Port lost: play-back, positioning, jogging and single-frame runs stop; every
-// present position becomes what the rig was last told, so nothing moves when
-// the line comes back.
-void stop_motion_keep_positions(AppState& state);
 
 }  // namespace kestrova

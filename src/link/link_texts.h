@@ -17,14 +17,15 @@ inline std::string lost(const std::string& device, const std::string& why) {
            "; motion stopped, positions kept. Reconnect from the Comm menu.";
 }
 inline const std::string no_opener = "no serial ports on this system";
+inline const std::string not_serial = "not a serial device";
+inline const std::string nothing_written = "nothing written";
+inline const std::string far_end_closed = "the other end closed the line";
 inline std::string bad_comm_number(const std::string& typed) {
     return "Comm number \"" + typed + "\" is not a port number (1 or above); the port is unchanged";
 }
 inline std::string position_unencodable(char axis) {
     return std::string("position of axis ") + axis + " is too large to send; message not sent";
 }
-inline const std::string target_clamped =
-    "a play-back target lay outside its axis limits and was clamped to them";
 
 // While on line: messages per second and the worst lateness over the last second.
 std::string rate(double per_second, double worst_late_ms, unsigned held);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace kestrova {
 
 // write() may be called from the frame clock's sending thread while the other
@@ -34,8 +36,8 @@ public:
 class PortOpener {
 public:
     virtual ~PortOpener() = default;
-    // On failure returns nothing and sets `error` to the reason.
-    virtual std::unique_ptr<Port> open(const std::string& device, std::string& error) = 0;
+    // The open port, or why it cannot be opened.
+    virtual Result<std::unique_ptr<Port>> open(const std::string& device) = 0;
     virtual std::vector<std::string> list() const = 0;
 };
 

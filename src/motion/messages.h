@@ -42,6 +42,18 @@ inline const std::string bad_exposure =
 inline const std::string single_frame_done = "Single frame run finished at the last frame.";
 inline const std::string single_frame_timeout = "Single frame run stopped after 99 hours.";
 
+// Captions and status texts the motion commands show.
+inline const std::string zero_all_caption = "Zero All Axies";
+inline const std::string zero_all_armed = "confirm";
+inline const std::string single_frame_on = "S.F. on";
+inline const std::string single_frame_off = "S.F. off";
+inline const std::string fkeys_enabled = "F keys enabled";
+inline const std::string fkeys_disabled = "F keys disabled";
+inline const std::string sound_sync_on = "Sound Sync - On";
+inline const std::string sound_sync_off = "Sound Sync - Off";
+inline const std::string trigger_on = "Y";
+inline const std::string trigger_off = "N";
+
 // Names of the boxes as the operator knows them.
 inline constexpr std::string_view sub_frame_box = "sub frame box";
 inline constexpr std::string_view frame_box = "go to frame box";

@@ -25,16 +25,15 @@ namespace {
 class Session {
 public:
     Session() {
-        std::string error;
-        auto pair = open_pty_pair(error);
-        if (!pair) throw std::runtime_error(error);
-        pty_ = *pair;
+        auto pair = open_pty_pair();
+        if (!pair) throw std::runtime_error(pair.error());
+        pty_ = pair.value();
         app.start();
         window = std::make_unique<MainWindow>(app);
         window->show();
         // The test is the clock: each message goes out as its tick builds it.
         app.link().set_transmitter(nullptr);
-        if (!app.link().go_online(pty_.path)) throw std::runtime_error(app.state().notices.status);
+        if (auto online = app.link().go_online(pty_.path); !online) throw std::runtime_error(online.error());
         window->sync();
     }
     ~Session() {
@@ -98,8 +97,8 @@ void jog_up(Session& s, Qt::Key key, int ticks) {
     QTest::keyPress(enable, key);
     for (int i = 0; i < ticks; ++i) EXPECT_EQ(s.tick().lead, lead_position);
     QTest::keyRelease(enable, key);
-    const EngineState& e = s.app.state().engine;
-    s.tick_until([&] { return std::none_of(e.fkeyup.begin(), e.fkeyup.end(), [](bool b) { return b; }); });
+    const JogState& j = s.app.state().engine.jog;
+    s.tick_until([&] { return std::none_of(j.fkeyup.begin(), j.fkeyup.end(), [](bool b) { return b; }); });
 }
 
 void add_keyframe_at(Session& s, const char* frame) {
@@ -126,6 +125,8 @@ void program_three_keyframes(Session& s) {
 TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
     Session s;
     AppState& st = s.app.state();
+    const PlaybackState& play = st.engine.play;
+    const PositioningState& ps = st.engine.positioning;
     program_three_keyframes(s);
     ASSERT_EQ(st.move.keyframe_count(), 3);
     ASSERT_EQ(s.app.panel().text("keyframes"), "3");
@@ -135,13 +136,13 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Back to frame 1 by a positioning move: position messages until it arrives.
     s.click("gotostart");
-    const Decoded arrived = s.tick_until([&] { return !st.engine.posmoving; });
+    const Decoded arrived = s.tick_until([&] { return !ps.posmoving; });
     EXPECT_EQ(arrived.lead, lead_position);
     EXPECT_EQ(arrived.pos[0], 0);
 
     // Run: one frame message per tick, carrying the move frame by frame.
     s.click("run");
-    ASSERT_TRUE(st.engine.running) << st.notices.status;
+    ASSERT_TRUE(play.running) << st.notices.status;
     for (int f = 1; f <= 60; ++f) {
         const Decoded m = s.tick();
         ASSERT_EQ(m.lead, lead_frame) << "frame " << f;
@@ -149,17 +150,17 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
             ASSERT_EQ(m.pos[a], static_cast<std::int32_t>(std::nearbyint(st.move.movepos.at(f, a))))
                 << "frame " << f << " axis " << a;
     }
-    EXPECT_FALSE(st.engine.running);
+    EXPECT_FALSE(play.running);
     EXPECT_EQ(s.tick().lead, lead_position);
     EXPECT_TRUE(s.line_is_quiet());
 
     // Loop: the end of the move returns to the start and plays again.
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.posmoving; });
+    s.tick_until([&] { return !ps.posmoving; });
     s.click("Loopy");
     s.click("run");
     for (int f = 1; f <= 60; ++f) ASSERT_EQ(s.tick().lead, lead_frame);
-    const Decoded back = s.tick_until([&] { return st.engine.running; });
+    const Decoded back = s.tick_until([&] { return play.running; });
     EXPECT_EQ(back.lead, lead_position);
     const Decoded again = s.tick();
     EXPECT_EQ(again.lead, lead_frame);
@@ -167,8 +168,8 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Stop: position messages from the frame reached, nothing moves on.
     s.click("Stop");
-    EXPECT_FALSE(st.engine.running);
-    EXPECT_FALSE(st.engine.looping);
+    EXPECT_FALSE(play.running);
+    EXPECT_FALSE(play.looping);
     const Decoded stopped = s.tick();
     EXPECT_EQ(stopped.lead, lead_position);
     EXPECT_EQ(s.tick().pos, stopped.pos);
@@ -177,15 +178,16 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 TEST(EndToEnd, ASingleFrameRunStepsTheRigFrameByFrame) {
     Session s;
     AppState& st = s.app.state();
+    const PositioningState& ps = st.engine.positioning;
     program_three_keyframes(s);
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.posmoving; });
+    s.tick_until([&] { return !ps.posmoving; });
 
     s.type("secset", "1");
     s.type("exposure", "2");
     s.type("Text1", "1");
     s.click("setsingle");
-    ASSERT_TRUE(st.engine.sfrun) << st.notices.status;
+    ASSERT_TRUE(st.single_frame.sfrun) << st.notices.status;
     // The first exposure starts with the run; then one per counted second,
     // each followed by one frame step.
     int lamp_ticks = 0;
@@ -193,12 +195,12 @@ TEST(EndToEnd, ASingleFrameRunStepsTheRigFrameByFrame) {
         s.tick();
         if (st.panel.at("camflash").colour == colour::highlight) ++lamp_ticks;
     }
-    EXPECT_EQ(st.engine.gototarget, 5);
+    EXPECT_EQ(ps.gototarget, 5);
     EXPECT_EQ(lamp_ticks, 1 + 3 * 2);
     // The rig has been sent to frame 5 of the move.
-    const Decoded m = s.tick_until([&] { return !st.engine.gotoactive; });
+    const Decoded m = s.tick_until([&] { return !ps.gotoactive; });
     EXPECT_EQ(m.lead, lead_position);
     EXPECT_EQ(m.pos[0], static_cast<std::int32_t>(st.move.movepos.at(5, 0)));
     s.click("Stop");
-    EXPECT_FALSE(st.engine.sfrun);
+    EXPECT_FALSE(st.single_frame.sfrun);
 }

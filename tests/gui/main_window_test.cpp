@@ -50,7 +50,7 @@ TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
     auto* small = w.find<QPushButton>("smallversion");
     QTest::mouseClick(small, Qt::LeftButton);
     EXPECT_EQ(small->text(), "Small");
-    EXPECT_TRUE(w.engine().smallversionbit);
+    EXPECT_TRUE(w.state().link.smallversionbit);
 
     w.window->findChild<QAction*>("help")->trigger();
     EXPECT_TRUE(w.window->help_window()->isVisible());

@@ -32,9 +32,8 @@ std::vector<std::uint8_t> read_master(int fd, std::size_t want) {
 }  // namespace
 
 TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
-    std::string error;
-    auto pty = open_pty_pair(error);
-    ASSERT_TRUE(pty) << error;
+    auto pty = open_pty_pair();
+    ASSERT_TRUE(pty) << pty.error();
     test_support::StartedApp s(make_serial_port_opener());
     App& app = s.app;
     ASSERT_TRUE(app.link().go_online(pty->path)) << app.state().notices.status;

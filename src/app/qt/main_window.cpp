@@ -118,7 +118,7 @@ void MainWindow::build_menus() {
         add(file, name);
     for (const char* name : {"Setup", "comm", "help"}) {
         if (std::string(name) == "comm") {
-            add_comm_menu(menuBar(), app_, [this] { sync(); });
+            add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
             continue;
         }
         // A top-level entry that acts when chosen.

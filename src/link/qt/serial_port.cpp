@@ -38,9 +38,9 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override {
         std::lock_guard lock(mutex_);
         if (lost_.load() || !port_->isOpen()) return false;
-        if (auto error = write_fully(static_cast<int>(port_->handle()), bytes)) {
+        if (auto written = write_fully(static_cast<int>(port_->handle()), bytes); !written) {
             // Closing belongs to the window's thread; it sees `lost` on its next step.
-            error_ = *error;
+            error_ = written.error();
             lost_.store(true);
             return false;
         }
@@ -90,22 +90,19 @@ private:
 
 class SerialPortOpener : public PortOpener {
 public:
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override {
+    Result<std::unique_ptr<Port>> open(const std::string& device) override {
         auto port = std::make_unique<QSerialPort>();
         port->setPortName(QString::fromStdString(device));
-        if (!port->open(QIODevice::ReadWrite)) {
-            error = port->errorString().toStdString();
-            return nullptr;
-        }
+        if (!port->open(QIODevice::ReadWrite)) return fail(port->errorString().toStdString());
         const bool ok = port->setBaudRate(QSerialPort::Baud115200) && port->setDataBits(QSerialPort::Data8) &&
                         port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
                         port->setFlowControl(QSerialPort::NoFlowControl);
         if (!ok) {
-            error = port->errorString().toStdString();
+            std::string why = port->errorString().toStdString();
             port->close();
-            return nullptr;
+            return fail(std::move(why));
         }
-        return std::make_unique<SerialPort>(std::move(port), device);
+        return std::unique_ptr<Port>(std::make_unique<SerialPort>(std::move(port), device));
     }
 
     std::vector<std::string> list() const override {

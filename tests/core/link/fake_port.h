@@ -49,13 +49,10 @@ private:
 class FakeOpener : public PortOpener {
 public:
     explicit FakeOpener(std::map<std::string, std::shared_ptr<FakeLine>> lines) : lines_(std::move(lines)) {}
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override {
+    Result<std::unique_ptr<Port>> open(const std::string& device) override {
         auto it = lines_.find(device);
-        if (it == lines_.end()) {
-            error = "No such file or directory";
-            return nullptr;
-        }
-        return std::make_unique<FakePort>(device, it->second);
+        if (it == lines_.end()) return fail("No such file or directory");
+        return std::unique_ptr<Port>(std::make_unique<FakePort>(device, it->second));
     }
     std::vector<std::string> list() const override {
         std::vector<std::string> out;

@@ -8,8 +8,8 @@
 #include "link/fd_port.h"
 #include "link/link.h"
 #include "link/link_texts.h"
-#include "link/paced_sender.h"
 #include "app/app.h"
+#include "link/paced_sender.h"
 #include "temp_dir.h"
 
 using namespace kestrova;
@@ -33,10 +33,9 @@ std::vector<std::uint8_t> read_bytes(int fd, std::size_t want) {
 
 struct Pty {
     Pty() {
-        std::string error;
-        auto p = open_pty_pair(error);
-        EXPECT_TRUE(p) << error;
-        if (p) pair = *p;
+        auto p = open_pty_pair();
+        EXPECT_TRUE(p) << p.error();
+        if (p) pair = p.value();
     }
     ~Pty() {
         close_master();
@@ -60,9 +59,9 @@ std::vector<std::uint8_t> every_byte_value() {
 TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
     Pty pty;
     PosixPortOpener opener;
-    std::string error;
-    auto port = opener.open(pty.pair.path, error);
-    ASSERT_TRUE(port) << error;
+    auto opened = opener.open(pty.pair.path);
+    ASSERT_TRUE(opened) << opened.error();
+    auto& port = opened.value();
     const auto all = every_byte_value();
     ASSERT_TRUE(port->write(all));
     EXPECT_EQ(read_bytes(pty.pair.master, 256), all);
@@ -78,11 +77,10 @@ TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
     EXPECT_FALSE(port->lost());
 }
 
-TEST(PseudoTerminal, OpeningAMissingDeviceSaysWhy) {
+TEST(PseudoTerminal, OpeningAMissingDeviceOrAFileSaysWhy) {
     PosixPortOpener opener;
-    std::string error;
-    EXPECT_FALSE(opener.open("/dev/kestrova-no-such-port", error));
-    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_EQ(opener.open("/dev/kestrova-no-such-port").error(), "No such file or directory");
+    EXPECT_EQ(opener.open("/dev/null").error(), link_text::not_serial);
 }
 
 TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
@@ -102,15 +100,15 @@ TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
     EXPECT_EQ(app.state().notices.link, link_text::port_lost);
     EXPECT_EQ(app.state().notices.status_serial, before + 1);
     EXPECT_EQ(app.state().notices.status.rfind("port lost: " + pty.pair.path, 0), 0u) << app.state().notices.status;
-    EXPECT_TRUE(app.state().engine.commsoff);
+    EXPECT_TRUE(app.state().link.commsoff);
 }
 
 TEST(PacedSender, SendsTheParkedMessageEveryPeriodAndRepeatsItWhenNoneIsNew) {
     Pty pty;
     PosixPortOpener opener;
-    std::string error;
-    auto port = opener.open(pty.pair.path, error);
-    ASSERT_TRUE(port);
+    auto opened = opener.open(pty.pair.path);
+    ASSERT_TRUE(opened);
+    auto& port = opened.value();
     PacedSender sender(std::chrono::milliseconds(5));
     std::atomic<int> deadlines{0};
     sender.attach(port.get());
