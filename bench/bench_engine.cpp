@@ -16,9 +16,9 @@ namespace {
 class NullPort : public Port {
 public:
     std::string device() const override { return "/dev/null-rig"; }
-    bool write(std::span<const std::uint8_t> bytes) override {
+    Result<Written> write(std::span<const std::uint8_t> bytes) override {
         benchmark::DoNotOptimize(bytes.data());
-        return true;
+        return Written::whole;
     }
     std::vector<std::uint8_t> read_all() override { return {}; }
     std::size_t bytes_waiting() const override { return 0; }

@@ -32,7 +32,10 @@ MotionContext motion_context(AppState& s) {
 App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     state_.workdir = std::move(workdir);
     link_ = std::make_unique<Link>(state_.link, state_.notices, std::move(opener));
-    link_->set_hooks({.port_lost = [this] { stop_motion_keep_positions(motion_context(state_)); }});
+    link_->set_hooks({
+        .port_lost = [this](const std::optional<Decoded>& last) { stop_motion_keep_positions(motion_context(state_), last); },
+        .rig_not_reading = [this](const std::optional<Decoded>& last) { stop_for_stalled_rig(motion_context(state_), last); },
+    });
     engine_ = std::make_unique<FrameEngine>(
         EngineContext{state_.engine, state_.link, state_.move, state_.axes, state_.panel, state_.notices}, *link_);
     engine_->set_hooks({

@@ -49,6 +49,10 @@ struct PositioningState {
     std::array<double, ramp_axes> start{};
     std::array<double, ramp_axes> ramp{};  // braking distance
     std::array<bool, axis_count> atspeed{};
+    // The move brings axes that stood outside their limits inside; until it
+    // arrives each axis's limits stretch to where it started.
+    bool into_limits = false;
+    std::array<double, move_axes> outside_from{};
 };
 
 struct SoundSyncState {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "base/numeric.h"
 #include "engine/controls.h"
@@ -46,45 +47,85 @@ void FrameEngine::idle_branch() {
         e.play.running = true;
     }
     e.play.clamp_reported = false;  // the next play reports its first clamped target again
-    jog();
+    bring_into_limits();
+    const std::array<bool, move_axes> jogged = jog();
     clamp_to_limits();
     limit_step_size();
+    // A jogged axis shows where it is, held at a limit or not.
+    for (std::size_t a = 0; a < move_axes; ++a)
+        if (jogged[a]) show_position(c_.panel, c_.axes, static_cast<int>(a), e.curpos[a]);
     const std::uint8_t lead = c_.link.resetreq ? lead_reset : lead_position;
     c_.link.resetreq = false;
     send(lead, move_part(e.curpos));
 }
 
-void FrameEngine::jog() {
+// An axis standing outside its limits (they were lowered under it, or it was
+// zeroed outside them) comes back by a positioning ramp, never by a jump.
+void FrameEngine::bring_into_limits() {
+    EngineState& e = c_.engine;
+    PositioningState& ps = e.positioning;
+    if (e.play.running || ps.posmoving || ps.gotoactive) return;
+    std::string outside;
+    std::array<double, move_axes> inside{};
+    for (std::size_t a = 0; a < move_axes; ++a) {
+        const double lo = c_.axes.min[a], hi = c_.axes.max[a];
+        inside[a] = lo <= hi ? std::clamp(e.curpos[a], lo, hi) : e.curpos[a];
+        if (inside[a] != e.curpos[a]) outside += static_cast<char>('A' + a);
+    }
+    if (outside.empty()) return;
+    ps.target = inside;
+    std::copy_n(e.curpos.begin(), move_axes, ps.outside_from.begin());
+    ps.hometarget = false;
+    ps.entrytarget = true;
+    ps.into_limits = true;
+    ps.posmoving = true;
+    ps.gotophase = 1;
+    ps.atspeed.fill(false);
+    c_.notices.say(engine_msg::brought_into_limits(outside));
+}
+
+std::array<bool, move_axes> FrameEngine::jog() {
     EngineState& e = c_.engine;
     JogState& j = e.jog;
     const AxisSettings& ax = c_.axes;
+    std::array<bool, move_axes> jogged{};
     auto move = [&](int n) {
         const auto a = static_cast<std::size_t>(n / 2);
         // The speed as the box would show it: its decimal text read back.
         const double v = num::val(num::to_text(j.speed[a]));
         e.curpos[a] += n % 2 == 0 ? -v : v;
-        show_position(c_.panel, ax, static_cast<int>(a), e.curpos[a]);
+        jogged[a] = true;
     };
+    // No key drives an axis faster than it can go, nor the wrong way, so a
+    // released key coasts down within maximum speed / acceleration steps.
+    auto fastest = [&](std::size_t a) { return std::max(0.0, ax.mSpeed[a]); };
     for (int n = 0; n < fkey_count; ++n) {
         if (!j.fkeydown[static_cast<std::size_t>(n)]) continue;
         const auto a = static_cast<std::size_t>(n / 2);
-        j.speed[a] = j.speed[a] + ax.acc[a] < ax.FSpeed[a] ? j.speed[a] + ax.acc[a] : ax.FSpeed[a];
+        const double top = std::clamp(ax.FSpeed[a], 0.0, fastest(a));
+        j.speed[a] = j.speed[a] + ax.acc[a] < top ? j.speed[a] + ax.acc[a] : top;
         move(n);
     }
     for (int n = 0; n < fkey_count; ++n) {
         if (!j.fkeyup[static_cast<std::size_t>(n)]) continue;
         const auto a = static_cast<std::size_t>(n / 2);
+        j.speed[a] = std::min(j.speed[a], fastest(a));
         j.speed[a] = j.speed[a] - ax.acc[a] > -1 ? j.speed[a] - ax.acc[a] : 0;
         move(n);
         if (j.speed[a] == 0) j.fkeyup[static_cast<std::size_t>(n)] = false;
     }
+    return jogged;
 }
 
 void FrameEngine::clamp_to_limits() {
     EngineState& e = c_.engine;
+    const PositioningState& ps = e.positioning;
+    const bool stretched = ps.into_limits && ps.posmoving;
     for (std::size_t a = 0; a < move_axes; ++a) {
-        if (e.curpos[a] > c_.axes.max[a]) e.curpos[a] = c_.axes.max[a];
-        if (e.curpos[a] < c_.axes.min[a]) e.curpos[a] = c_.axes.min[a];
+        const double hi = stretched ? std::max(c_.axes.max[a], ps.outside_from[a]) : c_.axes.max[a];
+        const double lo = stretched ? std::min(c_.axes.min[a], ps.outside_from[a]) : c_.axes.min[a];
+        if (e.curpos[a] > hi) e.curpos[a] = hi;
+        if (e.curpos[a] < lo) e.curpos[a] = lo;
     }
 }
 

@@ -3,6 +3,7 @@
 // setup dialog and refreshes the displays.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -19,7 +20,9 @@ public:
 
 private:
     void idle_branch();
-    void jog();
+    void bring_into_limits();
+    // Returns which move axes the keys moved.
+    std::array<bool, move_axes> jog();
     void clamp_to_limits();
     void limit_step_size();
     void playback_branch(std::optional<std::uint8_t> first_byte);

@@ -131,8 +131,9 @@ void positioning_step(const EngineContext& c, PositioningKind kind) {
             ps.posmoving = false;
             if (ps.hometarget)
                 ps.hometarget = false;
-            else if (e.play.looping)
+            else if (e.play.looping && !ps.into_limits)
                 e.play.restartflag = true;
+            ps.into_limits = false;
         }
     } else {
         p.show(ctl::positioning_step_box, num::to_text(ps.gotophase));

@@ -39,31 +39,57 @@ bool FdPort::hung_up() const {
     return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-Result<> write_fully(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            // The line is backed up: this message is superseded by the next one.
-            return {};
-        } else {
-            return fail(n < 0 ? std::strerror(errno) : link_text::nothing_written);
-        }
+namespace {
+
+// As much of `bytes` as the line takes now; a failure gives the system's reason.
+Result<std::size_t> write_some(int fd, std::span<const std::uint8_t> bytes) {
+    for (;;) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return std::size_t{0};
+        return fail(std::strerror(errno));
     }
-    return {};
 }
 
-bool FdPort::write(std::span<const std::uint8_t> bytes) {
-    if (lost_.load()) return false;
-    if (auto written = write_fully(fd_, bytes); !written) {
-        lose(written.error());
-        return false;
+// Bytes written but not yet sent by the device; 0 where the system does not say
+// (a pseudo-terminal never does).
+std::size_t output_queued(int fd) {
+    int n = 0;
+    return ::ioctl(fd, TIOCOUTQ, &n) == 0 && n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+}  // namespace
+
+Result<Written> write_whole(int fd, std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& unsent) {
+    if (!unsent.empty()) {
+        const Result<std::size_t> n = write_some(fd, unsent);
+        if (!n) return fail(n.error());
+        unsent.erase(unsent.begin(), unsent.begin() + static_cast<std::ptrdiff_t>(n.value()));
+        if (!unsent.empty()) return Written::not_at_all;
     }
-    return true;
+    // A rig that reads keeps its queue short; a longer one would only hold stale messages.
+    if (output_queued(fd) > 2 * bytes.size()) return Written::not_at_all;
+    const Result<std::size_t> n = write_some(fd, bytes);
+    if (!n) return fail(n.error());
+    if (n.value() == 0) return Written::not_at_all;
+    // The line took part of it: the rest is owed, or the stream would fall out of step.
+    unsent.assign(bytes.begin() + static_cast<std::ptrdiff_t>(n.value()), bytes.end());
+    return Written::whole;
+}
+
+std::string line_failure(int fd, const std::string& otherwise) {
+    // A write of nothing sends nothing, but reports a line that is gone.
+    const std::uint8_t none = 0;
+    if (fd >= 0 && ::write(fd, &none, 0) < 0) return std::strerror(errno);
+    return otherwise;
+}
+
+Result<Written> FdPort::write(std::span<const std::uint8_t> bytes) {
+    if (lost_.load()) return fail(error());
+    Result<Written> w = write_whole(fd_, bytes, unsent_);
+    if (!w) lose(w.error());
+    return w;
 }
 
 std::vector<std::uint8_t> FdPort::read_all() {
@@ -80,7 +106,7 @@ std::vector<std::uint8_t> FdPort::read_all() {
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         // 0 on a hung-up line, EIO on a closed pseudo-terminal or unplugged adapter.
         if (n == 0 && !hung_up()) break;
-        lose(n < 0 ? std::strerror(errno) : link_text::far_end_closed);
+        lose(n < 0 ? std::string(std::strerror(errno)) : line_failure(fd_, link_text::far_end_closed));
         break;
     }
     return out;

@@ -21,7 +21,7 @@ public:
     FdPort& operator=(const FdPort&) = delete;
 
     std::string device() const override { return device_; }
-    bool write(std::span<const std::uint8_t> bytes) override;
+    Result<Written> write(std::span<const std::uint8_t> bytes) override;
     std::vector<std::uint8_t> read_all() override;
     std::size_t bytes_waiting() const override;
     void clear_input() override;
@@ -37,11 +37,16 @@ private:
     std::atomic<bool> lost_{false};
     mutable std::mutex error_mutex_;
     std::string error_;
+    std::vector<std::uint8_t> unsent_;  // the rest of a message the line took only in part
 };
 
-// Write all of `bytes` to `fd`. A backed-up line counts as written (the next
-// message supersedes this one); a failure says why.
-Result<> write_fully(int fd, std::span<const std::uint8_t> bytes);
+// One message to the non-blocking descriptor `fd`, whole or not at all (see
+// Port::write). `unsent` carries the rest of a message the line took only in
+// part; it goes out before anything else. A failure gives the system's reason.
+Result<Written> write_whole(int fd, std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& unsent);
+
+// The system's reason the line on `fd` no longer works, or `otherwise`.
+std::string line_failure(int fd, const std::string& otherwise);
 
 // Raw 8N1 at 115200 baud, no flow control, non-blocking reads.
 Result<> make_raw_terminal(int fd);

@@ -30,8 +30,9 @@ Result<> Link::go_online(const std::string& device) {
         return fail(why);
     }
     if (transmitter_) transmitter_->attach(nullptr);
-    port_ = std::move(port).value();
+    port_ = std::make_unique<WatchedPort>(std::move(port).value());
     if (transmitter_) transmitter_->attach(port_.get());
+    stall_reported_ = false;
     meter_.clear();
     state_.commsoff = false;
     notices_.link = link_text::on_line(device);
@@ -55,17 +56,40 @@ bool Link::check_lost() {
 void Link::lose() {
     const std::string device = port_->device();
     const std::string why = port_->error();
+    const std::optional<Decoded> last = port_->last_taken();
     if (transmitter_) transmitter_->attach(nullptr);
     port_.reset();
     state_.commsoff = true;
     notices_.link = link_text::port_lost;
     notices_.link_rate.clear();
-    if (hooks_.port_lost) hooks_.port_lost();
+    if (hooks_.port_lost) hooks_.port_lost(last);
     notices_.say(link_text::lost(device, why));
+}
+
+// Said once per stall. The message waiting for the next deadline was built for
+// a rig that moved on; it is dropped, and only what the engine builds after
+// the motion stopped goes out once the rig reads again. Until then nothing may
+// move: the rig would jump when it reads again.
+void Link::watch_flow() {
+    const std::string device = port_->device();
+    const WatchedPort::Flow flow = port_->flow();
+    if (flow == WatchedPort::Flow::reading) {
+        if (stall_reported_) notices_.link = link_text::on_line(device);
+        stall_reported_ = false;
+        return;
+    }
+    if (hooks_.rig_not_reading) hooks_.rig_not_reading(port_->last_taken());
+    if (flow == WatchedPort::Flow::stopped) return;
+    if (transmitter_) transmitter_->attach(port_.get());
+    port_->stall_heard();
+    stall_reported_ = true;
+    notices_.link = link_text::not_reading(device);
+    notices_.say(link_text::not_reading(device));
 }
 
 std::optional<std::uint8_t> Link::receive() {
     if (state_.commsoff || check_lost()) return std::nullopt;
+    watch_flow();
     const auto bytes = port_->read_all();
     if (check_lost()) return std::nullopt;
     if (port_->bytes_waiting() > receive_backlog_limit) port_->clear_input();
@@ -79,11 +103,12 @@ void Link::send(const Message& m) {
         transmitter_->put(m);
     } else {
         const auto now = RateMeter::Clock::now();
-        if (!port_->write(m.view())) {
+        const Result<Written> w = port_->write(m.view());
+        if (!w) {
             lose();
             return;
         }
-        meter_.record(now, now);
+        if (w.value() == Written::whole) meter_.record(now, now);
     }
     refresh_rate();
 }

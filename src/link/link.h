@@ -14,15 +14,20 @@
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
+#include "link/watched_port.h"
 
 namespace kestrova {
 
 class Transmitter;
 
-// What the link asks of the layers above it.
+// What the link asks of the layers above it. Each is told the last message
+// the rig took (nothing when it took none), which is where it stands.
 struct LinkHooks {
-    // The port was lost: every motion stops where the rig was last told to be.
-    std::function<void()> port_lost;
+    // The port was lost: every motion stops there.
+    std::function<void(const std::optional<Decoded>& last_taken)> port_lost;
+    // The rig stopped reading: every motion stops there, as Stop stops it;
+    // told again at every step until the rig reads.
+    std::function<void(const std::optional<Decoded>& last_taken)> rig_not_reading;
 };
 
 class Link {
@@ -46,8 +51,9 @@ public:
     // nullptr sends directly again.
     void set_transmitter(Transmitter* t);
 
-    // The engine's first step: everything received, and a backlog over the
-    // limit emptied. Returns the first received byte, if any.
+    // The engine's first step: a rig that stopped or started reading again
+    // noticed, everything received, and a backlog over the limit emptied.
+    // Returns the first received byte, if any.
     std::optional<std::uint8_t> receive();
     // One message, while on line.
     void send(const Message& m);
@@ -55,13 +61,15 @@ public:
 private:
     bool check_lost();
     void lose();
+    void watch_flow();
     void refresh_rate();
 
     LinkState& state_;
     Notices& notices_;
     LinkHooks hooks_;
     std::unique_ptr<PortOpener> opener_;
-    std::unique_ptr<Port> port_;
+    std::unique_ptr<WatchedPort> port_;
+    bool stall_reported_ = false;
     Transmitter* transmitter_ = nullptr;
     RateMeter meter_;
 };

@@ -16,9 +16,10 @@ inline std::string lost(const std::string& device, const std::string& why) {
     return "port lost: " + device + (why.empty() ? std::string() : " (" + why + ")") +
            "; motion stopped, positions kept. Reconnect from the Comm menu.";
 }
+// The rig takes no more messages; the link stays open and sends again when it reads.
+inline std::string not_reading(const std::string& device) { return "rig not reading: " + device; }
 inline const std::string no_opener = "no serial ports on this system";
 inline const std::string not_serial = "not a serial device";
-inline const std::string nothing_written = "nothing written";
 inline const std::string far_end_closed = "the other end closed the line";
 inline std::string bad_comm_number(const std::string& typed) {
     return "Comm number \"" + typed + "\" is not a port number (1 or above); the port is unchanged";

@@ -148,6 +148,7 @@ void go_to_start(const MotionContext& c) {
     // The start is the goal: neither zero nor old typed positions.
     ps.hometarget = false;
     ps.entrytarget = false;
+    ps.into_limits = false;
     ps.posmoving = true;
     ps.gotophase = 1;
     clear_atspeed(ps);
@@ -178,6 +179,7 @@ bool go_to_position(const MotionContext& c) {
     }
     ps.hometarget = false;
     ps.entrytarget = true;
+    ps.into_limits = false;
     ps.posmoving = true;
     ps.gotophase = 1;
     return true;
@@ -189,6 +191,7 @@ void go_to_zero(const MotionContext& c) {
     ps.gotophase = 1;
     clear_atspeed(ps);
     ps.entrytarget = false;  // typed targets would override the zero goals
+    ps.into_limits = false;
     ps.hometarget = true;
     ps.posmoving = true;
     c.panel.set_text(ctl::go_to_frame_box, "1");

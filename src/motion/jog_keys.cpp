@@ -60,6 +60,23 @@ void release_all_fkeys(JogState& jog) {
     }
 }
 
+void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text,
+                     std::string& accepted) {
+    const auto i = static_cast<std::size_t>(axis);
+    const double top = std::max(0.0, axes.mSpeed[i]);
+    auto fits = [top](const std::string& t) {
+        const double v = num::val(t);
+        return v >= 0 && v <= top;
+    };
+    if (fits(text)) {
+        accepted = text;
+        return;
+    }
+    const std::string kept = fits(accepted) ? accepted : num::to_text(std::clamp(num::val(accepted), 0.0, top));
+    notices.say(motion_msg::fspeed_refused(static_cast<char>('A' + axis), text, axes.mSpeed[i], kept));
+    panel.set_text(ctl::fspeed_boxes[i], kept);  // taken by this rule again
+}
+
 double position_scale(const AxisSettings& axes, int axis) {
     const double pp = axes.pp_rev[static_cast<std::size_t>(axis)];
     return pp > 0 ? pp : 1;

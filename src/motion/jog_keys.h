@@ -27,6 +27,12 @@ void fkey_up(JogState& jog, int code, bool auto_repeat);
 // it any more, so every held key counts as released and its axis coasts down.
 void release_all_fkeys(JogState& jog);
 
+// Change rule of the F speed boxes SpeedA..SpeedE: a negative speed, or one
+// above the axis's maximum speed, is refused with a message and the box shows
+// `accepted`, the last speed it took, again.
+void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text,
+                     std::string& accepted);
+
 // Pulses per unit shown in the position box of a move axis (1 when unset).
 double position_scale(const AxisSettings& axes, int axis);
 // Change rule of posA..posE: a value outside the axis's limits becomes "0".

@@ -1,5 +1,9 @@
 #include "motion/motion_commands.h"
 
+#include <array>
+#include <memory>
+#include <string>
+
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/fkey_status.h"
@@ -52,9 +56,16 @@ void install_jog_keys(const MotionContext& c) {
         return false;
     });
     p.on_focus_lost(ctl::fkey_status_box, [&jog] { release_all_fkeys(jog); });
-    for (int a = 0; a < move_axes; ++a)
-        p.on_change(ctl::position_boxes[static_cast<std::size_t>(a)],
+    auto accepted = std::make_shared<std::array<std::string, move_axes>>();
+    for (int a = 0; a < move_axes; ++a) {
+        const auto i = static_cast<std::size_t>(a);
+        p.on_change(ctl::position_boxes[i],
                     [&p, &n = c.notices, &axes = c.axes, a](const std::string& t) { position_box_rule(p, n, axes, a, t); });
+        (*accepted)[i] = p.text(ctl::fspeed_boxes[i]);
+        p.on_change(ctl::fspeed_boxes[i], [&p, &n = c.notices, &axes = c.axes, a, accepted](const std::string& t) {
+            fspeed_box_rule(p, n, axes, a, t, (*accepted)[static_cast<std::size_t>(a)]);
+        });
+    }
 }
 
 void install_single_frame(const MotionContext& c) {

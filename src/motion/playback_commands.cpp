@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/numeric.h"
+#include "engine/engine_displays.h"
 #include "motion/controls.h"
 #include "motion/fkey_status.h"
 #include "motion/messages.h"
@@ -59,6 +60,7 @@ void stop_all(const MotionContext& c) {
     ps.hometarget = false;
     ps.entrytarget = false;  // else the next "go to start" would head for old typed positions
     ps.gotoactive = false;
+    ps.into_limits = false;
     pl.restartflag = false;  // a looping return that has just arrived must not restart
     p.set_colour(ctl::loop_button, colour::inactive_border);
     p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
@@ -66,7 +68,32 @@ void stop_all(const MotionContext& c) {
     p.set_visible(ctl::not_at_start_warning, false);
 }
 
-void stop_motion_keep_positions(const MotionContext& c) {
+namespace {
+
+void let_go_of_fkeys(JogState& j) {
+    j.fkeydown.fill(false);
+    j.fkeyup.fill(false);
+    j.speed.fill(0);
+}
+
+// The engine goes on from where the rig stands, the step-size rule measures
+// from there, and the position boxes show it.
+void hold_where_the_rig_is(const MotionContext& c, const std::optional<Decoded>& last_taken) {
+    EngineState& e = c.engine;
+    std::array<double, move_axes> at = e.last_sent;
+    if (last_taken) {
+        const std::size_t carried = last_taken->short_form ? 1 : move_axes;  // the short form carries A only
+        for (std::size_t a = 0; a < carried; ++a) at[a] = last_taken->pos[a];
+    }
+    for (std::size_t a = 0; a < move_axes; ++a) {
+        e.curpos[a] = e.lastpos[a] = e.last_sent[a] = at[a];
+        show_position(c.panel, c.axes, static_cast<int>(a), at[a]);
+    }
+}
+
+}  // namespace
+
+void stop_motion_keep_positions(const MotionContext& c, const std::optional<Decoded>& last_taken) {
     EngineState& e = c.engine;
     e.play.running = false;
     e.play.restartflag = false;
@@ -74,14 +101,16 @@ void stop_motion_keep_positions(const MotionContext& c) {
     e.positioning.hometarget = false;
     e.positioning.entrytarget = false;
     e.positioning.gotoactive = false;
+    e.positioning.into_limits = false;
     if (c.single_frame.sfrun) end_single_frame(c.panel, c.single_frame);  // also puts its button and lamp back
-    e.jog.fkeydown.fill(false);
-    e.jog.fkeyup.fill(false);
-    e.jog.speed.fill(0);
-    for (std::size_t a = 0; a < move_axes; ++a) {
-        e.curpos[a] = e.last_sent[a];
-        e.lastpos[a] = e.last_sent[a];
-    }
+    let_go_of_fkeys(e.jog);
+    hold_where_the_rig_is(c, last_taken);
+}
+
+void stop_for_stalled_rig(const MotionContext& c, const std::optional<Decoded>& last_taken) {
+    stop_all(c);
+    let_go_of_fkeys(c.engine.jog);
+    hold_where_the_rig_is(c, last_taken);
 }
 
 void toggle_loop(Panel& panel, PlaybackState& play) {

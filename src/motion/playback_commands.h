@@ -2,7 +2,10 @@
 // engine state; the next engine step plays the move.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "link/messages.h"
 
 #include "motion/motion_context.h"
 
@@ -13,10 +16,14 @@ namespace kestrova {
 bool run_move(const MotionContext& ctx);
 // "Stop": ends play-back, every positioning move, looping and single frame.
 void stop_all(const MotionContext& ctx);
-// The port was lost: play-back, positioning, jogging and single frame stop;
-// every present position becomes what the rig was last told, so nothing moves
-// when the line comes back.
-void stop_motion_keep_positions(const MotionContext& ctx);
+// The port was lost: play-back, positioning, jogging and single frame stop,
+// and the present positions become those of the last message the rig took
+// (`last_taken`; the last one built when it took none), so nothing moves when
+// the line comes back.
+void stop_motion_keep_positions(const MotionContext& ctx, const std::optional<Decoded>& last_taken);
+// The rig stopped reading: everything stops as Stop stops it, every F key is
+// let go, and the present positions are held as above.
+void stop_for_stalled_rig(const MotionContext& ctx, const std::optional<Decoded>& last_taken);
 void toggle_loop(Panel& panel, PlaybackState& play);
 // "Play Back Speed": the divider in Text6 becomes the play-back divider.
 void set_play_speed(const Panel& panel, PlaybackState& play);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cstring>
 
 #include "link/fd_port.h"
 #include "link/link.h"
@@ -63,6 +64,7 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
         app.tick();
     }
     EXPECT_EQ(app.state().notices.link, link_text::port_lost);
+    EXPECT_EQ(app.state().notices.status, link_text::lost(pty->path, std::strerror(EIO)));
     EXPECT_EQ(app.state().notices.status_serial, before + 1);
     EXPECT_FALSE(app.link().online());
 }

@@ -199,3 +199,61 @@ TEST_F(EngineTest, SetupDialogValuesAreAppliedByTheNextStep) {
     tick();
     EXPECT_EQ(axes().mSpeed[0], 77);
 }
+
+TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQuickly) {
+    // An F speed far above what axis A can do (maximum speed 101, acceleration 10).
+    axes().FSpeed[0] = 3000;
+    e().jog.fkeydown[1] = true;  // F2: A up
+    double fastest = 0;
+    for (int i = 0; i < 40; ++i) {
+        tick();
+        fastest = std::max(fastest, e().jog.speed[0]);
+    }
+    EXPECT_EQ(fastest, 101);
+    app->focus_lost("enable");
+    int coasting = 0;
+    while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
+    EXPECT_EQ(coasting, 11);  // 101 down by 10 a step, then the step that stops
+
+    // A negative F speed does not turn the keys round: F3 never moves B up.
+    axes().FSpeed[1] = -300;
+    e().jog.fkeydown[2] = true;
+    const double b = e().curpos[1];
+    tick(5);
+    EXPECT_EQ(e().curpos[1], b);
+}
+
+TEST_F(EngineTest, ALimitLoweredUnderAnAxisBringsItInByARampNotAJumpAndSaysSoOnce) {
+    stand_at({900, 0, 0, 0, 0});  // maximum speed 101, acceleration 10
+    axes().max[0] = 100;
+    const unsigned before = notices().status_serial;
+    std::vector<double> steps;
+    double at = 900;
+    for (int i = 0; i < 60; ++i) {
+        tick();
+        steps.push_back(at - last().pos[0]);
+        at = last().pos[0];
+    }
+    EXPECT_EQ(at, 100);
+    EXPECT_FALSE(ps().posmoving);
+    // From standstill: the first moving steps are one and two accelerations long.
+    const auto first = std::find_if(steps.begin(), steps.end(), [](double d) { return d != 0; });
+    ASSERT_LT(first + 1, steps.end());
+    EXPECT_EQ(first[0], 10);
+    EXPECT_EQ(first[1], 20);
+    for (double d : steps) EXPECT_LE(std::fabs(d), 101);
+    EXPECT_EQ(notices().status, engine_msg::brought_into_limits("A"));
+    EXPECT_EQ(notices().status_serial, before + 1);
+}
+
+TEST_F(EngineTest, AnAxisHeldAgainstALimitShowsWhereItIsAndNothingIsSaidPerStep) {
+    axes().acc[4] = 10;
+    axes().FSpeed[4] = 50;
+    axes().max[4] = 75;
+    e().jog.fkeydown[9] = true;  // F10: axis E up
+    const unsigned before = notices().status_serial;
+    tick(8);
+    EXPECT_EQ(e().curpos[4], 75);
+    EXPECT_EQ(panel().text(ctl::position_boxes[4]), "75");
+    EXPECT_EQ(notices().status_serial, before);
+}

@@ -7,7 +7,11 @@
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
 
-TEST_F(EngineTest, OnLineShowsDeviceAndRateOffLineSendsNothing) {
+TEST_F(EngineTest, OnLineShowsDeviceAndRateAFailedOpenKeepsThePortOffLineSendsNothing) {
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
+    const Result<> r = app->link().go_online("/dev/missing");
+    EXPECT_EQ(r.error(), link_text::cannot_open("/dev/missing", "No such file or directory"));
+    EXPECT_EQ(notices().status, r.error());
     EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
     tick(3);
     EXPECT_NE(notices().link_rate.find("3.0 msg/s, worst late"), std::string::npos) << notices().link_rate;
@@ -19,16 +23,7 @@ TEST_F(EngineTest, OnLineShowsDeviceAndRateOffLineSendsNothing) {
     EXPECT_TRUE(notices().link_rate.empty());
 }
 
-TEST_F(EngineTest, FailedOpenKeepsThePreviousPort) {
-    const Result<> r = app->link().go_online("/dev/missing");
-    EXPECT_EQ(r.error(), link_text::cannot_open("/dev/missing", "No such file or directory"));
-    EXPECT_EQ(notices().status, r.error());
-    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
-    tick();
-    EXPECT_EQ(line->sent.size(), 1u);
-}
-
-TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
+TEST_F(EngineTest, AFailedWriteLosesThePortStopsMotionWhereTheRigWasAndIsReportedOnce) {
     auto& s = app->state();
     for (int f = 1; f <= 10; ++f) s.move.movepos.at(f, 0) = 10 * f;
     stand_at({10, 0, 0, 0, 0});
@@ -39,7 +34,7 @@ TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
     e().jog.fkeydown[1] = true;
     app->press(ctl::single_frame_button.str());
     ASSERT_TRUE(s.single_frame.sfrun);
-    line->lost = true;
+    line->fail_writes = true;
     const unsigned before = notices().status_serial;
     tick(10);
     EXPECT_EQ(app->link().port(), nullptr);
@@ -49,11 +44,10 @@ TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
     EXPECT_FALSE(play().running || ps().gotoactive || e().jog.fkeydown[1] || s.single_frame.sfrun);
     EXPECT_EQ(panel().text(ctl::single_frame_button), motion_msg::single_frame_off);
     EXPECT_TRUE(s.link.commsoff);
-    EXPECT_EQ(e().curpos[0], 40);  // where the rig was last told to be
-    EXPECT_EQ(play().playframe, 5);
+    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took, not the one that failed
 
     // Reconnecting sends the same position and starts nothing by itself.
-    line->lost = false;
+    line->lost = line->fail_writes = false;
     ASSERT_TRUE(app->link().go_online("/dev/rig"));
     const auto sent = line->sent.size();
     tick(3);
@@ -61,13 +55,6 @@ TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
     EXPECT_EQ(last().lead, lead_position);
     EXPECT_EQ(last().pos[0], 40);
     EXPECT_FALSE(play().running);
-}
-
-TEST_F(EngineTest, WriteFailureLosesThePort) {
-    line->fail_writes = true;
-    tick(3);
-    EXPECT_EQ(notices().link, link_text::port_lost);
-    EXPECT_EQ(app->link().port(), nullptr);
 }
 
 TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
@@ -104,4 +91,39 @@ TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     app->type(number, "7");
     EXPECT_EQ(notices().status, link_text::cannot_open("/dev/ttyS6", "No such file or directory"));
     EXPECT_EQ(app->state().link.commnum, 2);
+}
+
+TEST_F(EngineTest, ARigThatStopsReadingIsReportedOnceMotionStopsAndSendingResumesWhereItWas) {
+    auto& s = app->state();
+    for (int f = 1; f <= 100; ++f) s.move.movepos.at(f, 0) = 10 * f;
+    stand_at({10, 0, 0, 0, 0});
+    play().looping = true;
+    play_from(1);
+    tick(4);
+    ASSERT_EQ(last().pos[0], 40);
+    e().jog.fkeydown[3] = true;
+    app->press(ctl::single_frame_button.str());
+    ASSERT_TRUE(s.single_frame.sfrun);
+    line->not_reading = true;
+    const unsigned before = notices().status_serial;
+    tick(20);
+    EXPECT_EQ(notices().status, link_text::not_reading("/dev/rig"));
+    EXPECT_EQ(notices().status_serial, before + 1);
+    EXPECT_EQ(notices().link, link_text::not_reading("/dev/rig"));
+    EXPECT_TRUE(app->link().online());
+    EXPECT_FALSE(play().running || play().looping || e().jog.fkeydown[3] || s.single_frame.sfrun);
+    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took
+    play_from(10);                 // nothing moves while the rig does not read
+    tick();
+    EXPECT_FALSE(play().running);
+    EXPECT_EQ(line->sent.size(), 4u);
+
+    // Reading again: the present positions, with nothing stale before them.
+    line->not_reading = false;
+    tick(3);
+    ASSERT_EQ(line->sent.size(), 7u);
+    for (std::size_t i = 4; i < 7; ++i) EXPECT_EQ(decode_message(line->sent[i])->pos[0], 40);
+    EXPECT_EQ(last().lead, lead_position);
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
+    EXPECT_EQ(notices().status_serial, before + 1);
 }

@@ -60,3 +60,16 @@ TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
     r.app.type("posB", "30000");
     EXPECT_EQ(r.text("posB"), "0");
 }
+
+TEST(FSpeedBoxes, RefuseANegativeSpeedOrOneAboveTheMaximumSpeed) {
+    Rig r;  // axis A: maximum speed 101
+    r.app.type("SpeedA", "40");
+    for (const char* bad : {"-300", "3000", "101.5"}) {
+        r.app.type("SpeedA", bad);
+        EXPECT_EQ(r.text("SpeedA"), "40") << bad;
+        EXPECT_EQ(r.status(), motion_msg::fspeed_refused('A', bad, 101, "40"));
+    }
+    r.app.type("SpeedA", "101");
+    r.app.press("enFkeys");
+    EXPECT_EQ(r.state().axes.FSpeed[0], 101);
+}
