@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "link/link.h"
 #include "link/port.h"
@@ -15,9 +16,9 @@ namespace {
 class NullPort : public Port {
 public:
     std::string device() const override { return "/dev/null-rig"; }
-    bool write(std::span<const std::uint8_t> bytes) override {
+    Result<Written> write(std::span<const std::uint8_t> bytes) override {
         benchmark::DoNotOptimize(bytes.data());
-        return true;
+        return Written::whole;
     }
     std::vector<std::uint8_t> read_all() override { return {}; }
     std::size_t bytes_waiting() const override { return 0; }
@@ -27,7 +28,9 @@ public:
 
 class NullOpener : public PortOpener {
 public:
-    std::unique_ptr<Port> open(const std::string&, std::string&) override { return std::make_unique<NullPort>(); }
+    Result<std::unique_ptr<Port>> open(const std::string&) override {
+        return std::unique_ptr<Port>(std::make_unique<NullPort>());
+    }
     std::vector<std::string> list() const override { return {}; }
 };
 
@@ -35,7 +38,7 @@ struct Rig {
     Rig() : dir(std::filesystem::temp_directory_path() / "kestrova-bench-engine"), app(dir, std::make_unique<NullOpener>()) {
         std::filesystem::create_directories(dir);
         app.start();
-        app.link().go_online("/dev/null-rig");
+        if (!app.link().go_online("/dev/null-rig")) throw std::runtime_error("cannot go on line");
         for (int f = 1; f <= app.state().move.totalframes; ++f)
             for (int a = 0; a < move_axes; ++a) app.state().move.movepos.at(f, a) = f * (a + 1) % 4000;
     }
@@ -55,15 +58,15 @@ BENCHMARK(BM_TickIdle);
 
 void BM_TickJogging(benchmark::State& st) {
     Rig rig;
-    EngineState& e = rig.app.state().engine;
+    JogState& j = rig.app.state().engine.jog;
     for (int a = 0; a < move_axes; ++a) rig.app.state().axes.FSpeed[static_cast<std::size_t>(a)] = 20;
     std::size_t i = 0;
     for (auto _ : st) {
         // Each axis runs back and forth between its limits.
         for (int a = 0; a < move_axes; ++a) {
             const bool up = (i / 2000) % 2 == 0;
-            e.fkeydown[static_cast<std::size_t>(2 * a)] = !up;
-            e.fkeydown[static_cast<std::size_t>(2 * a + 1)] = up;
+            j.fkeydown[static_cast<std::size_t>(2 * a)] = !up;
+            j.fkeydown[static_cast<std::size_t>(2 * a + 1)] = up;
         }
         ++i;
         rig.app.tick();
@@ -73,15 +76,15 @@ BENCHMARK(BM_TickJogging);
 
 void BM_TickPositioning(benchmark::State& st) {
     Rig rig;
-    EngineState& e = rig.app.state().engine;
+    PositioningState& ps = rig.app.state().engine.positioning;
     double goal = 40000;
     for (auto _ : st) {
-        if (!e.posmoving) {
+        if (!ps.posmoving) {
             goal = -goal;
-            e.target = {goal, -goal, goal, -goal, goal};
-            e.entrytarget = true;
-            e.posmoving = true;
-            e.gotophase = 1;
+            ps.target = {goal, -goal, goal, -goal, goal};
+            ps.entrytarget = true;
+            ps.posmoving = true;
+            ps.gotophase = 1;
         }
         rig.app.tick();
     }
@@ -90,11 +93,11 @@ BENCHMARK(BM_TickPositioning);
 
 void BM_TickPlayback(benchmark::State& st) {
     Rig rig;
-    EngineState& e = rig.app.state().engine;
+    PlaybackState& play = rig.app.state().engine.play;
     for (auto _ : st) {
-        if (!e.running) {
-            e.running = true;
-            e.playframe = 1;
+        if (!play.running) {
+            play.running = true;
+            play.playframe = 1;
         }
         rig.app.tick();
     }

@@ -11,12 +11,14 @@
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
 #include "axes/controls.h"
+#include "axes/setup_dialog.h"
 #include "engine/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
-#include "engine/single_frame_timing.h"
 #include "motion/motion_commands.h"
 #include "move/controls.h"
+#include "motion/playback_commands.h"
+#include "motion/single_frame_timing.h"
 #include "move/move_commands.h"
 #include "move/move_length.h"
 #include "shaping/shaping_commands.h"
@@ -26,10 +28,27 @@
 
 namespace kestrova {
 
+namespace {
+
+MotionContext motion_context(AppState& s) {
+    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices};
+}
+
+}  // namespace
+
 App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     state_.workdir = std::move(workdir);
-    link_ = std::make_unique<Link>(state_, std::move(opener));
-    engine_ = std::make_unique<FrameEngine>(state_, *link_);
+    link_ = std::make_unique<Link>(state_.link, state_.notices, std::move(opener));
+    link_->set_hooks({
+        .port_lost = [this](const std::optional<Decoded>& last) { stop_motion_keep_positions(motion_context(state_), last); },
+        .rig_not_reading = [this](const std::optional<Decoded>& last) { stop_for_stalled_rig(motion_context(state_), last); },
+    });
+    engine_ = std::make_unique<FrameEngine>(
+        EngineContext{state_.engine, state_.link, state_.move, state_.axes, state_.panel, state_.notices}, *link_);
+    engine_->set_hooks({
+        .single_frame_step = [this] { single_frame_engine_step(motion_context(state_)); },
+        .apply_setup = [this] { apply_setup_dialog(state_.form1, state_.axes, state_.notices); },
+    });
     create_main_controls(state_.panel);
     create_setup_controls(state_.form1);
     create_help_controls(state_.form2);
@@ -54,8 +73,9 @@ void App::install() {
     install_shaping_commands(state_.shaping_context());
     install_graph_commands(graph_context(state_));
     install_axes_commands(axes_context(state_));
-    install_link_commands(state_, *link_);
-    install_motion_commands(state_);
+    install_link_commands({state_.panel, state_.link, state_.notices, *link_,
+                           [this](bool visible) { state_.panel.set_visible(ctl::move_chart, visible); }});
+    install_motion_commands(motion_context(state_), state_.triggers);
     install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
     install_editing(state_);
@@ -64,10 +84,10 @@ void App::install() {
 void App::install_shell_commands() {
     Panel& p = state_.panel;
     p.on_press("smallversion", [this] {
-        EngineState& e = state_.engine;
-        e.smallversionbit = !e.smallversionbit;
-        state_.panel.set_colour("smallversion", e.smallversionbit ? colour::green : colour::red);
-        state_.panel.set_caption("smallversion", e.smallversionbit ? "Small" : "Large");
+        LinkState& l = state_.link;
+        l.smallversionbit = !l.smallversionbit;
+        state_.panel.set_colour("smallversion", l.smallversionbit ? colour::green : colour::red);
+        state_.panel.set_caption("smallversion", l.smallversionbit ? "Small" : "Large");
     });
     p.on_press("help", [this] { state_.form2.set_visible("Form2", true); });
     state_.form2.on_press("Command1", [this] { state_.form2.set_visible("Form2", false); });
@@ -82,13 +102,13 @@ void App::start() {
     Panel& p = s.panel;
     EngineState& e = s.engine;
     // 1..4: flags, the move length and the move tables.
-    e.trigtc = e.trigtone = e.triggpi = false;
-    e.commsoff = true;
+    s.triggers = TriggerState{};
+    s.link.commsoff = true;
     s.move.totalframes = default_frames;
     s.move.curframe = 1;
     s.move.create_tables(default_frames);
-    e.entrytarget = false;
-    e.sfrun = false;
+    e.positioning.entrytarget = false;
+    s.single_frame.sfrun = false;
     s.move.nextkf = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
@@ -97,9 +117,9 @@ void App::start() {
     // 7: the chart's frame axis labels.
     s.graph.divisions_per_label = s.move.totalframes;
     // 8: play-back frame and sound sync.
-    e.playframe = 1;
+    e.play.playframe = 1;
     p.set_colour("Sound", colour::red);
-    e.soundsync = false;
+    e.sound_sync.soundsync = false;
     // 10..12: reverse flags, present positions, axis defaults.
     s.axes = AxisSettings::defaults();
     e.curpos.fill(0);
@@ -107,8 +127,8 @@ void App::start() {
     // 13: the setup file overwrites names and settings.
     load_setup(axes_context(s));
     // 14, 15
-    e.restartflag = false;
-    e.playdiv = 1;
+    e.play.restartflag = false;
+    e.play.playdiv = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
@@ -116,17 +136,17 @@ void App::start() {
     // 16: its change rule turns the F-key status box red.
     p.set_text(ctl::total_frames_box, "1500");
     // 17: the port stays closed; going on line is the operator's choice.
-    e.commnum = 1;
+    s.link.commnum = 1;
     // 18: every axis shown on the graph.
     for (int i = 0; i < axis_count; ++i) {
         s.graph.showaxis[static_cast<std::size_t>(i)] = true;
         p.set_colour(ctl::show_axis_buttons[static_cast<std::size_t>(i)], colour::green);
     }
     // 19: the message-form button shows the form in use (the long one).
-    e.smallversionbit = false;
+    s.link.smallversionbit = false;
     p.set_colour("smallversion", colour::red);
     p.set_caption("smallversion", "Large");
-    e.resetreq = false;
+    s.link.resetreq = false;
     // 20: the name labels; Text9's change also runs the file panel's pick once.
     for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
         p.set_text(ctl::axis_name_labels[a], p.text(ctl::axis_name_boxes[a]));
@@ -135,7 +155,7 @@ void App::start() {
 }
 
 void App::tick() {
-    single_frame_timer_tick(state_);
+    single_frame_timer_tick(motion_context(state_));
     engine_->step();
     if (journal_) journal_->tick(state_.notices);
 }

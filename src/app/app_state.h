@@ -11,6 +11,8 @@
 #include "graph/graph_state.h"
 #include "engine/engine_state.h"
 #include "move/move_context.h"
+#include "link/link_state.h"
+#include "motion/motion_state.h"
 #include "move/move_model.h"
 #include "shaping/shaping_context.h"
 #include "shaping/shaping_state.h"
@@ -26,6 +28,9 @@ struct AppState {
     MoveModel move;
     AxisSettings axes = AxisSettings::defaults();
     EngineState engine;
+    LinkState link;
+    SingleFrameState single_frame;
+    TriggerState triggers;
     GraphState graph;
     ShapingState shaping;
     FilePanelState files;

@@ -1,5 +1,6 @@
 #include "app/contexts.h"
 
+#include "engine/frame_engine.h"
 #include "graph/controls.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
@@ -11,7 +12,7 @@ namespace kestrova {
 AxesContext axes_context(AppState& s) {
     AxesHooks hooks;
     // The engine applies the dialog on its next step.
-    hooks.settings_applied = [&s] { s.panel.set_text("setupfix", "1"); };
+    hooks.settings_applied = [&s] { request_setup_apply(s.engine); };
     return AxesContext{s.panel, s.form1, s.axes, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
 }
 

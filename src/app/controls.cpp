@@ -70,8 +70,6 @@ void create_axis_rows(Panel& p) {
     box(p, "enable", "disabled");
     button(p, "enFkeys", "enable F keys", "enable F keys to move axis");
     button(p, "disFkeys", "disable F keys");
-    box(p, "setupfix", "0");
-    p.set_visible("setupfix", false);
 }
 
 void create_keyframe_group(Panel& p) {

@@ -34,7 +34,7 @@ void report(AppState& s, const Result<>& r) {
 }  // namespace
 
 void update_move_check(AppState& s) {
-    const int divider = s.engine.playdiv >= 1 ? static_cast<int>(s.engine.playdiv) : 1;
+    const int divider = s.engine.play.playdiv >= 1 ? static_cast<int>(s.engine.play.playdiv) : 1;
     s.check = check_move(s.move, s.axes, divider);
     std::array<std::string, move_axes> names;
     for (int a = 0; a < move_axes; ++a) names[static_cast<std::size_t>(a)] = s.panel.text(ctl::axis_name_boxes[a]);

@@ -1,7 +1,7 @@
 #include "engine/engine_displays.h"
 
-#include "app/controls.h"
 #include "base/numeric.h"
+#include "engine/controls.h"
 
 namespace kestrova {
 
@@ -10,10 +10,15 @@ HScrollValue scroll_value(double frame, double total, int max) {
     return num::to_int16(frame / total * max);
 }
 
-void show_position(AppState& s, int a, double p) {
-    const double pp = s.axes.pp_rev[static_cast<std::size_t>(a)];
+void show_position(Panel& panel, const AxisSettings& axes, int a, double p) {
+    const double pp = axes.pp_rev[static_cast<std::size_t>(a)];
     if (pp == 0) return;  // the setup dialog refuses 0; nothing sensible to show
-    s.panel.set_text(axis_box("pos", a), num::to_text(num::int_floor(p / pp)));
+    panel.show(ctl::position_boxes[static_cast<std::size_t>(a)], num::to_text(num::int_floor(p / pp)));
+}
+
+void show_position_whole_div(Panel& panel, const AxisSettings& axes, int a, double p) {
+    const auto q = num::int_div(p, axes.pp_rev[static_cast<std::size_t>(a)]);
+    if (q) panel.show(ctl::position_boxes[static_cast<std::size_t>(a)], num::to_text(static_cast<double>(*q)));
 }
 
 }  // namespace kestrova

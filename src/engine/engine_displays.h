@@ -1,11 +1,12 @@
-// How the engine shows positions, frames and time on the window.
+// How the engine shows positions, frames and time on the window. These are
+// the program's own figures: they never run the boxes' input rules.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
-#include "app/app_state.h"
+#include "axes/axis_settings.h"
+#include "base/panel.h"
 
 namespace kestrova {
 
@@ -16,6 +17,8 @@ using HScrollValue = std::optional<std::int16_t>;
 HScrollValue scroll_value(double frame, double total, int max);
 
 // The position box of axis `a` shows Int(p / pulses per unit).
-void show_position(AppState& s, int a, double p);
+void show_position(Panel& panel, const AxisSettings& axes, int a, double p);
+// ... or Int(p \ pulses per unit), the integer division, during a positioning move.
+void show_position_whole_div(Panel& panel, const AxisSettings& axes, int a, double p);
 
 }  // namespace kestrova

@@ -1,6 +1,6 @@
-// Everything the frame engine reads and writes between ticks: the present
-// positions, play-back, positioning, jogging, single-frame timing and the link.
-// Commands only set these; the engine's tick turns them into motion.
+// What the frame engine reads and writes between steps, by feature: the present
+// positions, play-back, jogging, positioning and sound sync. Commands only set
+// these; the engine's step turns them into motion.
 #pragma once
 
 #include <array>
@@ -11,74 +11,69 @@
 
 namespace kestrova {
 
-inline constexpr int fkey_count = 10;   // F1..F10: A down, A up, .. E down, E up
-inline constexpr int ramp_axes = 7;     // positioning ramps move A..G
+inline constexpr int fkey_count = 10;  // F1..F10: A down, A up, .. E down, E up
+inline constexpr int ramp_axes = 7;    // positioning ramps move A..G
 
-struct EngineState {
-    // Present positions A..H in controller counts and their copies of the last tick.
-    std::array<double, axis_count> curpos{};
-    std::array<double, axis_count> lastpos{};
-    // Positions carried by the last message actually built (idle limiter reference).
-    std::array<double, move_axes> last_sent{};
-
-    // Play-back.
+struct PlaybackState {
     bool running = false;
     std::int32_t playframe = 1;
-    double playdiv = 1;
-    int divcount = 0;
-    std::array<double, move_axes> next{};
-    std::array<double, move_axes> frompos{};
+    double playdiv = 1;  // steps per frame
+    int divcount = 0;    // steps of the present frame done
+    std::array<double, move_axes> next{};     // targets of this step
+    std::array<double, move_axes> frompos{};  // slow play: where the present frame starts
     std::array<double, move_axes> delta{};
     std::array<double, move_axes> step{};
-    bool restartflag = false;
+    bool restartflag = false;     // a looping return has arrived: play again
     bool looping = false;
-    bool clamp_reported = false;  // a clamped play-back target was reported in this play
+    bool clamp_reported = false;  // a clamped target was reported in this play
+};
 
-    // Jogging.
-    std::array<bool, fkey_count> fkeydown{};
-    std::array<bool, fkey_count> fkeyup{};
+struct JogState {
+    std::array<bool, fkey_count> fkeydown{};  // held
+    std::array<bool, fkey_count> fkeyup{};    // released, the axis coasts down
     bool anyfkey = false;
-    std::array<double, axis_count> jog{};
+    // Present speed per axis, counts per step; the positioning ramps share it.
+    std::array<double, axis_count> speed{};
+};
 
-    // Positioning.
-    bool posmoving = false;
-    bool hometarget = false;
-    bool entrytarget = false;
+struct PositioningState {
+    bool posmoving = false;    // to the start, to zero or to typed positions
+    bool hometarget = false;   // ... to zero
+    bool entrytarget = false;  // ... to `target`
     std::array<double, move_axes> target{};
-    bool gotoactive = false;
-    int gotophase = 0;
+    bool gotoactive = false;   // to the frame `gototarget`
+    int gotophase = 0;         // steps of the move; 1 fixes its goals
     double gototarget = 1;
     std::array<double, ramp_axes> goal{};
     std::array<double, ramp_axes> mid{};
     std::array<double, ramp_axes> start{};
-    std::array<double, ramp_axes> ramp{};
+    std::array<double, ramp_axes> ramp{};  // braking distance
     std::array<bool, axis_count> atspeed{};
+    // The move brings axes that stood outside their limits inside; until it
+    // arrives each axis's limits stretch to where it started.
+    bool into_limits = false;
+    std::array<double, move_axes> outside_from{};
+};
 
-    // Link.
-    bool resetreq = false;
-    std::uint8_t incontrol = 0;
-    bool smallversionbit = false;
-    bool commsoff = true;
-    int commnum = 1;
-
-    // Sound sync.
-    bool soundsync = false;
+struct SoundSyncState {
+    bool soundsync = false;  // play-back waits for the controller's marker
     bool soundsynced = false;
     int synccount = 0;
+};
 
-    // Single frame.
-    bool sfrun = false;
-    int tcframes = 0;
-    int tcsecs = 0;
-    int tcmins = 0;
-    int tchours = 0;
-    int exposureticks = 0;
-    bool sfmatch = false;  // the clock counted an interval match; the next engine step lights the lamp
+struct EngineState {
+    // Present positions A..H in controller counts and their copies of the last step.
+    std::array<double, axis_count> curpos{};
+    std::array<double, axis_count> lastpos{};
+    // Positions carried by the last message built (the idle step-size reference).
+    std::array<double, move_axes> last_sent{};
 
-    // Triggers (toggles only; nothing acts on them).
-    bool trigtc = false;
-    bool trigtone = false;
-    bool triggpi = false;
+    PlaybackState play;
+    JogState jog;
+    PositioningState positioning;
+    SoundSyncState sound_sync;
+    // The setup dialog's values wait to be applied by the next step.
+    bool setup_waiting = false;
 };
 
 }  // namespace kestrova

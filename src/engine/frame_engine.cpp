@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
-#include "axes/setup_dialog.h"
-#include "engine/engine_displays.h"
-#include "link/link_texts.h"
-#include "link/messages.h"
-#include "engine/positioning.h"
-#include "engine/single_frame_timing.h"
-#include "engine/time_code.h"
 #include "base/numeric.h"
+#include "engine/controls.h"
+#include "engine/engine_displays.h"
+#include "engine/messages.h"
+#include "engine/positioning.h"
+#include "engine/time_code.h"
+#include "link/messages.h"
 
 namespace kestrova {
 
@@ -23,78 +23,119 @@ std::array<double, move_axes> move_part(const std::array<double, axis_count>& p)
 }  // namespace
 
 void FrameEngine::step() {
-    EngineState& e = state_.engine;
+    EngineState& e = c_.engine;
     const std::optional<std::uint8_t> first_byte = link_.receive();
-    if (e.sfrun) single_frame_engine_step(state_);
-    if (e.posmoving) positioning_step(state_, PositioningKind::ToStart);
-    if (e.gotoactive) positioning_step(state_, PositioningKind::ToFrame);
-    if (!e.running)
+    if (hooks_.single_frame_step) hooks_.single_frame_step();
+    if (e.positioning.posmoving) positioning_step(c_, PositioningKind::ToStart);
+    if (e.positioning.gotoactive) positioning_step(c_, PositioningKind::ToFrame);
+    if (!e.play.running)
         idle_branch();
     else
         playback_branch(first_byte);
-    if (state_.panel.text("setupfix") == "1") {
-        apply_setup_dialog(state_.form1, state_.axes, state_.notices);
-        state_.panel.set_text("setupfix", "0");
+    if (e.setup_waiting) {
+        e.setup_waiting = false;
+        if (hooks_.apply_setup) hooks_.apply_setup();
     }
     e.lastpos = e.curpos;
     refresh_displays();
 }
 
 void FrameEngine::idle_branch() {
-    EngineState& e = state_.engine;
-    if (e.restartflag) {
-        e.restartflag = false;
-        e.running = true;
+    EngineState& e = c_.engine;
+    if (e.play.restartflag) {
+        e.play.restartflag = false;
+        e.play.running = true;
     }
-    e.clamp_reported = false;  // the next play reports its first clamped target again
-    jog();
+    e.play.clamp_reported = false;  // the next play reports its first clamped target again
+    bring_into_limits();
+    const std::array<bool, move_axes> jogged = jog();
     clamp_to_limits();
     limit_step_size();
-    const std::uint8_t lead = e.resetreq ? lead_reset : lead_position;
-    e.resetreq = false;
+    // A jogged axis shows where it is, held at a limit or not.
+    for (std::size_t a = 0; a < move_axes; ++a)
+        if (jogged[a]) show_position(c_.panel, c_.axes, static_cast<int>(a), e.curpos[a]);
+    const std::uint8_t lead = c_.link.resetreq ? lead_reset : lead_position;
+    c_.link.resetreq = false;
     send(lead, move_part(e.curpos));
 }
 
-void FrameEngine::jog() {
-    EngineState& e = state_.engine;
-    const AxisSettings& ax = state_.axes;
+// An axis standing outside its limits (they were lowered under it, or it was
+// zeroed outside them) comes back by a positioning ramp, never by a jump.
+void FrameEngine::bring_into_limits() {
+    EngineState& e = c_.engine;
+    PositioningState& ps = e.positioning;
+    if (e.play.running || ps.posmoving || ps.gotoactive) return;
+    std::string outside;
+    std::array<double, move_axes> inside{};
+    for (std::size_t a = 0; a < move_axes; ++a) {
+        const double lo = c_.axes.min[a], hi = c_.axes.max[a];
+        inside[a] = lo <= hi ? std::clamp(e.curpos[a], lo, hi) : e.curpos[a];
+        if (inside[a] != e.curpos[a]) outside += static_cast<char>('A' + a);
+    }
+    if (outside.empty()) return;
+    ps.target = inside;
+    std::copy_n(e.curpos.begin(), move_axes, ps.outside_from.begin());
+    ps.hometarget = false;
+    ps.entrytarget = true;
+    ps.into_limits = true;
+    ps.posmoving = true;
+    ps.gotophase = 1;
+    ps.atspeed.fill(false);
+    c_.notices.say(engine_msg::brought_into_limits(outside));
+}
+
+std::array<bool, move_axes> FrameEngine::jog() {
+    EngineState& e = c_.engine;
+    JogState& j = e.jog;
+    const AxisSettings& ax = c_.axes;
+    std::array<bool, move_axes> jogged{};
     auto move = [&](int n) {
         const auto a = static_cast<std::size_t>(n / 2);
         // The speed as the box would show it: its decimal text read back.
-        const double v = num::val(num::to_text(e.jog[a]));
+        const double v = num::val(num::to_text(j.speed[a]));
         e.curpos[a] += n % 2 == 0 ? -v : v;
-        show_position(state_, static_cast<int>(a), e.curpos[a]);
+        jogged[a] = true;
     };
+    // No key drives an axis faster than it can go, nor the wrong way, so a
+    // released key coasts down within maximum speed / acceleration steps.
+    auto fastest = [&](std::size_t a) { return std::max(0.0, ax.mSpeed[a]); };
     for (int n = 0; n < fkey_count; ++n) {
-        if (!e.fkeydown[static_cast<std::size_t>(n)]) continue;
+        if (!j.fkeydown[static_cast<std::size_t>(n)]) continue;
         const auto a = static_cast<std::size_t>(n / 2);
-        e.jog[a] = e.jog[a] + ax.acc[a] < ax.FSpeed[a] ? e.jog[a] + ax.acc[a] : ax.FSpeed[a];
+        const double top = std::clamp(ax.FSpeed[a], 0.0, fastest(a));
+        j.speed[a] = j.speed[a] + ax.acc[a] < top ? j.speed[a] + ax.acc[a] : top;
         move(n);
     }
     for (int n = 0; n < fkey_count; ++n) {
-        if (!e.fkeyup[static_cast<std::size_t>(n)]) continue;
+        if (!j.fkeyup[static_cast<std::size_t>(n)]) continue;
         const auto a = static_cast<std::size_t>(n / 2);
-        e.jog[a] = e.jog[a] - ax.acc[a] > -1 ? e.jog[a] - ax.acc[a] : 0;
+        j.speed[a] = std::min(j.speed[a], fastest(a));
+        j.speed[a] = j.speed[a] - ax.acc[a] > -1 ? j.speed[a] - ax.acc[a] : 0;
         move(n);
-        if (e.jog[a] == 0) e.fkeyup[static_cast<std::size_t>(n)] = false;
+        if (j.speed[a] == 0) j.fkeyup[static_cast<std::size_t>(n)] = false;
     }
+    return jogged;
 }
 
 void FrameEngine::clamp_to_limits() {
-    EngineState& e = state_.engine;
+    EngineState& e = c_.engine;
+    const PositioningState& ps = e.positioning;
+    const bool stretched = ps.into_limits && ps.posmoving;
     for (std::size_t a = 0; a < move_axes; ++a) {
-        if (e.curpos[a] > state_.axes.max[a]) e.curpos[a] = state_.axes.max[a];
-        if (e.curpos[a] < state_.axes.min[a]) e.curpos[a] = state_.axes.min[a];
+        const double hi = stretched ? std::max(c_.axes.max[a], ps.outside_from[a]) : c_.axes.max[a];
+        const double lo = stretched ? std::min(c_.axes.min[a], ps.outside_from[a]) : c_.axes.min[a];
+        if (e.curpos[a] > hi) e.curpos[a] = hi;
+        if (e.curpos[a] < lo) e.curpos[a] = lo;
     }
 }
 
 // An idle step never moves an axis further than its maximum speed from what the
 // rig was last told. A re-reference (the reset message) is not a move.
 void FrameEngine::limit_step_size() {
-    EngineState& e = state_.engine;
-    if (e.resetreq) return;
+    EngineState& e = c_.engine;
+    if (c_.link.resetreq) return;
     for (std::size_t a = 0; a < move_axes; ++a) {
-        const double speed = std::fabs(state_.axes.mSpeed[a]);
+        const double speed = std::fabs(c_.axes.mSpeed[a]);
         const double d = e.curpos[a] - e.last_sent[a];
         if (d > speed) e.curpos[a] = e.last_sent[a] + speed;
         if (d < -speed) e.curpos[a] = e.last_sent[a] - speed;
@@ -102,93 +143,95 @@ void FrameEngine::limit_step_size() {
 }
 
 void FrameEngine::playback_branch(std::optional<std::uint8_t> first_byte) {
-    EngineState& e = state_.engine;
-    MoveModel& m = state_.move;
-    Panel& p = state_.panel;
-    if (!m.movepos.has_frame(e.playframe)) {
+    EngineState& e = c_.engine;
+    PlaybackState& pl = e.play;
+    MoveModel& m = c_.move;
+    Panel& p = c_.panel;
+    if (!m.movepos.has_frame(pl.playframe)) {
         // Nothing to play at this frame (the move was shortened under it).
-        e.running = false;
+        pl.running = false;
         idle_branch();
         return;
     }
     play_target();
-    for (std::size_t a = 0; a < move_axes; ++a) e.step[a] = e.next[a] - e.curpos[a];
-    e.incontrol = incontrol_for_frame(e.playframe);
-    send(lead_frame, e.next);
-    for (int a = 0; a < 4; ++a) show_position(state_, a, e.next[static_cast<std::size_t>(a)]);
-    p.set_text("Text1", num::to_text(e.playframe));
-    m.curframe = e.playframe;
-    if (const HScrollValue v = scroll_value(e.playframe, m.totalframes, p.at("HScroll1").maximum)) p.set_value("HScroll1", *v);
+    for (std::size_t a = 0; a < move_axes; ++a) pl.step[a] = pl.next[a] - e.curpos[a];
+    c_.link.incontrol = incontrol_for_frame(pl.playframe);
+    send(lead_frame, pl.next);
+    for (int a = 0; a < 4; ++a) show_position(p, c_.axes, a, pl.next[static_cast<std::size_t>(a)]);
+    p.show(ctl::frame_box, num::to_text(pl.playframe));
+    m.curframe = pl.playframe;
+    const HScrollValue v = scroll_value(pl.playframe, m.totalframes, p.at(ctl::frame_scroll_bar).maximum);
+    if (v) p.set_value(ctl::frame_scroll_bar, *v);
     advance_frame(first_byte);
-    if (e.playframe > m.totalframes) {
-        e.running = false;
-        for (std::size_t a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(e.next[a]);
-        if (e.looping) {
-            e.posmoving = true;
-            e.gotophase = 1;
-            e.playframe = 1;
+    if (pl.playframe > m.totalframes) {
+        pl.running = false;
+        for (std::size_t a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(pl.next[a]);
+        if (pl.looping) {
+            e.positioning.posmoving = true;
+            e.positioning.gotophase = 1;
+            pl.playframe = 1;
         }
     }
 }
 
 void FrameEngine::play_target() {
-    EngineState& e = state_.engine;
-    const FrameTable& mp = state_.move.movepos;
-    if (e.playdiv == 1) {
-        for (int a = 0; a < move_axes; ++a) e.next[static_cast<std::size_t>(a)] = mp.at(e.playframe, a);
+    PlaybackState& pl = c_.engine.play;
+    const FrameTable& mp = c_.move.movepos;
+    if (pl.playdiv == 1) {
+        for (int a = 0; a < move_axes; ++a) pl.next[static_cast<std::size_t>(a)] = mp.at(pl.playframe, a);
     } else {
-        if (e.playdiv == e.divcount) e.divcount = 0;
+        if (pl.playdiv == pl.divcount) pl.divcount = 0;
         for (int a = 0; a < move_axes; ++a) {
             const auto i = static_cast<std::size_t>(a);
-            if (e.divcount == 0) e.delta[i] = mp.at(e.playframe, a) - e.frompos[i];
-            e.next[i] = e.frompos[i] + e.delta[i] * (e.divcount + 1) / e.playdiv;
+            if (pl.divcount == 0) pl.delta[i] = mp.at(pl.playframe, a) - pl.frompos[i];
+            pl.next[i] = pl.frompos[i] + pl.delta[i] * (pl.divcount + 1) / pl.playdiv;
         }
-        ++e.divcount;
-        if (e.playdiv == e.divcount)
-            for (int a = 0; a < move_axes; ++a) e.frompos[static_cast<std::size_t>(a)] = mp.at(e.playframe, a);
+        ++pl.divcount;
+        if (pl.playdiv == pl.divcount)
+            for (int a = 0; a < move_axes; ++a) pl.frompos[static_cast<std::size_t>(a)] = mp.at(pl.playframe, a);
     }
     // A shaped path can overshoot its keyframes: no target leaves the axis limits.
     bool clamped = false;
     for (std::size_t a = 0; a < move_axes; ++a) {
-        const double c = std::clamp(e.next[a], std::min(state_.axes.min[a], state_.axes.max[a]), state_.axes.max[a]);
-        clamped = clamped || c != e.next[a];
-        e.next[a] = c;
+        const double c = std::clamp(pl.next[a], std::min(c_.axes.min[a], c_.axes.max[a]), c_.axes.max[a]);
+        clamped = clamped || c != pl.next[a];
+        pl.next[a] = c;
     }
-    if (clamped && !e.clamp_reported) {
-        e.clamp_reported = true;
-        state_.notices.say(link_text::target_clamped);
+    if (clamped && !pl.clamp_reported) {
+        pl.clamp_reported = true;
+        c_.notices.say(engine_msg::target_clamped);
     }
 }
 
 void FrameEngine::advance_frame(std::optional<std::uint8_t> first_byte) {
-    EngineState& e = state_.engine;
-    if (e.soundsync) {
-        if (first_byte == sound_sync_marker) e.soundsynced = true;
-        if (e.soundsynced && e.synccount > 0) --e.synccount;
-        if (!(e.soundsynced && e.synccount == 0)) return;
+    PlaybackState& pl = c_.engine.play;
+    SoundSyncState& ss = c_.engine.sound_sync;
+    if (ss.soundsync) {
+        if (first_byte == sound_sync_marker) ss.soundsynced = true;
+        if (ss.soundsynced && ss.synccount > 0) --ss.synccount;
+        if (!(ss.soundsynced && ss.synccount == 0)) return;
     }
-    if (e.playdiv == 1 || e.playdiv == e.divcount) ++e.playframe;
+    if (pl.playdiv == 1 || pl.playdiv == pl.divcount) ++pl.playframe;
 }
 
 void FrameEngine::send(std::uint8_t lead, const std::array<double, move_axes>& pos) {
-    EngineState& e = state_.engine;
-    const BuildResult r = build_message(lead, pos, e.smallversionbit, e.incontrol);
-    if (!r.message) {
-        state_.notices.say(link_text::position_unencodable(static_cast<char>('A' + r.bad_axis)));
+    const Result<Message> m = build_message(lead, pos, c_.link.smallversionbit, c_.link.incontrol);
+    if (!m) {
+        c_.notices.say(m.error());
         return;
     }
-    e.last_sent = pos;
-    link_.send(*r.message);
+    c_.engine.last_sent = pos;
+    link_.send(m.value());
 }
 
 void FrameEngine::refresh_displays() {
-    EngineState& e = state_.engine;
-    Panel& p = state_.panel;
-    const auto sub = num::int_div(std::max(0.0, e.gototarget - 2001), 16);
-    if (sub) p.set_text("Text17", num::to_text(static_cast<double>(*sub)));
-    if (const auto tc = time_code(state_.move.curframe)) {
-        p.set_text("Text22", *tc);
-        p.set_text("Text29", *tc);
+    const PositioningState& ps = c_.engine.positioning;
+    Panel& p = c_.panel;
+    const auto page = num::int_div(std::max(0.0, ps.gototarget - 2001), 16);
+    if (page) p.show(ctl::page_display, num::to_text(static_cast<double>(*page)));
+    if (const auto tc = time_code(c_.move.curframe)) {
+        p.show(ctl::time_code_box, *tc);
+        p.show(ctl::time_code_copy, *tc);
     }
 }
 

@@ -3,22 +3,26 @@
 // setup dialog and refreshes the displays.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "engine/engine_context.h"
 #include "link/link.h"
-#include "app/app_state.h"
 
 namespace kestrova {
 
 class FrameEngine {
 public:
-    FrameEngine(AppState& state, Link& link) : state_(state), link_(link) {}
+    FrameEngine(EngineContext ctx, Link& link) : c_(ctx), link_(link) {}
+    void set_hooks(EngineHooks hooks) { hooks_ = std::move(hooks); }
     void step();
 
 private:
     void idle_branch();
-    void jog();
+    void bring_into_limits();
+    // Returns which move axes the keys moved.
+    std::array<bool, move_axes> jog();
     void clamp_to_limits();
     void limit_step_size();
     void playback_branch(std::optional<std::uint8_t> first_byte);
@@ -27,8 +31,12 @@ private:
     void send(std::uint8_t lead, const std::array<double, move_axes>& pos);
     void refresh_displays();
 
-    AppState& state_;
+    EngineContext c_;
     Link& link_;
+    EngineHooks hooks_;
 };
+
+// The setup dialog has new values: the next step applies them.
+inline void request_setup_apply(EngineState& engine) { engine.setup_waiting = true; }
 
 }  // namespace kestrova

@@ -3,146 +3,144 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/engine_displays.h"
-#include "app/controls.h"
 #include "base/numeric.h"
+#include "engine/controls.h"
+#include "engine/engine_displays.h"
 
 namespace kestrova {
 
 namespace {
 
 // Goals are whole numbers inside the axis limits, so the move always arrives.
-double clamp_goal(const AxisSettings& ax, int a, double goal) {
-    const auto i = static_cast<std::size_t>(a);
+double clamp_goal(const AxisSettings& ax, std::size_t i, double goal) {
     const double lo = std::ceil(ax.min[i]);
     const double hi = std::floor(ax.max[i]);
     return lo <= hi ? std::clamp(goal, lo, hi) : goal;
 }
 
-int goto_frame(const AppState& s) {
-    const double f = num::val(s.panel.text("gotoFN"));
-    return static_cast<int>(std::clamp(num::int_floor(f), 1.0, static_cast<double>(std::max(1, s.move.rows()))));
+int target_frame(const EngineContext& c) {
+    const double f = num::int_floor(c.engine.positioning.gototarget);
+    return static_cast<int>(std::clamp(f, 1.0, static_cast<double>(std::max(1, c.move.rows()))));
 }
 
-void start_move(AppState& s, PositioningKind kind) {
-    EngineState& e = s.engine;
-    if (kind == PositioningKind::ToStart) {
-        for (int a = 0; a < move_axes; ++a) {
-            const auto i = static_cast<std::size_t>(a);
-            e.goal[i] = e.hometarget || s.move.rows() < 1 ? 0 : num::int_floor(s.move.movepos.at(1, a));
-            if (e.entrytarget) e.goal[i] = num::int_floor(e.target[i]);
-        }
-    } else {
-        const int f = goto_frame(s);
-        for (int a = 0; a < move_axes; ++a)
-            e.goal[static_cast<std::size_t>(a)] = s.move.rows() < 1 ? 0 : num::int_floor(s.move.movepos.at(f, a));
-    }
-    e.goal[5] = e.goal[6] = 0;
-    for (int a = 0; a < ramp_axes; ++a) {
+void start_move(const EngineContext& c, PositioningKind kind) {
+    EngineState& e = c.engine;
+    PositioningState& ps = e.positioning;
+    const MoveModel& m = c.move;
+    const int frame = kind == PositioningKind::ToStart ? 1 : target_frame(c);
+    for (int a = 0; a < move_axes; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        e.goal[i] = clamp_goal(s.axes, a, e.goal[i]);
-        e.mid[i] = num::int_floor((e.curpos[i] + e.goal[i]) / 2);
-        e.start[i] = e.curpos[i];
-        e.atspeed[i] = false;
-        e.ramp[i] = num::int_floor(e.mid[i] - e.curpos[i]);
-        e.jog[i] = 0;
+        const bool to_zero = kind == PositioningKind::ToStart && ps.hometarget;
+        ps.goal[i] = to_zero || m.rows() < 1 ? 0 : num::int_floor(m.movepos.at(frame, a));
+        if (kind == PositioningKind::ToStart && ps.entrytarget) ps.goal[i] = num::int_floor(ps.target[i]);
+    }
+    ps.goal[5] = ps.goal[6] = 0;
+    for (std::size_t i = 0; i < ramp_axes; ++i) {
+        ps.goal[i] = clamp_goal(c.axes, i, ps.goal[i]);
+        ps.mid[i] = num::int_floor((e.curpos[i] + ps.goal[i]) / 2);
+        ps.start[i] = e.curpos[i];
+        ps.atspeed[i] = false;
+        ps.ramp[i] = num::int_floor(ps.mid[i] - e.curpos[i]);
+        e.jog.speed[i] = 0;
     }
 }
 
 // Up to the maximum speed; the first time it is reached, the distance so far
 // becomes the braking distance.
 void accelerate(EngineState& e, const AxisSettings& ax, std::size_t i, double travelled) {
-    if (ax.acc[i] + e.jog[i] < ax.mSpeed[i]) {
-        e.jog[i] += ax.acc[i];
+    PositioningState& ps = e.positioning;
+    double& speed = e.jog.speed[i];
+    if (ax.acc[i] + speed < ax.mSpeed[i]) {
+        speed += ax.acc[i];
     } else {
-        e.jog[i] = ax.mSpeed[i];
-        if (!e.atspeed[i]) {
-            e.ramp[i] = travelled;
-            e.atspeed[i] = true;
+        speed = ax.mSpeed[i];
+        if (!ps.atspeed[i]) {
+            ps.ramp[i] = travelled;
+            ps.atspeed[i] = true;
         }
     }
 }
 
 // Braking never goes below one step of acceleration, so the axis always arrives.
 void brake(EngineState& e, const AxisSettings& ax, std::size_t i) {
-    e.jog[i] = e.jog[i] - ax.acc[i] > 0 ? e.jog[i] - ax.acc[i] : ax.acc[i];
+    double& speed = e.jog.speed[i];
+    speed = speed - ax.acc[i] > 0 ? speed - ax.acc[i] : ax.acc[i];
 }
 
 void ramp_axis(EngineState& e, const AxisSettings& ax, std::size_t i) {
+    PositioningState& ps = e.positioning;
     double& pos = e.curpos[i];
-    const double goal = num::int_floor(e.goal[i]);
+    const double goal = num::int_floor(ps.goal[i]);
     if (goal == pos) return;
-    const double r = std::fabs(e.goal[i] - pos);
+    const double r = std::fabs(ps.goal[i] - pos);
     if (goal - pos > 0) {
-        if (pos < e.mid[i]) {
-            accelerate(e, ax, i, pos - e.start[i]);
-            pos += e.jog[i];
-            if (pos >= e.mid[i]) pos = e.mid[i];
+        if (pos < ps.mid[i]) {
+            accelerate(e, ax, i, pos - ps.start[i]);
+            pos += e.jog.speed[i];
+            if (pos >= ps.mid[i]) pos = ps.mid[i];
         } else {
-            if (!(e.atspeed[i] && r > std::fabs(e.ramp[i]))) brake(e, ax, i);
-            pos += e.jog[i];
-            if (pos >= e.goal[i]) pos = e.goal[i];
+            if (!(ps.atspeed[i] && r > std::fabs(ps.ramp[i]))) brake(e, ax, i);
+            pos += e.jog.speed[i];
+            if (pos >= ps.goal[i]) pos = ps.goal[i];
         }
     } else {
-        if (pos > e.mid[i]) {
-            accelerate(e, ax, i, e.start[i] - pos);
-            pos -= e.jog[i];
-            if (pos <= e.mid[i]) pos = e.mid[i];
+        if (pos > ps.mid[i]) {
+            accelerate(e, ax, i, ps.start[i] - pos);
+            pos -= e.jog.speed[i];
+            if (pos <= ps.mid[i]) pos = ps.mid[i];
         } else {
-            if (!(r > std::fabs(e.ramp[i]))) brake(e, ax, i);
-            pos -= e.jog[i];
-            if (pos < e.goal[i]) pos = e.goal[i];
+            if (!(r > std::fabs(ps.ramp[i]))) brake(e, ax, i);
+            pos -= e.jog.speed[i];
+            if (pos < ps.goal[i]) pos = ps.goal[i];
         }
     }
 }
 
 bool all_arrived(const EngineState& e) {
     for (std::size_t i = 0; i < ramp_axes; ++i)
-        if (e.curpos[i] != e.goal[i]) return false;
+        if (e.curpos[i] != e.positioning.goal[i]) return false;
     return true;
-}
-
-void show_whole_div(Panel& p, const AxisSettings& ax, const EngineState& e, int a) {
-    const auto i = static_cast<std::size_t>(a);
-    const auto q = num::int_div(e.curpos[i], ax.pp_rev[i]);
-    if (q) p.set_text(axis_box("pos", a), num::to_text(static_cast<double>(*q)));
 }
 
 }  // namespace
 
-void positioning_step(AppState& s, PositioningKind kind) {
-    EngineState& e = s.engine;
-    Panel& p = s.panel;
-    if (e.gotophase == 1) start_move(s, kind);
-    if (kind == PositioningKind::ToStart && e.hometarget)
-        for (std::size_t i = 0; i < move_axes; ++i) e.goal[i] = 0;
+void positioning_step(const EngineContext& c, PositioningKind kind) {
+    EngineState& e = c.engine;
+    PositioningState& ps = e.positioning;
+    Panel& p = c.panel;
+    if (ps.gotophase == 1) start_move(c, kind);
+    if (kind == PositioningKind::ToStart && ps.hometarget)
+        for (std::size_t i = 0; i < move_axes; ++i) ps.goal[i] = 0;
     if (kind == PositioningKind::ToFrame) {
-        p.set_text("Text1", num::to_text(e.gototarget));
-        s.move.curframe = e.gototarget;
-        const HScrollValue v = scroll_value(num::val(p.text("Text18")), 1500, p.at("HScroll1").maximum);
-        if (v) p.set_value("HScroll1", *v);
+        p.show(ctl::frame_box, num::to_text(ps.gototarget));
+        c.move.curframe = ps.gototarget;
+        // The bar follows the go-to-frame box on a fixed 1500-frame scale.
+        const HScrollValue v = scroll_value(num::val(p.text(ctl::go_to_frame_box)), 1500,
+                                            p.at(ctl::frame_scroll_bar).maximum);
+        if (v) p.set_value(ctl::frame_scroll_bar, *v);
     }
 
-    for (std::size_t i = 0; i < ramp_axes; ++i) ramp_axis(e, s.axes, i);
+    for (std::size_t i = 0; i < ramp_axes; ++i) ramp_axis(e, c.axes, i);
 
     if (kind == PositioningKind::ToStart) {
-        p.set_text("Text8", num::to_text(e.gotophase + 1));
-        ++e.gotophase;
-        for (int a = 0; a < move_axes; ++a) show_whole_div(p, s.axes, e, a);
+        p.show(ctl::positioning_step_box, num::to_text(ps.gotophase + 1));
+        ++ps.gotophase;
+        for (int a = 0; a < move_axes; ++a) show_position_whole_div(p, c.axes, a, e.curpos[static_cast<std::size_t>(a)]);
         if (all_arrived(e)) {
-            e.entrytarget = false;
-            e.posmoving = false;
-            if (e.hometarget)
-                e.hometarget = false;
-            else if (e.looping)
-                e.restartflag = true;
+            ps.entrytarget = false;
+            ps.posmoving = false;
+            if (ps.hometarget)
+                ps.hometarget = false;
+            else if (e.play.looping && !ps.into_limits)
+                e.play.restartflag = true;
+            ps.into_limits = false;
         }
     } else {
-        p.set_text("Text8", num::to_text(e.gotophase));
-        ++e.gotophase;
-        show_position(s, 0, e.curpos[0]);
-        for (int a = 1; a < move_axes; ++a) show_whole_div(p, s.axes, e, a);
-        if (all_arrived(e)) e.gotoactive = false;
+        p.show(ctl::positioning_step_box, num::to_text(ps.gotophase));
+        ++ps.gotophase;
+        show_position(p, c.axes, 0, e.curpos[0]);
+        for (int a = 1; a < move_axes; ++a) show_position_whole_div(p, c.axes, a, e.curpos[static_cast<std::size_t>(a)]);
+        if (all_arrived(e)) ps.gotoactive = false;
     }
 }
 

@@ -2,7 +2,7 @@
 // cruise, brake so as to stop on the goal.
 #pragma once
 
-#include "app/app_state.h"
+#include "engine/engine_context.h"
 
 namespace kestrova {
 
@@ -13,6 +13,6 @@ enum class PositioningKind {
 
 // One engine step of the move; the first step (gotophase = 1) fixes goals,
 // midpoints and start positions. Clears the move's flag on arrival.
-void positioning_step(AppState& state, PositioningKind kind);
+void positioning_step(const EngineContext& ctx, PositioningKind kind);
 
 }  // namespace kestrova

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "link/link_texts.h"
+
 namespace kestrova {
 
 FdPort::FdPort(int fd, std::string device) : fd_(fd), device_(std::move(device)) {}
@@ -20,7 +22,7 @@ FdPort::~FdPort() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void FdPort::fail(const std::string& why) {
+void FdPort::lose(const std::string& why) {
     std::lock_guard lock(error_mutex_);
     if (!lost_.load()) error_ = why;
     lost_.store(true);
@@ -37,31 +39,57 @@ bool FdPort::hung_up() const {
     return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-std::optional<std::string> write_fully(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            // The line is backed up: this message is superseded by the next one.
-            return std::nullopt;
-        } else {
-            return std::string(n < 0 ? std::strerror(errno) : "nothing written");
-        }
+namespace {
+
+// As much of `bytes` as the line takes now; a failure gives the system's reason.
+Result<std::size_t> write_some(int fd, std::span<const std::uint8_t> bytes) {
+    for (;;) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return std::size_t{0};
+        return fail(std::strerror(errno));
     }
-    return std::nullopt;
 }
 
-bool FdPort::write(std::span<const std::uint8_t> bytes) {
-    if (lost_.load()) return false;
-    if (auto error = write_fully(fd_, bytes)) {
-        fail(*error);
-        return false;
+// Bytes written but not yet sent by the device; 0 where the system does not say
+// (a pseudo-terminal never does).
+std::size_t output_queued(int fd) {
+    int n = 0;
+    return ::ioctl(fd, TIOCOUTQ, &n) == 0 && n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+}  // namespace
+
+Result<Written> write_whole(int fd, std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& unsent) {
+    if (!unsent.empty()) {
+        const Result<std::size_t> n = write_some(fd, unsent);
+        if (!n) return fail(n.error());
+        unsent.erase(unsent.begin(), unsent.begin() + static_cast<std::ptrdiff_t>(n.value()));
+        if (!unsent.empty()) return Written::not_at_all;
     }
-    return true;
+    // A rig that reads keeps its queue short; a longer one would only hold stale messages.
+    if (output_queued(fd) > 2 * bytes.size()) return Written::not_at_all;
+    const Result<std::size_t> n = write_some(fd, bytes);
+    if (!n) return fail(n.error());
+    if (n.value() == 0) return Written::not_at_all;
+    // The line took part of it: the rest is owed, or the stream would fall out of step.
+    unsent.assign(bytes.begin() + static_cast<std::ptrdiff_t>(n.value()), bytes.end());
+    return Written::whole;
+}
+
+std::string line_failure(int fd, const std::string& otherwise) {
+    // A write of nothing sends nothing, but reports a line that is gone.
+    const std::uint8_t none = 0;
+    if (fd >= 0 && ::write(fd, &none, 0) < 0) return std::strerror(errno);
+    return otherwise;
+}
+
+Result<Written> FdPort::write(std::span<const std::uint8_t> bytes) {
+    if (lost_.load()) return fail(error());
+    Result<Written> w = write_whole(fd_, bytes, unsent_);
+    if (!w) lose(w.error());
+    return w;
 }
 
 std::vector<std::uint8_t> FdPort::read_all() {
@@ -78,7 +106,7 @@ std::vector<std::uint8_t> FdPort::read_all() {
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         // 0 on a hung-up line, EIO on a closed pseudo-terminal or unplugged adapter.
         if (n == 0 && !hung_up()) break;
-        fail(n < 0 ? std::strerror(errno) : "the other end closed the line");
+        lose(n < 0 ? std::string(std::strerror(errno)) : line_failure(fd_, link_text::far_end_closed));
         break;
     }
     return out;
@@ -94,9 +122,9 @@ void FdPort::clear_input() {
     if (!lost_.load()) ::tcflush(fd_, TCIFLUSH);
 }
 
-bool make_raw_terminal(int fd) {
+Result<> make_raw_terminal(int fd) {
     termios t{};
-    if (::tcgetattr(fd, &t) != 0) return false;
+    if (::tcgetattr(fd, &t) != 0) return fail(std::strerror(errno));
     ::cfmakeraw(&t);
     t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CSIZE | CRTSCTS);
     t.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -105,21 +133,18 @@ bool make_raw_terminal(int fd) {
     t.c_cc[VTIME] = 0;
     ::cfsetispeed(&t, B115200);
     ::cfsetospeed(&t, B115200);
-    return ::tcsetattr(fd, TCSANOW, &t) == 0;
+    if (::tcsetattr(fd, TCSANOW, &t) != 0) return fail(std::strerror(errno));
+    return {};
 }
 
-std::unique_ptr<Port> PosixPortOpener::open(const std::string& device, std::string& error) {
+Result<std::unique_ptr<Port>> PosixPortOpener::open(const std::string& device) {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return nullptr;
-    }
+    if (fd < 0) return fail(std::strerror(errno));
     if (!::isatty(fd) || !make_raw_terminal(fd)) {
-        error = "not a serial device";
         ::close(fd);
-        return nullptr;
+        return fail(link_text::not_serial);
     }
-    return std::make_unique<FdPort>(fd, device);
+    return std::unique_ptr<Port>(std::make_unique<FdPort>(fd, device));
 }
 
 std::vector<std::string> PosixPortOpener::list() const {
@@ -134,17 +159,14 @@ std::vector<std::string> PosixPortOpener::list() const {
     return out;
 }
 
-std::optional<PtyPair> open_pty_pair(std::string& error) {
+Result<PtyPair> open_pty_pair() {
     PtyPair p;
     char name[256] = {};
-    if (::openpty(&p.master, &p.device_fd, name, nullptr, nullptr) != 0) {
-        error = std::strerror(errno);
-        return std::nullopt;
-    }
+    if (::openpty(&p.master, &p.device_fd, name, nullptr, nullptr) != 0) return fail(std::strerror(errno));
     p.path = name;
     // Raw on the device side until the program sets its own mode: no newline
     // translation, no echo, every byte value passes.
-    make_raw_terminal(p.device_fd);
+    (void)make_raw_terminal(p.device_fd);
     termios t{};
     if (::tcgetattr(p.master, &t) == 0) {
         ::cfmakeraw(&t);

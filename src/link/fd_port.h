@@ -5,7 +5,6 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -22,7 +21,7 @@ public:
     FdPort& operator=(const FdPort&) = delete;
 
     std::string device() const override { return device_; }
-    bool write(std::span<const std::uint8_t> bytes) override;
+    Result<Written> write(std::span<const std::uint8_t> bytes) override;
     std::vector<std::uint8_t> read_all() override;
     std::size_t bytes_waiting() const override;
     void clear_input() override;
@@ -30,7 +29,7 @@ public:
     std::string error() const override;
 
 private:
-    void fail(const std::string& why);
+    void lose(const std::string& why);
     bool hung_up() const;
 
     int fd_;
@@ -38,19 +37,24 @@ private:
     std::atomic<bool> lost_{false};
     mutable std::mutex error_mutex_;
     std::string error_;
+    std::vector<std::uint8_t> unsent_;  // the rest of a message the line took only in part
 };
 
-// Write all of `bytes` to `fd`. A backed-up line counts as written (the next
-// message supersedes this one). Returns the error text on failure.
-std::optional<std::string> write_fully(int fd, std::span<const std::uint8_t> bytes);
+// One message to the non-blocking descriptor `fd`, whole or not at all (see
+// Port::write). `unsent` carries the rest of a message the line took only in
+// part; it goes out before anything else. A failure gives the system's reason.
+Result<Written> write_whole(int fd, std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& unsent);
 
-// Raw 8N1 at 115200 baud, no flow control, non-blocking reads. False on failure.
-bool make_raw_terminal(int fd);
+// The system's reason the line on `fd` no longer works, or `otherwise`.
+std::string line_failure(int fd, const std::string& otherwise);
+
+// Raw 8N1 at 115200 baud, no flow control, non-blocking reads.
+Result<> make_raw_terminal(int fd);
 
 // Opens device paths with the settings above; lists /dev/ttyS*, ttyUSB*, ttyACM*.
 class PosixPortOpener : public PortOpener {
 public:
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override;
+    Result<std::unique_ptr<Port>> open(const std::string& device) override;
     std::vector<std::string> list() const override;
 };
 
@@ -61,6 +65,6 @@ struct PtyPair {
     int device_fd = -1;  // kept open so the pair outlives the program's own open/close
     std::string path;
 };
-std::optional<PtyPair> open_pty_pair(std::string& error);
+Result<PtyPair> open_pty_pair();
 
 }  // namespace kestrova

@@ -3,30 +3,46 @@
 // little that comes back.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "base/notices.h"
+#include "base/result.h"
+#include "link/link_state.h"
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
-#include "app/app_state.h"
 #include "link/thread_priority.h"
+#include "link/watched_port.h"
 
 namespace kestrova {
 
 class Transmitter;
 
+// What the link asks of the layers above it. Each is told the last message
+// the rig took (nothing when it took none), which is where it stands.
+struct LinkHooks {
+    // The port was lost: every motion stops there.
+    std::function<void(const std::optional<Decoded>& last_taken)> port_lost;
+    // The rig stopped reading: every motion stops there, as Stop stops it;
+    // told again at every step until the rig reads.
+    std::function<void(const std::optional<Decoded>& last_taken)> rig_not_reading;
+};
+
 class Link {
 public:
-    Link(AppState& state, std::unique_ptr<PortOpener> opener);
+    Link(LinkState& state, Notices& notices, std::unique_ptr<PortOpener> opener);
     ~Link();
     Link(const Link&) = delete;
     Link& operator=(const Link&) = delete;
 
+    void set_hooks(LinkHooks hooks) { hooks_ = std::move(hooks); }
+
     // Open `device` and go on line. On failure the previous port stays in use
-    // (or the program stays off line) and the reason goes to the status bar.
-    bool go_online(const std::string& device);
+    // (or the program stays off line) and the reason also goes to the status bar.
+    Result<> go_online(const std::string& device);
     void go_offline();
     bool online() const { return port_ != nullptr; }
     Port* port() { return port_.get(); }
@@ -36,8 +52,9 @@ public:
     // nullptr sends directly again.
     void set_transmitter(Transmitter* t);
 
-    // The engine's first step: everything received, and a backlog over the
-    // limit emptied. Returns the first received byte, if any.
+    // The engine's first step: a rig that stopped or started reading again
+    // noticed, everything received, and a backlog over the limit emptied.
+    // Returns the first received byte, if any.
     std::optional<std::uint8_t> receive();
     // One message, while on line.
     void send(const Message& m);
@@ -47,18 +64,17 @@ public:
 private:
     bool check_lost();
     void lose();
+    void watch_flow();
     void refresh_rate();
 
-    AppState& state_;
+    LinkState& state_;
+    Notices& notices_;
+    LinkHooks hooks_;
     std::unique_ptr<PortOpener> opener_;
-    std::unique_ptr<Port> port_;
+    std::unique_ptr<WatchedPort> port_;
+    bool stall_reported_ = false;
     Transmitter* transmitter_ = nullptr;
     RateMeter meter_;
 };
-
-// Port lost: play-back, positioning, jogging and single-frame runs stop; every
-// present position becomes what the rig was last told, so nothing moves when
-// the line comes back.
-void stop_motion_keep_positions(AppState& state);
 
 }  // namespace kestrova

@@ -1,15 +1,27 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
-#include "app/app_state.h"
+#include "base/notices.h"
+#include "base/panel.h"
+#include "link/link_state.h"
 
 namespace kestrova {
 
 class Link;
 
+struct LinkCommandContext {
+    Panel& panel;
+    LinkState& state;
+    Notices& notices;
+    Link& link;
+    // The Comm number box takes the chart's place while it is shown.
+    std::function<void(bool visible)> show_chart;
+};
+
 // Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_link_commands(AppState& state, Link& link);
+void install_link_commands(LinkCommandContext ctx);
 
 // The device of Comm number N (1 = the first): the system's serial port
 // /dev/ttyS<N-1>, the numbering DOS-era COM ports map to on Linux.

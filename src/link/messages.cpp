@@ -21,18 +21,14 @@ std::uint8_t incontrol_for_frame(std::int32_t playframe) {
     return f % 4 == 0 ? incontrol_marker : 0;
 }
 
-BuildResult build_message(std::uint8_t lead, const std::array<double, move_axes>& pos, bool short_form,
-                          std::uint8_t incontrol) {
-    BuildResult r;
+Result<Message> build_message(std::uint8_t lead, const std::array<double, move_axes>& pos, bool short_form,
+                              std::uint8_t incontrol) {
     Message m;
     m.bytes[0] = lead;
     const int axes = short_form ? 1 : move_axes;
     for (int a = 0; a < axes; ++a) {
         const auto field = encode_position(pos[static_cast<std::size_t>(a)]);
-        if (!field) {
-            r.bad_axis = a;
-            return r;
-        }
+        if (!field) return fail(link_text::position_unencodable(static_cast<char>('A' + a)));
         for (std::size_t i = 0; i < 3; ++i) m.bytes[1 + 3 * static_cast<std::size_t>(a) + i] = (*field)[i];
     }
     if (short_form) {
@@ -41,8 +37,7 @@ BuildResult build_message(std::uint8_t lead, const std::array<double, move_axes>
     } else {
         m.size = long_size;  // bytes 16..24 stay zero
     }
-    r.message = m;
-    return r;
+    return m;
 }
 
 std::int32_t decode_position(const std::uint8_t* field) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 
+#include "base/result.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -28,12 +29,6 @@ struct Message {
     std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
 };
 
-// Either a message, or the axis (0 = A) whose position cannot be encoded.
-struct BuildResult {
-    std::optional<Message> message;
-    int bad_axis = -1;
-};
-
 // The position field: the value as a 32-bit integer (halves to even), its low
 // 24 bits big-endian. Nothing when the 32-bit conversion overflows.
 std::optional<std::array<std::uint8_t, 3>> encode_position(double value);
@@ -42,7 +37,8 @@ std::optional<std::array<std::uint8_t, 3>> encode_position(double value);
 std::uint8_t incontrol_for_frame(std::int32_t playframe);
 
 // Assemble one message: long form carries A..E, short form A and `incontrol`.
-BuildResult build_message(std::uint8_t lead, const std::array<double, move_axes>& pos, bool short_form,
+// Fails when a position carried cannot be encoded, naming its axis.
+Result<Message> build_message(std::uint8_t lead, const std::array<double, move_axes>& pos, bool short_form,
                           std::uint8_t incontrol);
 
 // A message as the rig sees it.

@@ -92,8 +92,7 @@ void PacedSender::run() {
         if (port_ && parked_.size > 0) {
             if (!fresh_) ++repeated_;
             fresh_ = false;
-            port_->write(parked_.view());
-            meter_.record(deadline, Clock::now());
+            if (taken(port_->write(parked_.view()))) meter_.record(deadline, Clock::now());
         }
         // Keep to the grid: deadlines already missed are skipped, not sent in a burst.
         const auto now = Clock::now();

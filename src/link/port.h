@@ -9,7 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace kestrova {
+
+// What became of a message handed to a port.
+enum class Written {
+    whole,       // the device took it (a part the line could not take yet goes before anything else)
+    not_at_all,  // the device takes nothing now: nothing of it was written
+};
+
+// True when `w` says the device took the message.
+inline bool taken(const Result<Written>& w) { return w && w.value() == Written::whole; }
 
 // write() may be called from the frame clock's sending thread while the other
 // members run on the window's thread; implementations allow exactly that.
@@ -17,8 +28,10 @@ class Port {
 public:
     virtual ~Port() = default;
     virtual std::string device() const = 0;
-    // Write one message; false when the port has failed (it is then lost).
-    virtual bool write(std::span<const std::uint8_t> bytes) = 0;
+    // Write one message whole or not at all, without waiting: not at all while
+    // more than two messages wait in the device's output queue or a write would
+    // block. A failure means the port is lost; the error says why.
+    virtual Result<Written> write(std::span<const std::uint8_t> bytes) = 0;
     // Everything received so far, as bytes.
     virtual std::vector<std::uint8_t> read_all() = 0;
     // Bytes still waiting in the receive buffer, and emptying it.
@@ -34,8 +47,8 @@ public:
 class PortOpener {
 public:
     virtual ~PortOpener() = default;
-    // On failure returns nothing and sets `error` to the reason.
-    virtual std::unique_ptr<Port> open(const std::string& device, std::string& error) = 0;
+    // The open port, or why it cannot be opened.
+    virtual Result<std::unique_ptr<Port>> open(const std::string& device) = 0;
     virtual std::vector<std::string> list() const = 0;
 };
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "motion/messages.h"
-#include "app/controls.h"
-#include "move/fkey_status.h"
 #include "base/numeric.h"
+#include "engine/controls.h"
+#include "motion/controls.h"
+#include "motion/fkey_status.h"
+#include "motion/messages.h"
 
 namespace kestrova {
 
@@ -18,64 +19,79 @@ int fkey_index(int code) {
 }
 }  // namespace
 
-void enable_fkeys(AppState& s) {
-    enable_fkeys_display(s.panel);
-    s.panel.request_focus("enable");
-    for (int a = 0; a < move_axes; ++a) {
-        s.engine.jog[a] = 1;
-        s.axes.FSpeed[a] = num::val(s.panel.text(fspeed_boxes[a]));
+void enable_fkeys(Panel& panel, JogState& jog, AxisSettings& axes) {
+    show_fkeys_enabled(panel);
+    panel.request_focus(ctl::fkey_status_box);
+    for (std::size_t a = 0; a < move_axes; ++a) {
+        jog.speed[a] = 1;
+        axes.FSpeed[a] = num::val(panel.text(ctl::fspeed_boxes[a]));
     }
 }
 
-void disable_fkeys_pressed(AppState& s) { disable_fkeys(s.panel); }
-
-bool fkey_down(AppState& s, int code, bool auto_repeat) {
+bool fkey_down(JogState& jog, int code, bool auto_repeat) {
     const int n = fkey_index(code);
     if (n < 0) return false;
     if (!auto_repeat) {
-        EngineState& e = s.engine;
-        e.fkeydown[n] = true;
+        const auto i = static_cast<std::size_t>(n);
+        jog.fkeydown[i] = true;
         // Held again while coasting: the key drives the axis alone, or both
         // flags would move it by more than its top jog speed.
-        e.fkeyup[n] = false;
-        e.anyfkey = true;
+        jog.fkeyup[i] = false;
+        jog.anyfkey = true;
     }
     return code == f10_code;
 }
 
-void fkey_up(AppState& s, int code, bool auto_repeat) {
+void fkey_up(JogState& jog, int code, bool auto_repeat) {
     const int n = fkey_index(code);
     if (n < 0 || auto_repeat) return;
-    EngineState& e = s.engine;
+    const auto i = static_cast<std::size_t>(n);
     // A release whose press never reached the box must not set the axis coasting.
-    if (!e.fkeydown[n]) return;
-    e.fkeydown[n] = false;
-    e.fkeyup[n] = true;
+    if (!jog.fkeydown[i]) return;
+    jog.fkeydown[i] = false;
+    jog.fkeyup[i] = true;
 }
 
-void release_all_fkeys(AppState& s) {
-    EngineState& e = s.engine;
-    for (int n = 0; n < fkey_count; ++n) {
-        if (!e.fkeydown[n]) continue;
-        e.fkeydown[n] = false;
-        e.fkeyup[n] = true;
+void release_all_fkeys(JogState& jog) {
+    for (std::size_t n = 0; n < fkey_count; ++n) {
+        if (!jog.fkeydown[n]) continue;
+        jog.fkeydown[n] = false;
+        jog.fkeyup[n] = true;
     }
 }
 
-double position_scale(const AppState& s, int axis) {
-    const double pp = s.axes.pp_rev[axis];
+void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text,
+                     std::string& accepted) {
+    const auto i = static_cast<std::size_t>(axis);
+    const double top = std::max(0.0, axes.mSpeed[i]);
+    auto fits = [top](const std::string& t) {
+        const double v = num::val(t);
+        return v >= 0 && v <= top;
+    };
+    if (fits(text)) {
+        accepted = text;
+        return;
+    }
+    const std::string kept = fits(accepted) ? accepted : num::to_text(std::clamp(num::val(accepted), 0.0, top));
+    notices.say(motion_msg::fspeed_refused(static_cast<char>('A' + axis), text, axes.mSpeed[i], kept));
+    panel.set_text(ctl::fspeed_boxes[i], kept);  // taken by this rule again
+}
+
+double position_scale(const AxisSettings& axes, int axis) {
+    const double pp = axes.pp_rev[static_cast<std::size_t>(axis)];
     return pp > 0 ? pp : 1;
 }
 
-void position_box_rule(AppState& s, int axis, const std::string& text) {
+void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text) {
+    const auto i = static_cast<std::size_t>(axis);
     const double v = num::val(text);
     // The box shows units, the limits are in pulses.
-    const double scale = position_scale(s, axis);
-    const double lo = s.axes.min[axis] / scale;
-    const double hi = s.axes.max[axis] / scale;
+    const double scale = position_scale(axes, axis);
+    const double lo = axes.min[i] / scale;
+    const double hi = axes.max[i] / scale;
     if (v > lo - 1 && v < hi + 1) return;
-    s.panel.set_text(axis_box("pos", axis), "0");
-    s.notices.say(motion_msg::position_outside_limits(axis_letters[axis]));
+    panel.set_text(ctl::position_boxes[i], "0");
+    notices.say(motion_msg::position_outside_limits(static_cast<char>('A' + axis)));
 }
 
 }  // namespace kestrova

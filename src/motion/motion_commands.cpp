@@ -1,86 +1,101 @@
 #include "motion/motion_commands.h"
 
+#include <array>
+#include <memory>
+#include <string>
+
+#include "engine/controls.h"
+#include "motion/controls.h"
+#include "motion/fkey_status.h"
 #include "motion/goto_commands.h"
 #include "motion/jog_keys.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame.h"
 #include "motion/triggers.h"
-#include "app/controls.h"
-#include "move/fkey_status.h"
 
 namespace kestrova {
 
 namespace {
 
-void install_playback(AppState& s) {
-    Panel& p = s.panel;
-    p.on_press("run", [&s] { run_move(s); });
-    p.on_press("Stop", [&s] { stop_all(s); });
-    p.on_press("Loopy", [&s] { toggle_loop(s); });
-    p.on_press("Speed", [&s] { set_play_speed(s); });
-    p.on_press("Command12", [&s] { request_counter_reset(s); });
-    p.on_press("shownums", [&s] { disable_fkeys(s.panel); });
-    p.on_change("Text6", [&s](const std::string& t) { divider_box_rule(s, t); });
+void install_playback(const MotionContext& c) {
+    Panel& p = c.panel;
+    PlaybackState& pl = c.engine.play;
+    p.on_press(ctl::run_button, [c] { run_move(c); });
+    p.on_press(ctl::stop_button, [c] { stop_all(c); });
+    p.on_press(ctl::loop_button, [&p, &pl] { toggle_loop(p, pl); });
+    p.on_press(ctl::play_speed_button, [&p, &pl] { set_play_speed(p, pl); });
+    p.on_press(ctl::counter_reset_button, [&link = c.link] { request_counter_reset(link); });
+    p.on_press(ctl::show_nums_button, [&p] { show_fkeys_disabled(p); });
+    p.on_change(ctl::divider_box, [&p, &n = c.notices](const std::string& t) { divider_box_rule(p, n, t); });
 }
 
-void install_positioning(AppState& s) {
-    Panel& p = s.panel;
-    p.on_press("Step", [&s] { step_forward(s); });
-    p.on_press("stepB", [&s] { step_back(s); });
-    p.on_press("Command14", [&s] { go_to_sub_frame(s); });
-    p.on_press("Command15", [&s] { go_to_frame(s); });
-    p.on_press("gotoend", [&s] { go_to_end(s); });
-    p.on_press("gotoFrame", [&s] { go_to_page(s); });
-    p.on_press("gotostart", [&s] { go_to_start(s); });
-    p.on_press("gotopos", [&s] { go_to_position(s); });
-    p.on_press("Command1", [&s] { go_to_zero(s); });
-    p.on_press("zeroall", [&s] { zero_all(s); });
-    p.on_change("Text18", [&s](const std::string& t) { frame_box_rule(s, t); });
-    p.on_change("Text12", [&s](const std::string&) { page_box_rule(s); });
+void install_positioning(const MotionContext& c) {
+    Panel& p = c.panel;
+    p.on_press(ctl::step_button, [c] { step_forward(c); });
+    p.on_press(ctl::step_back_button, [c] { step_back(c); });
+    p.on_press(ctl::go_to_sub_frame_button, [c] { go_to_sub_frame(c); });
+    p.on_press(ctl::go_to_frame_button, [c] { go_to_frame(c); });
+    p.on_press(ctl::go_to_end_button, [c] { go_to_end(c); });
+    p.on_press(ctl::go_to_page_button, [c] { go_to_page(c); });
+    p.on_press(ctl::go_to_start_button, [c] { go_to_start(c); });
+    p.on_press(ctl::go_to_position_button, [c] { go_to_position(c); });
+    p.on_press(ctl::go_to_zero_button, [c] { go_to_zero(c); });
+    p.on_press(ctl::zero_all_button, [c] { zero_all(c); });
+    p.on_change(ctl::go_to_frame_box, [c](const std::string& t) { frame_box_rule(c, t); });
+    p.on_change(ctl::page_box, [&p](const std::string&) { page_box_rule(p); });
 }
 
-void install_jog_keys(AppState& s) {
-    Panel& p = s.panel;
-    p.on_press("enFkeys", [&s] { enable_fkeys(s); });
-    p.on_press("disFkeys", [&s] { disable_fkeys_pressed(s); });
-    p.on_key_down("enable", [&s](int code, bool repeat) { return fkey_down(s, code, repeat); });
-    p.on_key_up("enable", [&s](int code, bool repeat) {
-        fkey_up(s, code, repeat);
+void install_jog_keys(const MotionContext& c) {
+    Panel& p = c.panel;
+    JogState& jog = c.engine.jog;
+    p.on_press(ctl::enable_fkeys_button, [&p, &jog, &axes = c.axes] { enable_fkeys(p, jog, axes); });
+    p.on_press(ctl::disable_fkeys_button, [&p] { show_fkeys_disabled(p); });
+    p.on_key_down(ctl::fkey_status_box, [&jog](int code, bool repeat) { return fkey_down(jog, code, repeat); });
+    p.on_key_up(ctl::fkey_status_box, [&jog](int code, bool repeat) {
+        fkey_up(jog, code, repeat);
         return false;
     });
-    p.on_focus_lost("enable", [&s] { release_all_fkeys(s); });
-    for (int a = 0; a < move_axes; ++a)
-        p.on_change(axis_box("pos", a), [&s, a](const std::string& t) { position_box_rule(s, a, t); });
+    p.on_focus_lost(ctl::fkey_status_box, [&jog] { release_all_fkeys(jog); });
+    auto accepted = std::make_shared<std::array<std::string, move_axes>>();
+    for (int a = 0; a < move_axes; ++a) {
+        const auto i = static_cast<std::size_t>(a);
+        p.on_change(ctl::position_boxes[i],
+                    [&p, &n = c.notices, &axes = c.axes, a](const std::string& t) { position_box_rule(p, n, axes, a, t); });
+        (*accepted)[i] = p.text(ctl::fspeed_boxes[i]);
+        p.on_change(ctl::fspeed_boxes[i], [&p, &n = c.notices, &axes = c.axes, a, accepted](const std::string& t) {
+            fspeed_box_rule(p, n, axes, a, t, (*accepted)[static_cast<std::size_t>(a)]);
+        });
+    }
 }
 
-void install_single_frame(AppState& s) {
-    Panel& p = s.panel;
-    p.on_press("setsingle", [&s] { toggle_single_frame(s); });
-    p.on_change("hrset", [&s](const std::string& t) { interval_box_rule(s, IntervalField::Hours, t); });
-    p.on_change("minset", [&s](const std::string& t) { interval_box_rule(s, IntervalField::Minutes, t); });
-    p.on_change("secset", [&s](const std::string& t) { interval_box_rule(s, IntervalField::Seconds, t); });
-    p.on_change("exposure", [&s](const std::string& t) { exposure_box_rule(s, t); });
-    set_lamp(s, false);
+void install_single_frame(const MotionContext& c) {
+    Panel& p = c.panel;
+    Notices& n = c.notices;
+    p.on_press(ctl::single_frame_button, [c] { toggle_single_frame(c); });
+    p.on_change(ctl::hours_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Hours, t); });
+    p.on_change(ctl::minutes_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Minutes, t); });
+    p.on_change(ctl::seconds_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Seconds, t); });
+    p.on_change(ctl::exposure_box, [&n](const std::string& t) { exposure_box_rule(n, t); });
+    set_lamp(p, false);
 }
 
-void install_triggers(AppState& s) {
-    Panel& p = s.panel;
-    p.on_press("Command24", [&s] { toggle_trigger(s, Trigger::Tone); });
-    p.on_press("Command25", [&s] { toggle_trigger(s, Trigger::TimeCode); });
-    p.on_press("Command26", [&s] { toggle_trigger(s, Trigger::Gpi); });
-    p.on_press("Command27", [&s] { clear_triggers(s); });
-    p.on_press("Sound", [&s] { toggle_sound_sync(s); });
+void install_triggers(Panel& p, TriggerState& t, SoundSyncState& sync) {
+    p.on_press(ctl::tone_trigger_button, [&p, &t] { toggle_trigger(p, t, Trigger::Tone); });
+    p.on_press(ctl::time_code_trigger_button, [&p, &t] { toggle_trigger(p, t, Trigger::TimeCode); });
+    p.on_press(ctl::gpi_trigger_button, [&p, &t] { toggle_trigger(p, t, Trigger::Gpi); });
+    p.on_press(ctl::clear_triggers_button, [&p, &t] { clear_triggers(p, t); });
+    p.on_press(ctl::sound_sync_button, [&p, &sync] { toggle_sound_sync(p, sync); });
 }
 
 }  // namespace
 
 // "Go Home", "Flash" and "Light" have no action.
-void install_motion_commands(AppState& state) {
-    install_playback(state);
-    install_positioning(state);
-    install_jog_keys(state);
-    install_single_frame(state);
-    install_triggers(state);
+void install_motion_commands(const MotionContext& ctx, TriggerState& triggers) {
+    install_playback(ctx);
+    install_positioning(ctx);
+    install_jog_keys(ctx);
+    install_single_frame(ctx);
+    install_triggers(ctx.panel, triggers, ctx.engine.sound_sync);
 }
 
 }  // namespace kestrova

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "motion/motion_context.h"
 
 namespace kestrova {
 
-// Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_motion_commands(AppState& state);
+// Wire this subsystem's buttons, key handlers and box rules into the panel.
+void install_motion_commands(const MotionContext& ctx, TriggerState& triggers);
 
 }  // namespace kestrova

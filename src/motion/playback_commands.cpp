@@ -2,82 +2,132 @@
 
 #include <cmath>
 
+#include "base/numeric.h"
+#include "engine/engine_displays.h"
+#include "motion/controls.h"
+#include "motion/fkey_status.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
-#include "app/controls.h"
-#include "move/fkey_status.h"
-#include "base/numeric.h"
 
 namespace kestrova {
 
-bool run_move(AppState& s) {
-    EngineState& e = s.engine;
-    Panel& p = s.panel;
+bool run_move(const MotionContext& c) {
+    EngineState& e = c.engine;
+    PlaybackState& pl = e.play;
+    Panel& p = c.panel;
     // Restarting from frame 1 mid-play would make the rig jump to the start in one frame.
-    if (e.running) {
-        s.notices.say(motion_msg::already_playing);
+    if (pl.running) {
+        c.notices.say(motion_msg::already_playing);
         return false;
     }
-    e.playdiv = num::val(p.text("Text6"));
-    e.soundsynced = false;
-    e.synccount = 2;
-    disable_fkeys(p);
+    pl.playdiv = num::val(p.text(ctl::divider_box));
+    e.sound_sync.soundsynced = false;
+    e.sound_sync.synccount = 2;
+    show_fkeys_disabled(p);
     for (int a = 0; a < move_axes; ++a) {
-        if (std::trunc(e.curpos[a]) != s.move.pos_of(a, 1)) {
-            p.set_visible("warning", true);
-            s.notices.say(motion_msg::not_at_start(axis_letters[a]));
+        if (std::trunc(e.curpos[static_cast<std::size_t>(a)]) != c.move.pos_of(a, 1)) {
+            p.set_visible(ctl::not_at_start_warning, true);
+            c.notices.say(motion_msg::not_at_start(static_cast<char>('A' + a)));
             return false;
         }
     }
-    p.set_visible("warning", false);
-    e.playframe = 1;
-    if (e.playdiv == 1) {
-        e.divcount = 1;
+    p.set_visible(ctl::not_at_start_warning, false);
+    pl.playframe = 1;
+    if (pl.playdiv == 1) {
+        pl.divcount = 1;
     } else {
         // Slow play interpolates from the first keyframe, every move axis alike.
-        e.divcount = 0;
-        for (int a = 0; a < move_axes; ++a) e.frompos[a] = s.move.pos_of(a, 1);
+        pl.divcount = 0;
+        for (int a = 0; a < move_axes; ++a) pl.frompos[static_cast<std::size_t>(a)] = c.move.pos_of(a, 1);
     }
-    e.running = true;
+    pl.running = true;
     return true;
 }
 
-void stop_all(AppState& s) {
-    EngineState& e = s.engine;
-    Panel& p = s.panel;
-    if (e.running) {
+void stop_all(const MotionContext& c) {
+    EngineState& e = c.engine;
+    PlaybackState& pl = e.play;
+    PositioningState& ps = e.positioning;
+    Panel& p = c.panel;
+    if (pl.running) {
         // The rig stands where the last frame message sent it.
-        for (int a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(e.next[a]);
+        for (std::size_t a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(pl.next[a]);
     }
-    e.incontrol = 0;
-    e.running = false;
-    e.looping = false;
-    e.posmoving = false;
-    e.hometarget = false;
-    e.entrytarget = false;  // else the next "go to start" would head for old typed positions
-    e.gotoactive = false;
-    e.restartflag = false;  // a looping return that has just arrived must not restart
-    p.set_colour("Loopy", colour::inactive_border);
-    p.set_caption("zeroall", "Zero All Axies");
-    end_single_frame(s);
-    p.set_visible("warning", false);
+    c.link.incontrol = 0;
+    pl.running = false;
+    pl.looping = false;
+    ps.posmoving = false;
+    ps.hometarget = false;
+    ps.entrytarget = false;  // else the next "go to start" would head for old typed positions
+    ps.gotoactive = false;
+    ps.into_limits = false;
+    pl.restartflag = false;  // a looping return that has just arrived must not restart
+    p.set_colour(ctl::loop_button, colour::inactive_border);
+    p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
+    end_single_frame(c.panel, c.single_frame);
+    p.set_visible(ctl::not_at_start_warning, false);
 }
 
-void toggle_loop(AppState& s) {
-    s.engine.looping = !s.engine.looping;
-    s.panel.set_colour("Loopy", s.engine.looping ? colour::green : colour::red);
+namespace {
+
+void let_go_of_fkeys(JogState& j) {
+    j.fkeydown.fill(false);
+    j.fkeyup.fill(false);
+    j.speed.fill(0);
 }
 
-void set_play_speed(AppState& s) { s.engine.playdiv = num::val(s.panel.text("Text6")); }
+// The engine goes on from where the rig stands, the step-size rule measures
+// from there, and the position boxes show it.
+void hold_where_the_rig_is(const MotionContext& c, const std::optional<Decoded>& last_taken) {
+    EngineState& e = c.engine;
+    std::array<double, move_axes> at = e.last_sent;
+    if (last_taken) {
+        const std::size_t carried = last_taken->short_form ? 1 : move_axes;  // the short form carries A only
+        for (std::size_t a = 0; a < carried; ++a) at[a] = last_taken->pos[a];
+    }
+    for (std::size_t a = 0; a < move_axes; ++a) {
+        e.curpos[a] = e.lastpos[a] = e.last_sent[a] = at[a];
+        show_position(c.panel, c.axes, static_cast<int>(a), at[a]);
+    }
+}
 
-void request_counter_reset(AppState& s) { s.engine.resetreq = true; }
+}  // namespace
 
-void divider_box_rule(AppState& s, const std::string& text) {
+void stop_motion_keep_positions(const MotionContext& c, const std::optional<Decoded>& last_taken) {
+    EngineState& e = c.engine;
+    e.play.running = false;
+    e.play.restartflag = false;
+    e.positioning.posmoving = false;
+    e.positioning.hometarget = false;
+    e.positioning.entrytarget = false;
+    e.positioning.gotoactive = false;
+    e.positioning.into_limits = false;
+    if (c.single_frame.sfrun) end_single_frame(c.panel, c.single_frame);  // also puts its button and lamp back
+    let_go_of_fkeys(e.jog);
+    hold_where_the_rig_is(c, last_taken);
+}
+
+void stop_for_stalled_rig(const MotionContext& c, const std::optional<Decoded>& last_taken) {
+    stop_all(c);
+    let_go_of_fkeys(c.engine.jog);
+    hold_where_the_rig_is(c, last_taken);
+}
+
+void toggle_loop(Panel& panel, PlaybackState& play) {
+    play.looping = !play.looping;
+    panel.set_colour(ctl::loop_button, play.looping ? colour::green : colour::red);
+}
+
+void set_play_speed(const Panel& panel, PlaybackState& play) { play.playdiv = num::val(panel.text(ctl::divider_box)); }
+
+void request_counter_reset(LinkState& link) { link.resetreq = true; }
+
+void divider_box_rule(Panel& panel, Notices& notices, const std::string& text) {
     const double v = num::val(text);
     // A fractional divider would never complete a frame.
     if (v > 0 && v < 1001 && v == std::floor(v)) return;
-    s.panel.set_text("Text6", "1");
-    s.notices.say(motion_msg::out_of_range(motion_msg::divider_box, "a whole number 1 to 1000", "1"));
+    panel.set_text(ctl::divider_box, "1");
+    notices.say(motion_msg::out_of_range(motion_msg::divider_box, "a whole number 1 to 1000", "1"));
 }
 
 }  // namespace kestrova

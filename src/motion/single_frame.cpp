@@ -2,16 +2,18 @@
 
 #include <cmath>
 
+#include "base/numeric.h"
+#include "engine/controls.h"
+#include "motion/controls.h"
 #include "motion/goto_commands.h"
 #include "motion/messages.h"
-#include "base/numeric.h"
 
 namespace kestrova {
 
 namespace {
 
 struct IntervalBox {
-    const char* name;
+    ControlName name;
     const char* default_text;
     double below;  // values run 0 .. below - 1
     std::string_view what;
@@ -19,81 +21,81 @@ struct IntervalBox {
 
 IntervalBox interval_box(IntervalField f) {
     switch (f) {
-    case IntervalField::Hours: return {"hrset", "00", 100, motion_msg::hours_box};
-    case IntervalField::Minutes: return {"minset", "00", 60, motion_msg::minutes_box};
+    case IntervalField::Hours: return {ctl::hours_box, "00", 100, motion_msg::hours_box};
+    case IntervalField::Minutes: return {ctl::minutes_box, "00", 60, motion_msg::minutes_box};
     case IntervalField::Seconds: break;
     }
-    return {"secset", "10", 60, motion_msg::seconds_box};
+    return {ctl::seconds_box, "10", 60, motion_msg::seconds_box};
 }
 
-void show_button(AppState& s, bool on) {
-    s.panel.set_caption("setsingle", on ? "S.F. on" : "S.F. off");
-    s.panel.set_colour("setsingle", on ? colour::green : colour::red);
+void show_button(Panel& p, bool on) {
+    p.set_caption(ctl::single_frame_button, on ? motion_msg::single_frame_on : motion_msg::single_frame_off);
+    p.set_colour(ctl::single_frame_button, on ? colour::green : colour::red);
 }
 
 }  // namespace
 
-void set_lamp(AppState& s, bool lit) {
-    s.panel.set_colour("camflash", lit ? colour::highlight : colour::inactive_border);
+void set_lamp(Panel& panel, bool lit) {
+    panel.set_colour(ctl::frame_lamp, lit ? colour::highlight : colour::inactive_border);
 }
 
-bool lamp_lit(const AppState& s) { return s.panel.at("camflash").colour == colour::highlight; }
+bool lamp_lit(const Panel& panel) { return panel.at(ctl::frame_lamp).colour == colour::highlight; }
 
-void end_single_frame(AppState& s) {
-    s.engine.sfrun = false;
-    s.engine.sfmatch = false;
-    show_button(s, false);
-    set_lamp(s, false);
+void end_single_frame(Panel& panel, SingleFrameState& sf) {
+    sf.sfrun = false;
+    sf.sfmatch = false;
+    show_button(panel, false);
+    set_lamp(panel, false);
 }
 
-void toggle_single_frame(AppState& s) {
-    Panel& p = s.panel;
-    EngineState& e = s.engine;
-    const bool interval_set =
-        num::val(p.text("hrset")) > 0 || num::val(p.text("minset")) > 0 || num::val(p.text("secset")) > 0;
+void toggle_single_frame(const MotionContext& c) {
+    Panel& p = c.panel;
+    SingleFrameState& sf = c.single_frame;
+    const bool interval_set = num::val(p.text(ctl::hours_box)) > 0 || num::val(p.text(ctl::minutes_box)) > 0 ||
+                              num::val(p.text(ctl::seconds_box)) > 0;
     if (!interval_set) {
-        end_single_frame(s);
-        s.notices.say(motion_msg::no_interval);
+        end_single_frame(p, sf);
+        c.notices.say(motion_msg::no_interval);
         return;
     }
-    if (e.sfrun) {
-        end_single_frame(s);
+    if (sf.sfrun) {
+        end_single_frame(p, sf);
         return;
     }
     // The run steps on from the frame in the Position box; it must be one of the move.
-    const std::string start = p.text("Text1");
+    const std::string start = p.text(ctl::frame_box);
     const auto frame = num::whole_number(start);
-    if (!frame || !is_move_frame(s, *frame)) {
-        s.notices.say(motion_msg::no_start_frame);
+    if (!frame || !is_move_frame(c.move, *frame)) {
+        c.notices.say(motion_msg::no_start_frame);
         return;
     }
-    e.sfrun = true;
-    e.sfmatch = false;
-    e.gototarget = *frame;
-    p.set_text("gotoFN", start);
-    e.tcframes = e.tcsecs = e.tcmins = e.tchours = 0;
-    show_button(s, true);
-    set_lamp(s, true);
+    sf.sfrun = true;
+    sf.sfmatch = false;
+    c.engine.positioning.gototarget = *frame;
+    p.set_text(ctl::sub_frame_box, start);
+    sf.tcframes = sf.tcsecs = sf.tcmins = sf.tchours = 0;
+    show_button(p, true);
+    set_lamp(p, true);
 }
 
-void interval_box_rule(AppState& s, IntervalField field, const std::string& text) {
+void interval_box_rule(Panel& panel, Notices& notices, IntervalField field, const std::string& text) {
     const IntervalBox box = interval_box(field);
     const auto v = num::whole_number(text);
     if (!v) {
-        s.panel.set_text(box.name, box.default_text);
-        s.notices.say(motion_msg::not_a_number(box.what, box.default_text));
+        panel.set_text(box.name, box.default_text);
+        notices.say(motion_msg::not_a_number(box.what, box.default_text));
         return;
     }
     // Only whole counts can ever match the interval counter.
     if (*v >= 0 && *v < box.below && *v == std::floor(*v)) return;
-    s.panel.set_text(box.name, "0");
-    s.notices.say(motion_msg::out_of_range(box.what, "a whole number 0 to " + num::to_text(box.below - 1), "0"));
+    panel.set_text(box.name, "0");
+    notices.say(motion_msg::out_of_range(box.what, "a whole number 0 to " + num::to_text(box.below - 1), "0"));
 }
 
-void exposure_box_rule(AppState& s, const std::string& text) {
+void exposure_box_rule(Notices& notices, const std::string& text) {
     const double x = num::val(text);
     if (x > 0 && x < exposure_limit && x == std::floor(x)) return;
-    s.notices.say(motion_msg::bad_exposure);
+    notices.say(motion_msg::bad_exposure);
 }
 
 }  // namespace kestrova

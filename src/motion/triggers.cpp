@@ -2,61 +2,63 @@
 
 #include <array>
 
+#include "motion/controls.h"
+#include "motion/messages.h"
+
 namespace kestrova {
 
 namespace {
 
 constexpr std::array<Trigger, 3> all_triggers = {Trigger::Tone, Trigger::TimeCode, Trigger::Gpi};
 
-bool& flag_of(EngineState& e, Trigger t) {
-    switch (t) {
-    case Trigger::Tone: return e.trigtone;
-    case Trigger::TimeCode: return e.trigtc;
+bool& flag_of(TriggerState& t, Trigger which) {
+    switch (which) {
+    case Trigger::Tone: return t.trigtone;
+    case Trigger::TimeCode: return t.trigtc;
     case Trigger::Gpi: break;
     }
-    return e.triggpi;
+    return t.triggpi;
 }
 
-const char* button_of(Trigger t) {
+ControlName button_of(Trigger t) {
     switch (t) {
-    case Trigger::Tone: return "Command24";
-    case Trigger::TimeCode: return "Command25";
+    case Trigger::Tone: return ctl::tone_trigger_button;
+    case Trigger::TimeCode: return ctl::time_code_trigger_button;
     case Trigger::Gpi: break;
     }
-    return "Command26";
+    return ctl::gpi_trigger_button;
 }
 
-void show(AppState& s, Trigger t, bool on) {
-    s.panel.set_caption(button_of(t), on ? "Y" : "N");
-    s.panel.set_colour(button_of(t), on ? colour::green : colour::red);
+void show(Panel& p, Trigger t, bool on) {
+    p.set_caption(button_of(t), on ? motion_msg::trigger_on : motion_msg::trigger_off);
+    p.set_colour(button_of(t), on ? colour::green : colour::red);
 }
 
 }  // namespace
 
-void toggle_trigger(AppState& s, Trigger which) {
-    bool& flag = flag_of(s.engine, which);
+void toggle_trigger(Panel& panel, TriggerState& triggers, Trigger which) {
+    bool& flag = flag_of(triggers, which);
     flag = !flag;
-    show(s, which, flag);
+    show(panel, which, flag);
     if (!flag) return;
     for (Trigger other : all_triggers) {
         if (other == which) continue;
-        flag_of(s.engine, other) = false;
-        show(s, other, false);
+        flag_of(triggers, other) = false;
+        show(panel, other, false);
     }
 }
 
-void clear_triggers(AppState& s) {
+void clear_triggers(Panel& panel, TriggerState& triggers) {
     for (Trigger t : all_triggers) {
-        flag_of(s.engine, t) = false;
-        show(s, t, false);
+        flag_of(triggers, t) = false;
+        show(panel, t, false);
     }
 }
 
-void toggle_sound_sync(AppState& s) {
-    EngineState& e = s.engine;
-    e.soundsync = !e.soundsync;
-    s.panel.set_caption("Sound", e.soundsync ? "Sound Sync - On" : "Sound Sync - Off");
-    s.panel.set_colour("Sound", e.soundsync ? colour::green : colour::red);
+void toggle_sound_sync(Panel& panel, SoundSyncState& sync) {
+    sync.soundsync = !sync.soundsync;
+    panel.set_caption(ctl::sound_sync_button, sync.soundsync ? motion_msg::sound_sync_on : motion_msg::sound_sync_off);
+    panel.set_colour(ctl::sound_sync_button, sync.soundsync ? colour::green : colour::red);
 }
 
 }  // namespace kestrova

@@ -2,16 +2,18 @@
 // Nothing in the program acts on the trigger flags yet.
 #pragma once
 
-#include "app/app_state.h"
+#include "base/panel.h"
+#include "engine/engine_state.h"
+#include "motion/motion_state.h"
 
 namespace kestrova {
 
 enum class Trigger { Tone, TimeCode, Gpi };  // Command24, Command25, Command26
 
 // Toggles one trigger; switching one on switches the other two off.
-void toggle_trigger(AppState& state, Trigger which);
+void toggle_trigger(Panel& panel, TriggerState& triggers, Trigger which);
 // "clear all triggers": every flag off and every button "N" on red.
-void clear_triggers(AppState& state);
-void toggle_sound_sync(AppState& state);
+void clear_triggers(Panel& panel, TriggerState& triggers);
+void toggle_sound_sync(Panel& panel, SoundSyncState& sync);
 
 }  // namespace kestrova

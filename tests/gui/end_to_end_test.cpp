@@ -3,15 +3,18 @@
 // single-frame run. The clock is stepped by hand so every message is checked.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
 
 #include "link/fd_port.h"
+#include "link/link_texts.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/qt/serial_port.h"
@@ -25,16 +28,15 @@ namespace {
 class Session {
 public:
     Session() {
-        std::string error;
-        auto pair = open_pty_pair(error);
-        if (!pair) throw std::runtime_error(error);
-        pty_ = *pair;
+        auto pair = open_pty_pair();
+        if (!pair) throw std::runtime_error(pair.error());
+        pty_ = pair.value();
         app.start();
         window = std::make_unique<MainWindow>(app);
         window->show();
         // The test is the clock: each message goes out as its tick builds it.
         app.link().set_transmitter(nullptr);
-        if (!app.link().go_online(pty_.path)) throw std::runtime_error(app.state().notices.status);
+        if (auto online = app.link().go_online(pty_.path); !online) throw std::runtime_error(online.error());
         window->sync();
     }
     ~Session() {
@@ -65,6 +67,24 @@ public:
         for (int i = 0; i < limit && !done(); ++i) last = tick();
         return last;
     }
+    // The rig stops taking bytes (its line stopped, as a device with a full
+    // buffer is) after the far end has read what reached it; and reads again.
+    std::vector<Decoded> stop_reading() {
+        ::tcflow(pty_.device_fd, TCOOFF);
+        std::vector<Decoded> got;
+        for (auto bytes = read_message(5); bytes.size() == long_size; bytes = read_message(5)) {
+            auto m = decode_message(bytes);
+            if (!m) throw std::runtime_error("undecodable message");
+            got.push_back(*m);
+        }
+        return got;
+    }
+    void read_again() { ::tcflow(pty_.device_fd, TCOON); }
+    // A tick while the rig reads nothing.
+    void tick_unread() {
+        app.tick();
+        window->sync();
+    }
     // Nothing beyond one message per tick reaches the rig.
     bool line_is_quiet() {
         pollfd p{pty_.master, POLLIN, 0};
@@ -76,9 +96,9 @@ public:
     std::unique_ptr<MainWindow> window;
 
 private:
-    std::vector<std::uint8_t> read_message() {
+    std::vector<std::uint8_t> read_message(int patience = 100) {
         std::vector<std::uint8_t> got;
-        for (int waited = 0; got.size() < long_size && waited < 100; ++waited) {
+        for (int waited = 0; got.size() < long_size && waited < patience; ++waited) {
             QCoreApplication::processEvents();
             pollfd p{pty_.master, POLLIN, 0};
             if (::poll(&p, 1, 10) <= 0) continue;
@@ -98,8 +118,8 @@ void jog_up(Session& s, Qt::Key key, int ticks) {
     QTest::keyPress(enable, key);
     for (int i = 0; i < ticks; ++i) EXPECT_EQ(s.tick().lead, lead_position);
     QTest::keyRelease(enable, key);
-    const EngineState& e = s.app.state().engine;
-    s.tick_until([&] { return std::none_of(e.fkeyup.begin(), e.fkeyup.end(), [](bool b) { return b; }); });
+    const JogState& j = s.app.state().engine.jog;
+    s.tick_until([&] { return std::none_of(j.fkeyup.begin(), j.fkeyup.end(), [](bool b) { return b; }); });
 }
 
 void add_keyframe_at(Session& s, const char* frame) {
@@ -126,6 +146,8 @@ void program_three_keyframes(Session& s) {
 TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
     Session s;
     AppState& st = s.app.state();
+    const PlaybackState& play = st.engine.play;
+    const PositioningState& ps = st.engine.positioning;
     program_three_keyframes(s);
     ASSERT_EQ(st.move.keyframe_count(), 3);
     ASSERT_EQ(s.app.panel().text("keyframes"), "3");
@@ -135,13 +157,13 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Back to frame 1 by a positioning move: position messages until it arrives.
     s.click("gotostart");
-    const Decoded arrived = s.tick_until([&] { return !st.engine.posmoving; });
+    const Decoded arrived = s.tick_until([&] { return !ps.posmoving; });
     EXPECT_EQ(arrived.lead, lead_position);
     EXPECT_EQ(arrived.pos[0], 0);
 
     // Run: one frame message per tick, carrying the move frame by frame.
     s.click("run");
-    ASSERT_TRUE(st.engine.running) << st.notices.status;
+    ASSERT_TRUE(play.running) << st.notices.status;
     for (int f = 1; f <= 60; ++f) {
         const Decoded m = s.tick();
         ASSERT_EQ(m.lead, lead_frame) << "frame " << f;
@@ -149,17 +171,17 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
             ASSERT_EQ(m.pos[a], static_cast<std::int32_t>(std::nearbyint(st.move.movepos.at(f, a))))
                 << "frame " << f << " axis " << a;
     }
-    EXPECT_FALSE(st.engine.running);
+    EXPECT_FALSE(play.running);
     EXPECT_EQ(s.tick().lead, lead_position);
     EXPECT_TRUE(s.line_is_quiet());
 
     // Loop: the end of the move returns to the start and plays again.
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.posmoving; });
+    s.tick_until([&] { return !ps.posmoving; });
     s.click("Loopy");
     s.click("run");
     for (int f = 1; f <= 60; ++f) ASSERT_EQ(s.tick().lead, lead_frame);
-    const Decoded back = s.tick_until([&] { return st.engine.running; });
+    const Decoded back = s.tick_until([&] { return play.running; });
     EXPECT_EQ(back.lead, lead_position);
     const Decoded again = s.tick();
     EXPECT_EQ(again.lead, lead_frame);
@@ -167,38 +189,47 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Stop: position messages from the frame reached, nothing moves on.
     s.click("Stop");
-    EXPECT_FALSE(st.engine.running);
-    EXPECT_FALSE(st.engine.looping);
+    EXPECT_FALSE(play.running);
+    EXPECT_FALSE(play.looping);
     const Decoded stopped = s.tick();
     EXPECT_EQ(stopped.lead, lead_position);
     EXPECT_EQ(s.tick().pos, stopped.pos);
 }
 
-TEST(EndToEnd, ASingleFrameRunStepsTheRigFrameByFrame) {
+TEST(EndToEnd, ARigThatStopsReadingMidPlayIsReportedOnceAndGetsWholeMessagesWithoutAJumpAfterwards) {
     Session s;
     AppState& st = s.app.state();
     program_three_keyframes(s);
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.posmoving; });
+    s.tick_until([&] { return !st.engine.positioning.posmoving; });
+    s.click("run");
+    ASSERT_TRUE(st.engine.play.running) << st.notices.status;
+    std::vector<Decoded> got;
+    for (int f = 1; f <= 10; ++f) got.push_back(s.tick());
+    const unsigned serial = st.notices.status_serial;
 
-    s.type("secset", "1");
-    s.type("exposure", "2");
-    s.type("Text1", "1");
-    s.click("setsingle");
-    ASSERT_TRUE(st.engine.sfrun) << st.notices.status;
-    // The first exposure starts with the run; then one per counted second,
-    // each followed by one frame step.
-    int lamp_ticks = 0;
-    for (int i = 0; i < 3 * 25 + 10; ++i) {
-        s.tick();
-        if (st.panel.at("camflash").colour == colour::highlight) ++lamp_ticks;
+    const auto reached = s.stop_reading();
+    got.insert(got.end(), reached.begin(), reached.end());
+    QElapsedTimer stalled;
+    stalled.start();
+    while (stalled.elapsed() < 5000) {
+        s.tick_unread();
+        QTest::qWait(40);
     }
-    EXPECT_EQ(st.engine.gototarget, 5);
-    EXPECT_EQ(lamp_ticks, 1 + 3 * 2);
-    // The rig has been sent to frame 5 of the move.
-    const Decoded m = s.tick_until([&] { return !st.engine.gotoactive; });
-    EXPECT_EQ(m.lead, lead_position);
-    EXPECT_EQ(m.pos[0], static_cast<std::int32_t>(st.move.movepos.at(5, 0)));
-    s.click("Stop");
-    EXPECT_FALSE(st.engine.sfrun);
+    const std::string device = s.app.link().port()->device();
+    EXPECT_EQ(st.notices.status, link_text::not_reading(device));
+    EXPECT_EQ(st.notices.status_serial, serial + 1);
+    EXPECT_EQ(st.notices.link, link_text::not_reading(device));
+    EXPECT_FALSE(st.engine.play.running);
+
+    s.read_again();
+    const std::size_t resumed = got.size();
+    for (int i = 0; i < 10; ++i) got.push_back(s.tick());
+    EXPECT_EQ(st.notices.link, link_text::on_line(device));
+    for (std::size_t i = resumed; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].lead, lead_position) << "message " << i;  // no stale frame
+        for (std::size_t a = 0; a < move_axes; ++a)
+            EXPECT_LE(std::abs(got[i].pos[a] - got[i - 1].pos[a]), st.axes.mSpeed[a]) << "message " << i << " axis " << a;
+    }
+    EXPECT_TRUE(s.line_is_quiet());
 }

@@ -20,7 +20,7 @@ TEST(MainWindow, HasAWidgetForEveryControlAndHidesTheHiddenOnes) {
             << name;
     }
     EXPECT_EQ(w.window->windowTitle(), "untitled - Kestrova");
-    for (const char* hidden : {"warning", "setupfix", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
+    for (const char* hidden : {"warning", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
 }
 
@@ -61,7 +61,7 @@ TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
     auto* small = w.find<QPushButton>("smallversion");
     QTest::mouseClick(small, Qt::LeftButton);
     EXPECT_EQ(small->text(), "Small");
-    EXPECT_TRUE(w.engine().smallversionbit);
+    EXPECT_TRUE(w.state().link.smallversionbit);
 
     w.window->findChild<QAction*>("help")->trigger();
     EXPECT_TRUE(w.window->help_window()->isVisible());

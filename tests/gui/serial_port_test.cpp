@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cstring>
 
 #include "link/fd_port.h"
 #include "link/link.h"
@@ -32,9 +33,8 @@ std::vector<std::uint8_t> read_master(int fd, std::size_t want) {
 }  // namespace
 
 TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
-    std::string error;
-    auto pty = open_pty_pair(error);
-    ASSERT_TRUE(pty) << error;
+    auto pty = open_pty_pair();
+    ASSERT_TRUE(pty) << pty.error();
     test_support::StartedApp s(make_serial_port_opener());
     App& app = s.app;
     ASSERT_TRUE(app.link().go_online(pty->path)) << app.state().notices.status;
@@ -64,6 +64,7 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
         app.tick();
     }
     EXPECT_EQ(app.state().notices.link, link_text::port_lost);
+    EXPECT_EQ(app.state().notices.status, link_text::lost(pty->path, std::strerror(EIO)));
     EXPECT_EQ(app.state().notices.status_serial, before + 1);
     EXPECT_FALSE(app.link().online());
 }

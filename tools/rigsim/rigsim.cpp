@@ -124,10 +124,9 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
-    std::string error;
-    const auto pty = kestrova::open_pty_pair(error);
+    const auto pty = kestrova::open_pty_pair();
     if (!pty) {
-        std::fprintf(stderr, "kestrova-rigsim: cannot open a pseudo-terminal: %s\n", error.c_str());
+        std::fprintf(stderr, "kestrova-rigsim: cannot open a pseudo-terminal: %s\n", pty.error().c_str());
         return 1;
     }
     // Arrival times are only as good as this process's wake-ups: take a

@@ -168,7 +168,7 @@ void MainWindow::build_menus() {
             continue;
         }
         if (std::string(name) == "comm") {
-            add_comm_menu(menuBar(), app_, [this] { sync(); });
+            add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
             continue;
         }
         // A top-level entry that acts when chosen.
@@ -250,7 +250,6 @@ QWidget* MainWindow::build_axes_group() {
     keys->addWidget(binder_->make("enFkeys", g));
     keys->addWidget(binder_->make("disFkeys", g));
     grid->addLayout(keys, 10, 0, 1, 7);
-    binder_->make("setupfix", g);
     return g;
 }
 

@@ -4,25 +4,25 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "base/panel.h"
+#include "link/controls.h"
 #include "link/link.h"
-#include "app/app.h"
 
 namespace kestrova {
 
-void add_comm_menu(QMenuBar* bar, App& app, std::function<void()> after_change) {
-    QMenu* menu = bar->addMenu(QString::fromStdString(app.panel().text("comm")));
-    menu->setObjectName("comm");
+void add_comm_menu(QMenuBar* bar, Panel& panel, Link& link, std::function<void()> after_change) {
+    QMenu* menu = bar->addMenu(QString::fromStdString(panel.text(ctl::comm_entry)));
+    menu->setObjectName(QString::fromStdString(ctl::comm_entry.str()));
     // The ports are listed afresh each time: adapters come and go.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &app, after_change] {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &panel, &link, after_change] {
         menu->clear();
-        Link& link = app.link();
         const std::string current = link.port() ? link.port()->device() : std::string();
         QAction* off = menu->addAction("Off line");
         off->setObjectName("commOffline");
         off->setCheckable(true);
         off->setChecked(current.empty());
-        QObject::connect(off, &QAction::triggered, menu, [&app, after_change] {
-            app.link().go_offline();
+        QObject::connect(off, &QAction::triggered, menu, [&link, after_change] {
+            link.go_offline();
             after_change();
         });
         menu->addSeparator();
@@ -31,8 +31,8 @@ void add_comm_menu(QMenuBar* bar, App& app, std::function<void()> after_change) 
             QAction* a = menu->addAction(QString::fromStdString(device));
             a->setCheckable(true);
             a->setChecked(device == current);
-            QObject::connect(a, &QAction::triggered, menu, [&app, device, after_change] {
-                app.link().go_online(device);
+            QObject::connect(a, &QAction::triggered, menu, [&link, device, after_change] {
+                (void)link.go_online(device);  // a failure is on the status bar
                 after_change();
             });
         }
@@ -40,17 +40,17 @@ void add_comm_menu(QMenuBar* bar, App& app, std::function<void()> after_change) 
         menu->addSeparator();
         QAction* other = menu->addAction("Other device...");
         other->setObjectName("commOther");
-        QObject::connect(other, &QAction::triggered, menu, [menu, &app, after_change] {
+        QObject::connect(other, &QAction::triggered, menu, [menu, &link, after_change] {
             bool ok = false;
             const QString device = QInputDialog::getText(menu->parentWidget(), "Comm", "Serial device:",
                                                          QLineEdit::Normal, "/dev/ttyUSB0", &ok);
-            if (ok && !device.trimmed().isEmpty()) app.link().go_online(device.trimmed().toStdString());
+            if (ok && !device.trimmed().isEmpty()) (void)link.go_online(device.trimmed().toStdString());
             after_change();
         });
         QAction* number = menu->addAction("Comm number...");
         number->setObjectName("commNumber");
-        QObject::connect(number, &QAction::triggered, menu, [&app, after_change] {
-            app.press("comm");
+        QObject::connect(number, &QAction::triggered, menu, [&panel, after_change] {
+            panel.press(ctl::comm_entry);
             after_change();
         });
     });

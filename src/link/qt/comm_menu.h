@@ -6,10 +6,11 @@ class QMenuBar;
 
 namespace kestrova {
 
-class App;
+class Link;
+class Panel;
 
 // The "Comm" menu: go off line, go on line on a port the system lists or on a
 // typed device, or pick a port by number in the Comm number box.
-void add_comm_menu(QMenuBar* bar, App& app, std::function<void()> after_change);
+void add_comm_menu(QMenuBar* bar, Panel& panel, Link& link, std::function<void()> after_change);
 
 }  // namespace kestrova

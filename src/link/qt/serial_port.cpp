@@ -24,8 +24,11 @@ public:
     SerialPort(std::unique_ptr<QSerialPort> port, std::string device)
         : port_(std::move(port)), device_(std::move(device)) {
         // Errors repeat endlessly on a dead line: the first one closes the port.
+        // Qt's text for it is often a stale or unknown one: the line says why.
         QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(), [this](QSerialPort::SerialPortError e) {
-            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError) fail(port_->errorString().toStdString());
+            if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) return;
+            const int fd = port_->isOpen() ? static_cast<int>(port_->handle()) : -1;
+            lose(line_failure(fd, port_->errorString().toStdString()));
         });
     }
     ~SerialPort() override {
@@ -35,16 +38,16 @@ public:
 
     std::string device() const override { return device_; }
 
-    bool write(std::span<const std::uint8_t> bytes) override {
+    Result<Written> write(std::span<const std::uint8_t> bytes) override {
         std::lock_guard lock(mutex_);
-        if (lost_.load() || !port_->isOpen()) return false;
-        if (auto error = write_fully(static_cast<int>(port_->handle()), bytes)) {
+        if (lost_.load() || !port_->isOpen()) return kestrova::fail(error_);
+        Result<Written> w = write_whole(static_cast<int>(port_->handle()), bytes, unsent_);
+        if (!w) {
             // Closing belongs to the window's thread; it sees `lost` on its next step.
-            error_ = *error;
+            error_ = w.error();
             lost_.store(true);
-            return false;
         }
-        return true;
+        return w;
     }
 
     std::vector<std::uint8_t> read_all() override {
@@ -68,7 +71,7 @@ public:
     }
 
 private:
-    void fail(const std::string& why) {
+    void lose(const std::string& why) {
         {
             std::lock_guard lock(mutex_);
             if (!lost_.load()) error_ = why;
@@ -86,26 +89,24 @@ private:
     mutable std::mutex mutex_;
     std::atomic<bool> lost_{false};
     std::string error_;
+    std::vector<std::uint8_t> unsent_;  // the rest of a message the line took only in part
 };
 
 class SerialPortOpener : public PortOpener {
 public:
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override {
+    Result<std::unique_ptr<Port>> open(const std::string& device) override {
         auto port = std::make_unique<QSerialPort>();
         port->setPortName(QString::fromStdString(device));
-        if (!port->open(QIODevice::ReadWrite)) {
-            error = port->errorString().toStdString();
-            return nullptr;
-        }
+        if (!port->open(QIODevice::ReadWrite)) return fail(port->errorString().toStdString());
         const bool ok = port->setBaudRate(QSerialPort::Baud115200) && port->setDataBits(QSerialPort::Data8) &&
                         port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
                         port->setFlowControl(QSerialPort::NoFlowControl);
         if (!ok) {
-            error = port->errorString().toStdString();
+            std::string why = port->errorString().toStdString();
             port->close();
-            return nullptr;
+            return fail(std::move(why));
         }
-        return std::make_unique<SerialPort>(std::move(port), device);
+        return std::unique_ptr<Port>(std::make_unique<SerialPort>(std::move(port), device));
     }
 
     std::vector<std::string> list() const override {

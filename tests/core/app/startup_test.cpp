@@ -25,7 +25,7 @@ TEST(StartUp, ShowsTheStartColoursAndCaptions) {
     EXPECT_EQ(s.colour("Sound"), colour::red);
     EXPECT_EQ(s.text("enable"), "F keys disabled");
     EXPECT_EQ(s.colour("enable"), colour::red);
-    EXPECT_TRUE(s.engine().commsoff);
+    EXPECT_TRUE(s.state().link.commsoff);
     EXPECT_EQ(s.text("Text9"), "Tilt");
     EXPECT_EQ(s.text("Text20"), "Lens2");
     EXPECT_FALSE(s.panel().at("warning").visible);
@@ -36,7 +36,7 @@ TEST(StartUp, ShowsTheStartColoursAndCaptions) {
 TEST(SmallVersion, StartsMatchingTheLongFormAndToggles) {
     StartedApp s;
     for (bool small : {false, true, false}) {
-        EXPECT_EQ(s.engine().smallversionbit, small);
+        EXPECT_EQ(s.state().link.smallversionbit, small);
         EXPECT_EQ(s.text("smallversion"), small ? "Small" : "Large");
         EXPECT_EQ(s.colour("smallversion"), small ? colour::green : colour::red);
         s.app.press("smallversion");

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/app.h"
 #include "core/link/fake_port.h"
+#include "engine/controls.h"
 #include "link/link.h"
 #include "link/messages.h"
-#include "app/app.h"
 #include "temp_dir.h"
 
 namespace kestrova::test_support {
@@ -20,8 +21,11 @@ protected:
         ASSERT_TRUE(app->link().go_online("/dev/rig"));
     }
     EngineState& e() { return app->state().engine; }
+    PlaybackState& play() { return e().play; }
+    PositioningState& ps() { return e().positioning; }
     AxisSettings& axes() { return app->state().axes; }
     Panel& panel() { return app->panel(); }
+    Notices& notices() { return app->state().notices; }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) app->tick();
     }
@@ -36,8 +40,8 @@ protected:
         for (std::size_t a = 0; a < move_axes; ++a) e().curpos[a] = e().lastpos[a] = e().last_sent[a] = p[a];
     }
     void play_from(int frame) {
-        e().running = true;
-        e().playframe = frame;
+        play().running = true;
+        play().playframe = frame;
     }
 
     TempDir dir;

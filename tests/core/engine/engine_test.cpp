@@ -1,5 +1,7 @@
 #include "core/engine/engine_fixture.h"
-#include "link/link_texts.h"
+#include "engine/frame_engine.h"
+#include "engine/messages.h"
+#include "engine/time_code.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
@@ -15,18 +17,10 @@ TEST_F(EngineTest, IdleStepSendsTheLongPositionMessage) {
     EXPECT_EQ(line->sent[1], want);
 }
 
-TEST_F(EngineTest, OffLineBuildsButSendsNothing) {
-    app->link().go_offline();
-    tick(3);
-    EXPECT_TRUE(line->sent.empty());
-    EXPECT_EQ(app->state().notices.link, link_text::off_line);
-    EXPECT_TRUE(app->state().notices.link_rate.empty());
-}
-
 TEST_F(EngineTest, ResetIsSentOnceAndZeroingIsNotLimited) {
     stand_at({5000, 0, 0, 0, 0});
     e().curpos[0] = 0;  // Zero All: a re-reference, not a move
-    e().resetreq = true;
+    app->state().link.resetreq = true;
     tick(2);
     ASSERT_EQ(line->sent.size(), 2u);
     EXPECT_EQ(line->sent[0][0], lead_reset);
@@ -44,7 +38,7 @@ TEST_F(EngineTest, IdleStepNeverMovesFurtherThanMaxSpeedFromTheLastMessage) {
     play_from(1);
     tick();
     EXPECT_EQ(last().pos[0], 1000);
-    e().running = false;
+    play().running = false;
     e().curpos[0] = 1000;
     tick();
     EXPECT_EQ(last().pos[0], 1000);  // stands still: no jump past where it is
@@ -57,60 +51,45 @@ TEST_F(EngineTest, IdleStepNeverMovesFurtherThanMaxSpeedFromTheLastMessage) {
     EXPECT_EQ(last().pos[0], 1000);
 }
 
-TEST_F(EngineTest, JogAcceleratesCoastsAndClearsTheReleaseFlag) {
+TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLimits) {
     axes().acc[0] = 2;
     axes().FSpeed[0] = 5;
-    e().jog[0] = 0;
-    e().fkeydown[0] = true;  // F1: axis A down
-    std::vector<double> moves;
-    double before = 0;
-    for (int i = 0; i < 4; ++i) {
-        tick();
-        moves.push_back(before - e().curpos[0]);
-        before = e().curpos[0];
-    }
-    EXPECT_EQ(moves, (std::vector<double>{2, 4, 5, 5}));
-    EXPECT_EQ(panel().text("posA"), "-16");
-    e().fkeydown[0] = false;
-    e().fkeyup[0] = true;
-    moves.clear();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(e().fkeyup[0]);
-        tick();
-        moves.push_back(before - e().curpos[0]);
-        before = e().curpos[0];
-    }
-    EXPECT_EQ(moves, (std::vector<double>{3, 1, 0}));
-    EXPECT_FALSE(e().fkeyup[0]);
-    EXPECT_EQ(last().pos[0], -20);
-}
-
-TEST_F(EngineTest, JogUpAfterEnablingFromSpeedOne) {
     axes().acc[1] = 10;
     axes().FSpeed[1] = 35;
-    e().jog[1] = 1;
-    e().fkeydown[3] = true;  // F4: axis B up
-    std::vector<double> speeds;
+    axes().max[1] = 100;
+    e().jog.speed = {0, 1};     // B as after "enable F keys"
+    e().jog.fkeydown[0] = true;  // F1: axis A down
+    e().jog.fkeydown[3] = true;  // F4: axis B up
+    std::vector<double> a_moves, b_speeds;
+    double before = 0;
     for (int i = 0; i < 5; ++i) {
         tick();
-        speeds.push_back(e().jog[1]);
+        a_moves.push_back(before - e().curpos[0]);
+        b_speeds.push_back(e().jog.speed[1]);
+        before = e().curpos[0];
     }
-    EXPECT_EQ(speeds, (std::vector<double>{11, 21, 31, 35, 35}));
-    EXPECT_EQ(e().curpos[1], 133);
-}
+    EXPECT_EQ(a_moves, (std::vector<double>{2, 4, 5, 5, 5}));
+    EXPECT_EQ(b_speeds, (std::vector<double>{11, 21, 31, 35, 35}));
+    EXPECT_EQ(panel().text(ctl::position_boxes[0]), "-21");
+    EXPECT_EQ(e().curpos[1], 100);  // 133 by the speeds, held at the limit
+    EXPECT_EQ(last().pos[1], 100);
 
-TEST_F(EngineTest, JogStopsAtTheAxisLimits) {
-    axes().acc[4] = 10;
-    axes().FSpeed[4] = 50;
-    axes().max[4] = 75;
-    e().fkeydown[9] = true;  // F10: axis E up
-    tick(6);
-    EXPECT_EQ(e().curpos[4], 75);
-    EXPECT_EQ(last().pos[4], 75);
+    e().jog.fkeydown[0] = false;
+    e().jog.fkeyup[0] = true;
+    a_moves.clear();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(e().jog.fkeyup[0]);
+        tick();
+        a_moves.push_back(before - e().curpos[0]);
+        before = e().curpos[0];
+    }
+    EXPECT_EQ(a_moves, (std::vector<double>{3, 1, 0}));
+    EXPECT_FALSE(e().jog.fkeyup[0]);
+    EXPECT_EQ(last().pos[0], -25);
 }
 
 TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
-    e().smallversionbit = true;
+    app->state().link.smallversionbit = true;
     for (int f = 1; f <= 12; ++f) app->state().move.movepos.at(f, 0) = 100 * f;
     stand_at({100, 0, 0, 0, 0});
     play_from(1);
@@ -125,8 +104,8 @@ TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
     }
     // Play-back leaves the present positions alone; the boxes follow the targets.
     EXPECT_EQ(e().curpos[0], 100);
-    EXPECT_EQ(panel().text("posA"), "1100");
-    EXPECT_EQ(panel().text("Text1"), "11");
+    EXPECT_EQ(panel().text(ctl::position_boxes[0]), "1100");
+    EXPECT_EQ(panel().text(ctl::frame_box), "11");
 }
 
 TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
@@ -134,9 +113,9 @@ TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
     mp.at(1, 0) = 10;
     mp.at(2, 0) = 20;
     mp.at(2, 1) = -7;
-    e().playdiv = 2;
-    e().divcount = 0;
-    e().frompos = {0, 0, 0, 0, 0};
+    play().playdiv = 2;
+    play().divcount = 0;
+    play().frompos = {0, 0, 0, 0, 0};
     play_from(1);
     std::vector<std::int32_t> a, b;
     std::vector<int> frames;
@@ -144,7 +123,7 @@ TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
         tick();
         a.push_back(last().pos[0]);
         b.push_back(last().pos[1]);
-        frames.push_back(e().playframe);
+        frames.push_back(play().playframe);
     }
     EXPECT_EQ(a, (std::vector<std::int32_t>{5, 10, 15, 20}));
     EXPECT_EQ(b, (std::vector<std::int32_t>{0, 0, -4, -7}));  // -3.5 goes to the even -4
@@ -158,66 +137,33 @@ TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
     s.move.movepos.at(1500, 4) = -3.2;
     play_from(1500);
     tick();
-    EXPECT_FALSE(e().running);
-    EXPECT_EQ(e().playframe, 1501);
+    EXPECT_FALSE(play().running);
+    EXPECT_EQ(play().playframe, 1501);
     EXPECT_EQ(e().curpos[0], 100);
     EXPECT_EQ(e().curpos[4], -4);
     EXPECT_EQ(last().lead, lead_frame);
     EXPECT_EQ(last().pos[0], 101);
-    EXPECT_EQ(panel().at("HScroll1").value, 32767);
+    EXPECT_EQ(panel().at(ctl::frame_scroll_bar).value, 32767);
     tick();
     EXPECT_EQ(last().lead, lead_position);
     EXPECT_EQ(last().pos[0], 100);
 }
 
-TEST_F(EngineTest, LoopingMoveReturnsToFrameOneAndPlaysAgain) {
-    auto& s = app->state();
-    s.move.totalframes = 3;
-    for (int f = 1; f <= 3; ++f) s.move.movepos.at(f, 0) = 40 * f;
-    axes().acc[0] = 20;
-    stand_at({40, 0, 0, 0, 0});
-    e().looping = true;
-    play_from(1);
-    tick(3);
-    EXPECT_FALSE(e().running);
-    EXPECT_TRUE(e().posmoving);
-    EXPECT_EQ(e().playframe, 1);
-    int guard = 0;
-    while (!e().running && ++guard < 50) tick();
-    EXPECT_TRUE(e().running);
-    EXPECT_EQ(e().curpos[0], 40);
-    tick();
-    EXPECT_EQ(last().lead, lead_frame);
-    EXPECT_EQ(last().pos[0], 40);
-}
-
 TEST_F(EngineTest, SoundSyncHoldsTheFrameUntilTheMarkerArrivesFirst) {
-    auto& mp = app->state().move.movepos;
-    mp.at(5, 0) = 55;
-    e().soundsync = true;
-    e().soundsynced = false;
-    e().synccount = 0;
+    app->state().move.movepos.at(5, 0) = 55;
+    e().sound_sync = {.soundsync = true, .soundsynced = false, .synccount = 0};
     play_from(5);
     tick(4);
-    EXPECT_EQ(e().playframe, 5);
+    EXPECT_EQ(play().playframe, 5);
     for (const auto& m : line->sent) EXPECT_EQ(decode_message(m)->pos[0], 55);
     line->inbox = {0x01, sound_sync_marker};  // the marker must be the first byte
     tick();
-    EXPECT_EQ(e().playframe, 5);
+    EXPECT_EQ(play().playframe, 5);
     line->inbox = {sound_sync_marker, 0x01};
     tick();
-    EXPECT_EQ(e().playframe, 6);
+    EXPECT_EQ(play().playframe, 6);
     tick();
-    EXPECT_EQ(e().playframe, 7);
-}
-
-TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
-    line->waiting = 1000;
-    tick();
-    EXPECT_EQ(line->cleared, 0);
-    line->waiting = 1001;
-    tick();
-    EXPECT_EQ(line->cleared, 1);
+    EXPECT_EQ(play().playframe, 7);
 }
 
 TEST_F(EngineTest, PlayBackTargetsAreClampedAndReportedOncePerPlay) {
@@ -225,18 +171,89 @@ TEST_F(EngineTest, PlayBackTargetsAreClampedAndReportedOncePerPlay) {
     for (int f = 1; f <= 3; ++f) s.move.movepos.at(f, 0) = 60000;
     stand_at({50000, 0, 0, 0, 0});
     play_from(1);
-    const unsigned before = s.notices.status_serial;
+    const unsigned before = notices().status_serial;
     tick(3);
     EXPECT_EQ(last().pos[0], 50000);
-    EXPECT_EQ(s.notices.status, link_text::target_clamped);
-    EXPECT_EQ(s.notices.status_serial, before + 1);
+    EXPECT_EQ(notices().status, engine_msg::target_clamped);
+    EXPECT_EQ(notices().status_serial, before + 1);
 }
 
-TEST_F(EngineTest, DisplaysFrameTimeCodeAndSubFrame) {
+TEST_F(EngineTest, ShowsTheFrameAsTimeCodeAndThePageOfTheTarget) {
     app->state().move.curframe = 1537;
-    e().gototarget = 2001 + 16 * 7 + 5;
+    ps().gototarget = 2001 + 16 * 7 + 5;
     tick();
-    EXPECT_EQ(panel().text("Text22"), "00:01:01:12");
-    EXPECT_EQ(panel().text("Text29"), "00:01:01:12");
-    EXPECT_EQ(panel().text("Text17"), "7");
+    EXPECT_EQ(panel().text(ctl::time_code_box), "00:01:01:12");
+    EXPECT_EQ(panel().text(ctl::time_code_copy), "00:01:01:12");
+    EXPECT_EQ(panel().text(ctl::page_display), "7");
+    EXPECT_EQ(time_code(0), "00:00:00:00");
+    EXPECT_EQ(time_code(25), "00:00:01:00");
+    EXPECT_EQ(time_code(1499), "00:00:59:24");
+    EXPECT_FALSE(time_code(32768));
+}
+
+TEST_F(EngineTest, SetupDialogValuesAreAppliedByTheNextStep) {
+    app->press("Setup");
+    app->state().form1.set_text("SpdA", "77");
+    request_setup_apply(e());
+    EXPECT_EQ(axes().mSpeed[0], 101);
+    tick();
+    EXPECT_EQ(axes().mSpeed[0], 77);
+}
+
+TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQuickly) {
+    // An F speed far above what axis A can do (maximum speed 101, acceleration 10).
+    axes().FSpeed[0] = 3000;
+    e().jog.fkeydown[1] = true;  // F2: A up
+    double fastest = 0;
+    for (int i = 0; i < 40; ++i) {
+        tick();
+        fastest = std::max(fastest, e().jog.speed[0]);
+    }
+    EXPECT_EQ(fastest, 101);
+    app->focus_lost("enable");
+    int coasting = 0;
+    while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
+    EXPECT_EQ(coasting, 11);  // 101 down by 10 a step, then the step that stops
+
+    // A negative F speed does not turn the keys round: F3 never moves B up.
+    axes().FSpeed[1] = -300;
+    e().jog.fkeydown[2] = true;
+    const double b = e().curpos[1];
+    tick(5);
+    EXPECT_EQ(e().curpos[1], b);
+}
+
+TEST_F(EngineTest, ALimitLoweredUnderAnAxisBringsItInByARampNotAJumpAndSaysSoOnce) {
+    stand_at({900, 0, 0, 0, 0});  // maximum speed 101, acceleration 10
+    axes().max[0] = 100;
+    const unsigned before = notices().status_serial;
+    std::vector<double> steps;
+    double at = 900;
+    for (int i = 0; i < 60; ++i) {
+        tick();
+        steps.push_back(at - last().pos[0]);
+        at = last().pos[0];
+    }
+    EXPECT_EQ(at, 100);
+    EXPECT_FALSE(ps().posmoving);
+    // From standstill: the first moving steps are one and two accelerations long.
+    const auto first = std::find_if(steps.begin(), steps.end(), [](double d) { return d != 0; });
+    ASSERT_LT(first + 1, steps.end());
+    EXPECT_EQ(first[0], 10);
+    EXPECT_EQ(first[1], 20);
+    for (double d : steps) EXPECT_LE(std::fabs(d), 101);
+    EXPECT_EQ(notices().status, engine_msg::brought_into_limits("A"));
+    EXPECT_EQ(notices().status_serial, before + 1);
+}
+
+TEST_F(EngineTest, AnAxisHeldAgainstALimitShowsWhereItIsAndNothingIsSaidPerStep) {
+    axes().acc[4] = 10;
+    axes().FSpeed[4] = 50;
+    axes().max[4] = 75;
+    e().jog.fkeydown[9] = true;  // F10: axis E up
+    const unsigned before = notices().status_serial;
+    tick(8);
+    EXPECT_EQ(e().curpos[4], 75);
+    EXPECT_EQ(panel().text(ctl::position_boxes[4]), "75");
+    EXPECT_EQ(notices().status_serial, before);
 }

@@ -17,19 +17,21 @@ struct FakeLine {
     int cleared = 0;
     bool lost = false;
     bool fail_writes = false;
+    bool not_reading = false;  // the rig takes nothing; what it is sent is not written
 };
 
 class FakePort : public Port {
 public:
     FakePort(std::string device, std::shared_ptr<FakeLine> line) : device_(std::move(device)), line_(std::move(line)) {}
     std::string device() const override { return device_; }
-    bool write(std::span<const std::uint8_t> bytes) override {
+    Result<Written> write(std::span<const std::uint8_t> bytes) override {
         if (line_->lost || line_->fail_writes) {
             line_->lost = true;
-            return false;
+            return fail(error());
         }
+        if (line_->not_reading) return Written::not_at_all;
         line_->sent.emplace_back(bytes.begin(), bytes.end());
-        return true;
+        return Written::whole;
     }
     std::vector<std::uint8_t> read_all() override { return std::exchange(line_->inbox, {}); }
     std::size_t bytes_waiting() const override { return line_->waiting; }
@@ -49,13 +51,10 @@ private:
 class FakeOpener : public PortOpener {
 public:
     explicit FakeOpener(std::map<std::string, std::shared_ptr<FakeLine>> lines) : lines_(std::move(lines)) {}
-    std::unique_ptr<Port> open(const std::string& device, std::string& error) override {
+    Result<std::unique_ptr<Port>> open(const std::string& device) override {
         auto it = lines_.find(device);
-        if (it == lines_.end()) {
-            error = "No such file or directory";
-            return nullptr;
-        }
-        return std::make_unique<FakePort>(device, it->second);
+        if (it == lines_.end()) return fail("No such file or directory");
+        return std::unique_ptr<Port>(std::make_unique<FakePort>(device, it->second));
     }
     std::vector<std::string> list() const override {
         std::vector<std::string> out;

@@ -1,90 +1,129 @@
 #include "core/engine/engine_fixture.h"
+#include "link/controls.h"
 #include "link/link_texts.h"
+#include "motion/controls.h"
+#include "motion/messages.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
 
-TEST_F(EngineTest, OnLineShowsDeviceRateAndLateness) {
-    EXPECT_EQ(app->state().notices.link, link_text::on_line("/dev/rig"));
+TEST_F(EngineTest, OnLineShowsDeviceAndRateAFailedOpenKeepsThePortOffLineSendsNothing) {
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
+    const Result<> r = app->link().go_online("/dev/missing");
+    EXPECT_EQ(r.error(), link_text::cannot_open("/dev/missing", "No such file or directory"));
+    EXPECT_EQ(notices().status, r.error());
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
     tick(3);
-    EXPECT_NE(app->state().notices.link_rate.find("3.0 msg/s"), std::string::npos)
-        << app->state().notices.link_rate;
-    EXPECT_NE(app->state().notices.link_rate.find("worst late"), std::string::npos);
+    EXPECT_NE(notices().link_rate.find("3.0 msg/s, worst late"), std::string::npos) << notices().link_rate;
+
+    app->link().go_offline();
+    tick(3);
+    EXPECT_EQ(line->sent.size(), 3u);
+    EXPECT_EQ(notices().link, link_text::off_line);
+    EXPECT_TRUE(notices().link_rate.empty());
 }
 
-TEST_F(EngineTest, FailedOpenKeepsThePreviousPort) {
-    EXPECT_FALSE(app->link().go_online("/dev/missing"));
-    EXPECT_EQ(app->state().notices.status, link_text::cannot_open("/dev/missing", "No such file or directory"));
-    EXPECT_EQ(app->state().notices.link, link_text::on_line("/dev/rig"));
-    tick();
-    EXPECT_EQ(line->sent.size(), 1u);
-}
-
-TEST_F(EngineTest, PortLostStopsMotionKeepsPositionsAndIsReportedOnce) {
+TEST_F(EngineTest, AFailedWriteLosesThePortStopsMotionWhereTheRigWasAndIsReportedOnce) {
     auto& s = app->state();
     for (int f = 1; f <= 10; ++f) s.move.movepos.at(f, 0) = 10 * f;
     stand_at({10, 0, 0, 0, 0});
     play_from(1);
     tick(4);
     ASSERT_EQ(last().pos[0], 40);
-    e().gotoactive = true;
-    app->press("setsingle");
-    ASSERT_TRUE(e().sfrun);
-    line->lost = true;
-    const unsigned before = s.notices.status_serial;
+    ps().gotoactive = true;
+    e().jog.fkeydown[1] = true;
+    app->press(ctl::single_frame_button.str());
+    ASSERT_TRUE(s.single_frame.sfrun);
+    line->fail_writes = true;
+    const unsigned before = notices().status_serial;
     tick(10);
-    EXPECT_EQ(s.notices.link, link_text::port_lost);
-    EXPECT_EQ(s.notices.status, link_text::lost("/dev/rig", "unplugged"));
-    EXPECT_EQ(s.notices.status_serial, before + 1);
-    EXPECT_FALSE(e().running);
-    EXPECT_FALSE(e().gotoactive);
-    EXPECT_FALSE(e().sfrun);
-    EXPECT_EQ(s.panel.text("setsingle"), "S.F. off");
-    EXPECT_TRUE(e().commsoff);
-    EXPECT_EQ(e().curpos[0], 40);  // where the rig was last told to be
-    EXPECT_EQ(e().playframe, 5);
-    EXPECT_EQ(s.move.movepos.at(10, 0), 100);
+    EXPECT_EQ(app->link().port(), nullptr);
+    EXPECT_EQ(notices().link, link_text::port_lost);
+    EXPECT_EQ(notices().status, link_text::lost("/dev/rig", "unplugged"));
+    EXPECT_EQ(notices().status_serial, before + 1);
+    EXPECT_FALSE(play().running || ps().gotoactive || e().jog.fkeydown[1] || s.single_frame.sfrun);
+    EXPECT_EQ(panel().text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_TRUE(s.link.commsoff);
+    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took, not the one that failed
 
     // Reconnecting sends the same position and starts nothing by itself.
-    line->lost = false;
+    line->lost = line->fail_writes = false;
     ASSERT_TRUE(app->link().go_online("/dev/rig"));
     const auto sent = line->sent.size();
     tick(3);
     EXPECT_EQ(line->sent.size(), sent + 3);
     EXPECT_EQ(last().lead, lead_position);
     EXPECT_EQ(last().pos[0], 40);
-    EXPECT_FALSE(e().running);
+    EXPECT_FALSE(play().running);
 }
 
-TEST_F(EngineTest, WriteFailureLosesThePort) {
-    line->fail_writes = true;
-    tick(3);
-    EXPECT_EQ(app->state().notices.link, link_text::port_lost);
-    EXPECT_EQ(app->link().port(), nullptr);
+TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
+    line->waiting = 1000;
+    tick();
+    EXPECT_EQ(line->cleared, 0);
+    line->waiting = 1001;
+    tick();
+    EXPECT_EQ(line->cleared, 1);
 }
 
 TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     Panel& p = panel();
-    app->press("comm");
-    EXPECT_TRUE(p.at("CommNo").visible);
-    EXPECT_TRUE(p.at("Label9").visible);
+    const std::string comm = ctl::comm_entry.str(), number = ctl::comm_number_box.str();
+    app->press(comm);
+    EXPECT_TRUE(p.at(ctl::comm_number_box).visible);
+    EXPECT_TRUE(p.at(ctl::comm_number_label).visible);
     EXPECT_FALSE(p.at("MSChart1").visible);
-    EXPECT_EQ(p.text("CommNo"), "2");
-    app->type("CommNo", "3");
-    EXPECT_FALSE(p.at("CommNo").visible);
+    EXPECT_EQ(p.text(ctl::comm_number_box), "2");
+    app->type(number, "3");
+    EXPECT_FALSE(p.at(ctl::comm_number_box).visible);
     EXPECT_TRUE(p.at("MSChart1").visible);
-    EXPECT_EQ(app->state().notices.link, link_text::on_line("/dev/ttyS2"));
-    EXPECT_EQ(e().commnum, 2);
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
+    EXPECT_EQ(app->state().link.commnum, 2);
     tick();
     EXPECT_EQ(other->sent.size(), 1u);
 
     // A number that names no port changes nothing.
-    app->press("comm");
-    app->type("CommNo", "x");
-    EXPECT_EQ(app->state().notices.status, link_text::bad_comm_number("x"));
-    EXPECT_EQ(app->state().notices.link, link_text::on_line("/dev/ttyS2"));
-    app->press("comm");
-    app->type("CommNo", "7");
-    EXPECT_EQ(app->state().notices.status, link_text::cannot_open("/dev/ttyS6", "No such file or directory"));
-    EXPECT_EQ(e().commnum, 2);
+    app->press(comm);
+    app->type(number, "x");
+    EXPECT_EQ(notices().status, link_text::bad_comm_number("x"));
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
+    app->press(comm);
+    app->type(number, "7");
+    EXPECT_EQ(notices().status, link_text::cannot_open("/dev/ttyS6", "No such file or directory"));
+    EXPECT_EQ(app->state().link.commnum, 2);
+}
+
+TEST_F(EngineTest, ARigThatStopsReadingIsReportedOnceMotionStopsAndSendingResumesWhereItWas) {
+    auto& s = app->state();
+    for (int f = 1; f <= 100; ++f) s.move.movepos.at(f, 0) = 10 * f;
+    stand_at({10, 0, 0, 0, 0});
+    play().looping = true;
+    play_from(1);
+    tick(4);
+    ASSERT_EQ(last().pos[0], 40);
+    e().jog.fkeydown[3] = true;
+    app->press(ctl::single_frame_button.str());
+    ASSERT_TRUE(s.single_frame.sfrun);
+    line->not_reading = true;
+    const unsigned before = notices().status_serial;
+    tick(20);
+    EXPECT_EQ(notices().status, link_text::not_reading("/dev/rig"));
+    EXPECT_EQ(notices().status_serial, before + 1);
+    EXPECT_EQ(notices().link, link_text::not_reading("/dev/rig"));
+    EXPECT_TRUE(app->link().online());
+    EXPECT_FALSE(play().running || play().looping || e().jog.fkeydown[3] || s.single_frame.sfrun);
+    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took
+    play_from(10);                 // nothing moves while the rig does not read
+    tick();
+    EXPECT_FALSE(play().running);
+    EXPECT_EQ(line->sent.size(), 4u);
+
+    // Reading again: the present positions, with nothing stale before them.
+    line->not_reading = false;
+    tick(3);
+    ASSERT_EQ(line->sent.size(), 7u);
+    for (std::size_t i = 4; i < 7; ++i) EXPECT_EQ(decode_message(line->sent[i])->pos[0], 40);
+    EXPECT_EQ(last().lead, lead_position);
+    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
+    EXPECT_EQ(notices().status_serial, before + 1);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/controls.h"
 #include "motion/messages.h"
 #include "started_app.h"
 
@@ -10,41 +11,40 @@ using Rig = test_support::StartedApp;
 
 namespace {
 constexpr int F1 = 112, F2 = 113, F5 = 116, F10 = 121;
-}
+int held(const JogState& j) { return static_cast<int>(std::count(j.fkeydown.begin(), j.fkeydown.end(), true)); }
+}  // namespace
 
 TEST(FKeys, SetTheFlagsInKeyToAxisOrderAndOnlyF10IsConsumed) {
     Rig r;
     r.app.press("enFkeys");
-    EXPECT_EQ(r.engine().jog[0], 1);
+    const JogState& j = r.engine().jog;
+    EXPECT_EQ(j.speed[0], 1);
     EXPECT_FALSE(r.app.key_down("enable", F1));
     EXPECT_TRUE(r.app.key_down("enable", F10));
     EXPECT_TRUE(r.app.key_down("enable", F10, true));
     EXPECT_FALSE(r.app.key_down("enable", 65));
-    const auto& down = r.engine().fkeydown;
-    EXPECT_TRUE(down[0] && down[9]);
-    EXPECT_EQ(std::count(down.begin(), down.end(), true), 2);
+    EXPECT_TRUE(j.fkeydown[0] && j.fkeydown[9]);
+    EXPECT_EQ(held(j), 2);
 }
 
-TEST(FKeys, IgnoreAutoRepeatPairsOfAHeldKey) {
+TEST(FKeys, IgnoreAutoRepeatPairsAndLosingTheFocusReleasesEveryHeldKey) {
     Rig r;
+    const JogState& j = r.engine().jog;
     r.app.key_down("enable", F2);
     r.app.key_up("enable", F2, true);
     r.app.key_down("enable", F2, true);
-    EXPECT_TRUE(r.engine().fkeydown[1]);
-    EXPECT_FALSE(r.engine().fkeyup[1]);
+    EXPECT_TRUE(j.fkeydown[1]);
+    EXPECT_FALSE(j.fkeyup[1]);
     r.app.key_up("enable", F2);
-    EXPECT_FALSE(r.engine().fkeydown[1]);
-    EXPECT_TRUE(r.engine().fkeyup[1]);
-}
+    EXPECT_FALSE(j.fkeydown[1]);
+    EXPECT_TRUE(j.fkeyup[1]);
 
-TEST(FKeys, LosingTheFocusReleasesEveryHeldKey) {
-    Rig r;
     r.app.key_down("enable", F2);
     r.app.key_down("enable", F10);
     r.app.focus_lost("enable");
-    EXPECT_EQ(std::count(r.engine().fkeydown.begin(), r.engine().fkeydown.end(), true), 0);
-    EXPECT_TRUE(r.engine().fkeyup[1] && r.engine().fkeyup[9]);
-    EXPECT_FALSE(r.engine().fkeyup[F5 - F1]);  // a key never held does not coast
+    EXPECT_EQ(held(j), 0);
+    EXPECT_TRUE(j.fkeyup[1] && j.fkeyup[9]);
+    EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
 }
 
 TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
@@ -59,4 +59,17 @@ TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
     r.state().axes.pp_rev[1] = 2;  // the box shows units, the limits are pulses
     r.app.type("posB", "30000");
     EXPECT_EQ(r.text("posB"), "0");
+}
+
+TEST(FSpeedBoxes, RefuseANegativeSpeedOrOneAboveTheMaximumSpeed) {
+    Rig r;  // axis A: maximum speed 101
+    r.app.type("SpeedA", "40");
+    for (const char* bad : {"-300", "3000", "101.5"}) {
+        r.app.type("SpeedA", bad);
+        EXPECT_EQ(r.text("SpeedA"), "40") << bad;
+        EXPECT_EQ(r.status(), motion_msg::fspeed_refused('A', bad, 101, "40"));
+    }
+    r.app.type("SpeedA", "101");
+    r.app.press("enFkeys");
+    EXPECT_EQ(r.state().axes.FSpeed[0], 101);
 }

@@ -13,7 +13,7 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
         r.state().move.pos_of(2, 1) = c.keyframe;
         r.engine().curpos[2] = c.at;
         r.app.press("run");
-        EXPECT_EQ(r.engine().running, c.starts) << c.at;
+        EXPECT_EQ(r.engine().play.running, c.starts) << c.at;
         EXPECT_EQ(r.app.panel().at("warning").visible, !c.starts);
         if (!c.starts) {
             EXPECT_EQ(r.status(), motion_msg::not_at_start('C'));
@@ -21,28 +21,26 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
     }
 }
 
-TEST(Run, SlowPlayStartsFromTheFirstKeyframeOfEveryAxis) {
+TEST(Run, SlowPlayStartsFromTheFirstKeyframeOfEveryAxisAndRunningRefusesARestart) {
     Rig r;
     for (int a = 0; a < move_axes; ++a) r.engine().curpos[a] = r.state().move.pos_of(a, 1) = 100 * (a + 1);
     r.app.type("Text6", "2");
     r.app.press("run");
-    ASSERT_TRUE(r.engine().running);
-    EXPECT_EQ(r.engine().divcount, 0);
-    for (int a = 0; a < move_axes; ++a) EXPECT_EQ(r.engine().frompos[a], 100 * (a + 1));
+    const PlaybackState& pl = r.engine().play;
+    ASSERT_TRUE(pl.running);
+    EXPECT_EQ(pl.divcount, 0);
+    for (int a = 0; a < move_axes; ++a) EXPECT_EQ(pl.frompos[a], 100 * (a + 1));
+
+    // Restarting mid-play would make the rig jump back to frame 1.
+    r.engine().play.playframe = 300;
+    r.app.press("run");
+    EXPECT_EQ(pl.playframe, 300);
+    EXPECT_EQ(r.status(), motion_msg::already_playing);
 
     Rig normal;
     normal.app.press("run");
-    EXPECT_EQ(normal.engine().divcount, 1);
-    EXPECT_EQ(normal.engine().synccount, 2);
-}
-
-TEST(Run, IsRefusedWhilePlayingSoTheRigNeverJumpsBackToFrameOne) {
-    Rig r;
-    r.app.press("run");
-    r.engine().playframe = 300;
-    r.app.press("run");
-    EXPECT_EQ(r.engine().playframe, 300);
-    EXPECT_EQ(r.status(), motion_msg::already_playing);
+    EXPECT_EQ(normal.engine().play.divcount, 1);
+    EXPECT_EQ(normal.engine().sound_sync.synccount, 2);
 }
 
 TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
@@ -50,17 +48,18 @@ TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
     r.app.press("run");
     r.app.press("setsingle");
     r.app.press("zeroall");
-    r.engine().next = {10.9, -3.2, 7, 0, 5.5};
-    EngineState& e = r.engine();
-    e.looping = e.posmoving = e.hometarget = e.entrytarget = e.gotoactive = e.restartflag = true;
+    PlaybackState& pl = r.engine().play;
+    PositioningState& ps = r.engine().positioning;
+    pl.next = {10.9, -3.2, 7, 0, 5.5};
+    pl.looping = ps.posmoving = ps.hometarget = ps.entrytarget = ps.gotoactive = pl.restartflag = true;
     r.app.press("Stop");
-    EXPECT_EQ(e.curpos[0], 10);
-    EXPECT_EQ(e.curpos[1], -4);
-    EXPECT_FALSE(e.running || e.looping || e.posmoving || e.hometarget || e.entrytarget || e.gotoactive);
-    EXPECT_FALSE(e.restartflag);  // a looping return that has just arrived must not restart
-    EXPECT_FALSE(e.sfrun);
-    EXPECT_EQ(r.text("setsingle"), "S.F. off");
-    EXPECT_EQ(r.text("zeroall"), "Zero All Axies");
+    EXPECT_EQ(r.engine().curpos[0], 10);
+    EXPECT_EQ(r.engine().curpos[1], -4);
+    EXPECT_FALSE(pl.running || pl.looping || ps.posmoving || ps.hometarget || ps.entrytarget || ps.gotoactive);
+    EXPECT_FALSE(pl.restartflag);  // a looping return that has just arrived must not restart
+    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
+    EXPECT_EQ(r.text("zeroall"), motion_msg::zero_all_caption);
 }
 
 TEST(DividerBox, AcceptsWholeDividersUpTo1000) {

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "engine/single_frame_timing.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "started_app.h"
@@ -16,15 +15,14 @@ struct Trace {
     std::vector<int> lamp_on, steps;  // ticks at which the lamp lit / the rig stepped
 };
 
-// Clock ticks as the timer and the engine run them.
+// Clock ticks as the program runs them: the timer's count, then the engine step.
 Trace run_ticks(Rig& r, int ticks) {
     Trace t;
     for (int i = 1; i <= ticks; ++i) {
-        const bool lit = lamp_lit(r.state());
+        const bool lit = lamp_lit(r.panel());
         const std::string frame = r.text("gotoFN");
-        single_frame_timer_tick(r.state());
-        if (r.engine().sfrun) single_frame_engine_step(r.state());
-        if (!lit && lamp_lit(r.state())) t.lamp_on.push_back(i);
+        r.app.tick();
+        if (!lit && lamp_lit(r.panel())) t.lamp_on.push_back(i);
         if (r.text("gotoFN") != frame) t.steps.push_back(i);
     }
     return t;
@@ -34,18 +32,18 @@ Trace run_ticks(Rig& r, int ticks) {
 
 TEST(SingleFrame, WithoutAnIntervalStaysOff) {
     Rig r;
-    r.engine().sfrun = true;
+    r.state().single_frame.sfrun = true;
     for (const char* box : {"hrset", "minset", "secset"}) r.app.type(box, "0");
     r.app.press("setsingle");
-    EXPECT_FALSE(r.engine().sfrun);
-    EXPECT_EQ(r.text("setsingle"), "S.F. off");
+    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
     EXPECT_EQ(r.colour("setsingle"), colour::red);
 }
 
 TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterTheExposure) {
     Rig r;
     r.app.press("setsingle");
-    EXPECT_TRUE(lamp_lit(r.state()));
+    EXPECT_TRUE(lamp_lit(r.panel()));
     const Trace t = run_ticks(r, 1000);
     // Two ticks after the start the exposure ends with a step; from then on the
     // lamp lights every 250 ticks (10 s) and the step follows two ticks later.
@@ -60,7 +58,7 @@ TEST(SingleFrame, UnusableExposureNeverSteps) {
     EXPECT_EQ(r.status(), motion_msg::bad_exposure);
     r.app.press("setsingle");
     EXPECT_TRUE(run_ticks(r, 600).steps.empty());
-    EXPECT_FALSE(lamp_lit(r.state()));
+    EXPECT_FALSE(lamp_lit(r.panel()));
 }
 
 TEST(SingleFrame, EndsAtTheLastFrame) {
@@ -68,10 +66,11 @@ TEST(SingleFrame, EndsAtTheLastFrame) {
     r.app.type("Text1", "1499");
     r.app.press("setsingle");
     run_ticks(r, 3);
-    EXPECT_FALSE(r.engine().sfrun);
-    EXPECT_EQ(r.text("setsingle"), "S.F. off");
+    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
     EXPECT_EQ(r.colour("setsingle"), colour::red);
-    EXPECT_EQ(r.engine().tcframes, 2);  // counting stopped with the run
+    EXPECT_EQ(r.status(), motion_msg::single_frame_done);
+    EXPECT_EQ(r.state().single_frame.tcframes, 2);  // counting stopped with the run
 }
 
 TEST(IntervalBoxes, KeepWholeCountsWithinTheirRange) {
@@ -87,17 +86,18 @@ TEST(IntervalBoxes, KeepWholeCountsWithinTheirRange) {
 
 TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
     Rig r;
+    const TriggerState& t = r.state().triggers;
     r.app.press("Command24");
     r.app.press("Command25");
-    EXPECT_TRUE(r.engine().trigtc);
-    EXPECT_FALSE(r.engine().trigtone);
-    EXPECT_EQ(r.text("Command24"), "N");
+    EXPECT_TRUE(t.trigtc);
+    EXPECT_FALSE(t.trigtone);
+    EXPECT_EQ(r.text("Command24"), motion_msg::trigger_off);
     EXPECT_EQ(r.colour("Command25"), colour::green);
 
     r.app.press("Command27");
-    EXPECT_FALSE(r.engine().trigtc || r.engine().trigtone || r.engine().triggpi);
-    EXPECT_EQ(r.text("Command25"), "N");
+    EXPECT_FALSE(t.trigtc || t.trigtone || t.triggpi);
+    EXPECT_EQ(r.text("Command25"), motion_msg::trigger_off);
     r.app.press("Command25");  // the first press after clearing switches it on
-    EXPECT_TRUE(r.engine().trigtc);
-    EXPECT_EQ(r.text("Command25"), "Y");
+    EXPECT_TRUE(t.trigtc);
+    EXPECT_EQ(r.text("Command25"), motion_msg::trigger_on);
 }

@@ -1,0 +1,31 @@
+// The controls the engine shows its state in. The motion commands write some
+// of them too, and the position boxes carry the operator's limit rule.
+#pragma once
+
+#include <array>
+
+#include "base/control_name.h"
+
+namespace kestrova::ctl {
+
+// Present position of each axis, in units (position / pulses per unit).
+inline constexpr ControlFamily<8> position_boxes{
+    ControlName{"posA"}, ControlName{"posB"}, ControlName{"posC"}, ControlName{"posD"},
+    ControlName{"posE"}, ControlName{"posF"}, ControlName{"posG"}, ControlName{"posH"}};
+inline constexpr ControlName position_heading{"Label3"};
+// The keyframe panel's frame box; play-back and go to frame show their frame in it.
+inline constexpr ControlName frame_box{"Text1"};
+inline constexpr ControlName go_to_frame_box{"Text18"};
+inline constexpr ControlName frame_scroll_bar{"HScroll1"};
+inline constexpr ControlName positioning_step_box{"Text8"};
+inline constexpr ControlName page_display{"Text17"};
+inline constexpr ControlName time_code_box{"Text22"};
+inline constexpr ControlName time_code_copy{"Text29"};
+inline constexpr ControlName current_frame_label{"Label34"};
+
+inline constexpr std::array engine_main_window_controls = {
+    position_heading, go_to_frame_box, frame_scroll_bar, positioning_step_box,
+    page_display,     time_code_box,   time_code_copy,   current_frame_label};
+inline constexpr std::array engine_main_window_families = {position_boxes};
+
+}  // namespace kestrova::ctl

@@ -1,0 +1,33 @@
+// What the frame engine works on: its own state, the link's message choices,
+// the move it plays, the axis settings it obeys and the boxes it shows them in.
+#pragma once
+
+#include <functional>
+
+#include "axes/axis_settings.h"
+#include "base/notices.h"
+#include "base/panel.h"
+#include "engine/engine_state.h"
+#include "link/link_state.h"
+#include "move/move_model.h"
+
+namespace kestrova {
+
+struct EngineContext {
+    EngineState& engine;
+    LinkState& link;
+    MoveModel& move;  // read, and the current frame set
+    const AxisSettings& axes;
+    Panel& panel;
+    Notices& notices;
+};
+
+// What the engine asks of the layers above it.
+struct EngineHooks {
+    // The single-frame timing's part of the step (second in the step).
+    std::function<void()> single_frame_step;
+    // Copy the setup dialog's values into the axis settings.
+    std::function<void()> apply_setup;
+};
+
+}  // namespace kestrova

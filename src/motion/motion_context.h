@@ -1,0 +1,26 @@
+// What the motion commands work on: the engine's state they set, the move
+// they go to, the axis settings they read (and the F speeds they take from
+// their boxes), the boxes and the status bar.
+#pragma once
+
+#include "axes/axis_settings.h"
+#include "base/notices.h"
+#include "base/panel.h"
+#include "engine/engine_state.h"
+#include "link/link_state.h"
+#include "motion/motion_state.h"
+#include "move/move_model.h"
+
+namespace kestrova {
+
+struct MotionContext {
+    EngineState& engine;
+    SingleFrameState& single_frame;
+    LinkState& link;
+    MoveModel& move;
+    AxisSettings& axes;
+    Panel& panel;
+    Notices& notices;
+};
+
+}  // namespace kestrova
