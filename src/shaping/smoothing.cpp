@@ -18,8 +18,9 @@ namespace kestrova {
 namespace {
 
 constexpr double int32_limit = 2147483647.0;
-// Window places summed over all passes; about half a second of work here. More
-// would freeze the window (the rig only holds its position meanwhile).
+// Window places summed over all passes: under a second of work (bench_shaping,
+// BM_SmoothingAtTheWorkLimit). More would freeze the window for longer, the rig
+// holding its position meanwhile.
 constexpr double max_window_places = 2.5e8;
 
 int frames_in_move(const MoveModel& m) { return std::min(m.totalframes, m.rows()); }
