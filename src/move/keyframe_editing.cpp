@@ -38,27 +38,17 @@ void copy_row(MoveModel& m, int to, int from) {
 
 }  // namespace
 
-std::optional<double> entered_frame(MoveContext& ctx, bool is_delete) {
-    MoveModel& m = ctx.move;
-    double x = num::val(ctx.panel.text(ctl::keyframe_frame_box));
-    if (!(x > 0 && x < m.totalframes + 1)) {
-        ctx.panel.set_text(ctl::keyframe_frame_box, "1");
-        if (is_delete) m.curframe = 1;
-        return std::nullopt;
-    }
-    if (x > m.totalframes) {
-        m.curframe = m.totalframes;
-        x = m.totalframes;
-        ctx.panel.set_text(ctl::keyframe_frame_box, num::to_text(x));
-    }
-    return x;
+std::optional<int> entered_frame(const Panel& panel, const MoveModel& move) {
+    const auto x = num::whole_number(panel.text(ctl::keyframe_frame_box));
+    if (!x || *x != num::int_floor(*x) || *x < 1 || *x > move.totalframes) return std::nullopt;
+    return static_cast<int>(*x);
 }
 
 Result<> add_keyframe(MoveContext& ctx) {
     disable_fkeys(ctx.panel);
-    const auto x = entered_frame(ctx, false);
-    if (!x) return {};
     MoveModel& m = ctx.move;
+    const auto frame = entered_frame(ctx.panel, m);
+    if (!frame) return fail(move_msg::add_frame_not_valid(m.totalframes));
     const int n = m.keyframe_count();
     const int capacity = static_cast<int>(m.kfframe[0].size());
     if (n >= capacity) return fail(move_msg::table_full(capacity));
@@ -68,16 +58,16 @@ Result<> add_keyframe(MoveContext& ctx) {
         if (!p) return fail(move_msg::position_out_of_range);
         pose[a] = *p;
     }
-    const std::int32_t frame = *num::to_int32(*x);  // x is within 0 .. 32767
 
+    // In frame order; in front of a keyframe already on this frame.
     int row = n + 1;
-    if (n > 0 && !(*x > m.frame_of(0, n))) {
+    if (n > 0 && !(*frame > m.frame_of(0, n))) {
         row = 1;
-        while (row <= n && m.frame_of(0, row) < *x) ++row;
+        while (row <= n && m.frame_of(0, row) < *frame) ++row;
         for (int j = n; j >= row; --j) copy_row(m, j + 1, j);
     }
     for (int a = 0; a < move_axes; ++a) {
-        m.frame_of(a, row) = frame;
+        m.frame_of(a, row) = *frame;
         m.pos_of(a, row) = pose[static_cast<std::size_t>(a)];
     }
     ++m.nextkf;
@@ -89,14 +79,14 @@ Result<> add_keyframe(MoveContext& ctx) {
     return {};
 }
 
-void delete_keyframe(MoveContext& ctx) {
+Result<> delete_keyframe(MoveContext& ctx) {
     disable_fkeys(ctx.panel);
-    const auto x = entered_frame(ctx, true);
-    if (!x) return;
     MoveModel& m = ctx.move;
+    const auto frame = entered_frame(ctx.panel, m);
+    if (!frame) return fail(move_msg::delete_frame_not_valid(m.totalframes));
     const int n = m.keyframe_count();
     for (int i = 1; i <= n; ++i) {
-        if (m.frame_of(0, i) != *x) continue;
+        if (m.frame_of(0, i) != *frame) continue;
         for (int j = i + 1; j <= n; ++j) copy_row(m, j - 1, j);
         --m.nextkf;
         break;
@@ -107,6 +97,7 @@ void delete_keyframe(MoveContext& ctx) {
     ctx.refresh_chart();
     // After a delete every list starts with a line "0".
     show_lists(ctx.panel, m, "0\r\n");
+    return {};
 }
 
 void clear_move(MoveContext& ctx) {

@@ -15,8 +15,23 @@ inline std::string table_full(int rows) {
            " keyframe rows are in use; nothing was changed.";
 }
 
+inline std::string add_frame_not_valid(int frames) {
+    return "Add KeyFrame refused: the frame must be a whole number from 1 to " + num::to_text(frames) +
+           "; nothing was changed.";
+}
+
+inline std::string delete_frame_not_valid(int frames) {
+    return "Del KeyFrame refused: the frame must be a whole number from 1 to " + num::to_text(frames) +
+           "; nothing was changed.";
+}
+
 inline const std::string position_out_of_range =
     "Add KeyFrame refused: a present position is beyond the 32-bit range; nothing was changed.";
+
+inline std::string length_not_valid(int kept) {
+    return "Total frames refused: the length must be a number of frames from 1 to 32766; the length stays " +
+           num::to_text(kept) + ".";
+}
 
 inline std::string length_too_long(int kept) {
     return "Total frames refused: a move has at most 32766 frames; the length stays " +

@@ -24,7 +24,7 @@ void install_move_commands(const MoveContext& context) {
     // The handlers share one context; it holds only references and hooks.
     auto ctx = std::make_shared<MoveContext>(context);
     p.on_press(ctl::add_keyframe_button, [ctx] { report(ctx->notices, add_keyframe(*ctx)); });
-    p.on_press(ctl::delete_keyframe_button, [ctx] { delete_keyframe(*ctx); });
+    p.on_press(ctl::delete_keyframe_button, [ctx] { report(ctx->notices, delete_keyframe(*ctx)); });
     p.on_press(ctl::clear_move_button, [ctx] { clear_move(*ctx); });
     p.on_press(ctl::recalc_button, [ctx] { recalculate_linear(*ctx); });
     p.on_press(ctl::set_total_frames_button, [ctx] { report(ctx->notices, set_total_frames(*ctx)); });

@@ -12,23 +12,15 @@ namespace kestrova {
 
 namespace {
 
-// The typed length, rounded down; a length beyond the longest move is refused
-// and the box shows the length kept.
-Result<double> typed_length(MoveContext& ctx) {
-    const num::Reading r = num::read_prefix(ctx.panel.text(ctl::total_frames_box));
-    const double n = num::int_floor(r.value);
-    if (!r.overflow && n <= max_frames) return n;
-    ctx.panel.set_text(ctl::total_frames_box, num::to_text(ctx.move.totalframes));
-    return fail(move_msg::length_too_long(ctx.move.totalframes));
-}
-
-void apply_length(MoveContext& ctx, double n) {
-    if (n < 1) {
-        ctx.move.totalframes = 1;
-        ctx.panel.set_text(ctl::total_frames_box, "1");
-        return;
-    }
-    resize_move(ctx, static_cast<int>(n));
+// The typed length, rounded down. A text that is not one number, a length
+// below 1 or beyond the longest move is refused; the box shows the length kept.
+Result<int> typed_length(MoveContext& ctx) {
+    const auto typed = num::whole_number(ctx.panel.text(ctl::total_frames_box));
+    const double n = typed ? num::int_floor(*typed) : 0;
+    const int kept = ctx.move.totalframes;
+    if (n >= 1 && n <= max_frames) return static_cast<int>(n);
+    ctx.panel.set_text(ctl::total_frames_box, num::to_text(kept));
+    return fail(n > max_frames ? move_msg::length_too_long(kept) : move_msg::length_not_valid(kept));
 }
 
 }  // namespace
@@ -47,17 +39,17 @@ void resize_move(MoveContext& ctx, int frames) {
 }
 
 Result<> apply_total_frames(MoveContext& ctx) {
-    const Result<double> n = typed_length(ctx);
+    const Result<int> n = typed_length(ctx);
     if (!n) return fail(n.error());
-    apply_length(ctx, n.value());
+    resize_move(ctx, n.value());
     return {};
 }
 
 Result<> set_total_frames(MoveContext& ctx) {
-    const Result<double> n = typed_length(ctx);
+    const Result<int> n = typed_length(ctx);
     if (!n) return fail(n.error());
     clear_move(ctx);
-    apply_length(ctx, n.value());
+    resize_move(ctx, n.value());
     return {};
 }
 

@@ -14,8 +14,9 @@ int divisions_per_label(int totalframes);
 // no keyframes; the count box and the chart follow.
 void resize_move(MoveContext& ctx, int frames);
 
-// Set Total Frames: clear the move, then apply the typed length. Refused, with
-// nothing changed, when the length is beyond the longest move.
+// Set Total Frames: clear the move, then apply the typed length, rounded down.
+// Refused, with nothing changed, when the box holds anything but one number
+// from 1 to max_frames.
 Result<> set_total_frames(MoveContext& ctx);
 // Enter in the total-frames box: the same without clearing the move first.
 Result<> apply_total_frames(MoveContext& ctx);

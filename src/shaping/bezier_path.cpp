@@ -41,12 +41,11 @@ void sample_axis(MoveModel& m, int axis, const std::vector<Knot>& k, double shar
     const std::size_t rows = frames.size();
     std::size_t count = 1;  // next sample row, 1-based
     auto store = [&](double f, double p) {
-        if (count <= rows) {
-            frames[count - 1] = f;
-            positions[count - 1] = p;
-        }
+        frames[count - 1] = f;
+        positions[count - 1] = p;
         ++count;
     };
+    if (rows == 0) return;
     store(1, k[0].y);
 
     double m_start = 0;
@@ -67,7 +66,10 @@ void sample_axis(MoveModel& m, int axis, const std::vector<Knot>& k, double shar
         const float py0 = float(k[i].y), py1 = float(k[i].y + h * m_start),
                     py2 = float(k[i + 1].y - h * m_end), py3 = float(k[i + 1].y);
         const float dt = float(1 / d);
-        for (float t = dt; t < 1.0f; t += dt)
+        // Sampling ends where the rows end: samples past them would not be
+        // kept, and on a segment far longer than the move the single-precision
+        // sum of steps would stop growing before it reaches 1.
+        for (float t = dt; t < 1.0f && count <= rows; t += dt)
             store(bezier_point(t, fx0, fx1, fx2, fx3), bezier_point(t, py0, py1, py2, py3));
         m_start = m_end;
     }

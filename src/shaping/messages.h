@@ -11,15 +11,15 @@ inline const std::string bezier_needs_two_frames =
     "Bezier refused: it needs keyframes on at least two different frames; the move is unchanged.";
 
 inline const std::string width_not_valid =
-    "Smoothing refused: the width must be a number of at least 1; the move is unchanged.";
+    "Smoothing refused: the width must be a whole number from 1 to 32767; the move is unchanged.";
 
 inline std::string width_beyond_move(int frames) {
     return "Smoothing refused: the width is larger than the move (" + num::to_text(frames) +
            " frames); the move is unchanged.";
 }
 
-inline const std::string passes_out_of_range =
-    "Smoothing refused: the number of passes must lie between -32768 and 32767; the move is unchanged.";
+inline const std::string passes_not_valid =
+    "Smoothing refused: the number of passes must be a whole number from 1 to 32767; the move is unchanged.";
 
 inline const std::string too_much_work =
     "Smoothing refused: this width and number of passes would keep the program busy for too long on this "

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/numeric.h"
 #include "move/controls.h"
@@ -16,11 +18,19 @@ namespace kestrova {
 namespace {
 
 constexpr double int32_limit = 2147483647.0;
-// Window places summed over all passes; about half a second of work here. More
-// would freeze the window (the rig only holds its position meanwhile).
+// Window places summed over all passes: under a second of work (bench_shaping,
+// BM_SmoothingAtTheWorkLimit). More would freeze the window for longer, the rig
+// holding its position meanwhile.
 constexpr double max_window_places = 2.5e8;
 
 int frames_in_move(const MoveModel& m) { return std::min(m.totalframes, m.rows()); }
+
+// A whole number from 1 to 32767 as the only content of a box, else nothing.
+std::optional<int> whole_count(std::string_view text) {
+    const auto v = num::whole_number(text);
+    if (!v || *v != num::int_floor(*v) || *v < 1 || *v > 32767) return std::nullopt;
+    return static_cast<int>(*v);
+}
 
 // The first 30 frames of axis A as whole numbers, one a line.
 std::string first_frames_of_a(const MoveModel& m) {
@@ -36,15 +46,13 @@ std::string first_frames_of_a(const MoveModel& m) {
 }  // namespace
 
 Result<SmoothingParams> read_smoothing_params(const Panel& panel, const MoveModel& move) {
-    const num::Reading w = num::read_prefix(panel.text(ctl::smoothing_width_box));
-    // A fractional width counts in whole frames.
-    const double width = num::int_floor(w.value);
-    if (!w.found || w.overflow || !(width >= 1)) return fail(shaping_msg::width_not_valid);
+    const auto width = whole_count(panel.text(ctl::smoothing_width_box));
+    if (!width) return fail(shaping_msg::width_not_valid);
     const int frames = frames_in_move(move);
-    if (width > frames) return fail(shaping_msg::width_beyond_move(frames));
-    const auto passes = num::to_int16(num::val(panel.text(ctl::smoothing_passes_box)));
-    if (!passes) return fail(shaping_msg::passes_out_of_range);
-    const SmoothingParams params{static_cast<int>(width), std::max<int>(*passes, 1)};
+    if (*width > frames) return fail(shaping_msg::width_beyond_move(frames));
+    const auto passes = whole_count(panel.text(ctl::smoothing_passes_box));
+    if (!passes) return fail(shaping_msg::passes_not_valid);
+    const SmoothingParams params{*width, *passes};
     if (Result<> ok = check_smoothing(move, params); !ok) return fail(ok.error());
     return params;
 }

@@ -12,10 +12,11 @@ namespace kestrova {
 
 struct SmoothingParams {
     int width = 1;   // half-width w: the window spans 2w + 1 frames
-    int passes = 1;  // at least one pass always runs
+    int passes = 1;
 };
 
-// Width and passes as typed in their boxes, checked against the move.
+// Width and passes as typed in their boxes, each a whole number from 1 to
+// 32767, checked against the move.
 Result<SmoothingParams> read_smoothing_params(const Panel& panel, const MoveModel& move);
 // Whether these parameters can run on this move: the window fits the move,
 // the work stays bounded, and axis E's sums fit 32 bits.

@@ -25,10 +25,11 @@ struct Rig : test_support::StartedApp {
 
 TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFrame) {
     Rig r;
-    r.add_keyframe("100", {10, 20, 30, 40, 50});
+    r.add_keyframe("100", {10.5, 11.5, 30, 40, 50});  // positions round half to even
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 5);  // the ramp from 0 at frame 0
     EXPECT_DOUBLE_EQ(r.move().movepos.at(100, 4), 50);
     EXPECT_EQ(r.box(ctl::keyframe_list_boxes[0]), "100\r\n");
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[2]), "12\r\n");
     EXPECT_EQ(r.box(ctl::keyframe_list_boxes[5]), "50\r\n");
     EXPECT_EQ(r.box(ctl::fkey_status_box), move_msg::fkeys_disabled);
     r.add_keyframe("200", {2});
@@ -40,28 +41,20 @@ TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFra
     EXPECT_EQ(r.box(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
 }
 
-TEST(KeyframeEditing, EnteredFrameIsRoundedClampedOrRefused) {
+TEST(KeyframeEditing, AFrameThatIsNotAWholeNumberWithinTheMoveIsRefusedAndChangesNothing) {
     Rig r;
-    r.add_keyframe("0.4", {12.5, 13.5});  // above 0, so accepted, and stored as frame 0
-    EXPECT_EQ(r.move().frame_of(0, 1), 0);
-    EXPECT_EQ(r.move().pos_of(0, 1), 12);  // positions round half to even
-    EXPECT_EQ(r.move().pos_of(1, 1), 14);
-
-    Rig late;
-    late.add_keyframe("1500.5");  // a fraction just past the end is the last frame
-    EXPECT_EQ(late.box(ctl::keyframe_frame_box), "1500");
-    EXPECT_EQ(late.move().curframe, 1500);
-    EXPECT_EQ(late.frames(), std::vector<int>{1500});
-
-    Rig bad;
-    for (const char* frame : {"0", "-5", "abc", "1501"}) {
-        bad.move().curframe = 7;
-        bad.add_keyframe(frame);
-        EXPECT_EQ(bad.box(ctl::keyframe_frame_box), "1") << frame;
-        EXPECT_EQ(bad.move().keyframe_count(), 0) << frame;
-        EXPECT_EQ(bad.move().curframe, 7) << frame;
-        bad.del_at(frame);
-        EXPECT_EQ(bad.move().curframe, 1) << frame;
+    for (const char* frame : {"1", "2", "1e3", " 1500 "}) r.add_keyframe(frame);
+    const std::vector<int> kept{1, 2, 1000, 1500};
+    ASSERT_EQ(r.frames(), kept);
+    for (const char* frame : {"0.5", "1.5", "1500.5", "0", "-5", "1501", "abc", "", "2x"}) {
+        r.move().curframe = 7;
+        r.add_keyframe(frame);
+        EXPECT_EQ(r.status(), move_msg::add_frame_not_valid(1500)) << frame;
+        r.del_at(frame);
+        EXPECT_EQ(r.status(), move_msg::delete_frame_not_valid(1500)) << frame;
+        EXPECT_EQ(r.frames(), kept) << frame;
+        EXPECT_EQ(r.box(ctl::keyframe_frame_box), frame);
+        EXPECT_EQ(r.move().curframe, 7) << frame;
     }
 }
 
@@ -77,7 +70,7 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 10);  // recalculated: the ramp to 20 at 100
 
     r.move().movepos.at(5, 0) = 999;  // as if shaped
-    r.del_at("100.5");                // a fraction never matches, but recalculates
+    r.del_at("60");                   // no keyframe there, but recalculates
     EXPECT_EQ(r.move().keyframe_count(), 1);
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
 

@@ -110,3 +110,12 @@ TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
     r.panel().set_text(ctl::handle_share_box, "100");
     EXPECT_EQ(handle_share(r.panel()), 100);
 }
+
+TEST(Bezier, AKeyframeFarPastTheEndStillEndsTheCalculation) {
+    // A segment of 10^8 frames: its single-precision steps stop adding up long
+    // before they reach 1, so only the end of the rows can end the sampling.
+    Rig r(20, {{1, 0}, {100000000, 1000}});
+    r.bezier();
+    for (int f = 1; f <= 20; ++f) ASSERT_TRUE(std::isfinite(r.at(f))) << f;
+    EXPECT_DOUBLE_EQ(r.at(20), 1000);
+}
