@@ -2,14 +2,15 @@
 
 #include "app/contexts.h"
 #include "axes/axes_commands.h"
+#include "axes/controls.h"
 #include "axes/setup_file.h"
+#include "base/file_io.h"
+#include "files/controls.h"
 #include "files/file_commands.h"
 #include "files/file_panel.h"
-#include "files/controls.h"
 #include "graph/controls.h"
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
-#include "axes/controls.h"
 #include "engine/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
@@ -81,6 +82,7 @@ void App::start() {
     p.set_text("keyframes", "0");
     // 5, 6: the folder list and the Bezier option.
     show_moves_folder(files_context(s));
+    remove_stale_temporaries(moves_folder(s.workdir));  // saves killed half-way
     s.shaping.bzsmooth = false;
     // 7: the chart's frame axis labels.
     s.graph.divisions_per_label = s.move.totalframes;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
+#include <set>
 
 #include "files/messages.h"
 #include "files/move_codec.h"
@@ -228,4 +229,22 @@ TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileIntact) {
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(s.moves())) ++entries;
     EXPECT_EQ(entries, 1u);  // no temporary file left behind
+}
+
+// Start-up clears away the temporary files of saves killed half-way, and
+// only those: hidden files of another pattern, and recent ones, stay.
+TEST(MoveFile, StartUpRemovesTemporaryFilesOlderThanAnHour) {
+    namespace fs = std::filesystem;
+    test_support::TempDir dir;
+    fs::create_directories(dir.path() / "moves");
+    const auto two_hours_ago = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* name : {".pan.tmp-Ab12Cd", ".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}) {
+        test_support::write_bytes(dir.path() / "moves" / name, Bytes{1});
+        if (std::string(name) != ".new.tmp-Ef34Gh") fs::last_write_time(dir.path() / "moves" / name, two_hours_ago);
+    }
+    App app(dir.path());
+    app.start();
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir.path() / "moves")) left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}));
 }
