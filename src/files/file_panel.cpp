@@ -84,7 +84,7 @@ void change_folder(FilePanelState& files, const std::string& folder) {
 
 void pick_file(const FilesContext& c) {
     FilePanelState& f = c.files;
-    c.panel.set_text(ctl::file_name_box, f.selected);
+    c.panel.show(ctl::file_name_box, f.selected);
     f.movename = f.selected;
     if (f.savemode) save_move_file(c, f.movename);
     if (f.loadmode) {
