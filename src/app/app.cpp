@@ -3,10 +3,12 @@
 #include "app/contexts.h"
 #include "app/editing_commands.h"
 #include "axes/axes_commands.h"
+#include "axes/controls.h"
 #include "axes/setup_file.h"
+#include "base/file_io.h"
+#include "files/controls.h"
 #include "files/file_commands.h"
 #include "files/file_panel.h"
-#include "files/controls.h"
 #include "graph/controls.h"
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
@@ -113,6 +115,7 @@ void App::start() {
     p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
     show_moves_folder(files_context(s));
+    remove_stale_temporaries(moves_folder(s.workdir));  // saves killed half-way
     s.shaping.bzsmooth = false;
     // 7: the chart's frame axis labels.
     s.graph.divisions_per_label = s.move.totalframes;

@@ -50,12 +50,12 @@ Result<AxisSettings> read_setup_dialog(const Panel& f, const AxisSettings& curre
 
 void open_setup_dialog(Panel& f, const AxisSettings& ax, const std::array<double, axis_count>& positions) {
     for (std::size_t i = 0; i < axis_count; ++i) {
-        f.set_text(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
-        f.set_text(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
-        f.set_text(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
+        f.show(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
+        f.show(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
+        f.show(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
         f.show(ctl::setup_position_boxes[i], num::to_text(positions[i]));
-        f.set_text(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
-        f.set_text(ctl::setup_max_boxes[i], num::to_text(ax.max[i]));
+        f.show(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
+        f.show(ctl::setup_max_boxes[i], num::to_text(ax.max[i]));
     }
     f.set_visible(ctl::setup_dialog, true);
 }

@@ -17,10 +17,15 @@ namespace {
 
 std::string errno_text(int err) { return std::generic_category().message(err); }
 
+constexpr std::string_view temporary_mark = ".tmp-";
+constexpr std::size_t temporary_unique = 6;  // the characters mkstemp fills in
+
 // Creates a unique temporary file beside `target`; -1 and errno on failure.
 int open_temporary(const fs::path& target, std::string& temp_name) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    temp_name = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const std::string name = "." + target.filename().string() + std::string(temporary_mark) +
+                             std::string(temporary_unique, 'X');
+    temp_name = (folder / name).string();
     return ::mkstemp(temp_name.data());
 }
 
@@ -110,6 +115,26 @@ Result<> write_file_keeping_tail(const fs::path& path, Bytes bytes) {
     if (old && old->bytes.size() > bytes.size())
         bytes.insert(bytes.end(), old->bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size()), old->bytes.end());
     return write_file_atomically(path, bytes);
+}
+
+bool is_temporary_name(std::string_view name) {
+    const std::size_t tail = temporary_mark.size() + temporary_unique;
+    return name.size() > 1 + tail && name.front() == '.' &&
+           name.substr(name.size() - tail, temporary_mark.size()) == temporary_mark;
+}
+
+std::size_t remove_stale_temporaries(const fs::path& folder, std::chrono::seconds age) {
+    std::size_t removed = 0;
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - age;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entry_ec;
+        if (!is_temporary_name(it->path().filename().string()) || !it->is_regular_file(entry_ec)) continue;
+        const auto written = it->last_write_time(entry_ec);
+        if (entry_ec || written > cutoff) continue;
+        if (fs::remove(it->path(), entry_ec)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace kestrova

@@ -1,11 +1,15 @@
 // Whole-file reading and crash-safe writing. A write goes to a temporary file
 // in the same folder, which is then renamed over the target, so a failure
 // (missing folder, no permission, disk full) leaves the old file as it was.
+// The temporary file has a hidden name (".<name>.tmp-XXXXXX"): file lists do
+// not show it, and a write killed half-way leaves only such a file behind.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/result.h"
@@ -30,5 +34,17 @@ Result<> write_file_atomically(const std::filesystem::path& path, const Bytes& b
 
 // As above, but an existing longer file keeps its bytes beyond the new content.
 Result<> write_file_keeping_tail(const std::filesystem::path& path, Bytes bytes);
+
+// Whether a file name is that of a write's temporary file.
+bool is_temporary_name(std::string_view name);
+
+// A temporary file older than this belongs to no write still running.
+inline constexpr std::chrono::hours stale_temporary_age{1};
+
+// Remove the temporary files in `folder` last written more than `age` ago
+// (start-up: writes killed half-way). What cannot be listed or removed stays.
+// Returns how many were removed.
+std::size_t remove_stale_temporaries(const std::filesystem::path& folder,
+                                     std::chrono::seconds age = stale_temporary_age);
 
 }  // namespace kestrova

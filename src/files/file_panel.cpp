@@ -28,8 +28,10 @@ bool under(const std::string& path, const std::string& root) {
 
 }  // namespace
 
+fs::path moves_folder(const fs::path& workdir) { return workdir / "moves"; }
+
 void show_moves_folder(const FilesContext& c) {
-    const fs::path moves = c.workdir / "moves";
+    const fs::path moves = moves_folder(c.workdir);
     std::error_code ec;
     if (!fs::is_directory(moves, ec)) {
         fs::create_directory(moves, ec);
@@ -82,7 +84,7 @@ void change_folder(FilePanelState& files, const std::string& folder) {
 
 void pick_file(const FilesContext& c) {
     FilePanelState& f = c.files;
-    c.panel.set_text(ctl::file_name_box, f.selected);
+    c.panel.show(ctl::file_name_box, f.selected);
     f.movename = f.selected;
     if (f.savemode) save_move_file(c, f.movename);
     if (f.loadmode) {

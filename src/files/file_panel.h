@@ -3,14 +3,18 @@
 // state and forward the operator's choices to these functions.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "files/files_context.h"
 
 namespace kestrova {
 
-// Point the folder list at "moves" under the working directory, creating the
-// folder when it is missing (start-up).
+// The folder of the move files under the working directory.
+std::filesystem::path moves_folder(const std::filesystem::path& workdir);
+
+// Point the folder list at the moves folder, creating the folder when it is
+// missing (start-up).
 void show_moves_folder(const FilesContext& c);
 
 // "Load Move" and "Save Move": open the panel in that mode.

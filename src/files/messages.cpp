@@ -1,5 +1,6 @@
 #include "files/messages.h"
 
+#include "base/numeric.h"
 #include "move/move_model.h"
 
 namespace kestrova::files_msg {
@@ -43,11 +44,27 @@ std::string shorter_than_length(std::size_t size, std::size_t needed, int frames
     return "it has " + std::to_string(size) + " bytes, fewer than the " + std::to_string(needed) + " of a " +
            std::to_string(frames) + "-frame move";
 }
+std::string length_disagrees(std::size_t size, std::size_t needed, int frames) {
+    return "it has " + std::to_string(size) + " bytes, not the " + std::to_string(needed) + " of the " +
+           std::to_string(frames) + "-frame move its header names";
+}
 std::string count_outside(int count, int frames) {
     return "its keyframe count " + std::to_string(count) + " is outside 0.." + std::to_string(frames);
 }
 std::string no_number(int frame, int axis) {
     return "frame " + std::to_string(frame) + " of axis " + "ABCDE"[axis] + " holds no number";
+}
+std::string keyframe_outside(int row, int axis, std::int32_t frame, int frames) {
+    return "keyframe " + std::to_string(row) + " of axis " + "ABCDE"[axis] + " is on frame " + std::to_string(frame) +
+           ", outside 1.." + std::to_string(frames);
+}
+std::string keyframe_not_after(int row, int axis, std::int32_t frame, std::int32_t previous) {
+    return "keyframe " + std::to_string(row) + " of axis " + "ABCDE"[axis] + " is on frame " + std::to_string(frame) +
+           ", not after keyframe " + std::to_string(row - 1) + " on frame " + std::to_string(previous);
+}
+std::string position_beyond(int frame, int axis, double value) {
+    return "frame " + std::to_string(frame) + " of axis " + "ABCDE"[axis] + " holds " + num::to_text(value) +
+           ", beyond the 32-bit range";
 }
 std::string move_length_outside(int frames) {
     return "the move length " + std::to_string(frames) + " is outside 1.." + std::to_string(max_frames);

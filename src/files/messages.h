@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace kestrova::files_msg {
@@ -24,8 +25,12 @@ std::string too_few_bytes(std::size_t size);
 std::string length_outside(int frames);
 std::string bad_count_tag(int tag);
 std::string shorter_than_length(std::size_t size, std::size_t needed, int frames);
+std::string length_disagrees(std::size_t size, std::size_t needed, int frames);
 std::string count_outside(int count, int frames);
+std::string keyframe_outside(int row, int axis, std::int32_t frame, int frames);
+std::string keyframe_not_after(int row, int axis, std::int32_t frame, std::int32_t previous);
 std::string no_number(int frame, int axis);
+std::string position_beyond(int frame, int axis, double value);
 // Why the move cannot be saved.
 std::string move_length_outside(int frames);
 std::string too_many_keyframes(int count, int frames);

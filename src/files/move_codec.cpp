@@ -1,5 +1,6 @@
 #include "files/move_codec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -55,6 +56,36 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The move's own rules, shared by the reader and the saver: each axis's
+// keyframes lie on frames 1..length in strictly ascending order, and every
+// position of the move is a number within the 32-bit range.
+Result<> check_rules(int frames, int nextkf, const std::array<std::vector<std::int32_t>, move_axes>& kfframe,
+                     const FrameTable& movepos) {
+    for (int a = 0; a < move_axes; ++a) {
+        const auto& column = kfframe[static_cast<std::size_t>(a)];
+        const int count = std::min(nextkf - 1, static_cast<int>(column.size()));
+        for (int k = 1; k <= count; ++k) {
+            const std::int32_t f = column[static_cast<std::size_t>(k - 1)];
+            if (f < 1 || f > frames) return fail(files_msg::keyframe_outside(k, a, f, frames));
+            if (k > 1 && f <= column[static_cast<std::size_t>(k - 2)])
+                return fail(files_msg::keyframe_not_after(k, a, f, column[static_cast<std::size_t>(k - 2)]));
+        }
+    }
+    const int rows = std::min(frames, movepos.rows());
+    for (int a = 0; a < move_axes; ++a) {
+        for (int f = 1; f <= rows; ++f) {
+            const double v = movepos.at(f, a);
+            if (!std::isfinite(v)) return fail(files_msg::no_number(f, a));
+            if (v < lowest_position || v > highest_position) return fail(files_msg::position_beyond(f, a, v));
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
 Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < move_file_head) return fail(files_msg::too_few_bytes(bytes.size()));
     Reader r(bytes);
@@ -65,6 +96,9 @@ Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes) {
     if (tag != nextkf_tag) return fail(files_msg::bad_count_tag(tag));
     if (bytes.size() < move_file_size(frames))
         return fail(files_msg::shorter_than_length(bytes.size(), move_file_size(frames), frames));
+    // More bytes than the header's length fills: the tables would be read out of step.
+    if (bytes.size() > move_file_size(frames))
+        return fail(files_msg::length_disagrees(bytes.size(), move_file_size(frames), frames));
     if (nextkf < 1 || nextkf > frames + 1) return fail(files_msg::count_outside(nextkf - 1, frames));
     MoveFileData m;
     m.totalframes = frames;
@@ -77,13 +111,9 @@ Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes) {
         for (auto& v : m.kfpos[a]) v = static_cast<std::int32_t>(r.u32());
     }
     m.movepos.create(frames);
-    for (int a = 0; a < move_axes; ++a) {
-        for (int f = 1; f <= frames; ++f) {
-            const double v = std::bit_cast<double>(r.u64());
-            if (!std::isfinite(v)) return fail(files_msg::no_number(f, a));
-            m.movepos.at(f, a) = v;
-        }
-    }
+    for (int a = 0; a < move_axes; ++a)
+        for (int f = 1; f <= frames; ++f) m.movepos.at(f, a) = std::bit_cast<double>(r.u64());
+    if (Result<> ok = check_rules(frames, nextkf, m.kfframe, m.movepos); !ok) return fail(ok.error());
     return m;
 }
 
@@ -92,7 +122,7 @@ Result<> check_savable(const MoveModel& move) {
         return fail(files_msg::move_length_outside(move.totalframes));
     if (move.nextkf < 1 || move.nextkf > move.totalframes + 1)
         return fail(files_msg::too_many_keyframes(move.nextkf - 1, move.totalframes));
-    return {};
+    return check_rules(move.totalframes, move.nextkf, move.kfframe, move.movepos);
 }
 
 std::vector<std::uint8_t> encode_move(const MoveModel& move) {

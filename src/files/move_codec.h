@@ -31,13 +31,19 @@ struct MoveFileData {
     FrameTable movepos;
 };
 
-// The whole file is checked before anything is returned: its length against
-// its own move length, the length 1..32766, the tag, the keyframe count and
-// that every position is a finite number. A longer file is accepted; its tail
-// is ignored.
+// Positions a move may hold: the 32-bit range every position conversion uses.
+inline constexpr double lowest_position = -2147483648.0;
+inline constexpr double highest_position = 2147483647.0;
+
+// The whole file is checked before anything is returned: the length 1..32766,
+// the tag, the file's size against its own move length (neither shorter nor
+// longer), the keyframe count within the length, each axis's keyframes on
+// frames 1..length in strictly ascending order, and every position a number
+// within the 32-bit range. The first broken rule is the error.
 Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes);
 
-// Whether a file can hold the move; if not, why.
+// Whether the move can be saved: a file that the reader would refuse is not
+// written. If not, why.
 Result<> check_savable(const MoveModel& move);
 
 // The file for the move as it stands: totalframes rows of every table (rows

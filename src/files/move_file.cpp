@@ -68,8 +68,8 @@ bool save_move_file(const FilesContext& c, const std::string& name) {
 bool load_move_file(const FilesContext& c, const std::string& name) {
     const auto path = file_in_folder(c, "Load Move", name);
     if (!path) return false;
-    // Only the start of a longer file is ever used.
-    const Result<FileContent> file = read_file(*path, move_file_size(max_frames));
+    // One byte more than the longest move, so that a longer file shows as such.
+    const Result<FileContent> file = read_file(*path, move_file_size(max_frames) + 1);
     if (!file) {
         c.notices.say(files_msg::load_refused(path->string(), file.error()));
         return false;

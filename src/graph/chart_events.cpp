@@ -16,7 +16,7 @@ std::string line_name(const Panel& panel, int line) {
 
 void chart_pointer(const GraphContext& c, const PlotRect& plot, ValueRange frames, ValueRange values, float x,
                    float y, int buttons) {
-    c.panel.set_text(c.readout_box, pointer_readout(plot, frames, values, x, y, buttons));
+    c.panel.show(c.readout_box, pointer_readout(plot, frames, values, x, y, buttons));
 }
 
 void chart_point_selected(const GraphContext& c, int line, int frame) {

@@ -23,7 +23,8 @@ FilePanelLists::FilePanelLists(const FilesContext& context, std::function<void()
     folder_view_->setModel(folder_model_);
 
     file_model_ = new QFileSystemModel(this);
-    file_model_->setFilter(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    // Hidden files stay hidden: among them the temporary file of a save.
+    file_model_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     file_view_->setModel(file_model_);
     file_view_->setSelectionMode(QAbstractItemView::SingleSelection);
 

@@ -3,8 +3,10 @@
 
 #include <sys/resource.h>
 
+#include <cmath>
 #include <csignal>
 #include <cstring>
+#include <set>
 
 #include "files/messages.h"
 #include "files/move_codec.h"
@@ -89,23 +91,16 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
 }
 
-TEST(MoveFile, ShorterMoveReplacesALongerFileAndALongerFileStillLoads) {
+TEST(MoveFile, ShorterMoveReplacesALongerFileWhole) {
     Started s;
     s.save_as("m");
     s.set_length(250);
-    s.add_keyframe(20, {1, 2, 3, 4, 5});
     s.save_as("m");
     EXPECT_EQ(s.file("m").size(), 20006u);
-    Bytes longer = s.file("m");
-    longer.resize(120006, 0xEE);
-    test_support::write_bytes(s.moves() / "m", longer);
-    s.set_length(30);
-    s.load("m");
-    EXPECT_EQ(s.move().rows(), 250);
-    EXPECT_EQ(s.move().kfpos[4][0], 5);
 }
 
-TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
+// A refused file names itself and the first broken rule and leaves the move as it was.
+TEST(MoveFile, FilesBreakingTheFormatOrTheMovesRulesAreRefused) {
     Started s;
     s.set_length(250);
     s.add_keyframe(20, {1, 2, 3, 4, 5});
@@ -115,24 +110,47 @@ TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
     s.add_keyframe(40, {9, 9, 9, 9, 9});
     const Snapshot before(s);
 
-    auto patched = [&](std::size_t at, std::vector<std::uint8_t> bytes) {
+    // The good file with another header, other keyframe words or another position (little-endian host).
+    auto header = [&](std::int16_t frames, std::int16_t tag, std::int16_t nextkf) {
         Bytes b = good;
-        std::copy(bytes.begin(), bytes.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+        std::memcpy(b.data(), &frames, 2);
+        std::memcpy(b.data() + 2, &tag, 2);
+        std::memcpy(b.data() + 4, &nextkf, 2);
         return b;
     };
-    Bytes truncated(good.begin(), good.end() - 1);
-    Bytes nan = good;
-    std::memset(nan.data() + 6 + 40 * 250 + 8 * 7, 0xFF, 8);
+    auto keyframes = [&](std::int16_t nextkf, std::size_t at, std::int32_t frame) {
+        Bytes b = header(250, 2, nextkf);
+        std::memcpy(b.data() + at, &frame, 4);
+        return b;
+    };
+    auto position = [&](double v) {
+        Bytes b = good;
+        std::memcpy(b.data() + 6 + 10000 + 8 * 2, &v, 8);  // axis A, frame 3
+        return b;
+    };
+    constexpr std::size_t kfframe_a2 = 6 + 4;         // kfframeA, row 2
+    constexpr std::size_t kfframe_c1 = 6 + 2000 * 2;  // kfframeC, row 1
+    Bytes longer = good;
+    longer.resize(120006, 0xEE);
     const std::pair<Bytes, std::string> cases[] = {
-        {truncated, "fewer than the 20006 of a 250-frame move"},
+        {Bytes(good.begin(), good.end() - 1), "fewer than the 20006 of a 250-frame move"},
         {Bytes{0xFA, 0x00}, "too few"},
-        {patched(0, {0x00, 0x00}), "move length 0 is outside 1..32766"},
-        {patched(0, {0xFF, 0x7F}), "move length 32767"},
-        {patched(0, {0xFF, 0xFF}), "move length -1"},
-        {patched(2, {0x03, 0x00}), "type tag 3"},
-        {patched(4, {0x00, 0x00}), "keyframe count -1 is outside 0..250"},
-        {patched(4, {0xFC, 0x00}), "keyframe count 251"},
-        {nan, "frame 8 of axis A holds no number"},
+        {header(0, 2, 2), "move length 0 is outside 1..32766"},
+        {header(32767, 2, 2), "move length 32767"},
+        {header(-1, 2, 2), "move length -1"},
+        {header(250, 3, 2), "type tag 3"},
+        {header(250, 2, 0), "keyframe count -1 is outside 0..250"},
+        {header(250, 2, 252), "keyframe count 251"},
+        // A header one frame short reads every table out of step.
+        {header(249, 2, 2), "it has 20006 bytes, not the 19926 of the 249-frame move its header names"},
+        {longer, "it has 120006 bytes, not the 20006 of the 250-frame move"},
+        {keyframes(3, kfframe_a2, 100000000), "keyframe 2 of axis A is on frame 100000000, outside 1..250"},
+        {keyframes(3, kfframe_a2, 0), "keyframe 2 of axis A is on frame 0, outside 1..250"},
+        {keyframes(3, kfframe_a2, 20), "keyframe 2 of axis A is on frame 20, not after keyframe 1 on frame 20"},
+        {keyframes(2, kfframe_c1, 251), "keyframe 1 of axis C is on frame 251, outside 1..250"},
+        {position(3e12), "frame 3 of axis A holds 3000000000000, beyond the 32-bit range"},
+        {position(-INFINITY), "frame 3 of axis A holds no number"},
+        {position(NAN), "frame 3 of axis A holds no number"},
     };
     for (const auto& [bytes, reason] : cases) {
         test_support::write_bytes(s.moves() / "bad", bytes);
@@ -141,9 +159,34 @@ TEST(MoveFile, DamagedFilesAreRefusedWithTheReasonAndTheMoveStaysAsItWas) {
         EXPECT_NE(s.status().find((s.moves() / "bad").string()), std::string::npos);
         EXPECT_TRUE(Snapshot(s) == before) << reason;
     }
-    // The edges that are still valid: no keyframes, and every row a keyframe.
-    EXPECT_TRUE(decode_move(patched(4, {0x01, 0x00})).ok());
-    EXPECT_TRUE(decode_move(patched(4, {0xFB, 0x00})).ok());
+
+    // The edges that are still valid: no keyframes, every row a keyframe from
+    // frame 1 to the last, positions at the ends of the 32-bit range.
+    EXPECT_TRUE(decode_move(header(250, 2, 1)).ok());
+    MoveModel full;
+    full.totalframes = 250;
+    full.create_tables(250);
+    full.nextkf = 251;
+    for (int a = 0; a < move_axes; ++a)
+        for (int k = 1; k <= 250; ++k) full.frame_of(a, k) = k;
+    full.movepos.at(1, 0) = -2147483648.0;
+    full.movepos.at(250, 4) = 2147483647.0;
+    EXPECT_TRUE(decode_move(encode_move(full)).ok());
+}
+
+// Nothing is saved that the reader would refuse: two keyframes on one frame.
+TEST(MoveFile, SaveRefusesAMoveTheReaderWouldRefuse) {
+    Started s;
+    s.set_length(50);
+    s.save_as("m");
+    s.put_keyframe(10, 0);
+    s.put_keyframe(10, 5);
+    s.save_as("m");
+    EXPECT_NE(s.status().find("keyframe 2 of axis A is on frame 10, not after keyframe 1 on frame 10"),
+              std::string::npos) << s.status();
+    EXPECT_NE(s.status().find("Save Move failed"), std::string::npos);
+    EXPECT_EQ(s.file("m").size(), 4006u);
+    EXPECT_EQ(test_support::le16(s.file("m"), 4), 1);
 }
 
 TEST(MoveFile, NamesAndFoldersThatCannotBeUsedAreRefused) {
@@ -186,4 +229,22 @@ TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileIntact) {
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(s.moves())) ++entries;
     EXPECT_EQ(entries, 1u);  // no temporary file left behind
+}
+
+// Start-up clears away the temporary files of saves killed half-way, and
+// only those: hidden files of another pattern, and recent ones, stay.
+TEST(MoveFile, StartUpRemovesTemporaryFilesOlderThanAnHour) {
+    namespace fs = std::filesystem;
+    test_support::TempDir dir;
+    fs::create_directories(dir.path() / "moves");
+    const auto two_hours_ago = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* name : {".pan.tmp-Ab12Cd", ".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}) {
+        test_support::write_bytes(dir.path() / "moves" / name, Bytes{1});
+        if (std::string(name) != ".new.tmp-Ef34Gh") fs::last_write_time(dir.path() / "moves" / name, two_hours_ago);
+    }
+    App app(dir.path());
+    app.start();
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir.path() / "moves")) left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}));
 }
