@@ -2,9 +2,11 @@
 
 #include <pthread.h>
 
+#include <algorithm>
+
 namespace kestrova {
 
-PacedSender::PacedSender(Clock::duration period) : period_(period) {}
+PacedSender::PacedSender(Duration period, PacingClock& clock) : period_(period), clock_(clock) {}
 
 PacedSender::~PacedSender() { stop(); }
 
@@ -37,7 +39,7 @@ void PacedSender::stop() {
         stopping_ = true;
     }
     wake_.notify_all();
-    if (thread_.joinable()) thread_.join();
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
 }
 
 void PacedSender::attach(Port* port) {
@@ -62,41 +64,28 @@ PriorityOutcome PacedSender::priority() {
 
 RateFigures PacedSender::figures() {
     std::lock_guard lock(mutex_);
-    RateFigures f = meter_.figures(Clock::now());
+    RateFigures f = meter_.figures(clock_.now());
     f.repeated = repeated_;
     return f;
 }
 
-bool PacedSender::wait_for(std::unique_lock<std::mutex>& lock, Clock::time_point deadline) {
-    for (;;) {
-        if (wake_.wait_until(lock, deadline, [this] { return stopping_; })) return false;
-        // Waiting on the condition can wake a little early on some systems.
-        const auto left = deadline - Clock::now();
-        if (left <= Clock::duration::zero()) return true;
-        if (left > max_spin) continue;
-        while (Clock::now() < deadline) std::this_thread::yield();
-        return true;
-    }
-}
-
 void PacedSender::run() {
     ::pthread_setname_np(::pthread_self(), "kestrova-send");
-    const Clock::time_point start = Clock::now();
-    long long k = 0;
+    const PacingClock::TimePoint start = clock_.now();
+    long long k = 0;  // the next deadline is start + (k + 1) x period
     std::unique_lock lock(mutex_);
     tid_ = current_tid();
     wake_.notify_all();
     while (!stopping_) {
-        const Clock::time_point deadline = start + (k + 1) * period_;
-        if (!wait_for(lock, deadline)) break;
+        const PacingClock::TimePoint deadline = start + (k + 1) * period_;
+        if (!clock_.wait_until(deadline, lock, wake_, stopping_)) break;
         if (port_ && parked_.size > 0) {
             if (!fresh_) ++repeated_;
             fresh_ = false;
-            if (taken(port_->write(parked_.view()))) meter_.record(deadline, Clock::now());
+            if (taken(port_->write(parked_.view()))) meter_.record(deadline, clock_.now());
         }
         // Keep to the grid: deadlines already missed are skipped, not sent in a burst.
-        const auto now = Clock::now();
-        k = std::max(k + 1, static_cast<long long>((now - start) / period_));
+        k = std::max(k + 1, static_cast<long long>((clock_.now() - start) / period_));
         lock.unlock();
         if (after_send_) after_send_();
         lock.lock();

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "link/messages.h"
+#include "link/pacing_clock.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
 #include "link/thread_priority.h"
@@ -38,8 +39,9 @@ public:
 
 class PacedSender : public Transmitter {
 public:
-    using Clock = std::chrono::steady_clock;
-    explicit PacedSender(Clock::duration period = std::chrono::milliseconds(40));
+    using Duration = std::chrono::steady_clock::duration;
+    explicit PacedSender(Duration period = std::chrono::milliseconds(40),
+                         PacingClock& clock = steady_pacing_clock());
     ~PacedSender() override;
     PacedSender(const PacedSender&) = delete;
     PacedSender& operator=(const PacedSender&) = delete;
@@ -49,6 +51,7 @@ public:
     // Starts the thread and raises it; `after_send` runs on it after every
     // deadline (also when nothing is attached) and must only hand work to another thread.
     void start(std::function<void()> after_send);
+    // Called from `after_send` it only asks: the thread ends when `after_send` returns.
     void stop();
 
     void attach(Port* port) override;
@@ -56,16 +59,11 @@ public:
     RateFigures figures() override;
     PriorityOutcome priority() override;
 
-    // A wake-up this close before its deadline is spun off with `yield`; an
-    // earlier one waits again, so the spin never costs much CPU.
-    static constexpr auto max_spin = std::chrono::microseconds(200);
-
 private:
     void run();
-    // False when stopping.
-    bool wait_for(std::unique_lock<std::mutex>& lock, Clock::time_point deadline);
 
-    Clock::duration period_;
+    Duration period_;
+    PacingClock& clock_;
     std::function<void()> after_send_;
     std::thread thread_;
     std::mutex mutex_;

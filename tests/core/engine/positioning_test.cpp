@@ -16,18 +16,27 @@ void go_to(PositioningState& ps, std::array<double, move_axes> target) {
 TEST_F(EngineTest, RampAcceleratesToTheMidpointThenBrakesOntoTheGoal) {
     axes().acc[0] = 2;
     axes().mSpeed[0] = 100;
-    go_to(ps(), {10, 0, 0, 0, 0});
-    std::vector<double> positions;
-    std::vector<std::int32_t> sent;
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(ps().posmoving) << "step " << i;
-        tick();
-        positions.push_back(e().curpos[0]);
-        sent.push_back(last().pos[0]);
+    // One move after the other. Going up over an odd distance the axis brakes from
+    // the midpoint on although the rest of the way is longer than the ramp: it never
+    // reached its maximum speed. Going down the midpoint rounds down.
+    const struct {
+        double goal;
+        std::vector<double> steps;
+    } moves[] = {{10, {2, 5, 7, 9, 10}}, {21, {12, 15, 17, 19, 21}}, {10, {19, 15, 13, 11, 10}}};
+    for (const auto& mv : moves) {
+        go_to(ps(), {mv.goal, 0, 0, 0, 0});
+        std::vector<double> positions;
+        std::vector<double> sent;
+        for (std::size_t i = 0; i < mv.steps.size(); ++i) {
+            EXPECT_TRUE(ps().posmoving) << "to " << mv.goal << ", step " << i;
+            tick();
+            positions.push_back(e().curpos[0]);
+            sent.push_back(last().pos[0]);
+        }
+        EXPECT_EQ(positions, mv.steps) << "to " << mv.goal;
+        EXPECT_EQ(sent, mv.steps) << "to " << mv.goal;
+        EXPECT_FALSE(ps().posmoving);
     }
-    EXPECT_EQ(positions, (std::vector<double>{2, 5, 7, 9, 10}));
-    EXPECT_EQ(sent, (std::vector<std::int32_t>{2, 5, 7, 9, 10}));
-    EXPECT_FALSE(ps().posmoving);
     EXPECT_FALSE(ps().entrytarget);
     EXPECT_EQ(panel().text(ctl::positioning_step_box), "6");
     EXPECT_EQ(panel().text(ctl::position_boxes[0]), "10");

