@@ -26,7 +26,6 @@ lock=${KESTROVA_BUILD_LOCK:-/tmp/kestrova-build.lock}
 jobs=${JOBS:-2}
 started=$SECONDS
 
-locked() { flock "$lock" "$@"; }
 
 # Fields are separated by "@@"; blanks around a field are not part of it.
 trim() {
@@ -87,10 +86,19 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTROVA_WERROR=ON \
     -DKESTROVA_GUI=OFF -DKESTROVA_BENCH=OFF "${launcher[@]}" >/dev/null
 
+# The machine's shared build lock is held for one build and its tests, then
+# let go, so other builds can run between two faults.
+exec 9>>"$lock"
 build_and_test() {  # 0: all passed, 1: a test failed, 3: no build
-    locked cmake --build "$build" -j "$jobs" >"$scratch/build.log" 2>&1 || return 3
-    locked ctest --test-dir "$build" -j "$jobs" --stop-on-failure >"$scratch/test.log" 2>&1 || return 1
-    return 0
+    local status=0
+    flock 9
+    if ! cmake --build "$build" -j "$jobs" >"$scratch/build.log" 2>&1; then
+        status=3
+    elif ! ctest --test-dir "$build" -j "$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
+        status=1
+    fi
+    flock -u 9
+    return $status
 }
 
 echo "== the unchanged tree"
@@ -118,7 +126,7 @@ for entry in "${entries[@]}"; do
     case $status in
         0) survivors+=("line $lineno, $what"); printf '[%d/%d] SURVIVED %s\n' "$i" "$total" "$what" ;;
         1) caught=$((caught + 1))
-           failed=$(sed -n 's/^ *[0-9]* - \(.*\) (\(Failed\|Timeout\|SEGFAULT\|Subprocess aborted\|Exception\)).*/\1/p' "$scratch/test.log" | head -n 3 | paste -sd, -)
+           failed=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (\(Failed\|Timeout\|SEGFAULT\|Subprocess aborted\|Exception\)).*/\1/p' "$scratch/test.log" | head -n 3 | paste -sd, -)
            printf '[%d/%d] caught   %s  (%s)\n' "$i" "$total" "$what" "${failed:-a test failed}" ;;
         3) caught=$((caught + 1)); printf '[%d/%d] caught   %s  (does not compile)\n' "$i" "$total" "$what" ;;
     esac

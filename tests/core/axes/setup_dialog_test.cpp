@@ -56,7 +56,7 @@ TEST(SetupDialog, AxisHWholeNumbersRoundHalfToEvenAndPulsesPerUnitStopAtE) {
     Dialog d;
     d.form().set_text("speedh", "7.5");
     d.form().set_text("SpdH", "6.5");
-    d.form().set_text("maxHt", "100.5");
+    d.form().set_text("maxHt", "101.5");
     d.form().set_text("speedg", "7.5");
     d.form().set_text("posF", "40");
     d.form().set_text("posE", "2.5");
@@ -64,7 +64,7 @@ TEST(SetupDialog, AxisHWholeNumbersRoundHalfToEvenAndPulsesPerUnitStopAtE) {
     const AxisSettings& ax = d.state().axes;
     EXPECT_EQ(ax.acc[7], 8);
     EXPECT_EQ(ax.mSpeed[7], 6);
-    EXPECT_EQ(ax.max[7], 100);
+    EXPECT_EQ(ax.max[7], 102);
     EXPECT_EQ(ax.acc[6], 7.5);  // axis G keeps the fraction
     EXPECT_EQ(ax.pp_rev[5], 1);
     EXPECT_EQ(ax.pp_rev[4], 2.5);

@@ -36,6 +36,7 @@ TEST(WholeNumber, AcceptsOnlyANumberWithBlanksAround) {
     EXPECT_FALSE(whole_number("   "));
     EXPECT_FALSE(whole_number("12abc"));
     EXPECT_FALSE(whole_number("1,5"));
+    EXPECT_FALSE(whole_number("3e"));  // an exponent needs digits
     EXPECT_FALSE(whole_number("1e309"));
 }
 

@@ -60,14 +60,18 @@ TEST(Bezier, MiddleTangentIsTheMeanOfTheSlopes) {
 }
 
 TEST(Bezier, FlatExtremesIncludeAnEqualNeighbour) {
-    // The middle keyframe equals its predecessor: a trough once extremes are flat.
-    Rig r(201, {{1, 0}, {101, 0}, {201, 2000}});
-    r.bezier();
-    EXPECT_LT(r.at(95), -1);  // the mean slope of 0 and 20 dips the path before the keyframe
-    r.panel().press(ctl::bezier_smooth_button);
-    EXPECT_TRUE(r.state().shaping.bzsmooth);
-    for (int f = 1; f <= 100; ++f) EXPECT_DOUBLE_EQ(r.at(f), 0) << f;  // flat: no dip
-    EXPECT_NEAR(r.at(101), 0, 1e-3);
+    // The middle keyframe equals its predecessor: a trough when the path then
+    // rises, a peak when it falls, once extremes are flat.
+    for (const int rise : {2000, -2000}) {
+        Rig r(201, {{1, 0}, {101, 0}, {201, rise}});
+        r.bezier();
+        // The mean slope of 0 and +-20 bends the path away before the keyframe.
+        EXPECT_LT(r.at(95) * rise, -1) << rise;
+        r.panel().press(ctl::bezier_smooth_button);
+        EXPECT_TRUE(r.state().shaping.bzsmooth);
+        for (int f = 1; f <= 100; ++f) EXPECT_DOUBLE_EQ(r.at(f), 0) << rise << " " << f;  // flat
+        EXPECT_NEAR(r.at(101), 0, 1e-3);
+    }
 }
 
 TEST(Bezier, FirstKeyframeLateStillStartsAtFrameOne) {

@@ -30,6 +30,7 @@ TEST(Smoothing, OnePassOfWidthOneOnAStep) {
     Rig r;
     r.step_on_every_axis();
     r.m().movepos.at(1, 0) = 60;  // axis A keeps its end frames as they are
+    r.m().movepos.at(20, 0) = 600;
     r.smooth("1", "1");
     for (int a = 1; a < move_axes; ++a) {
         EXPECT_DOUBLE_EQ(r.m().movepos.at(10, a), 100) << a;
@@ -39,7 +40,8 @@ TEST(Smoothing, OnePassOfWidthOneOnAStep) {
     }
     EXPECT_DOUBLE_EQ(r.m().movepos.at(1, 0), 60);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(2, 0), 20);  // reads the 60 of the pass's start
-    EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 300);
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(19, 0), 400);
+    EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 600);
     EXPECT_TRUE(r.panel().at(ctl::smooth_button).enabled);
 }
 
@@ -56,8 +58,9 @@ TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
         return m.movepos.at(2, 4);
     };
     EXPECT_DOUBLE_EQ(middle(0, 1, 1), 1);        // 2/3 rounds to 1
-    EXPECT_DOUBLE_EQ(middle(0.5, 0.5, 0.5), 0);  // each running sum rounds half to even: 0, 0, 0
-    EXPECT_DOUBLE_EQ(middle(1.5, 1.5, 1.5), 2);  // 2, 4 (3.5), 6 (5.5): average 2
+    // Each running sum rounds half to even: 0.5 -> 0, 0 + 0.5 -> 0, 0 + 1 -> 1, and 1/3 -> 0.
+    // A plain sum (2/3) or rounding half away from zero (3/3) gives 1.
+    EXPECT_DOUBLE_EQ(middle(0.5, 0.5, 1), 0);
 }
 
 TEST(Smoothing, PassesRepeatTheAverage) {
