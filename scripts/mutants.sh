@@ -5,7 +5,7 @@
 # no test notices "survived". Exits 1 when any survived, 2 when the list or the
 # unchanged tree is broken.
 #
-#   scripts/mutants.sh [LIST] [PATTERN]   only the lines that contain PATTERN
+#   scripts/mutants.sh [LIST] [REGEX]     only the lines that match REGEX (grep -E)
 #   scripts/mutants.sh --check [LIST]     only check that every line still fits the code
 #
 # The scratch copy and its build live in build-mutants/ and are kept between
@@ -46,7 +46,7 @@ lineno=0
 while IFS= read -r line || [ -n "$line" ]; do
     lineno=$((lineno + 1))
     [[ $line =~ ^[[:space:]]*(#|$) ]] && continue
-    [ -n "$pattern" ] && [[ $line != *"$pattern"* ]] && continue
+    [ -n "$pattern" ] && ! grep -qE -- "$pattern" <<<"$line" && continue
     rest=$line
     file=$(trim "${rest%%@@*}"); rest=${rest#*@@}
     find=$(trim "${rest%%@@*}"); rest=${rest#*@@}
@@ -86,23 +86,31 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTROVA_WERROR=ON \
     -DKESTROVA_GUI=OFF -DKESTROVA_BENCH=OFF "${launcher[@]}" >/dev/null
 
-# The machine's shared build lock is held for one build and its tests, then
-# let go, so other builds can run between two faults.
+# The machine's shared build lock: a fault takes seconds to build and test, so
+# the lock is kept for up to $hold seconds of faults, then let go so that
+# other builds can run in between.
+hold=${MUTANTS_LOCK_SECONDS:-60}
 exec 9>>"$lock"
-build_and_test() {  # 0: all passed, 1: a test failed, 3: no build
-    local status=0
-    flock 9
-    if ! cmake --build "$build" -j "$jobs" >"$scratch/build.log" 2>&1; then
-        status=3
-    elif ! ctest --test-dir "$build" -j "$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
-        status=1
+held_since=
+take_lock() { if [ -z "$held_since" ]; then flock 9; held_since=$SECONDS; fi; }
+ease_lock() {
+    if [ -n "$held_since" ] && { [ "${1:-}" = now ] || [ $((SECONDS - held_since)) -ge "$hold" ]; }; then
+        flock -u 9
+        held_since=
+        sleep 1  # a waiting build gets its turn
     fi
-    flock -u 9
-    return $status
+}
+build_and_test() {  # 0: all passed, 1: a test failed, 3: no build
+    take_lock
+    cmake --build "$build" -j "$jobs" >"$scratch/build.log" 2>&1 || { ease_lock; return 3; }
+    ctest --test-dir "$build" -j "$jobs" --stop-on-failure >"$scratch/test.log" 2>&1 || { ease_lock; return 1; }
+    ease_lock
+    return 0
 }
 
 echo "== the unchanged tree"
 status=0; build_and_test || status=$?
+ease_lock now
 if [ "$status" -ne 0 ]; then
     echo "the unchanged tree does not build or pass its tests; see $scratch/build.log and $scratch/test.log"
     exit 2
@@ -131,6 +139,8 @@ for entry in "${entries[@]}"; do
         3) caught=$((caught + 1)); printf '[%d/%d] caught   %s  (does not compile)\n' "$i" "$total" "$what" ;;
     esac
 done
+
+ease_lock now
 
 echo
 if [ ${#survivors[@]} -gt 0 ]; then

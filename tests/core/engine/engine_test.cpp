@@ -86,6 +86,12 @@ TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLi
     EXPECT_EQ(a_moves, (std::vector<double>{3, 1, 0}));
     EXPECT_FALSE(e().jog.fkeyup[0]);
     EXPECT_EQ(last().pos[0], -25);
+    // A slow-down that ends between -1 and 0 is still taken: the axis steps back by it.
+    e().jog.speed[0] = 1.5;
+    e().jog.fkeyup[0] = true;
+    tick();
+    EXPECT_EQ(e().curpos[0], -24.5);
+    EXPECT_TRUE(e().jog.fkeyup[0]);
 }
 
 TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
@@ -188,6 +194,7 @@ TEST_F(EngineTest, ShowsTheFrameAsTimeCodeAndThePageOfTheTarget) {
     EXPECT_EQ(time_code(0), "00:00:00:00");
     EXPECT_EQ(time_code(25), "00:00:01:00");
     EXPECT_EQ(time_code(1499), "00:00:59:24");
+    EXPECT_EQ(time_code(1500), "00:01:00:00");
     EXPECT_FALSE(time_code(32768));
 }
 
