@@ -97,7 +97,7 @@ MoveModel& core_move() {
     static MoveModel m = [] {
         MoveModel made;
         bench::fill_largest_move(made);
-        calculate_bezier(made, 20, false);
+        if (!calculate_bezier(made, 20, false)) std::abort();
         return made;
     }();
     return m;
