@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QPixmap>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 
 #include "graph/move_graph.h"
@@ -16,6 +17,7 @@
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
 #include "app/app.h"
+#include "app/contexts.h"
 
 #include "largest_move.h"
 
@@ -25,19 +27,19 @@ namespace {
 
 void program_largest_move(AppState& s) {
     bench::fill_largest_move(s.move);
-    calculate_bezier(s.move, 20, false);
+    if (!calculate_bezier(s.move, 20, false)) std::abort();
 }
 
 struct ChartBench {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "kestrova-bench-chart";
     App app{(std::filesystem::create_directories(dir), dir)};
-    MoveChartView view{app.state(), nullptr};
+    MoveChartView view{graph_context(app.state()), nullptr};
     ChartBench() {
         app.start();
         program_largest_move(app.state());
         view.resize(1100, 420);
         view.show();
-        draw_graph(app.state());
+        draw_graph(graph_context(app.state()));
         view.sync();
         paint();
     }
@@ -52,7 +54,7 @@ struct ChartBench {
 void BM_ChartFullRedraw(benchmark::State& st) {
     ChartBench b;
     for (auto _ : st) {
-        draw_graph(b.app.state());
+        draw_graph(graph_context(b.app.state()));
         b.view.sync();
         b.paint();
     }
@@ -103,7 +105,7 @@ BENCHMARK(BM_LinearRecalcInQApp)->Unit(benchmark::kMillisecond);
 
 void BM_BezierPathInQApp(benchmark::State& st) {
     MoveModel& m = core_move();
-    for (auto _ : st) calculate_bezier(m, 20, false);
+    for (auto _ : st) benchmark::DoNotOptimize(calculate_bezier(m, 20, false).ok());
 }
 BENCHMARK(BM_BezierPathInQApp)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "files/move_codec.h"
 #include "files/move_file.h"
 #include "app/app.h"
+#include "app/contexts.h"
 
 namespace {
 
@@ -45,22 +46,22 @@ struct LargestMove {
 
 void BM_SaveLargestMove(benchmark::State& st) {
     LargestMove m;
-    for (auto _ : st) benchmark::DoNotOptimize(save_move_file(m.app->state(), "largest"));
+    for (auto _ : st) benchmark::DoNotOptimize(save_move_file(files_context(m.app->state()), "largest"));
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * move_file_size(max_frames)));
 }
 BENCHMARK(BM_SaveLargestMove)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLargestMove(benchmark::State& st) {
     LargestMove m;
-    save_move_file(m.app->state(), "largest");
-    for (auto _ : st) benchmark::DoNotOptimize(load_move_file(m.app->state(), "largest"));
+    save_move_file(files_context(m.app->state()), "largest");
+    for (auto _ : st) benchmark::DoNotOptimize(load_move_file(files_context(m.app->state()), "largest"));
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * move_file_size(max_frames)));
 }
 BENCHMARK(BM_LoadLargestMove)->Unit(benchmark::kMillisecond);
 
 void BM_ExportLargestMove(benchmark::State& st) {
     LargestMove m;
-    for (auto _ : st) benchmark::DoNotOptimize(export_move_text(m.app->state()));
+    for (auto _ : st) benchmark::DoNotOptimize(export_move_text(files_context(m.app->state())));
 }
 BENCHMARK(BM_ExportLargestMove)->Unit(benchmark::kMillisecond);
 
@@ -68,7 +69,7 @@ void BM_EncodeDecodeLargestMove(benchmark::State& st) {
     LargestMove m;
     for (auto _ : st) {
         const auto bytes = encode_move(m.app->state().move);
-        benchmark::DoNotOptimize(decode_move(bytes).data.has_value());
+        benchmark::DoNotOptimize(decode_move(bytes).ok());
     }
 }
 BENCHMARK(BM_EncodeDecodeLargestMove)->Unit(benchmark::kMillisecond);

@@ -8,18 +8,18 @@
 #include "files/move_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const kestrova::MoveDecode d = kestrova::decode_move(std::span<const std::uint8_t>(data, size));
-    if (!d.data) {
-        if (d.error.empty()) std::abort();
+    const kestrova::Result<kestrova::MoveFileData> d = kestrova::decode_move(std::span<const std::uint8_t>(data, size));
+    if (!d) {
+        if (d.error().empty()) std::abort();
         return 0;
     }
     kestrova::MoveModel m;
-    m.totalframes = d.data->totalframes;
-    m.nextkf = d.data->nextkf;
-    m.kfframe = d.data->kfframe;
-    m.kfpos = d.data->kfpos;
-    m.movepos = d.data->movepos;
-    if (!kestrova::check_savable(m).empty()) std::abort();
+    m.totalframes = d->totalframes;
+    m.nextkf = d->nextkf;
+    m.kfframe = d->kfframe;
+    m.kfpos = d->kfpos;
+    m.movepos = d->movepos;
+    if (!kestrova::check_savable(m)) std::abort();
     const auto again = kestrova::encode_move(m);
     if (again.size() > size || std::memcmp(again.data(), data, again.size()) != 0) std::abort();
     return 0;

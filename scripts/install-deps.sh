@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and `make run` need, when missing.
+# Installs the Debian packages the build, the tests, `make run` and `make package`
+# need, when missing, and any further packages named as arguments.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           libqt6opengl6-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth)
+          clang libclang-rt-14-dev xvfb xauth dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,6 +15,11 @@
 
 namespace kestrova::test_support {
 
+// A file's bytes; none when it cannot be read.
+inline Bytes file_bytes(const std::filesystem::path& p) {
+    const Result<FileContent> r = read_file(p);
+    return r ? r->bytes : Bytes{};
+}
 struct StartedApp {
     TempDir dir;
     App app;
@@ -53,7 +58,7 @@ struct StartedApp {
 
     // The move files, saved and loaded through the file panel.
     std::filesystem::path moves() const { return dir.path() / "moves"; }
-    Bytes file(const std::string& name) const { return read_file(moves() / name).bytes; }
+    Bytes file(const std::string& name) const { return file_bytes(moves() / name); }
     void save_as(const std::string& name) {
         app.press("save");
         app.type("Fname", name);

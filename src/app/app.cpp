@@ -1,11 +1,16 @@
 #include "app/app.h"
 
+#include "app/contexts.h"
+#include "app/editing_commands.h"
 #include "axes/axes_commands.h"
 #include "axes/setup_file.h"
 #include "files/file_commands.h"
 #include "files/file_panel.h"
+#include "files/controls.h"
+#include "graph/controls.h"
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
+#include "axes/controls.h"
 #include "axes/setup_dialog.h"
 #include "engine/frame_engine.h"
 #include "link/link.h"
@@ -13,21 +18,15 @@
 #include "motion/motion_commands.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
+#include "move/controls.h"
 #include "move/move_commands.h"
+#include "move/move_length.h"
 #include "shaping/shaping_commands.h"
 #include "app/controls.h"
 #include "app/help_text.h"
 #include "tools/tool_commands.h"
 
 namespace kestrova {
-
-namespace {
-
-MotionContext motion_context(AppState& s) {
-    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices};
-}
-
-}  // namespace
 
 App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     state_.workdir = std::move(workdir);
@@ -36,20 +35,15 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
         .port_lost = [this](const std::optional<Decoded>& last) { stop_motion_keep_positions(motion_context(state_), last); },
         .rig_not_reading = [this](const std::optional<Decoded>& last) { stop_for_stalled_rig(motion_context(state_), last); },
     });
-    engine_ = std::make_unique<FrameEngine>(
-        EngineContext{state_.engine, state_.link, state_.move, state_.axes, state_.panel, state_.notices}, *link_);
+    engine_ = std::make_unique<FrameEngine>(engine_context(state_), *link_);
     engine_->set_hooks({
         .single_frame_step = [this] { single_frame_engine_step(motion_context(state_)); },
-        .apply_setup =
-            [this] {
-                apply_setup_dialog(state_);
-                state_.panel.set_text("setupfix", "0");
-            },
+        .apply_setup = [this] { apply_setup_dialog(state_.form1, state_.axes, state_.notices); },
     });
     create_main_controls(state_.panel);
     create_setup_controls(state_.form1);
     create_help_controls(state_.form2);
-    state_.form1.add("Form1", ControlKind::Frame, "Setup").visible = false;
+    state_.form1.add(ctl::setup_dialog, ControlKind::Frame, "Setup").visible = false;
     state_.form2.add("Form2", ControlKind::Frame, help_heading).visible = false;
     install();
 }
@@ -58,19 +52,24 @@ App::~App() = default;
 
 void App::install() {
     install_shell_commands();
-    install_move_commands(state_);
-    install_shaping_commands(state_);
-    install_graph_commands(state_);
-    install_axes_commands(state_);
+    // The chart follows every change of the move.
+    state_.move_hooks = {[this] { draw_graph(graph_context(state_)); },
+                         [this] { refresh_graph(graph_context(state_)); },
+                         [this](int frames) {
+                             set_chart_rows(state_.graph, frames);
+                             state_.graph.divisions_per_label = divisions_per_label(frames);
+                         }};
+    state_.shaping_hooks = {[this] { refresh_graph(graph_context(state_)); }};
+    install_move_commands(state_.move_context());
+    install_shaping_commands(state_.shaping_context());
+    install_graph_commands(graph_context(state_));
+    install_axes_commands(axes_context(state_));
     install_link_commands({state_.panel, state_.link, state_.notices, *link_,
-                           [this](bool visible) { state_.panel.set_visible("MSChart1", visible); }});
+                           [this](bool visible) { state_.panel.set_visible(ctl::move_chart, visible); }});
     install_motion_commands(motion_context(state_), state_.triggers);
-    // The setup dialog hands its values to the engine's next step.
-    state_.panel.on_change("setupfix", [this](const std::string& t) {
-        if (t == "1") request_setup_apply(state_.engine);
-    });
-    install_file_commands(state_);
-    install_tool_commands(state_);
+    install_file_commands(files_context(state_));
+    install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
+    install_editing(state_);
 }
 
 void App::install_shell_commands() {
@@ -102,9 +101,9 @@ void App::start() {
     e.positioning.entrytarget = false;
     s.single_frame.sfrun = false;
     s.move.nextkf = 1;
-    p.set_text("keyframes", "0");
+    p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
-    show_moves_folder(s);
+    show_moves_folder(files_context(s));
     s.shaping.bzsmooth = false;
     // 7: the chart's frame axis labels.
     s.graph.divisions_per_label = s.move.totalframes;
@@ -117,22 +116,22 @@ void App::start() {
     e.curpos.fill(0);
     e.lastpos.fill(0);
     // 13: the setup file overwrites names and settings.
-    load_setup(s);
+    load_setup(axes_context(s));
     // 14, 15
     e.play.restartflag = false;
     e.play.playdiv = 1;
-    p.set_text("keyframes", "0");
+    p.set_text(ctl::keyframe_count_box, "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
-    set_chart_rows(s, s.move.totalframes);
+    set_chart_rows(s.graph, s.move.totalframes);
     // 16: its change rule turns the F-key status box red.
-    p.set_text("Text2", "1500");
+    p.set_text(ctl::total_frames_box, "1500");
     // 17: the port stays closed; going on line is the operator's choice.
     s.link.commnum = 1;
     // 18: every axis shown on the graph.
     for (int i = 0; i < axis_count; ++i) {
         s.graph.showaxis[static_cast<std::size_t>(i)] = true;
-        p.set_colour("Command19_" + std::to_string(i), colour::green);
+        p.set_colour(ctl::show_axis_buttons[static_cast<std::size_t>(i)], colour::green);
     }
     // 19: the message-form button shows the form in use (the long one).
     s.link.smallversionbit = false;
@@ -140,7 +139,8 @@ void App::start() {
     p.set_caption("smallversion", "Large");
     s.link.resetreq = false;
     // 20: the name labels; Text9's change also runs the file panel's pick once.
-    for (int a = 0; a < 5; ++a) p.set_text(name_labels[a], p.text("Name" + std::to_string(a + 1)));
+    for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
+        p.set_text(ctl::axis_name_labels[a], p.text(ctl::axis_name_boxes[a]));
     // The help window's text.
     s.form2.set_text("Text1", help_text);
 }
@@ -148,6 +148,13 @@ void App::start() {
 void App::tick() {
     single_frame_timer_tick(motion_context(state_));
     engine_->step();
+    if (journal_) journal_->tick(state_.notices);
+}
+
+void App::keep_log(Journal::Sink sink) {
+    journal_ = std::make_unique<Journal>(std::move(sink));
+    journal_->attach(state_.notices);
+    journal_->tick(state_.notices);
 }
 
 }  // namespace kestrova

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "link/port.h"
+#include "log/journal.h"
 #include "app/app_state.h"
 
 namespace kestrova {
@@ -47,6 +48,9 @@ public:
 
     bool quit_requested() const { return quit_requested_; }
 
+    // Keep a log of what happens from now on, written to `sink`.
+    void keep_log(Journal::Sink sink);
+
 private:
     void install();
     void install_shell_commands();
@@ -55,6 +59,7 @@ private:
     std::unique_ptr<Link> link_;
     std::unique_ptr<FrameEngine> engine_;
     bool quit_requested_ = false;
+    std::unique_ptr<Journal> journal_;
 };
 
 }  // namespace kestrova

@@ -4,13 +4,17 @@
 
 #include <filesystem>
 
+#include "app/move_editing.h"
 #include "axes/axis_settings.h"
+#include "check/move_check.h"
 #include "files/file_panel_state.h"
 #include "graph/graph_state.h"
 #include "engine/engine_state.h"
 #include "link/link_state.h"
 #include "motion/motion_state.h"
+#include "move/move_context.h"
 #include "move/move_model.h"
+#include "shaping/shaping_context.h"
 #include "shaping/shaping_state.h"
 #include "base/notices.h"
 #include "base/panel.h"
@@ -32,6 +36,15 @@ struct AppState {
     FilePanelState files;
     Notices notices;
     std::filesystem::path workdir;  // where stats.ini, moves/ and the lookup files live
+    MoveEditing editing{move, nullptr};  // undo, redo, unsaved changes
+    MoveCheck check;                     // the move against the axis settings
+    std::string check_line;              // "Move check: OK" or the worst finding
+
+    // What the move and shaping commands may touch; the App wires the hooks.
+    MoveHooks move_hooks;
+    ShapingHooks shaping_hooks;
+    MoveContext move_context() { return {move, panel, notices, engine.curpos, move_hooks}; }
+    ShapingContext shaping_context() { return {move, shaping, panel, notices, shaping_hooks}; }
 };
 
 }  // namespace kestrova

@@ -1,56 +1,46 @@
 #include "axes/axes_commands.h"
 
+#include "axes/controls.h"
 #include "axes/messages.h"
 #include "axes/setup_dialog.h"
 #include "axes/setup_file.h"
-#include "app/controls.h"
 
 namespace kestrova {
 
 namespace {
 
 // Toggle buttons show their flag: green when on, red when off.
-void show_toggle(Panel& p, const std::string& button, bool on) {
-    p.set_colour(button, on ? colour::green : colour::red);
-}
+void show_toggle(Panel& p, ControlName button, bool on) { p.set_colour(button, on ? colour::green : colour::red); }
 
 }  // namespace
 
-void install_axes_commands(AppState& state) {
-    Panel& p = state.panel;
-    Panel& f = state.form1;
-    AppState* s = &state;
-
-    p.on_press("Setup", [s] { open_setup_dialog(*s); });
-    // The engine applies the dialog on its next tick when setupfix reads "1".
-    f.on_press("Command5", [s] {
-        s->form1.set_visible("Form1", false);
-        s->panel.set_text("setupfix", "1");
+void install_axes_commands(const AxesContext& c) {
+    make_unused_setup_fields_read_only(c.dialog);
+    c.panel.on_press(ctl::setup_menu, [c] { open_setup_dialog(c.dialog, c.axes, c.positions); });
+    c.dialog.on_press(ctl::setup_ok_button, [c] {
+        c.dialog.set_visible(ctl::setup_dialog, false);
+        c.hooks.settings_applied();
     });
-    f.on_press("Command28", [s] { s->form1.set_visible("Form1", false); });
-    f.on_press("Command29", [s] { s->form1.set_text("minAt", "-50000"); });
-    for (int a = 0; a < axis_count; ++a) {
-        const std::string button = axis_box("rev", a) + "x";
-        f.on_press(button, [s, a, button] {
-            bool& flag = s->axes.rev[static_cast<std::size_t>(a)];
-            flag = !flag;
-            show_toggle(s->form1, button, flag);
+    c.dialog.on_press(ctl::setup_exit_button, [c] { c.dialog.set_visible(ctl::setup_dialog, false); });
+    c.dialog.on_press(ctl::setup_show_values_button, [c] { c.dialog.set_text(ctl::setup_min_boxes[0], "-50000"); });
+    for (std::size_t a = 0; a < axis_count; ++a) {
+        c.dialog.on_press(ctl::setup_reverse_buttons[a], [c, a] {
+            c.axes.rev[a] = !c.axes.rev[a];
+            show_toggle(c.dialog, ctl::setup_reverse_buttons[a], c.axes.rev[a]);
         });
     }
-    for (int a = 0; a < 5; ++a) {
-        const std::string button = enable_buttons[a];
-        p.on_press(button, [s, a, button] {
-            bool& flag = s->axes.ena[static_cast<std::size_t>(a)];
-            flag = !flag;
-            show_toggle(s->panel, button, flag);
+    for (std::size_t a = 0; a < ctl::enable_buttons.size(); ++a) {
+        c.panel.on_press(ctl::enable_buttons[a], [c, a] {
+            c.axes.ena[a] = !c.axes.ena[a];
+            show_toggle(c.panel, ctl::enable_buttons[a], c.axes.ena[a]);
         });
     }
-    p.on_press("setupload", [s] {
-        const SetupLoad r = load_setup(*s);
-        if (r == SetupLoad::missing) s->notices.say(axes_msg::load_missing());
-        if (r == SetupLoad::loaded) s->notices.say(axes_msg::loaded());
+    c.panel.on_press(ctl::load_setup_menu, [c] {
+        const SetupLoad r = load_setup(c);
+        if (r == SetupLoad::missing) c.notices.say(axes_msg::load_missing());
+        if (r == SetupLoad::loaded) c.notices.say(axes_msg::loaded());
     });
-    p.on_press("setupsave", [s] { save_setup(*s); });
+    c.panel.on_press(ctl::save_setup_menu, [c] { save_setup(c); });
 }
 
 }  // namespace kestrova

@@ -4,16 +4,33 @@
 
 namespace kestrova::axes_msg {
 
-std::string out_of_range(int axis, std::string_view field, double value, std::string_view range) {
+namespace {
+
+// "axis C acceleration"
+std::string axis_field(int axis, std::string_view field) {
     std::string s = "axis ";
     s += "ABCDEFGH"[axis];
     s += ' ';
     s += field;
-    s += ' ';
-    s += num::to_text(value);
-    s += " is outside ";
-    s += range;
     return s;
+}
+
+}  // namespace
+
+std::string out_of_range(int axis, std::string_view field, double value, std::string_view range) {
+    return axis_field(axis, field) + " " + num::to_text(value) + " is outside " + std::string(range);
+}
+
+std::string min_above_max(int axis, double min, double max) {
+    return axis_field(axis, min_field) + " " + num::to_text(min) + " is above " + max_field + " " + num::to_text(max);
+}
+
+std::string not_a_number(int axis, std::string_view field, std::string_view text) {
+    return axis_field(axis, field) + " \"" + std::string(text) + "\" is not a number";
+}
+
+std::string too_short(std::size_t size, std::size_t needed) {
+    return "it has " + std::to_string(size) + " bytes, fewer than " + std::to_string(needed);
 }
 
 std::string save_refused(const std::string& reason) {

@@ -1,6 +1,7 @@
 // Status-bar texts of the axis configuration.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,25 @@ namespace kestrova::axes_msg {
 
 inline constexpr const char* setup_file_name = "stats.ini";
 
+// The fields as the messages name them.
+inline constexpr const char* pulses_field = "pulses/unit";
+inline constexpr const char* speed_field = "max speed";
+inline constexpr const char* acceleration_field = "acceleration";
+inline constexpr const char* fspeed_field = "F speed";
+inline constexpr const char* min_field = "min pos";
+inline constexpr const char* max_field = "max pos";
+
 // A setting that does not fit where it must go, e.g. "axis C acceleration 40000
 // is outside -32768..32767".
 std::string out_of_range(int axis, std::string_view field, double value, std::string_view range);
+
+// A limit pair the wrong way round: "axis A min pos 500 is above max pos -500".
+std::string min_above_max(int axis, double min, double max);
+// A dialog box whose text is not one number: "axis B max pos "abc" is not a number".
+std::string not_a_number(int axis, std::string_view field, std::string_view text);
+
+// A setup file shorter than its fields.
+std::string too_short(std::size_t size, std::size_t needed);
 
 std::string save_refused(const std::string& reason);    // Save Setup, nothing written
 std::string save_failed(const std::string& reason);     // Save Setup, file system error

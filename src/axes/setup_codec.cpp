@@ -31,8 +31,6 @@ void put32(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t v) {
     for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF);
 }
 
-bool in_controller_range(std::int32_t v) { return v >= controller_min && v <= controller_max; }
-
 }  // namespace
 
 std::string name_to_field(const std::string& utf8) {
@@ -72,12 +70,8 @@ std::string field_to_name(const std::string& latin1) {
     return out;
 }
 
-SetupDecode decode_setup(std::span<const std::uint8_t> b) {
-    SetupDecode d;
-    if (b.size() < setup_file_size) {
-        d.error = "it has " + std::to_string(b.size()) + " bytes, fewer than " + std::to_string(setup_file_size);
-        return d;
-    }
+Result<SetupRecord> decode_setup(std::span<const std::uint8_t> b) {
+    if (b.size() < setup_file_size) return fail(axes_msg::too_short(b.size(), setup_file_size));
     SetupRecord r;
     for (std::size_t a = 0; a < axis_count; ++a) {
         const std::size_t at = names_at + a * setup_name_size;
@@ -88,15 +82,7 @@ SetupDecode decode_setup(std::span<const std::uint8_t> b) {
         r.min[a] = get32(b, min_at + 4 * a);
         r.max[a] = get32(b, max_at + 4 * a);
     }
-    const std::string range = std::to_string(controller_min) + ".." + std::to_string(controller_max);
-    for (int a = 0; a < axis_count; ++a) {
-        const auto i = static_cast<std::size_t>(a);
-        if (!in_controller_range(r.min[i])) d.error = axes_msg::out_of_range(a, "min pos", r.min[i], range);
-        else if (!in_controller_range(r.max[i])) d.error = axes_msg::out_of_range(a, "max pos", r.max[i], range);
-        if (!d.error.empty()) return d;
-    }
-    d.record = std::move(r);
-    return d;
+    return r;
 }
 
 std::vector<std::uint8_t> encode_setup(const SetupRecord& r) {

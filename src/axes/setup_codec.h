@@ -6,20 +6,17 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "axes/axis_settings.h"
+#include "base/result.h"
 
 namespace kestrova {
 
 inline constexpr std::size_t setup_file_size = 184;
 inline constexpr std::size_t setup_name_size = 8;
-// Positions the controller can take (24-bit two's complement).
-inline constexpr std::int32_t controller_min = -8388608;
-inline constexpr std::int32_t controller_max = 8388607;
 
 struct SetupRecord {
     std::array<std::string, axis_count> names;  // 8 single-byte characters each
@@ -30,14 +27,10 @@ struct SetupRecord {
     std::array<std::int32_t, axis_count> max{};
 };
 
-struct SetupDecode {
-    std::optional<SetupRecord> record;
-    std::string error;  // why the bytes were refused
-};
-
 // Reads the first 184 bytes; longer input is accepted and its tail ignored.
-// Refuses short input and limits beyond the controller's range.
-SetupDecode decode_setup(std::span<const std::uint8_t> bytes);
+// Refuses short input only: whether the values may be used is for the
+// setting rules to say.
+Result<SetupRecord> decode_setup(std::span<const std::uint8_t> bytes);
 
 // Exactly 184 bytes. Names are cut or padded with spaces to 8 bytes.
 std::vector<std::uint8_t> encode_setup(const SetupRecord& record);

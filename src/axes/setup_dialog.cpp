@@ -1,90 +1,80 @@
 #include "axes/setup_dialog.h"
 
-#include <optional>
-
+#include "axes/controls.h"
 #include "axes/messages.h"
-#include "axes/setup_codec.h"
-#include "app/controls.h"
+#include "axes/setting_rules.h"
 #include "base/numeric.h"
 
 namespace kestrova {
 
 namespace {
 
-constexpr int applied_pp_rev = 5;  // pulses per unit are taken for A..E only
-constexpr int last = axis_count - 1;
+constexpr std::size_t applied_pp_rev = 5;  // pulses per unit are taken for A..E only
+constexpr std::size_t last = axis_count - 1;
 
-// The dialog's values, read but not yet applied.
-std::optional<AxisSettings> read_dialog(const AppState& s, std::string& error) {
-    const Panel& f = s.form1;
-    AxisSettings next = s.axes;
-    const std::string limits = std::to_string(controller_min) + ".." + std::to_string(controller_max);
-    for (int a = 0; a < axis_count; ++a) {
-        const auto i = static_cast<std::size_t>(a);
-        if (a < applied_pp_rev) {
-            next.pp_rev[i] = num::val(f.text(axis_box("pos", a)));
-            if (next.pp_rev[i] == 0) {
-                error = axes_msg::out_of_range(a, "pulses/unit", 0, "numbers other than 0");
-                return std::nullopt;
-            }
-        }
-        next.mSpeed[i] = num::val(f.text(axis_box("Spd", a)));
-        next.acc[i] = num::val(f.text(fspeed_boxes[a]));
-        // A ramp with no acceleration or no speed never arrives.
-        for (auto [field, v] : {std::pair{"max speed", next.mSpeed[i]}, std::pair{"acceleration", next.acc[i]}}) {
-            if (!(v > 0)) {
-                error = axes_msg::out_of_range(a, field, v, "numbers above 0");
-                return std::nullopt;
-            }
-        }
-        next.min[i] = num::val(f.text(min_boxes[a]));
-        next.max[i] = num::val(f.text(max_box(a)));
-        for (auto [field, v] : {std::pair{"min pos", next.min[i]}, std::pair{"max pos", next.max[i]}}) {
-            if (!(v >= controller_min && v <= controller_max)) {
-                error = axes_msg::out_of_range(a, field, v, limits);
-                return std::nullopt;
-            }
-        }
-    }
-    // Axis H holds whole numbers: rounded half to even, refused when they overflow.
-    const auto h = static_cast<std::size_t>(last);
-    const auto speed = num::to_int16(next.mSpeed[h]);
-    const auto acc = num::to_int16(next.acc[h]);
-    if (!speed) error = axes_msg::out_of_range(last, "max speed", next.mSpeed[h], "-32768..32767");
-    else if (!acc) error = axes_msg::out_of_range(last, "acceleration", next.acc[h], "-32768..32767");
-    if (!speed || !acc) return std::nullopt;
-    next.mSpeed[h] = *speed;
-    next.acc[h] = *acc;
-    next.max[h] = num::round_half_even(next.max[h]);  // within the limits checked above
-    return next;
+// Axis H holds whole numbers: rounded half to even where they fit, so that
+// what does not fit is refused by the rules with the value as typed.
+void round_axis_h(AxisSettings& s) {
+    if (const auto v = num::to_int16(s.mSpeed[last])) s.mSpeed[last] = *v;
+    if (const auto v = num::to_int16(s.acc[last])) s.acc[last] = *v;
+    if (const auto v = num::to_int32(s.max[last])) s.max[last] = *v;
 }
 
 }  // namespace
 
-void open_setup_dialog(AppState& state) {
-    Panel& f = state.form1;
-    const AxisSettings& ax = state.axes;
-    for (int a = 0; a < axis_count; ++a) {
-        const auto i = static_cast<std::size_t>(a);
-        f.set_text(axis_box("pos", a), num::to_text(ax.pp_rev[i]));
-        f.set_text(axis_box("Spd", a), num::to_text(ax.mSpeed[i]));
-        f.set_text(fspeed_boxes[a], num::to_text(ax.acc[i]));
-        f.set_text("Text" + std::to_string(a + 1), num::to_text(state.engine.curpos[i]));
-        f.set_text(min_boxes[a], num::to_text(ax.min[i]));
-        f.set_text(max_box(a), num::to_text(ax.max[i]));
+Result<AxisSettings> read_setup_dialog(const Panel& f, const AxisSettings& current) {
+    AxisSettings next = current;
+    std::string error;
+    for (std::size_t i = 0; i < axis_count; ++i) {
+        const int a = static_cast<int>(i);
+        // Each box must hold one number and nothing else.
+        auto read = [&](ControlName box, const char* field, double& out) {
+            const std::optional<double> v = num::whole_number(f.text(box));
+            if (v) out = *v;
+            else error = axes_msg::not_a_number(a, field, f.text(box));
+            return v.has_value();
+        };
+        if ((i < applied_pp_rev && !read(ctl::setup_pulses_boxes[i], axes_msg::pulses_field, next.pp_rev[i])) ||
+            !read(ctl::setup_speed_boxes[i], axes_msg::speed_field, next.mSpeed[i]) ||
+            !read(ctl::setup_acceleration_boxes[i], axes_msg::acceleration_field, next.acc[i]) ||
+            !read(ctl::setup_min_boxes[i], axes_msg::min_field, next.min[i]) ||
+            !read(ctl::setup_max_boxes[i], axes_msg::max_field, next.max[i]))
+            return fail(error);
+        if (i < applied_pp_rev && next.pp_rev[i] == 0)
+            return fail(axes_msg::out_of_range(a, axes_msg::pulses_field, 0, "numbers other than 0"));
     }
-    f.set_visible("Form1", true);
+    round_axis_h(next);
+    if (const Result<> ok = check_settings(next); !ok) return fail(ok.error());
+    return next;
 }
 
-bool apply_setup_dialog(AppState& state) {
-    std::string error;
-    const std::optional<AxisSettings> next = read_dialog(state, error);
+void open_setup_dialog(Panel& f, const AxisSettings& ax, const std::array<double, axis_count>& positions) {
+    for (std::size_t i = 0; i < axis_count; ++i) {
+        f.set_text(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
+        f.set_text(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
+        f.set_text(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
+        f.show(ctl::setup_position_boxes[i], num::to_text(positions[i]));
+        f.set_text(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
+        f.set_text(ctl::setup_max_boxes[i], num::to_text(ax.max[i]));
+    }
+    f.set_visible(ctl::setup_dialog, true);
+}
+
+void make_unused_setup_fields_read_only(Panel& f) {
+    for (std::size_t i = 0; i < axis_count; ++i) {
+        f.set_enabled(ctl::setup_position_boxes[i], false);
+        if (i >= applied_pp_rev) f.set_enabled(ctl::setup_pulses_boxes[i], false);
+    }
+}
+
+bool apply_setup_dialog(Panel& dialog, AxisSettings& axes, Notices& notices) {
+    Result<AxisSettings> next = read_setup_dialog(dialog, axes);
     if (!next) {
-        state.notices.say(axes_msg::apply_refused(error));
-        state.form1.set_visible("Form1", true);
+        notices.say(axes_msg::apply_refused(next.error()));
+        dialog.set_visible(ctl::setup_dialog, true);
         return false;
     }
-    state.axes = *next;
+    axes = std::move(next).value();
     return true;
 }
 

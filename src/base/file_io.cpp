@@ -48,55 +48,37 @@ mode_t mode_for(const fs::path& target) {
 
 }  // namespace
 
-FileRead read_file(const fs::path& path, std::size_t limit) {
-    FileRead r;
+Result<FileContent> read_file(const fs::path& path, std::size_t limit) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        r.missing = !ec;
-        r.error = ec ? ec.message() : "no such file";
-        return r;
-    }
-    if (fs::is_directory(path, ec)) {
-        r.error = "it is a folder";
-        return r;
-    }
-    if (!fs::is_regular_file(path, ec)) {
-        r.error = "it is not a regular file";
-        return r;
-    }
+    if (!fs::exists(path, ec)) return fail(ec ? ec.message() : "no such file");
+    if (fs::is_directory(path, ec)) return fail("it is a folder");
+    if (!fs::is_regular_file(path, ec)) return fail("it is not a regular file");
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        r.error = errno_text(errno);
-        return r;
-    }
+    if (!in) return fail(errno_text(errno));
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
-    if (size < 0) {
-        r.error = "cannot be read";
-        return r;
-    }
+    if (size < 0) return fail("cannot be read");
+    FileContent r;
     std::size_t want = static_cast<std::size_t>(size);
     if (want > limit) {
         want = limit;
         r.truncated = true;
     }
     r.bytes.resize(want);
-    if (want > 0 && !in.read(reinterpret_cast<char*>(r.bytes.data()), static_cast<std::streamsize>(want))) {
-        r.bytes.clear();
-        r.error = "cannot be read";
-    }
+    if (want > 0 && !in.read(reinterpret_cast<char*>(r.bytes.data()), static_cast<std::streamsize>(want)))
+        return fail("cannot be read");
     return r;
 }
 
-std::string write_file_atomically(const fs::path& path, const Bytes& bytes) {
+Result<> write_file_atomically(const fs::path& path, const Bytes& bytes) {
     std::error_code ec;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
-    if (fs::is_directory(path, ec)) return "a folder of that name exists";
+    if (!fs::is_directory(folder, ec)) return fail("the folder " + folder.string() + " does not exist");
+    if (fs::is_directory(path, ec)) return fail("a folder of that name exists");
     std::string temp;
     const int fd = open_temporary(path, temp);
-    if (fd < 0) return errno_text(errno);
+    if (fd < 0) return fail(errno_text(errno));
     bool ok = write_all(fd, bytes);
     int err = ok ? 0 : errno;
     if (ok && ::fchmod(fd, mode_for(path)) != 0) {
@@ -117,16 +99,16 @@ std::string write_file_atomically(const fs::path& path, const Bytes& bytes) {
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        return errno_text(err);
+        return fail(errno_text(err));
     }
     return {};
 }
 
-std::string write_file_keeping_tail(const fs::path& path, Bytes bytes) {
-    const FileRead old = read_file(path);
-    if (old.truncated) return "the old file is too large to keep its end";
-    if (old.ok() && old.bytes.size() > bytes.size())
-        bytes.insert(bytes.end(), old.bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size()), old.bytes.end());
+Result<> write_file_keeping_tail(const fs::path& path, Bytes bytes) {
+    const Result<FileContent> old = read_file(path);
+    if (old && old->truncated) return fail("the old file is too large to keep its end");
+    if (old && old->bytes.size() > bytes.size())
+        bytes.insert(bytes.end(), old->bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size()), old->bytes.end());
     return write_file_atomically(path, bytes);
 }
 

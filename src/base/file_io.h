@@ -8,28 +8,27 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace kestrova {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct FileRead {
+struct FileContent {
     Bytes bytes;
-    bool missing = false;    // the file does not exist
     bool truncated = false;  // the file is longer than the limit; `bytes` holds its start
-    std::string error;       // empty when the file was read
-    bool ok() const { return error.empty(); }
 };
 
 inline constexpr std::size_t default_read_limit = 64u << 20;
 
 // Read a regular file, at most `limit` bytes of it. Devices, pipes and folders
-// are refused: reading them could block or never end.
-FileRead read_file(const std::filesystem::path& path, std::size_t limit = default_read_limit);
+// are refused: reading them could block or never end. A missing file fails too.
+Result<FileContent> read_file(const std::filesystem::path& path, std::size_t limit = default_read_limit);
 
-// Replace the file by `bytes`. Returns an empty text on success, else the reason.
-std::string write_file_atomically(const std::filesystem::path& path, const Bytes& bytes);
+// Replace the file by `bytes`; on failure the reason.
+Result<> write_file_atomically(const std::filesystem::path& path, const Bytes& bytes);
 
 // As above, but an existing longer file keeps its bytes beyond the new content.
-std::string write_file_keeping_tail(const std::filesystem::path& path, Bytes bytes);
+Result<> write_file_keeping_tail(const std::filesystem::path& path, Bytes bytes);
 
 }  // namespace kestrova

@@ -131,7 +131,12 @@ void Panel::press(const std::string& name) {
     auto c = controls_.find(name);
     if (c == controls_.end() || !c->second.enabled) return;
     auto a = actions_.find(name);
-    if (a != actions_.end()) a->second();
+    if (a == actions_.end()) return;
+    if (around_) {
+        around_(name, a->second);
+    } else {
+        a->second();
+    }
 }
 
 void Panel::on_key_down(const std::string& name, KeyHandler h) {
@@ -151,7 +156,12 @@ void Panel::on_focus_lost(const std::string& name, Action a) {
 
 bool Panel::key_down(const std::string& name, int code, bool auto_repeat) {
     auto h = key_down_.find(name);
-    return h != key_down_.end() && h->second(code, auto_repeat);
+    if (h == key_down_.end()) return false;
+    constexpr int enter = 13;
+    if (code != enter || !around_) return h->second(code, auto_repeat);
+    bool consumed = false;
+    around_(name, [&] { consumed = h->second(code, auto_repeat); });
+    return consumed;
 }
 
 bool Panel::key_up(const std::string& name, int code, bool auto_repeat) {

@@ -107,6 +107,11 @@ public:
     // it had just been typed, without blanking it first.
     void announce(ControlName n);
 
+    // Wrap every operator command (a press, Enter in a box) so the program
+    // can look at the state before and after it (undo keeps its steps so).
+    using Around = std::function<void(std::string_view control, const Action& command)>;
+    void set_around(Around a) { around_ = std::move(a); }
+
     // The window listens for every change to mirror it.
     void set_listener(Listener l) { listener_ = std::move(l); }
 
@@ -127,6 +132,7 @@ private:
     std::map<std::string, KeyHandler, std::less<>> key_up_;
     std::map<std::string, Action, std::less<>> focus_lost_;
     Listener listener_;
+    Around around_;
     Listener focus_listener_;
     std::string focus_request_;
     int rule_depth_ = 0;

@@ -1,5 +1,6 @@
 #include "files/file_commands.h"
 
+#include "files/controls.h"
 #include "files/file_panel.h"
 #include "files/move_file.h"
 
@@ -9,22 +10,21 @@ namespace {
 constexpr int enter_key = 13;
 }
 
-void install_file_commands(AppState& state) {
-    Panel& p = state.panel;
-    AppState* s = &state;
-    p.on_press("Load", [s] { open_panel_for_load(*s); });
-    p.on_press("save", [s] { open_panel_for_save(*s); });
-    p.on_press("Export", [s] { export_move_text(*s); });
-    p.on_press("Importascii", [s] { import_move_text(*s); });
+void install_file_commands(const FilesContext& c) {
+    Panel& p = c.panel;
+    p.on_press(ctl::load_move_menu, [c] { open_panel_for_load(c); });
+    p.on_press(ctl::save_move_menu, [c] { open_panel_for_save(c); });
+    p.on_press(ctl::export_menu, [c] { export_move_text(c); });
+    p.on_press(ctl::import_menu, [c] { import_move_text(c); });
     // A click in the file list: the window has put the clicked name into
-    // state.files.selected.
-    p.on_press("File1", [s] { pick_file(*s); });
-    // Text9 shows axis B's name; its change runs the pick as a click does
+    // files.selected.
+    p.on_press(ctl::file_list, [c] { pick_file(c); });
+    // The label of axis B's name; its change runs the pick as a click does
     // (once at start-up, with the panel closed).
-    p.on_change("Text9", [s](const std::string&) { pick_file(*s); });
-    p.on_key_down("Fname", [s](int code, bool) {
+    p.on_change(ctl::axis_name_labels[1], [c](const std::string&) { pick_file(c); });
+    p.on_key_down(ctl::file_name_box, [c](int code, bool) {
         if (code != enter_key) return false;
-        typed_pick(*s);
+        typed_pick(c);
         return true;
     });
 }

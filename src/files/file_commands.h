@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "files/files_context.h"
 
 namespace kestrova {
 
 // Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_file_commands(AppState& state);
+void install_file_commands(const FilesContext& context);
 
 }  // namespace kestrova

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/controls.h"
 #include "files/messages.h"
 #include "files/move_file.h"
 
@@ -12,12 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* panel_lists[] = {"Drive1", "Dir1", "File1"};
+constexpr std::array panel_lists = {ctl::drive_list, ctl::folder_list, ctl::file_list};
 
-void close_panel(AppState& s) {
-    s.files.savemode = false;
-    s.files.loadmode = false;
-    for (const char* name : panel_lists) s.panel.set_visible(name, false);
+void close_panel(const FilesContext& c) {
+    c.files.savemode = false;
+    c.files.loadmode = false;
+    for (ControlName name : panel_lists) c.panel.set_visible(name, false);
 }
 
 bool under(const std::string& path, const std::string& root) {
@@ -27,38 +28,38 @@ bool under(const std::string& path, const std::string& root) {
 
 }  // namespace
 
-void show_moves_folder(AppState& state) {
-    const fs::path moves = state.workdir / "moves";
+void show_moves_folder(const FilesContext& c) {
+    const fs::path moves = c.workdir / "moves";
     std::error_code ec;
     if (!fs::is_directory(moves, ec)) {
         fs::create_directory(moves, ec);
-        if (ec) state.notices.say(files_msg::moves_folder_failed(moves.string(), ec.message()));
+        if (ec) c.notices.say(files_msg::moves_folder_failed(moves.string(), ec.message()));
     }
-    change_folder(state, moves.string());
+    change_folder(c.files, moves.string());
 }
 
-void open_panel_for_load(AppState& state) {
-    state.files.loadmode = true;
-    state.files.savemode = false;
-    state.files.selected.clear();
-    state.panel.set_visible("File1", true);
-    ++state.files.list_revision;
-    state.panel.set_visible("Drive1", true);
-    state.panel.set_visible("Dir1", true);
+void open_panel_for_load(const FilesContext& c) {
+    c.files.loadmode = true;
+    c.files.savemode = false;
+    c.files.selected.clear();
+    c.panel.set_visible(ctl::file_list, true);
+    ++c.files.list_revision;
+    c.panel.set_visible(ctl::drive_list, true);
+    c.panel.set_visible(ctl::folder_list, true);
 }
 
-void open_panel_for_save(AppState& state) {
-    state.files.loadmode = false;
-    state.files.savemode = true;
-    for (const char* name : {"Dir1", "Drive1", "File1"}) state.panel.set_visible(name, true);
+void open_panel_for_save(const FilesContext& c) {
+    c.files.loadmode = false;
+    c.files.savemode = true;
+    for (ControlName name : {ctl::folder_list, ctl::drive_list, ctl::file_list}) c.panel.set_visible(name, true);
 }
 
-void change_drive(AppState& state, const std::string& root) {
-    state.files.drive = root;
+void change_drive(const FilesContext& c, const std::string& root) {
+    c.files.drive = root;
     std::error_code ec;
     fs::directory_iterator probe(root, ec);  // the volume must be readable
     if (!ec) {
-        change_folder(state, root);
+        change_folder(c.files, root);
         return;
     }
     MessageBoxRequest box;
@@ -66,44 +67,43 @@ void change_drive(AppState& state, const std::string& root) {
     box.text = files_msg::drive_box_text(ec.value(), ec.message());
     box.ok_cancel = true;
     box.exclamation = true;
-    AppState* s = &state;
-    box.answer = [s, root](bool ok) {
-        if (ok) change_drive(*s, root);
-        else s->files.drive = drive_of(*s, s->files.folder);
+    box.answer = [c, root](bool ok) {
+        if (ok) change_drive(c, root);
+        else c.files.drive = drive_of(c.files, c.files.folder);
     };
-    state.notices.box = std::move(box);
+    c.notices.box = std::move(box);
 }
 
-void change_folder(AppState& state, const std::string& folder) {
-    state.files.folder = folder;
-    state.files.drive = drive_of(state, folder);
-    ++state.files.list_revision;
+void change_folder(FilePanelState& files, const std::string& folder) {
+    files.folder = folder;
+    files.drive = drive_of(files, folder);
+    ++files.list_revision;
 }
 
-void pick_file(AppState& state) {
-    FilePanelState& f = state.files;
-    state.panel.set_text("Fname", f.selected);
+void pick_file(const FilesContext& c) {
+    FilePanelState& f = c.files;
+    c.panel.set_text(ctl::file_name_box, f.selected);
     f.movename = f.selected;
-    if (f.savemode) save_move_file(state, f.movename);
+    if (f.savemode) save_move_file(c, f.movename);
     if (f.loadmode) {
-        state.panel.set_visible("File1", false);
-        load_move_file(state, f.movename);
+        c.panel.set_visible(ctl::file_list, false);
+        load_move_file(c, f.movename);
     }
-    close_panel(state);
+    close_panel(c);
     ++f.list_revision;  // a saved file appears in the list
 }
 
-void typed_pick(AppState& state) {
-    FilePanelState& f = state.files;
-    f.movename = state.panel.text("Fname");
-    if (f.savemode) save_move_file(state, f.movename);
-    close_panel(state);
+void typed_pick(const FilesContext& c) {
+    FilePanelState& f = c.files;
+    f.movename = c.panel.text(ctl::file_name_box);
+    if (f.savemode) save_move_file(c, f.movename);
+    close_panel(c);
     ++f.list_revision;
 }
 
-std::string drive_of(const AppState& state, const std::string& path) {
+std::string drive_of(const FilePanelState& files, const std::string& path) {
     std::string best;
-    for (const std::string& root : state.files.drives)
+    for (const std::string& root : files.drives)
         if (!root.empty() && under(path, root) && root.size() > best.size()) best = root;
     return best;
 }

@@ -5,34 +5,34 @@
 
 #include <string>
 
-#include "app/app_state.h"
+#include "files/files_context.h"
 
 namespace kestrova {
 
 // Point the folder list at "moves" under the working directory, creating the
 // folder when it is missing (start-up).
-void show_moves_folder(AppState& state);
+void show_moves_folder(const FilesContext& c);
 
 // "Load Move" and "Save Move": open the panel in that mode.
-void open_panel_for_load(AppState& state);
-void open_panel_for_save(AppState& state);
+void open_panel_for_load(const FilesContext& c);
+void open_panel_for_save(const FilesContext& c);
 
 // The drive list's change: the folder list goes to the new drive's root. When
 // that fails a message box (OK retries, Cancel returns the drive list to the
 // drive of the folder shown) is raised.
-void change_drive(AppState& state, const std::string& root);
+void change_drive(const FilesContext& c, const std::string& root);
 
 // The folder list's change: the file list follows it.
-void change_folder(AppState& state, const std::string& folder);
+void change_folder(FilePanelState& files, const std::string& folder);
 
-// The pick: a click on a file (its name in `state.files.selected`) or a change
-// of Text9. Saves or loads in the open mode, then closes the panel.
-void pick_file(AppState& state);
+// The pick: a click on a file (its name in `files.selected`) or a change
+// of the label of axis B's name. Saves or loads in the open mode, then closes the panel.
+void pick_file(const FilesContext& c);
 
-// Enter in Fname: saves under the typed name in save mode, then closes the panel.
-void typed_pick(AppState& state);
+// Enter in the file name box: saves under the typed name in save mode, then closes the panel.
+void typed_pick(const FilesContext& c);
 
 // The listed drive whose root holds `path` (the longest matching root).
-std::string drive_of(const AppState& state, const std::string& path);
+std::string drive_of(const FilePanelState& files, const std::string& path);
 
 }  // namespace kestrova

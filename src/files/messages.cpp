@@ -1,5 +1,7 @@
 #include "files/messages.h"
 
+#include "move/move_model.h"
+
 namespace kestrova::files_msg {
 
 std::string no_name(const std::string& operation) { return operation + ": no file name given"; }
@@ -30,6 +32,31 @@ std::string imported(const std::string& path, int frames) {
 std::string moves_folder_failed(const std::string& folder, const std::string& reason) {
     return "The folder " + folder + " cannot be created: " + reason;
 }
+std::string too_few_bytes(std::size_t size) {
+    return "it has " + std::to_string(size) + " bytes, too few for a move file";
+}
+std::string length_outside(int frames) {
+    return "its move length " + std::to_string(frames) + " is outside 1.." + std::to_string(max_frames);
+}
+std::string bad_count_tag(int tag) { return "its keyframe count has type tag " + std::to_string(tag) + ", not 2"; }
+std::string shorter_than_length(std::size_t size, std::size_t needed, int frames) {
+    return "it has " + std::to_string(size) + " bytes, fewer than the " + std::to_string(needed) + " of a " +
+           std::to_string(frames) + "-frame move";
+}
+std::string count_outside(int count, int frames) {
+    return "its keyframe count " + std::to_string(count) + " is outside 0.." + std::to_string(frames);
+}
+std::string no_number(int frame, int axis) {
+    return "frame " + std::to_string(frame) + " of axis " + "ABCDE"[axis] + " holds no number";
+}
+std::string move_length_outside(int frames) {
+    return "the move length " + std::to_string(frames) + " is outside 1.." + std::to_string(max_frames);
+}
+std::string too_many_keyframes(int count, int frames) {
+    return "the move holds " + std::to_string(count) + " keyframes, more than its " + std::to_string(frames) +
+           " frames";
+}
+
 std::string drive_box_text(int error_number, const std::string& description) {
     return "Error: " + std::to_string(error_number) + ": " + description;
 }

@@ -1,6 +1,7 @@
 // Status-bar texts of the move files and the file panel.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kestrova::files_msg {
@@ -17,6 +18,17 @@ std::string exported(const std::string& path);
 std::string import_refused(const std::string& path, const std::string& reason);
 std::string imported(const std::string& path, int frames);
 std::string moves_folder_failed(const std::string& folder, const std::string& reason);
+
+// Why a move file's bytes are refused.
+std::string too_few_bytes(std::size_t size);
+std::string length_outside(int frames);
+std::string bad_count_tag(int tag);
+std::string shorter_than_length(std::size_t size, std::size_t needed, int frames);
+std::string count_outside(int count, int frames);
+std::string no_number(int frame, int axis);
+// Why the move cannot be saved.
+std::string move_length_outside(int frames);
+std::string too_many_keyframes(int count, int frames);
 
 // The message box of a failed drive change.
 inline constexpr const char* drive_box_title = "No Data";

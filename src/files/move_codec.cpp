@@ -3,6 +3,8 @@
 #include <bit>
 #include <cmath>
 
+#include "files/messages.h"
+
 namespace kestrova {
 
 namespace {
@@ -51,37 +53,19 @@ private:
     std::size_t at_ = 0;
 };
 
-const char* const axis_names = "ABCDE";
-
 }  // namespace
 
-MoveDecode decode_move(std::span<const std::uint8_t> bytes) {
-    MoveDecode d;
-    if (bytes.size() < move_file_head) {
-        d.error = "it has " + std::to_string(bytes.size()) + " bytes, too few for a move file";
-        return d;
-    }
+Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < move_file_head) return fail(files_msg::too_few_bytes(bytes.size()));
     Reader r(bytes);
     const int frames = static_cast<std::int16_t>(r.u16());
     const int tag = static_cast<std::int16_t>(r.u16());
     const int nextkf = static_cast<std::int16_t>(r.u16());
-    if (frames < 1 || frames > max_frames) {
-        d.error = "its move length " + std::to_string(frames) + " is outside 1.." + std::to_string(max_frames);
-        return d;
-    }
-    if (tag != nextkf_tag) {
-        d.error = "its keyframe count has type tag " + std::to_string(tag) + ", not 2";
-        return d;
-    }
-    if (bytes.size() < move_file_size(frames)) {
-        d.error = "it has " + std::to_string(bytes.size()) + " bytes, fewer than the " +
-                  std::to_string(move_file_size(frames)) + " of a " + std::to_string(frames) + "-frame move";
-        return d;
-    }
-    if (nextkf < 1 || nextkf > frames + 1) {
-        d.error = "its keyframe count " + std::to_string(nextkf - 1) + " is outside 0.." + std::to_string(frames);
-        return d;
-    }
+    if (frames < 1 || frames > max_frames) return fail(files_msg::length_outside(frames));
+    if (tag != nextkf_tag) return fail(files_msg::bad_count_tag(tag));
+    if (bytes.size() < move_file_size(frames))
+        return fail(files_msg::shorter_than_length(bytes.size(), move_file_size(frames), frames));
+    if (nextkf < 1 || nextkf > frames + 1) return fail(files_msg::count_outside(nextkf - 1, frames));
     MoveFileData m;
     m.totalframes = frames;
     m.nextkf = nextkf;
@@ -96,23 +80,18 @@ MoveDecode decode_move(std::span<const std::uint8_t> bytes) {
     for (int a = 0; a < move_axes; ++a) {
         for (int f = 1; f <= frames; ++f) {
             const double v = std::bit_cast<double>(r.u64());
-            if (!std::isfinite(v)) {
-                d.error = "frame " + std::to_string(f) + " of axis " + axis_names[a] + " holds no number";
-                return d;
-            }
+            if (!std::isfinite(v)) return fail(files_msg::no_number(f, a));
             m.movepos.at(f, a) = v;
         }
     }
-    d.data = std::move(m);
-    return d;
+    return m;
 }
 
-std::string check_savable(const MoveModel& move) {
+Result<> check_savable(const MoveModel& move) {
     if (move.totalframes < 1 || move.totalframes > max_frames)
-        return "the move length " + std::to_string(move.totalframes) + " is outside 1.." + std::to_string(max_frames);
+        return fail(files_msg::move_length_outside(move.totalframes));
     if (move.nextkf < 1 || move.nextkf > move.totalframes + 1)
-        return "the move holds " + std::to_string(move.nextkf - 1) + " keyframes, more than its " +
-               std::to_string(move.totalframes) + " frames";
+        return fail(files_msg::too_many_keyframes(move.nextkf - 1, move.totalframes));
     return {};
 }
 

@@ -5,11 +5,11 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -31,19 +31,14 @@ struct MoveFileData {
     FrameTable movepos;
 };
 
-struct MoveDecode {
-    std::optional<MoveFileData> data;
-    std::string error;  // why the bytes were refused
-};
-
 // The whole file is checked before anything is returned: its length against
 // its own move length, the length 1..32766, the tag, the keyframe count and
 // that every position is a finite number. A longer file is accepted; its tail
 // is ignored.
-MoveDecode decode_move(std::span<const std::uint8_t> bytes);
+Result<MoveFileData> decode_move(std::span<const std::uint8_t> bytes);
 
-// A move that a file cannot hold, or an empty text.
-std::string check_savable(const MoveModel& move);
+// Whether a file can hold the move; if not, why.
+Result<> check_savable(const MoveModel& move);
 
 // The file for the move as it stands: totalframes rows of every table (rows
 // the tables lack are written as zeros). Call check_savable first.

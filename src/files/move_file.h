@@ -5,27 +5,28 @@
 
 #include <string>
 
+#include "files/files_context.h"
 #include "files/move_codec.h"
-#include "app/app_state.h"
 
 namespace kestrova {
 
 // Save Move: the move under `name` in the shown folder, replacing the file whole.
-bool save_move_file(AppState& state, const std::string& name);
+bool save_move_file(const FilesContext& c, const std::string& name);
 
 // Load Move: checks the whole file, then makes it the move.
-bool load_move_file(AppState& state, const std::string& name);
+bool load_move_file(const FilesContext& c, const std::string& name);
 
 // Export Ascii: "<name>.asc" in the shown folder, name = the selected file
 // (or else the current move name).
-bool export_move_text(AppState& state);
+bool export_move_text(const FilesContext& c);
 
 // Import Ascii: reads "<name>.asc" back into the per-frame table; the move
 // length becomes its frame count and the keyframe table is emptied.
-bool import_move_text(AppState& state);
+bool import_move_text(const FilesContext& c);
 
-// Make a read move the current one: set the length (which clears the move and
-// re-creates the tables), take the tables, refresh the lists, counts and graph.
-void install_move(AppState& state, MoveFileData data);
+// Make a read move the current one: the move takes its length and tables
+// (every other table afresh, the keyframe corrections cleared), then the boxes
+// and the chart show it.
+void install_move(const FilesContext& c, MoveFileData data);
 
 }  // namespace kestrova

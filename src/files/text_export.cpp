@@ -75,11 +75,9 @@ std::string export_text(const MoveModel& move, const std::array<std::string, mov
     return out;
 }
 
-ImportParse parse_export(std::string_view text) {
-    ImportParse result;
-    auto fail = [&result](std::size_t line, const std::string& why) {
-        result.error = "line " + std::to_string(line) + ": " + why;
-        return result;
+Result<FrameTable> parse_export(std::string_view text) {
+    auto refuse = [](std::size_t line, const std::string& why) {
+        return fail("line " + std::to_string(line) + ": " + why);
     };
     // Split into lines at LF, dropping a CR before it; a final line end closes the text.
     std::vector<std::string_view> lines;
@@ -94,7 +92,7 @@ ImportParse parse_export(std::string_view text) {
         start = next;
     }
     if (lines.empty() || lines[0].substr(0, header_start.size()) != header_start)
-        return fail(1, "the header \"Axes = ...\" is missing");
+        return refuse(1, "the header \"Axes = ...\" is missing");
     std::vector<std::array<double, move_axes>> frames;
     std::array<double, move_axes> current{};
     int filled = 0;
@@ -106,34 +104,33 @@ ImportParse parse_export(std::string_view text) {
         while (true) {
             while (at < line.size() && is_blank(line[at])) ++at;
             if (at == line.size()) break;
-            if (filled == move_axes) return fail(line_no, "more than five values for one frame");
+            if (filled == move_axes) return refuse(line_no, "more than five values for one frame");
             long long v = 0;
             const char* begin = line.data() + at;
             const auto [ptr, ec] = std::from_chars(begin, line.data() + line.size(), v);
             const std::size_t used = static_cast<std::size_t>(ptr - begin);
             if (ec != std::errc() || (at + used < line.size() && !is_blank(line[at + used])))
-                return fail(line_no, "expected a whole number");
-            if (v < min_value || v > max_value) return fail(line_no, "a value beyond the 32-bit range");
+                return refuse(line_no, "expected a whole number");
+            if (v < min_value || v > max_value) return refuse(line_no, "a value beyond the 32-bit range");
             current[static_cast<std::size_t>(filled++)] = static_cast<double>(v);
             at += used;
             any = true;
         }
-        if (!any) return fail(line_no, "the line is empty");
+        if (!any) return refuse(line_no, "the line is empty");
         if (filled == move_axes) {
             if (frames.size() == static_cast<std::size_t>(max_frames))
-                return fail(line_no, "more than " + std::to_string(max_frames) + " frames");
+                return refuse(line_no, "more than " + std::to_string(max_frames) + " frames");
             frames.push_back(current);
             filled = 0;
         }
     }
-    if (filled != 0) return fail(lines.size(), "the last frame has fewer than five values");
-    if (frames.empty()) return fail(2, "the file holds no frame");
+    if (filled != 0) return refuse(lines.size(), "the last frame has fewer than five values");
+    if (frames.empty()) return refuse(2, "the file holds no frame");
     FrameTable table;
     table.create(static_cast<int>(frames.size()));
     for (std::size_t f = 0; f < frames.size(); ++f)
         for (int a = 0; a < move_axes; ++a) table.at(static_cast<int>(f) + 1, a) = frames[f][static_cast<std::size_t>(a)];
-    result.table = std::move(table);
-    return result;
+    return table;
 }
 
 }  // namespace kestrova

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -19,14 +19,9 @@ std::string export_text(const MoveModel& move, const std::array<std::string, mov
 // a new line, so the text may hold an inner CR LF).
 std::string export_line(const std::array<double, move_axes>& values);
 
-struct ImportParse {
-    std::optional<FrameTable> table;  // one row per frame
-    std::string error;                // why the text was refused
-};
-
 // Reads an export: the header line, then five whole numbers per frame, each
 // frame on its own line (a frame may continue on the next line, as the export
-// writes values that overrun their column). 1..32766 frames.
-ImportParse parse_export(std::string_view text);
+// writes values that overrun their column). 1..32766 frames, one table row each.
+Result<FrameTable> parse_export(std::string_view text);
 
 }  // namespace kestrova

@@ -3,42 +3,42 @@
 #include <algorithm>
 #include <cmath>
 
+#include "axes/controls.h"
 #include "base/numeric.h"
 
 namespace kestrova {
 
 std::string line_name(const Panel& panel, int line) {
-    const std::string& name = panel.text("Name" + std::to_string(line + 1));
+    const std::string& name = panel.text(ctl::axis_name_boxes[static_cast<std::size_t>(line)]);
     if (name.find_first_not_of(' ') == std::string::npos) return std::string(1, static_cast<char>('A' + line));
     return name;
 }
 
-void chart_pointer(AppState& state, const PlotRect& plot, ValueRange frames, ValueRange values, float x,
+void chart_pointer(const GraphContext& c, const PlotRect& plot, ValueRange frames, ValueRange values, float x,
                    float y, int buttons) {
-    state.panel.set_text("Text24", pointer_readout(plot, frames, values, x, y, buttons));
+    c.panel.set_text(c.readout_box, pointer_readout(plot, frames, values, x, y, buttons));
 }
 
-void chart_point_selected(AppState& state, int line, int frame) {
-    GraphState& g = state.graph;
+void chart_point_selected(const GraphContext& c, int line, int frame) {
+    GraphState& g = c.graph;
     if (line < 0 || line >= chart_lines) return;
     const auto& values = g.series[static_cast<std::size_t>(line)];
     if (frame < 1 || frame > static_cast<int>(values.size())) return;
     g.selected_column = line + 1;
     g.selected_row = frame;
-    const std::string label = line_name(state.panel, line) + ", frame " + num::to_text(frame);
+    const std::string label = line_name(c.panel, line) + ", frame " + num::to_text(frame);
     MessageBoxRequest box;
     box.text = label + "\r\n" + num::to_text(values[static_cast<std::size_t>(frame - 1)]);
-    state.notices.box = std::move(box);
+    c.notices.box = std::move(box);
 }
 
-void chart_selected(AppState& state) {
-    state.panel.set_text("Text24", "");
-    state.panel.set_text("Text24", num::to_text(state.graph.selected_column) + " " +
-                                       num::to_text(state.graph.selected_row));
+void chart_selected(const GraphContext& c) {
+    // Told again even when it already shows them, as a fresh selection.
+    c.panel.show(c.readout_box, num::to_text(c.graph.selected_column) + " " + num::to_text(c.graph.selected_row));
+    c.panel.announce(c.readout_box);
 }
 
-void zoom_frames(AppState& state, double a, double b) {
-    GraphState& g = state.graph;
+void zoom_frames(GraphState& g, double a, double b) {
     if (!(std::fabs(b - a) >= 1)) return;  // less than a frame wide: a click, not a zoom
     const int rows = static_cast<int>(g.series[0].size());
     const int first = std::clamp(static_cast<int>(std::floor(std::min(a, b))), 1, std::max(rows, 1));
@@ -48,9 +48,9 @@ void zoom_frames(AppState& state, double a, double b) {
     g.zoom_last = last;
 }
 
-void zoom_reset(AppState& state) {
-    state.graph.zoom_first = 0;
-    state.graph.zoom_last = 0;
+void zoom_reset(GraphState& g) {
+    g.zoom_first = 0;
+    g.zoom_last = 0;
 }
 
 }  // namespace kestrova

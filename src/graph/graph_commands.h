@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "graph/graph_context.h"
 
 namespace kestrova {
 
 // Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_graph_commands(AppState& state);
+void install_graph_commands(const GraphContext& context);
 
 }  // namespace kestrova

@@ -1,26 +1,25 @@
 #include "graph/move_graph.h"
 
 #include <algorithm>
-#include <string>
 
+#include "graph/controls.h"
 #include "move/move_length.h"
-#include "app/fkey_status.h"
 
 namespace kestrova {
 
-void draw_graph(AppState& state) {
-    disable_fkeys(state.panel);
-    const MoveModel& m = state.move;
-    GraphState& g = state.graph;
+void draw_graph(const GraphContext& c) {
+    c.hooks.disable_fkeys();
+    const MoveModel& m = c.move;
+    GraphState& g = c.graph;
     g.divisions_per_label = divisions_per_label(m.totalframes);
     const FrameTable& table = g.speedmode ? m.graphpos : m.movepos;
     const int frames = std::max(m.totalframes, 0);
     const int stored = std::min(frames, table.rows());
-    for (int c = 0; c < chart_lines; ++c) {
-        std::vector<double>& line = g.series[static_cast<std::size_t>(c)];
+    for (int col = 0; col < chart_lines; ++col) {
+        std::vector<double>& line = g.series[static_cast<std::size_t>(col)];
         line.assign(static_cast<std::size_t>(frames), 0.0);
-        if (!g.showaxis[static_cast<std::size_t>(c)]) continue;  // a hidden axis lies flat at 0
-        for (int f = 1; f <= stored; ++f) line[static_cast<std::size_t>(f - 1)] = table.at(f, c);
+        if (!g.showaxis[static_cast<std::size_t>(col)]) continue;  // a hidden axis lies flat at 0
+        for (int f = 1; f <= stored; ++f) line[static_cast<std::size_t>(f - 1)] = table.at(f, col);
     }
     ++g.revision;
 }
@@ -28,43 +27,44 @@ void draw_graph(AppState& state) {
 void build_speed_table(MoveModel& m) {
     const int last = std::min(m.totalframes, m.rows());
     for (int f = 1; f <= last; ++f)
-        for (int c = 0; c < 4; ++c)
-            m.graphpos.at(f, c) = f < last ? m.movepos.at(f + 1, c) - m.movepos.at(f, c) : 0.0;
+        for (int col = 0; col < 4; ++col)
+            m.graphpos.at(f, col) = f < last ? m.movepos.at(f + 1, col) - m.movepos.at(f, col) : 0.0;
     if (last < 1) return;
-    for (int c = 0; c < 4; ++c) {
-        m.graphpos.at(1, c) = 0;
-        m.graphpos.at(last, c) = 0;
+    for (int col = 0; col < 4; ++col) {
+        m.graphpos.at(1, col) = 0;
+        m.graphpos.at(last, col) = 0;
     }
 }
 
-void refresh_graph(AppState& state) {
-    state.panel.set_caption("showspeed", state.graph.speedmode ? "show position" : "show speed");
-    if (state.graph.speedmode) build_speed_table(state.move);
-    draw_graph(state);
+void refresh_graph(const GraphContext& c) {
+    c.panel.set_caption(ctl::speed_mode_button, c.graph.speedmode ? "show position" : "show speed");
+    if (c.graph.speedmode) build_speed_table(c.move);
+    draw_graph(c);
 }
 
-void set_chart_rows(AppState& state, int rows) {
-    for (auto& line : state.graph.series) line.resize(static_cast<std::size_t>(std::max(rows, 0)), 0.0);
-    ++state.graph.revision;
+void set_chart_rows(GraphState& graph, int rows) {
+    for (auto& line : graph.series) line.resize(static_cast<std::size_t>(std::max(rows, 0)), 0.0);
+    ++graph.revision;
 }
 
-void toggle_speed_mode(AppState& state) {
-    state.graph.speedmode = !state.graph.speedmode;
-    refresh_graph(state);
+void toggle_speed_mode(const GraphContext& c) {
+    c.graph.speedmode = !c.graph.speedmode;
+    refresh_graph(c);
 }
 
-void toggle_axis(AppState& state, int index) {
-    auto& shown = state.graph.showaxis[static_cast<std::size_t>(index)];
+void toggle_axis(const GraphContext& c, int index) {
+    const auto i = static_cast<std::size_t>(index);
+    auto& shown = c.graph.showaxis[i];
     shown = !shown;
-    state.panel.set_colour("Command19_" + std::to_string(index), shown ? colour::green : colour::red);
-    refresh_graph(state);
+    c.panel.set_colour(ctl::show_axis_buttons[i], shown ? colour::green : colour::red);
+    refresh_graph(c);
 }
 
-void show_bezier_samples(AppState& state) {
-    MoveModel& m = state.move;
+void show_bezier_samples(const GraphContext& c) {
+    MoveModel& m = c.move;
     const int last = std::min({m.totalframes, m.rows(), static_cast<int>(m.bzpos[0].size())});
     for (int f = 1; f <= last; ++f) m.movepos.at(f, 0) = m.bzpos[0][static_cast<std::size_t>(f - 1)];
-    refresh_graph(state);
+    refresh_graph(c);
 }
 
 }  // namespace kestrova

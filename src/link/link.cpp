@@ -115,7 +115,12 @@ void Link::send(const Message& m) {
 
 void Link::refresh_rate() {
     RateFigures f = transmitter_ ? transmitter_->figures() : meter_.figures(RateMeter::Clock::now());
-    notices_.link_rate = link_text::rate(f.per_second, f.worst_late_ms, f.repeated);
+    notices_.link_rate = link_text::rate(f.per_second, f.worst_late_ms, f.repeated, priority().level);
+}
+
+PriorityOutcome Link::priority() const {
+    // Without a transmitter the caller's thread sends, and nothing raised it.
+    return transmitter_ ? transmitter_->priority() : PriorityOutcome{};
 }
 
 }  // namespace kestrova

@@ -14,6 +14,7 @@
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
+#include "link/thread_priority.h"
 #include "link/watched_port.h"
 
 namespace kestrova {
@@ -57,6 +58,8 @@ public:
     std::optional<std::uint8_t> receive();
     // One message, while on line.
     void send(const Message& m);
+    // How the sending thread is scheduled and why (the status bar shows the first).
+    PriorityOutcome priority() const;
 
 private:
     bool check_lost();

@@ -1,7 +1,10 @@
 // Every text the link shows the operator, defined once; tests compare against these.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "link/thread_priority.h"
 
 namespace kestrova::link_text {
 
@@ -28,7 +31,31 @@ inline std::string position_unencodable(char axis) {
     return std::string("position of axis ") + axis + " is too large to send; message not sent";
 }
 
-// While on line: messages per second and the worst lateness over the last second.
-std::string rate(double per_second, double worst_late_ms, unsigned held);
+// While on line: messages per second, the worst lateness over the last second
+// and the sending thread's scheduling.
+std::string rate(double per_second, double worst_late_ms, unsigned held, ThreadPriority priority);
+
+inline const std::string priority_realtime = "real-time";
+inline const std::string priority_high = "high priority";
+inline const std::string priority_normal = "normal priority";
+const std::string& priority_name(ThreadPriority p);
+
+// Why the sending thread runs as it does: each request and its answer.
+inline const std::string asked_direct = "real-time class from the system";
+inline const std::string asked_broker_realtime = "real-time class from the broker";
+inline const std::string asked_broker_high = "high priority from the broker";
+inline const std::string no_broker = "no real-time broker";
+inline std::string priority_answer(const std::string& asked, const PriorityAnswer& a) {
+    return asked + (a.granted ? ": granted" : ": refused (" + a.error + ")");
+}
+inline std::string rttime_unusable(std::int64_t usec) {
+    return "the broker's real-time CPU limit of " + std::to_string(usec) + " us is unusable";
+}
+inline std::string no_system_bus(const std::string& why) {
+    return "no system bus" + (why.empty() ? std::string() : ": " + why);
+}
+inline std::string broker_property(const std::string& name, const std::string& why) {
+    return "cannot read the broker's " + name + ": " + why;
+}
 
 }  // namespace kestrova::link_text

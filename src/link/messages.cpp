@@ -64,12 +64,21 @@ std::optional<Decoded> decode_message(std::span<const std::uint8_t> bytes) {
     return d;
 }
 
-std::string link_text::rate(double per_second, double worst_late_ms, unsigned held) {
+std::string link_text::rate(double per_second, double worst_late_ms, unsigned held, ThreadPriority priority) {
     char buf[96];
     std::snprintf(buf, sizeof buf, "%.1f msg/s, worst late %.1f ms", per_second, worst_late_ms);
     std::string s = buf;
     if (held > 0) s += ", " + std::to_string(held) + " repeated";
-    return s;
+    return s + ", " + priority_name(priority);
+}
+
+const std::string& link_text::priority_name(ThreadPriority p) {
+    switch (p) {
+    case ThreadPriority::realtime: return priority_realtime;
+    case ThreadPriority::high: return priority_high;
+    case ThreadPriority::normal: break;
+    }
+    return priority_normal;
 }
 
 }  // namespace kestrova

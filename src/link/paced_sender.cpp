@@ -1,7 +1,6 @@
 #include "link/paced_sender.h"
 
 #include <pthread.h>
-#include <sched.h>
 
 namespace kestrova {
 
@@ -9,19 +8,27 @@ PacedSender::PacedSender(Clock::duration period) : period_(period) {}
 
 PacedSender::~PacedSender() { stop(); }
 
+void PacedSender::raise_with(ThreadPriorityBroker* broker, DirectPriorityRequest direct) {
+    broker_ = broker;
+    direct_ = std::move(direct);
+}
+
 void PacedSender::start(std::function<void()> after_send) {
     stop();
     after_send_ = std::move(after_send);
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = false;
-    }
+    std::unique_lock lock(mutex_);
+    stopping_ = false;
+    tid_ = 0;
     thread_ = std::thread([this] { run(); });
-    // A real-time class where the system grants it (root or CAP_SYS_NICE);
-    // otherwise the ordinary class, which still keeps the deadlines absolute.
-    sched_param sp{};
-    sp.sched_priority = 10;
-    realtime_ = ::pthread_setschedparam(thread_.native_handle(), SCHED_FIFO, &sp) == 0;
+    // The broker names threads by their kernel id, which only the thread knows.
+    wake_.wait(lock, [this] { return tid_ != 0; });
+    const pid_t tid = tid_;
+    lock.unlock();
+    // Asked from here rather than from the thread: a broker may take a while
+    // to answer, and the thread keeps its deadlines meanwhile.
+    PriorityOutcome raised = raise_thread(thread_.native_handle(), tid, direct_, broker_);
+    lock.lock();
+    priority_ = std::move(raised);
 }
 
 void PacedSender::stop() {
@@ -48,6 +55,11 @@ void PacedSender::put(const Message& m) {
     fresh_ = true;
 }
 
+PriorityOutcome PacedSender::priority() {
+    std::lock_guard lock(mutex_);
+    return priority_;
+}
+
 RateFigures PacedSender::figures() {
     std::lock_guard lock(mutex_);
     RateFigures f = meter_.figures(Clock::now());
@@ -55,15 +67,28 @@ RateFigures PacedSender::figures() {
     return f;
 }
 
+bool PacedSender::wait_for(std::unique_lock<std::mutex>& lock, Clock::time_point deadline) {
+    for (;;) {
+        if (wake_.wait_until(lock, deadline, [this] { return stopping_; })) return false;
+        // Waiting on the condition can wake a little early on some systems.
+        const auto left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) return true;
+        if (left > max_spin) continue;
+        while (Clock::now() < deadline) std::this_thread::yield();
+        return true;
+    }
+}
+
 void PacedSender::run() {
+    ::pthread_setname_np(::pthread_self(), "kestrova-send");
     const Clock::time_point start = Clock::now();
     long long k = 0;
     std::unique_lock lock(mutex_);
+    tid_ = current_tid();
+    wake_.notify_all();
     while (!stopping_) {
         const Clock::time_point deadline = start + (k + 1) * period_;
-        if (wake_.wait_until(lock, deadline, [this] { return stopping_; })) break;
-        // Waiting on the condition can wake a little early on some systems.
-        while (Clock::now() < deadline) std::this_thread::yield();
+        if (!wait_for(lock, deadline)) break;
         if (port_ && parked_.size > 0) {
             if (!fresh_) ++repeated_;
             fresh_ = false;

@@ -19,6 +19,7 @@
 #include "link/messages.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
+#include "link/thread_priority.h"
 
 namespace kestrova {
 
@@ -31,6 +32,8 @@ public:
     // The message for the next deadline.
     virtual void put(const Message& m) = 0;
     virtual RateFigures figures() = 0;
+    // How the sending thread is scheduled, and why.
+    virtual PriorityOutcome priority() = 0;
 };
 
 class PacedSender : public Transmitter {
@@ -41,19 +44,26 @@ public:
     PacedSender(const PacedSender&) = delete;
     PacedSender& operator=(const PacedSender&) = delete;
 
-    // Starts the thread; `after_send` runs on it after every deadline (also
-    // when nothing is attached) and must only hand work to another thread.
+    // Who raises the thread when it starts: `direct` first, then `broker` (may be null).
+    void raise_with(ThreadPriorityBroker* broker, DirectPriorityRequest direct = request_fifo);
+    // Starts the thread and raises it; `after_send` runs on it after every
+    // deadline (also when nothing is attached) and must only hand work to another thread.
     void start(std::function<void()> after_send);
     void stop();
-    // True when the thread got a real-time scheduling class.
-    bool realtime() const { return realtime_; }
 
     void attach(Port* port) override;
     void put(const Message& m) override;
     RateFigures figures() override;
+    PriorityOutcome priority() override;
+
+    // A wake-up this close before its deadline is spun off with `yield`; an
+    // earlier one waits again, so the spin never costs much CPU.
+    static constexpr auto max_spin = std::chrono::microseconds(200);
 
 private:
     void run();
+    // False when stopping.
+    bool wait_for(std::unique_lock<std::mutex>& lock, Clock::time_point deadline);
 
     Clock::duration period_;
     std::function<void()> after_send_;
@@ -61,7 +71,10 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     bool stopping_ = false;
-    bool realtime_ = false;
+    ThreadPriorityBroker* broker_ = nullptr;
+    DirectPriorityRequest direct_ = request_fifo;
+    pid_t tid_ = 0;
+    PriorityOutcome priority_;
     Port* port_ = nullptr;
     Message parked_;
     bool fresh_ = false;

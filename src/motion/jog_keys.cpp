@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "axes/controls.h"
 #include "base/numeric.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
-#include "motion/fkey_status.h"
 #include "motion/messages.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -20,7 +22,7 @@ int fkey_index(int code) {
 }  // namespace
 
 void enable_fkeys(Panel& panel, JogState& jog, AxisSettings& axes) {
-    show_fkeys_enabled(panel);
+    enable_fkeys_display(panel);
     panel.request_focus(ctl::fkey_status_box);
     for (std::size_t a = 0; a < move_axes; ++a) {
         jog.speed[a] = 1;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "graph/move_graph.h"
-#include "app/fkey_status.h"
 #include "base/numeric.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -47,17 +47,16 @@ void calculate_linear(MoveModel& move, const KeyframeCorrections* corrections) {
     for (int a = 0; a < move_axes; ++a) linear_axis(move, a, corrections);
 }
 
-void show_keyframe_count(AppState& state) {
-    state.panel.set_text("keyframes", "");
-    state.panel.set_text("keyframes", num::to_text(state.move.keyframe_count()));
+void show_keyframe_count(Panel& panel, const MoveModel& move) {
+    panel.show(ctl::keyframe_count_box, num::to_text(move.keyframe_count()));
 }
 
-void recalc_button(AppState& state) {
-    disable_fkeys(state.panel, colour::light_red);
-    if (state.move.nextkf <= 1) return;
-    calculate_linear(state.move);
-    show_keyframe_count(state);
-    refresh_graph(state);
+void recalculate_linear(MoveContext& ctx) {
+    disable_fkeys(ctx.panel, colour::light_red);
+    if (ctx.move.nextkf <= 1) return;
+    calculate_linear(ctx.move);
+    show_keyframe_count(ctx.panel, ctx.move);
+    ctx.refresh_chart();
 }
 
 }  // namespace kestrova

@@ -4,8 +4,9 @@
 
 #include <array>
 
+#include "base/panel.h"
+#include "move/move_context.h"
 #include "move/move_model.h"
-#include "app/app_state.h"
 
 namespace kestrova {
 
@@ -17,10 +18,10 @@ using KeyframeCorrections = std::array<std::array<double, correction_rows>, move
 // keyframe). Frames after the last keyframe keep their values.
 void calculate_linear(MoveModel& move, const KeyframeCorrections* corrections = nullptr);
 
-// Show the keyframe count in the "keyframes" box (emptied first).
-void show_keyframe_count(AppState& state);
+// Show the keyframe count in its box.
+void show_keyframe_count(Panel& panel, const MoveModel& move);
 
-// The "re calc" button.
-void recalc_button(AppState& state);
+// The "re calc" button: the linear move again, when there are keyframes.
+void recalculate_linear(MoveContext& ctx);
 
 }  // namespace kestrova

@@ -1,4 +1,4 @@
-// Status-bar texts of the move editing commands.
+// Status-bar and box texts of the move editing commands.
 #pragma once
 
 #include <string>
@@ -6,6 +6,9 @@
 #include "base/numeric.h"
 
 namespace kestrova::move_msg {
+
+inline const std::string fkeys_disabled = "F keys disabled";
+inline const std::string fkeys_enabled = "F keys enabled";
 
 inline std::string table_full(int rows) {
     return "Add KeyFrame refused: all " + num::to_text(rows) +

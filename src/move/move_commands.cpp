@@ -1,26 +1,40 @@
 #include "move/move_commands.h"
 
+#include <memory>
+#include <string>
+
+#include "move/controls.h"
+#include "move/fkey_status.h"
 #include "move/keyframe_editing.h"
 #include "move/linear_move.h"
 #include "move/move_length.h"
-#include "app/fkey_status.h"
 
 namespace kestrova {
 
-void install_move_commands(AppState& state) {
-    Panel& p = state.panel;
-    p.on_press("Command3", [&state] { add_keyframe(state); });
-    p.on_press("delKF", [&state] { delete_keyframe(state); });
-    p.on_press("Command7", [&state] { clear_move(state); });
-    p.on_press("recal", [&state] { recalc_button(state); });
-    p.on_press("Command21", [&state] { set_total_frames(state); });
-    p.on_key_down("Text2", [&state](int code, bool) {
+namespace {
+
+void report(Notices& notices, const Result<>& r) {
+    if (!r) notices.say(r.error());
+}
+
+}  // namespace
+
+void install_move_commands(const MoveContext& context) {
+    Panel& p = context.panel;
+    // The handlers share one context; it holds only references and hooks.
+    auto ctx = std::make_shared<MoveContext>(context);
+    p.on_press(ctl::add_keyframe_button, [ctx] { report(ctx->notices, add_keyframe(*ctx)); });
+    p.on_press(ctl::delete_keyframe_button, [ctx] { delete_keyframe(*ctx); });
+    p.on_press(ctl::clear_move_button, [ctx] { clear_move(*ctx); });
+    p.on_press(ctl::recalc_button, [ctx] { recalculate_linear(*ctx); });
+    p.on_press(ctl::set_total_frames_button, [ctx] { report(ctx->notices, set_total_frames(*ctx)); });
+    p.on_key_down(ctl::total_frames_box, [ctx](int code, bool) {
         if (code != 13) return false;
-        apply_total_frames(state);
+        report(ctx->notices, apply_total_frames(*ctx));
         return true;
     });
     // Typing a length switches the F-key jogging off.
-    p.on_change("Text2", [&state](const std::string&) { disable_fkeys(state.panel); });
+    p.on_change(ctl::total_frames_box, [&p](const std::string&) { disable_fkeys(p); });
 }
 
 }  // namespace kestrova

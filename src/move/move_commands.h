@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "move/move_context.h"
 
 namespace kestrova {
 
-// Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_move_commands(AppState& state);
+// Wire the keyframe, length and "re calc" controls into the main window.
+void install_move_commands(const MoveContext& ctx);
 
 }  // namespace kestrova

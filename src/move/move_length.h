@@ -1,15 +1,26 @@
-// The move length: "Set Total Frames" and Enter in "Text2".
+// The move length: "Set Total Frames", Enter in the total-frames box, and a
+// loaded move's length.
 #pragma once
 
-#include "app/app_state.h"
+#include "base/result.h"
+#include "move/move_context.h"
 
 namespace kestrova {
 
 // Frames between two labels of the chart's frame axis for a move length.
 int divisions_per_label(int totalframes);
 
-// Apply the length in "Text2" without clearing the move first (Enter in the
-// box). Returns false when the length was refused and nothing changed.
-bool apply_total_frames(AppState& state);
+// Make the move `frames` long (1 .. max_frames): every table afresh and zero,
+// no keyframes; the count box and the chart follow.
+void resize_move(MoveContext& ctx, int frames);
+
+// Set Total Frames: clear the move, then apply the typed length. Refused, with
+// nothing changed, when the length is beyond the longest move.
+Result<> set_total_frames(MoveContext& ctx);
+// Enter in the total-frames box: the same without clearing the move first.
+Result<> apply_total_frames(MoveContext& ctx);
+
+// A move read from a file: cleared and `frames` long, the box shows its length.
+void start_move(MoveContext& ctx, int frames);
 
 }  // namespace kestrova

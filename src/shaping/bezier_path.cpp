@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "graph/move_graph.h"
-#include "shaping/messages.h"
 #include "base/numeric.h"
+#include "move/controls.h"
+#include "shaping/controls.h"
+#include "shaping/messages.h"
 
 namespace kestrova {
 
@@ -113,40 +114,38 @@ int bezier_sample_count(int d) {
     return n;
 }
 
-double handle_share(AppState& state) {
-    const double v = num::val(state.panel.text("Text3"));
+double handle_share(Panel& panel) {
+    const double v = num::val(panel.text(ctl::handle_share_box));
     if (v > 0 && v < 101) return v;
-    state.panel.set_text("Text3", "20");
+    panel.set_text(ctl::handle_share_box, "20");
     return 20;
 }
 
-bool calculate_bezier(MoveModel& m, double share, bool flat_extremes) {
+Result<> calculate_bezier(MoveModel& m, double share, bool flat_extremes) {
     std::array<std::vector<Knot>, move_axes> knots;
     for (int a = 0; a < move_axes; ++a) {
         knots[a] = knots_of(m, a);
-        if (knots[a].size() < 2) return false;
+        if (knots[a].size() < 2) return fail(shaping_msg::bezier_needs_two_frames);
     }
     for (int a = 0; a < move_axes; ++a) sample_axis(m, a, knots[a], share, flat_extremes);
     for (int a = 0; a < move_axes; ++a) resample_axis(m, a, knots[a].back().y);
-    return true;
+    return {};
 }
 
-void bezier_button(AppState& state) {
-    MoveModel& m = state.move;
-    if (knots_of(m, 0).size() < 2) {
-        state.notices.say(shaping_msg::bezier_needs_two_frames);
-        return;
-    }
-    state.panel.set_text("Text26", "");
-    state.panel.set_text("Text24", "");
-    const double share = handle_share(state);
-    calculate_bezier(m, share, state.shaping.bzsmooth);
-    refresh_graph(state);
+Result<> make_bezier(ShapingContext& ctx) {
+    for (int a = 0; a < move_axes; ++a)
+        if (knots_of(ctx.move, a).size() < 2) return fail(shaping_msg::bezier_needs_two_frames);
+    ctx.panel.show(ctl::bezier_readout_box, "");
+    ctx.panel.show(ctl::shared_readout_box, "");
+    const double share = handle_share(ctx.panel);
+    Result<> done = calculate_bezier(ctx.move, share, ctx.shaping.bzsmooth);
+    ctx.refresh_chart();
+    return done;
 }
 
-void bezier_smooth_button(AppState& state) {
-    state.shaping.bzsmooth = true;
-    bezier_button(state);
+Result<> make_bezier_flat_extremes(ShapingContext& ctx) {
+    ctx.shaping.bzsmooth = true;
+    return make_bezier(ctx);
 }
 
 }  // namespace kestrova

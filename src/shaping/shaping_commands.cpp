@@ -1,22 +1,36 @@
 #include "shaping/shaping_commands.h"
 
-#include "shaping/bezier_path.h"
-#include "shaping/smoothing.h"
+#include <memory>
+#include <string>
+
 #include "base/numeric.h"
+#include "shaping/bezier_path.h"
+#include "shaping/controls.h"
+#include "shaping/smoothing.h"
 
 namespace kestrova {
 
-void install_shaping_commands(AppState& state) {
-    Panel& p = state.panel;
-    p.on_press("Command5", [&state] { bezier_button(state); });
-    p.on_press("Command20", [&state] { bezier_smooth_button(state); });
-    p.on_press("smoothall", [&state] { smooth_all(state); });
-    p.on_press("Command16", [&state] { corrected_smoothing(state); });
-    p.on_press("Command17", [&state] { clear_corrections(state); });
+namespace {
+
+void report(Notices& notices, const Result<>& r) {
+    if (!r) notices.say(r.error());
+}
+
+}  // namespace
+
+void install_shaping_commands(const ShapingContext& context) {
+    Panel& p = context.panel;
+    // The handlers share one context; it holds only references and hooks.
+    auto ctx = std::make_shared<ShapingContext>(context);
+    p.on_press(ctl::bezier_button, [ctx] { report(ctx->notices, make_bezier(*ctx)); });
+    p.on_press(ctl::bezier_smooth_button, [ctx] { report(ctx->notices, make_bezier_flat_extremes(*ctx)); });
+    p.on_press(ctl::smooth_button, [ctx] { report(ctx->notices, smooth_all(*ctx)); });
+    p.on_press(ctl::corrected_smooth_button, [ctx] { report(ctx->notices, corrected_smoothing(*ctx)); });
+    p.on_press(ctl::clear_corrections_button, [ctx] { clear_corrections(ctx->move); });
     // The handle share must lie in 0 < p < 101.
-    p.on_change("Text3", [&state](const std::string& text) {
+    p.on_change(ctl::handle_share_box, [&p](const std::string& text) {
         const double v = num::val(text);
-        if (!(v > 0 && v < 101)) state.panel.set_text("Text3", "20");
+        if (!(v > 0 && v < 101)) p.set_text(ctl::handle_share_box, "20");
     });
 }
 

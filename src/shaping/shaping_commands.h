@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "shaping/shaping_context.h"
 
 namespace kestrova {
 
-// Wire this subsystem's buttons, menu entries and box rules into the panels.
-void install_shaping_commands(AppState& state);
+// Wire the Bezier and smoothing controls into the main window.
+void install_shaping_commands(const ShapingContext& ctx);
 
 }  // namespace kestrova

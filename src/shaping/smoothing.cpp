@@ -4,10 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "graph/move_graph.h"
+#include "base/numeric.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 #include "move/linear_move.h"
+#include "shaping/controls.h"
 #include "shaping/messages.h"
-#include "app/fkey_status.h"
 
 namespace kestrova {
 
@@ -31,43 +33,29 @@ std::string first_frames_of_a(const MoveModel& m) {
     return text;
 }
 
-void redraw(AppState& state) {
-    if (state.graph.speedmode)
-        refresh_graph(state);
-    else
-        draw_graph(state);
-}
-
 }  // namespace
 
-std::optional<SmoothingParams> read_smoothing_params(AppState& state) {
-    const num::Reading w = num::read_prefix(state.panel.text("smooth"));
+Result<SmoothingParams> read_smoothing_params(const Panel& panel, const MoveModel& move) {
+    const num::Reading w = num::read_prefix(panel.text(ctl::smoothing_width_box));
     // A fractional width counts in whole frames.
     const double width = num::int_floor(w.value);
-    if (!w.found || w.overflow || !(width >= 1)) {
-        state.notices.say(shaping_msg::width_not_valid);
-        return std::nullopt;
-    }
-    const int frames = frames_in_move(state.move);
-    if (width > frames) {
-        state.notices.say(shaping_msg::width_beyond_move(frames));
-        return std::nullopt;
-    }
-    const auto passes = num::to_int16(num::val(state.panel.text("smoothtimes")));
-    if (!passes) {
-        state.notices.say(shaping_msg::passes_out_of_range);
-        return std::nullopt;
-    }
-    const int runs = std::max<int>(*passes, 1);
-    if (static_cast<double>(frames) * (2 * width + 1) * runs > max_window_places) {
-        state.notices.say(shaping_msg::too_much_work);
-        return std::nullopt;
-    }
-    if (!axis_e_sums_fit(state.move, static_cast<int>(width))) {
-        state.notices.say(shaping_msg::axis_e_sum_too_large);
-        return std::nullopt;
-    }
-    return SmoothingParams{static_cast<int>(width), runs};
+    if (!w.found || w.overflow || !(width >= 1)) return fail(shaping_msg::width_not_valid);
+    const int frames = frames_in_move(move);
+    if (width > frames) return fail(shaping_msg::width_beyond_move(frames));
+    const auto passes = num::to_int16(num::val(panel.text(ctl::smoothing_passes_box)));
+    if (!passes) return fail(shaping_msg::passes_out_of_range);
+    const SmoothingParams params{static_cast<int>(width), std::max<int>(*passes, 1)};
+    if (Result<> ok = check_smoothing(move, params); !ok) return fail(ok.error());
+    return params;
+}
+
+Result<> check_smoothing(const MoveModel& move, SmoothingParams params) {
+    const int frames = frames_in_move(move);
+    if (params.width > frames) return fail(shaping_msg::width_beyond_move(frames));
+    if (static_cast<double>(frames) * (2.0 * params.width + 1) * params.passes > max_window_places)
+        return fail(shaping_msg::too_much_work);
+    if (!axis_e_sums_fit(move, params.width)) return fail(shaping_msg::axis_e_sum_too_large);
+    return {};
 }
 
 bool axis_e_sums_fit(const MoveModel& m, int width) {
@@ -108,38 +96,44 @@ void smooth_pass(MoveModel& m, int w) {
         for (int col = 0; col < move_axes; ++col) m.movepos.at(g, col) = m.smoothpos.at(g, col);
 }
 
-void smooth_all(AppState& state) {
-    Panel& p = state.panel;
-    p.set_text("Text23", "");
+void smooth(MoveModel& move, SmoothingParams params) {
+    for (int pass = 1; pass <= params.passes; ++pass) smooth_pass(move, params.width);
+}
+
+Result<> smooth_all(ShapingContext& ctx) {
+    Panel& p = ctx.panel;
+    p.show(ctl::smoothing_readout_box, "");
     disable_fkeys(p);
-    const auto params = read_smoothing_params(state);
-    if (!params) return;
-    p.set_enabled("smoothall", false);
-    state.shaping.smoothwidth = params->width;
-    state.shaping.smoothpasses = params->passes;
-    for (int pass = 1; pass <= params->passes; ++pass) smooth_pass(state.move, params->width);
-    p.set_text("Text23", first_frames_of_a(state.move));
-    redraw(state);
-    p.set_enabled("smoothall", true);
+    const Result<SmoothingParams> params = read_smoothing_params(p, ctx.move);
+    if (!params) return fail(params.error());
+    p.set_enabled(ctl::smooth_button, false);
+    ctx.shaping.smoothwidth = params->width;
+    ctx.shaping.smoothpasses = params->passes;
+    smooth(ctx.move, params.value());
+    p.show(ctl::smoothing_readout_box, first_frames_of_a(ctx.move));
+    ctx.refresh_chart();
+    p.set_enabled(ctl::smooth_button, true);
+    return {};
 }
 
-void recal_corrected(AppState& state) {
-    disable_fkeys(state.panel);
-    if (state.move.keyframe_count() < 1)
-        state.notices.say(shaping_msg::no_keyframes_to_correct);
+void recal_corrected(ShapingContext& ctx) {
+    disable_fkeys(ctx.panel);
+    if (ctx.move.keyframe_count() < 1)
+        ctx.notices.say(shaping_msg::no_keyframes_to_correct);
     else
-        calculate_linear(state.move, &state.move.kfcorr);
-    show_keyframe_count(state);
-    refresh_graph(state);
+        calculate_linear(ctx.move, &ctx.move.kfcorr);
+    show_keyframe_count(ctx.panel, ctx.move);
+    ctx.refresh_chart();
 }
 
-void corrected_smoothing(AppState& state) {
+Result<> corrected_smoothing(ShapingContext& ctx) {
     // Refuse before anything changes when the smoothing cannot run.
-    if (!read_smoothing_params(state)) return;
-    MoveModel& m = state.move;
-    state.panel.set_text("Text24", "");
-    recal_corrected(state);
-    smooth_all(state);
+    if (Result<SmoothingParams> params = read_smoothing_params(ctx.panel, ctx.move); !params)
+        return fail(params.error());
+    MoveModel& m = ctx.move;
+    ctx.panel.show(ctl::shared_readout_box, "");
+    recal_corrected(ctx);
+    if (Result<> done = smooth_all(ctx); !done) return done;
     std::string readout;
     for (int k = 3; k <= m.nextkf - 3 && k <= correction_rows; ++k) {
         for (int a = 0; a < move_axes; ++a) {
@@ -150,13 +144,13 @@ void corrected_smoothing(AppState& state) {
             readout += num::to_text(num::int_floor(corr)) + "," + num::to_text(k) + "\r\n";
         }
     }
-    state.panel.set_text("Text24", readout);
-    recal_corrected(state);
-    smooth_all(state);
+    ctx.panel.show(ctl::shared_readout_box, readout);
+    recal_corrected(ctx);
+    return smooth_all(ctx);
 }
 
-void clear_corrections(AppState& state) {
-    for (auto& axis : state.move.kfcorr) std::fill(axis.begin(), axis.begin() + 256, 0.0);
+void clear_corrections(MoveModel& move) {
+    for (auto& axis : move.kfcorr) std::fill(axis.begin(), axis.begin() + 256, 0.0);
 }
 
 }  // namespace kestrova

@@ -1,6 +1,9 @@
 #include "tools/tool_commands.h"
 
+#include <string>
+
 #include "base/file_io.h"
+#include "tools/controls.h"
 #include "tools/lookup_table.h"
 #include "tools/messages.h"
 
@@ -8,30 +11,35 @@ namespace kestrova {
 
 namespace {
 
-bool report(AppState& s, const std::filesystem::path& path, const std::string& failure) {
-    s.notices.say(failure.empty() ? tools_msg::written(path.string()) : tools_msg::write_failed(path.string(), failure));
-    return failure.empty();
+// The status bar tells where the file went, or why it did not.
+Result<> report(ToolsContext& ctx, const std::filesystem::path& path, const Result<>& written) {
+    if (!written) return fail(tools_msg::write_failed(path.string(), written.error()));
+    ctx.notices.say(tools_msg::written(path.string()));
+    return {};
 }
 
 }  // namespace
 
-bool write_lookup_bin(AppState& state) {
-    const auto path = state.workdir / "lookup.bin";
-    if (!report(state, path, write_file_keeping_tail(path, lookup_bin(lookup_bytes())))) return false;
-    state.engine.curpos[0] = 200;
-    return true;
+Result<> write_lookup_bin(ToolsContext& ctx) {
+    const auto path = ctx.workdir / "lookup.bin";
+    Result<> done = report(ctx, path, write_file_keeping_tail(path, lookup_bin(lookup_bytes())));
+    if (done) ctx.axis_a_position = 200;
+    return done;
 }
 
-bool write_lookup_listing(AppState& state) {
-    const auto path = state.workdir / "lookup.txt";
+Result<> write_lookup_listing(ToolsContext& ctx) {
+    const auto path = ctx.workdir / "lookup.txt";
     const std::string text = lookup_listing(lookup_bytes());
-    return report(state, path, write_file_atomically(path, Bytes(text.begin(), text.end())));
+    return report(ctx, path, write_file_atomically(path, Bytes(text.begin(), text.end())));
 }
 
-void install_tool_commands(AppState& state) {
-    AppState* s = &state;
-    state.panel.on_press("Command2", [s] { write_lookup_bin(*s); });
-    state.panel.on_press("Command4", [s] { write_lookup_listing(*s); });
+void install_tool_commands(Panel& panel, const ToolsContext& context) {
+    auto run = [context](Result<> (*tool)(ToolsContext&)) {
+        ToolsContext ctx = context;
+        if (Result<> done = tool(ctx); !done) ctx.notices.say(done.error());
+    };
+    panel.on_press(ctl::lookup_bin_button, [run] { run(write_lookup_bin); });
+    panel.on_press(ctl::lookup_listing_button, [run] { run(write_lookup_listing); });
     // Command18 has no action.
 }
 

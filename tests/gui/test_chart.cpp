@@ -33,9 +33,6 @@ struct ChartWindow : test_support::StartedWindow {
     }
 };
 
-}  // namespace
-
-namespace {
 // Labels every tenth of the move, or a doubling of it where the plot is too
 // narrow for ten labels of about 44 pixels.
 void expect_labels_fit(ChartWindow& w, double frames, double tenth) {
@@ -57,7 +54,7 @@ TEST(ChartView, ShowsFiveNamedLinesOfTheProgrammedMove) {
     w.add_keyframe(60, {-100, 0, 100, 200, 300});
     w.add_keyframe(100, {50, 50, 50, 50, 50});
     w.app.press("Command5");
-    update_chart_view(w.chart, w.app.state());
+    update_chart_view(w.chart);
     const auto lines = w.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0]->name(), "A");
@@ -72,7 +69,7 @@ TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
     w.set_length(32766);
     w.add_keyframe(1000, {0, 0, 0, 0, 0});
     w.add_keyframe(30000, {5000, 4000, 3000, 2000, 1000});
-    update_chart_view(w.chart, w.app.state());
+    update_chart_view(w.chart);
     const int columns = static_cast<int>(w.chart->chart()->plotArea().width());
     for (QLineSeries* line : w.lines()) {
         EXPECT_LE(line->count(), 4 * columns);
@@ -81,22 +78,11 @@ TEST(ChartView, LongMoveIsDrawnFromColumnExtremes) {
     expect_labels_fit(w, 32766, 3277);
 }
 
-TEST(ChartView, SpeedModeShowsSpeedsAndAxisEFlat) {
-    ChartWindow w;
-    w.set_length(50);
-    w.add_keyframe(50, {100, 100, 100, 100, 100});
-    w.app.press("showspeed");
-    update_chart_view(w.chart, w.app.state());
-    const auto lines = w.lines();
-    EXPECT_DOUBLE_EQ(lines[0]->at(10).y(), 2);
-    for (int i = 0; i < lines[4]->count(); ++i) EXPECT_EQ(lines[4]->at(i).y(), 0);
-}
-
 TEST(ChartView, DragZoomsIntoFramesAndRightClickShowsTheWholeMove) {
     ChartWindow w;
     w.set_length(1000);
     w.add_keyframe(1000, {1000, 0, 0, 0, 0});
-    update_chart_view(w.chart, w.app.state());
+    update_chart_view(w.chart);
     QWidget* vp = w.chart->viewport();
     const QPoint from = w.at_value(200, 500), to = w.at_value(400, 500);
     QTest::mousePress(vp, Qt::LeftButton, {}, from);
@@ -114,7 +100,7 @@ TEST(ChartView, PointerReadsValuesAndAClickOnALineSelectsItsPoint) {
     ChartWindow w;
     w.set_length(100);
     w.add_keyframe(100, {1000, 0, 0, 0, 0});
-    update_chart_view(w.chart, w.app.state());
+    update_chart_view(w.chart);
     QWidget* vp = w.chart->viewport();
     QMouseEvent move(QEvent::MouseMove, QPointF(w.at_value(50, 500)), QPointF(vp->mapToGlobal(w.at_value(50, 500))),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);

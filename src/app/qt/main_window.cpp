@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -13,13 +14,23 @@
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
+#include "app/app_controls.h"
+#include "app/contexts.h"
+#include "app/editing_commands.h"
+#include "app/messages.h"
+#include "files/controls.h"
+#include "move/history_messages.h"
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
+#include "app/qt/messages_window.h"
 #include "app/qt/side_windows.h"
+#include "app/qt/window_geometry.h"
 
 namespace kestrova {
 
 namespace {
+
+constexpr int status_shown_ms = 10000;
 
 QGroupBox* group(PanelBinder* b, const std::string& frame_name, QWidget* parent) {
     auto* g = qobject_cast<QGroupBox*>(b->make(frame_name, parent));
@@ -35,7 +46,14 @@ QGroupBox* plain_group(const QString& title, const QString& name, QWidget* paren
 }  // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setWindowTitle("Kestrova");
+    ask_save_changes = [this](const QString& name) {
+        const auto answer = QMessageBox::question(
+            this, "Kestrova", QString::fromStdString(app_msg::save_changes(name.toStdString())),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return answer == QMessageBox::Save ? SaveChoice::save
+               : answer == QMessageBox::Discard ? SaveChoice::discard
+                                                : SaveChoice::cancel;
+    };
     setObjectName("Varn");
     binder_ = new PanelBinder(app_.panel(), this);
     binder_->after_event = [this] { sync(); };
@@ -43,6 +61,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     setup_->binder()->after_event = [this] { sync(); };
     help_ = new HelpWindow(app_, this);
     help_->binder()->after_event = [this] { sync(); };
+    messages_ = new MessagesWindow(app_.state().notices, this);
     clock_ = new FrameClock([this] {
         app_.tick();
         sync();
@@ -50,7 +69,14 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     clock_->pace(app_.link());
 
     build_menus();
-    auto* central = new QWidget(this);
+    // The controls sit in a scroll area: on a screen smaller than the window's
+    // minimum the window still fits and scrolls instead of cutting controls off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("mainScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* central = new QWidget(scroll);
+    central->setObjectName("mainContent");
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(6, 6, 6, 6);
 
@@ -70,7 +96,8 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     right->addWidget(build_graph_group(), 1);
     right->addWidget(build_tools_group());
     columns->addLayout(right, 6);
-    setCentralWidget(central);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
     link_label_ = new QLabel(this);
     link_label_->setObjectName("linkState");
@@ -78,7 +105,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     rate_label_->setObjectName("linkRate");
     statusBar()->addPermanentWidget(rate_label_);
     statusBar()->addPermanentWidget(link_label_);
-    resize(1400, 900);
+    fit_to_screen(*this, available_screen_area(*this));
     sync();
 }
 
@@ -95,6 +122,7 @@ MainWindow::~MainWindow() {
     delete centralWidget();
     delete setup_;
     delete help_;
+    delete messages_;
 }
 
 QWidget* MainWindow::setup_dialog() const { return setup_; }
@@ -107,7 +135,16 @@ void MainWindow::build_menus() {
     auto add = [this, &p](QMenu* menu, const std::string& name) {
         QAction* a = menu->addAction(QString::fromStdString(p.text(name)));
         a->setObjectName(QString::fromStdString(name));
-        connect(a, &QAction::triggered, this, [this, name] {
+        const ControlName control{name};
+        const bool exits = control == ctl::exit_menu;
+        const bool replaces_move = control == ctl::load_move_menu || control == ctl::import_menu;
+        connect(a, &QAction::triggered, this, [this, name, exits, replaces_move] {
+            // Exit goes through closing the window, which asks about unsaved work.
+            if (exits) {
+                close();
+                return;
+            }
+            if (replaces_move && !may_drop_move()) return;
             app_.press(name);
             sync();
         });
@@ -116,7 +153,20 @@ void MainWindow::build_menus() {
     file->setObjectName("Filemenu");
     for (const char* name : {"Load", "save", "Export", "Importascii", "setupload", "setupsave", "exitmenu"})
         add(file, name);
-    for (const char* name : {"Setup", "comm", "help"}) {
+    build_edit_menu();
+    for (const char* name : {"Setup", "comm", "view", "help"}) {
+        if (std::string(name) == "view") {
+            QMenu* view = menuBar()->addMenu("View");
+            view->setObjectName("viewMenu");
+            QAction* list = view->addAction("Messages");
+            list->setObjectName("messagesAction");
+            connect(list, &QAction::triggered, this, [this] {
+                messages_->sync();
+                messages_->show();
+                messages_->raise();
+            });
+            continue;
+        }
         if (std::string(name) == "comm") {
             add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
             continue;
@@ -130,6 +180,41 @@ void MainWindow::build_menus() {
             sync();
         });
     }
+}
+
+void MainWindow::build_edit_menu() {
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("editMenu");
+    undo_action_ = edit->addAction("Undo");
+    undo_action_->setObjectName("undoAction");
+    undo_action_->setShortcut(QKeySequence::Undo);
+    redo_action_ = edit->addAction("Redo");
+    redo_action_->setObjectName("redoAction");
+    redo_action_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo_action_, &QAction::triggered, this, [this] {
+        undo_move(app_.state());
+        sync();
+    });
+    connect(redo_action_, &QAction::triggered, this, [this] {
+        redo_move(app_.state());
+        sync();
+    });
+}
+
+bool MainWindow::may_drop_move() {
+    AppState& s = app_.state();
+    if (!s.editing.unsaved()) return true;
+    switch (ask_save_changes(QString::fromStdString(s.editing.name()))) {
+    case SaveChoice::discard:
+        return true;
+    case SaveChoice::cancel:
+        return false;
+    case SaveChoice::save:
+        break;
+    }
+    const bool saved = save_move_again(s);
+    sync();
+    return saved;
 }
 
 QWidget* MainWindow::build_axes_group() {
@@ -313,10 +398,15 @@ QWidget* MainWindow::build_graph_group() {
     }
     axes->addStretch(1);
     box->addLayout(axes);
-    chart_ = make_chart_view(app_.state(), g);
-    chart_->setMinimumSize(380, 240);  // the chart grows into whatever room the window has
+    chart_ = make_chart_view(graph_context(app_.state()), g);
+    chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind("MSChart1", chart_);
     box->addWidget(chart_, 1);
+    check_label_ = new QLabel(g);
+    check_label_->setObjectName("moveCheck");
+    // A long finding must not widen the window: the label takes the room there is.
+    check_label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    box->addWidget(check_label_);
     auto* comm = new QHBoxLayout;
     comm->addWidget(binder_->make("Label9", g));
     comm->addWidget(binder_->make("CommNo", g));
@@ -330,7 +420,7 @@ QWidget* MainWindow::build_file_group() {
     auto* grid = new QGridLayout(g);
     grid->addWidget(binder_->make("Label27", g), 0, 0);
     grid->addWidget(binder_->make("Fname", g), 0, 1, 1, 2);
-    auto* panel = new FilePanelLists(app_.state(), [this] { sync(); }, g);
+    auto* panel = new FilePanelLists(files_context(app_.state()), [this] { sync(); }, g);
     binder_->bind("Drive1", panel->drives());
     binder_->bind("Dir1", panel->folders());
     binder_->bind("File1", panel->files());
@@ -348,10 +438,12 @@ QWidget* MainWindow::build_file_group() {
 
 QWidget* MainWindow::build_tools_group() {
     auto* g = plain_group("Developer tools", "toolsGroup", this);
-    auto* row = new QHBoxLayout(g);
-    for (const char* n : {"Command2", "Command4", "Command18", "Label26", "Label28", "Label29"})
-        row->addWidget(binder_->make(n, g));
-    row->addStretch(1);
+    auto* grid = new QGridLayout(g);
+    int column = 0;
+    for (const char* n : {"Command2", "Command4", "Command18"}) grid->addWidget(binder_->make(n, g), 0, column++);
+    column = 0;
+    for (const char* n : {"Label26", "Label28", "Label29"}) grid->addWidget(binder_->make(n, g), 1, column++);
+    grid->setColumnStretch(3, 1);
     return g;
 }
 
@@ -360,13 +452,23 @@ void MainWindow::sync() {
     AppState& s = app_.state();
     if (s.notices.status_serial != status_seen_) {
         status_seen_ = s.notices.status_serial;
-        statusBar()->showMessage(QString::fromStdString(s.notices.status));
+        // A message stays ten seconds; the link state beside it stays put.
+        statusBar()->showMessage(QString::fromStdString(s.notices.status), status_shown_ms);
     }
     link_label_->setText(QString::fromStdString(s.notices.link));
+    check_label_->setText(QString::fromStdString(s.check_line));
+    check_label_->setStyleSheet(s.check.ok() ? QString() : QString("color: #b00000; font-weight: bold;"));
+    setWindowTitle(QString::fromStdString(app_msg::title(s.editing.name(), s.editing.unsaved())));
+    const MoveHistory& history = s.editing.history();
+    undo_action_->setEnabled(history.can_undo());
+    undo_action_->setText(QString::fromStdString(history.can_undo() ? history_msg::undo_item(history.undo_label()) : "Undo"));
+    redo_action_->setEnabled(history.can_redo());
+    redo_action_->setText(QString::fromStdString(history.can_redo() ? history_msg::redo_item(history.redo_label()) : "Redo"));
     rate_label_->setText(QString::fromStdString(s.notices.link_rate));
     setup_->sync();
     help_->sync();
-    update_chart_view(chart_, s);
+    if (messages_->isVisible()) messages_->sync();
+    update_chart_view(chart_);
     // An answer may raise the next box (OK on a failed drive change retries it).
     while (s.notices.box) {
         const MessageBoxRequest req = *s.notices.box;
@@ -388,6 +490,11 @@ void MainWindow::sync() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.quit_requested() && !may_drop_move()) {
+        event->ignore();
+        return;
+    }
+    if (!app_.quit_requested()) app_.press(ctl::exit_menu.str());  // goes off line
     clock_->stop();
     event->accept();
 }

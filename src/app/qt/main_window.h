@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "app/app.h"
@@ -14,10 +15,17 @@ class PanelBinder;
 class SetupDialog;
 class HelpWindow;
 class FrameClock;
+class MessagesWindow;
+
+enum class SaveChoice { save, discard, cancel };
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Asks "Save changes to <name>?" before unsaved work would be lost; a
+    // message box unless replaced.
+    std::function<SaveChoice(const QString& name)> ask_save_changes;
+
     explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -34,6 +42,10 @@ protected:
 
 private:
     void build_menus();
+    void build_edit_menu();
+    // The move may be replaced or dropped: nothing unsaved, or the operator
+    // saved or discarded it.
+    bool may_drop_move();
     QWidget* build_axes_group();
     QWidget* build_keyframe_group();
     QWidget* build_shaping_group();
@@ -48,8 +60,12 @@ private:
     SetupDialog* setup_;
     HelpWindow* help_;
     FrameClock* clock_;
+    MessagesWindow* messages_;
     QWidget* chart_ = nullptr;
     QLabel* link_label_ = nullptr;
+    QLabel* check_label_ = nullptr;
+    QAction* undo_action_ = nullptr;
+    QAction* redo_action_ = nullptr;
     QLabel* rate_label_ = nullptr;
     unsigned status_seen_ = 0;
     bool closing_ = false;

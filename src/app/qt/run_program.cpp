@@ -1,38 +1,50 @@
 #include "app/qt/run_program.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
 
+#include "app/start_plan.h"
 #include "link/link.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
+#include "app/qt/window_geometry.h"
+#include "log/messages.h"
+#include "log/qt/log_sink.h"
 
 namespace kestrova {
 
 int run_program(int argc, char** argv) {
+    // The command line is read before the window application starts: --help,
+    // --version and a missing display must not need (or crash in) Qt.
+    std::error_code ec;
+    const StartPlan plan = plan_start(std::vector<std::string>(argv + 1, argv + argc), StartEnvironment::of_process(),
+                                      std::filesystem::current_path(ec));
+    std::fputs(plan.output.c_str(), stdout);
+    std::fputs(plan.error.c_str(), stderr);
+    if (!plan.open_window) return plan.exit_status;
+
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("kestrova");
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Motion-control rig driver");
-    parser.addHelpOption();
-    QCommandLineOption port_option("port", "Go on line on the serial device DEVICE at start-up.", "DEVICE");
-    parser.addOption(port_option);
-    parser.process(qapp);
-
-    App app(std::filesystem::path(QDir::currentPath().toStdString()), make_serial_port_opener());
+    QApplication::setOrganizationName("Kestrova");
+    App app(plan.workdir, make_serial_port_opener());
+    install_log_file(app.state().workdir / log_text::log_file);
+    app.keep_log(qt_log_sink());
     app.start();
     MainWindow window(app);
-    if (parser.isSet(port_option)) {
-        const std::string device = parser.value(port_option).toStdString();
-        if (!app.link().go_online(device))
+    restore_geometry(window);
+    if (!plan.port.empty()) {
+        if (!app.link().go_online(plan.port))
             std::fprintf(stderr, "kestrova: %s\n", app.state().notices.status.c_str());
         window.sync();
     }
     window.show();
     window.start_clock();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    save_geometry(window);
+    return status;
 }
 
 }  // namespace kestrova

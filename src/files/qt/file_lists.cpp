@@ -7,12 +7,13 @@
 #include <QListView>
 #include <QStorageInfo>
 
+#include "files/controls.h"
 #include "files/file_panel.h"
 
 namespace kestrova {
 
-FilePanelLists::FilePanelLists(AppState& state, std::function<void()> after_event, QWidget* parent)
-    : QObject(parent), state_(state), after_event_(std::move(after_event)) {
+FilePanelLists::FilePanelLists(const FilesContext& context, std::function<void()> after_event, QWidget* parent)
+    : QObject(parent), context_(context), after_event_(std::move(after_event)) {
     drive_box_ = new QComboBox(parent);
     folder_view_ = new QListView(parent);
     file_view_ = new QListView(parent);
@@ -29,19 +30,19 @@ FilePanelLists::FilePanelLists(AppState& state, std::function<void()> after_even
     reload_drives();
 
     connect(drive_box_, &QComboBox::activated, this, [this](int index) {
-        change_drive(state_, drive_box_->itemData(index).toString().toStdString());
+        change_drive(context_, drive_box_->itemData(index).toString().toStdString());
         after_event_();
     });
     // Entering a folder (double click or Enter) moves the folder list there.
     connect(folder_view_, &QListView::activated, this, [this](const QModelIndex& index) {
         const QString path = QFileInfo(folder_model_->filePath(index)).canonicalFilePath();
         if (path.isEmpty()) return;
-        change_folder(state_, path.toStdString());
+        change_folder(context_.files, path.toStdString());
         after_event_();
     });
     connect(file_view_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        state_.files.selected = file_model_->fileName(index).toStdString();
-        state_.panel.press("File1");
+        context_.files.selected = file_model_->fileName(index).toStdString();
+        context_.panel.press(ctl::file_list);
         after_event_();
     });
     sync();
@@ -53,15 +54,15 @@ QWidget* FilePanelLists::files() const { return file_view_; }
 
 void FilePanelLists::reload_drives() {
     drive_box_->clear();
-    state_.files.drives.clear();
+    context_.files.drives.clear();
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         if (!v.isValid() || !v.isReady()) continue;
         const QString root = v.rootPath();
         const QString label = v.name().isEmpty() ? root : root + "  [" + v.name() + "]";
         drive_box_->addItem(label, root);
-        state_.files.drives.push_back(root.toStdString());
+        context_.files.drives.push_back(root.toStdString());
     }
-    state_.files.drive = drive_of(state_, state_.files.folder);
+    context_.files.drive = drive_of(context_.files, context_.files.folder);
 }
 
 void FilePanelLists::show_folder(const QString& folder) {
@@ -73,7 +74,7 @@ void FilePanelLists::show_folder(const QString& folder) {
 }
 
 void FilePanelLists::sync() {
-    const FilePanelState& f = state_.files;
+    const FilePanelState& f = context_.files;
     const QString folder = QString::fromStdString(f.folder);
     if (folder != shown_folder_) show_folder(folder);
     if (f.list_revision != seen_revision_) {

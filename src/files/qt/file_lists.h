@@ -1,5 +1,5 @@
-// The file panel's three lists: mounted volumes (Drive1), the folders of the
-// shown folder (Dir1) and its files (File1). They show the core's file-panel
+// The file panel's three lists: mounted volumes, the folders of the shown
+// folder and its files. They show the core's file-panel
 // state and forward the operator's choices to it.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/app_state.h"
+#include "files/files_context.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -20,7 +20,7 @@ class FilePanelLists : public QObject {
     Q_OBJECT
 public:
     // `after_event` runs after every choice forwarded to the core.
-    FilePanelLists(AppState& state, std::function<void()> after_event, QWidget* parent);
+    FilePanelLists(const FilesContext& context, std::function<void()> after_event, QWidget* parent);
 
     QWidget* drives() const;
     QWidget* folders() const;
@@ -34,7 +34,7 @@ public:
 private:
     void show_folder(const QString& folder);
 
-    AppState& state_;
+    FilesContext context_;
     std::function<void()> after_event_;
     QComboBox* drive_box_;
     QListView* folder_view_;

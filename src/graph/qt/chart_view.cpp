@@ -4,9 +4,9 @@
 
 namespace kestrova {
 
-QWidget* make_chart_view(AppState& state, QWidget* parent) { return new MoveChartView(state, parent); }
+QWidget* make_chart_view(const GraphContext& context, QWidget* parent) { return new MoveChartView(context, parent); }
 
-void update_chart_view(QWidget* chart, AppState&) {
+void update_chart_view(QWidget* chart) {
     if (auto* view = dynamic_cast<MoveChartView*>(chart)) view->sync();
 }
 

@@ -25,8 +25,8 @@ int button_state(Qt::MouseButtons b) {
 
 }  // namespace
 
-MoveChartView::MoveChartView(AppState& state, QWidget* parent)
-    : QChartView(new QChart, parent), state_(state), chart_(QChartView::chart()), frames_(new QValueAxis), values_(new QValueAxis) {
+MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
+    : QChartView(new QChart, parent), context_(context), chart_(QChartView::chart()), frames_(new QValueAxis), values_(new QValueAxis) {
     setMinimumSize(500, 260);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
@@ -53,7 +53,7 @@ MoveChartView::MoveChartView(AppState& state, QWidget* parent)
 
 void MoveChartView::update_names() {
     for (int c = 0; c < chart_lines; ++c) {
-        std::string name = line_name(state_.panel, c);
+        std::string name = line_name(context_.panel, c);
         auto& shown = names_[static_cast<std::size_t>(c)];
         if (name == shown) continue;
         shown = std::move(name);
@@ -63,7 +63,7 @@ void MoveChartView::update_names() {
 
 void MoveChartView::sync() {
     update_names();
-    const GraphState& g = state_.graph;
+    const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());
     if (g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last &&
@@ -73,7 +73,7 @@ void MoveChartView::sync() {
 }
 
 void MoveChartView::redraw() {
-    const GraphState& g = state_.graph;
+    const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     int columns = static_cast<int>(chart_->plotArea().width());
     drawn_revision_ = g.revision;
@@ -126,7 +126,7 @@ void MoveChartView::mousePressEvent(QMouseEvent* e) {
 
 void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
     const QPointF p = to_chart(e->pos());
-    chart_pointer(state_, plot_rect(), {frames_->min(), frames_->max()}, {values_->min(), values_->max()},
+    chart_pointer(context_, plot_rect(), {frames_->min(), frames_->max()}, {values_->min(), values_->max()},
                   static_cast<float>(p.x()), static_cast<float>(p.y()), button_state(e->buttons()));
     if (dragging_) {
         const QRectF a = chart_->plotArea();
@@ -139,7 +139,7 @@ void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
 
 void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
-        zoom_reset(state_);
+        zoom_reset(context_.graph);
         sync();
         e->accept();
         return;
@@ -152,18 +152,18 @@ void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
     band_->hide();
     const QPointF at = to_chart(e->pos());
     if (std::abs(e->pos().x() - press_.x()) > click_slack) {
-        zoom_frames(state_, chart_->mapToValue(to_chart(press_)).x(), chart_->mapToValue(at).x());
+        zoom_frames(context_.graph, chart_->mapToValue(to_chart(press_)).x(), chart_->mapToValue(at).x());
         sync();
     } else {
         const QPointF v = chart_->mapToValue(at);
         const QRectF a = chart_->plotArea();
         const double tolerance = pick_pixels * (values_->max() - values_->min()) / std::max(a.height(), 1.0);
         const int frame = static_cast<int>(std::lround(v.x()));
-        const int line = pick_line(state_.graph, frame, v.y(), tolerance);
+        const int line = pick_line(context_.graph, frame, v.y(), tolerance);
         if (line >= 0)
-            chart_point_selected(state_, line, frame);
+            chart_point_selected(context_, line, frame);
         else
-            chart_selected(state_);
+            chart_selected(context_);
     }
     e->accept();
 }

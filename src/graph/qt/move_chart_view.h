@@ -8,7 +8,7 @@
 #include <string>
 
 #include "graph/chart_data.h"
-#include "app/app_state.h"
+#include "graph/graph_context.h"
 
 class QLineSeries;
 class QValueAxis;
@@ -18,7 +18,7 @@ namespace kestrova {
 
 class MoveChartView : public QChartView {
 public:
-    MoveChartView(AppState& state, QWidget* parent);
+    MoveChartView(const GraphContext& context, QWidget* parent);
 
     // Redraw when the graph state, the zoom or the plot's width has changed.
     void sync();
@@ -37,7 +37,7 @@ private:
     PlotRect plot_rect() const;
     void update_names();
 
-    AppState& state_;
+    GraphContext context_;
     QChart* chart_;
     std::array<QLineSeries*, chart_lines> lines_{};
     std::array<std::string, chart_lines> names_;

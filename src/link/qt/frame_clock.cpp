@@ -6,7 +6,9 @@
 
 namespace kestrova {
 
-FrameClock::FrameClock(std::function<void()> tick, QObject* parent) : QObject(parent), tick_(std::move(tick)) {}
+FrameClock::FrameClock(std::function<void()> tick, QObject* parent) : QObject(parent), tick_(std::move(tick)) {
+    sender_.raise_with(&broker_);
+}
 
 FrameClock::~FrameClock() {
     stop();

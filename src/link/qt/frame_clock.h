@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "link/paced_sender.h"
+#include "link/qt/realtime_kit_broker.h"
 
 namespace kestrova {
 
@@ -25,10 +26,10 @@ public:
     void pace(Link& link);
     void start();
     void stop();
-    bool realtime() const { return sender_.realtime(); }
 
 private:
     std::function<void()> tick_;
+    RealtimeKitBroker broker_;
     PacedSender sender_;
     Link* link_ = nullptr;
     std::atomic<bool> tick_pending_{false};

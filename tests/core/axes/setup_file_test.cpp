@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
 #include "started_app.h"
@@ -12,7 +14,7 @@ namespace {
 
 struct Started : test_support::StartedApp {
     std::filesystem::path ini() const { return dir.path() / "stats.ini"; }
-    Bytes ini_file() const { return read_file(ini()).bytes; }
+    Bytes ini_file() const { return test_support::file_bytes(ini()); }
 };
 
 std::string text_at(const Bytes& b, std::size_t at, std::size_t n) { return std::string(b.begin() + at, b.begin() + at + n); }
@@ -30,34 +32,14 @@ TEST(SetupFile, SaveAfterStartUpWritesTheDefaultLayout) {
     for (std::size_t a = 0; a < 8; ++a) {
         EXPECT_EQ(le16(b, 72 + 2 * a), 10 + static_cast<int>(a));
         EXPECT_EQ(le16(b, 88 + 2 * a), 101 + static_cast<int>(a));
+        EXPECT_EQ(le16(b, 104 + 2 * a), 0);
         EXPECT_EQ(le32(b, 120 + 4 * a), -50000);
         EXPECT_EQ(le32(b, 152 + 4 * a), 50000);
     }
     EXPECT_EQ(s.status(), axes_msg::saved());
 }
 
-TEST(SetupFile, NamesArePaddedToEightAndWholeNumbersRoundHalvesToEven) {
-    Started s;
-    s.app.type("Name1", "Pan-and-scan");
-    s.app.type("Name4", "F\xc3\xb6" "cus");  // UTF-8 in the box, one Latin-1 byte in the file
-    s.state().axes.acc[0] = 12.5;
-    s.state().axes.acc[1] = 13.5;
-    s.state().axes.min[2] = -2.5;
-    s.app.press("setupsave");
-    const Bytes b = s.ini_file();
-    EXPECT_EQ(text_at(b, 8, 8), "Pan-and-");
-    EXPECT_EQ(text_at(b, 32, 8), "F\xf6" "cus   ");
-    EXPECT_EQ(le16(b, 72), 12);
-    EXPECT_EQ(le16(b, 74), 14);
-    EXPECT_EQ(le32(b, 128), -2);
-    s.app.type("Name2", "changed");
-    s.app.press("setupload");
-    EXPECT_EQ(s.text("Name1"), "Pan-and-");
-    EXPECT_EQ(s.text("Name2"), "Tilt    ");
-    EXPECT_EQ(s.text("Name4"), "F\xc3\xb6" "cus   ");
-}
-
-TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) {
+TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerUnit) {
     Started s;
     AxisSettings& ax = s.state().axes;
     for (int a = 0; a < axis_count; ++a) {
@@ -67,10 +49,23 @@ TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) 
         ax.min[a] = -1000 * (a + 1);
         ax.max[a] = 2000 * (a + 1);
     }
+    ax.acc[0] = 12.5;  // whole numbers in the file: halves to even
+    ax.acc[1] = 13.5;
+    s.app.type("Name1", "Pan-and-scan");
+    s.app.type("Name4", "F\xc3\xb6" "cus");  // UTF-8 in the box, one Latin-1 byte in the file
     s.app.press("setupsave");
-    const AxisSettings saved = ax;
+    const Bytes b = s.ini_file();
+    EXPECT_EQ(text_at(b, 8, 8), "Pan-and-");
+    EXPECT_EQ(text_at(b, 32, 8), "F\xf6" "cus   ");
+    EXPECT_EQ(le16(b, 72), 12);
+    EXPECT_EQ(le16(b, 74), 14);
+
+    AxisSettings saved = ax;
+    saved.acc[0] = 12;
+    saved.acc[1] = 14;
     ax = AxisSettings::defaults();
     ax.pp_rev[0] = 7;
+    s.app.type("Name2", "changed");
     s.app.press("setupload");
     EXPECT_EQ(ax.acc, saved.acc);
     EXPECT_EQ(ax.mSpeed, saved.mSpeed);
@@ -80,11 +75,13 @@ TEST(SetupFile, SaveThenLoadGivesBackSettingsAndFSpeedBoxesButNotPulsesPerUnit) 
     EXPECT_EQ(ax.pp_rev[0], 7);
     EXPECT_EQ(s.text("SpeedA"), "40");
     EXPECT_EQ(s.text("speedh"), "47");
+    EXPECT_EQ(s.text("Name2"), "Tilt    ");
+    EXPECT_EQ(s.text("Name4"), "F\xc3\xb6" "cus   ");
+    EXPECT_EQ(s.status(), axes_msg::loaded());
 }
 
-TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndCreatesNothing) {
+TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndSaysNothingUntilAsked) {
     Started s;
-    EXPECT_FALSE(std::filesystem::exists(s.ini()));
     EXPECT_EQ(s.state().axes.acc[7], 17);
     EXPECT_EQ(s.state().notices.status_serial, 0u);
     s.app.press("setupload");
@@ -101,29 +98,64 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     EXPECT_EQ(app.state().axes.mSpeed[0], 101);
     EXPECT_EQ(app.panel().text("Name2"), "Tilt");
     EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
-    EXPECT_EQ(read_file(dir.path() / "stats.ini").bytes, short_file);
+    EXPECT_EQ(test_support::file_bytes(dir.path() / "stats.ini"), short_file);
 
-    // A full-length file whose limit is beyond the controller's range.
-    SetupRecord r;
-    r.max[1] = 9000000;
-    test_support::write_bytes(dir.path() / "stats.ini", encode_setup(r));
-    app.press("setupload");
-    EXPECT_EQ(app.state().axes.max[1], 50000);
-    EXPECT_NE(app.state().notices.status.find("axis B max pos 9000000"), std::string::npos);
 }
 
-TEST(SetupFile, OutOfRangeValueRefusesTheSaveNamingAxisAndField) {
+// A whole file with one value the setup dialog would refuse is refused whole,
+// at start-up and by Load Setup, and the settings stay as they were.
+TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
+    Started saved;
+    saved.app.press("setupsave");
+    const SetupRecord good = decode_setup(saved.ini_file()).value();
+    const std::pair<std::function<void(SetupRecord&)>, std::string> cases[] = {
+        {[](SetupRecord& r) { r.mSpeed[0] = 0; }, axes_msg::out_of_range(0, "max speed", 0, "1..32767")},
+        {[](SetupRecord& r) { r.mSpeed[0] = -50; }, axes_msg::out_of_range(0, "max speed", -50, "1..32767")},
+        {[](SetupRecord& r) { r.acc[3] = 0; }, axes_msg::out_of_range(3, "acceleration", 0, "1..32767")},
+        {[](SetupRecord& r) { r.acc[7] = -5; }, axes_msg::out_of_range(7, "acceleration", -5, "1..32767")},
+        {[](SetupRecord& r) { r.FSpeed[0] = -300; }, axes_msg::out_of_range(0, "F speed", -300, "0..101")},
+        {[](SetupRecord& r) { r.FSpeed[5] = 107; }, axes_msg::out_of_range(5, "F speed", 107, "0..106")},
+        {[](SetupRecord& r) { r.min[2] = 5000, r.max[2] = -5000; }, axes_msg::min_above_max(2, 5000, -5000)},
+        {[](SetupRecord& r) { r.max[1] = 9000000; },
+         axes_msg::out_of_range(1, "max pos", 9000000, "-8388608..8388607")},
+    };
+    for (const auto& [breaks, reason] : cases) {
+        SetupRecord bad = good;
+        bad.names[1] = "Changed ";
+        breaks(bad);
+        test_support::TempDir dir;
+        test_support::write_bytes(dir.path() / "stats.ini", encode_setup(bad));
+        App app(dir.path());
+        app.start();
+        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
+        const AxisSettings defaults = AxisSettings::defaults();
+        EXPECT_EQ(app.state().axes.mSpeed, defaults.mSpeed) << reason;
+        EXPECT_EQ(app.state().axes.min, defaults.min) << reason;
+        EXPECT_EQ(app.panel().text("Name2"), "Tilt") << reason;
+
+        app.state().axes.acc[0] = 33;
+        app.press("setupload");
+        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
+        EXPECT_EQ(app.state().axes.acc[0], 33);
+    }
+}
+
+TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
     Started s;
     s.app.press("setupsave");
     const Bytes before = s.ini_file();
+    // Nothing is saved that a load would refuse.
     s.state().axes.acc[2] = 40000;
     s.app.press("setupsave");
-    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "-32768..32767")));
-    EXPECT_EQ(s.ini_file(), before);
+    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")));
     s.state().axes.acc[2] = 12;
     s.state().axes.max[7] = 3e9;
     s.app.press("setupsave");
     EXPECT_NE(s.status().find("axis H max pos"), std::string::npos);
+    s.state().axes.max[7] = 50000;
+    s.state().axes.FSpeed[0] = -300;
+    s.app.press("setupsave");
+    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(0, "F speed", -300, "0..101")));
     EXPECT_EQ(s.ini_file(), before);
 }
 

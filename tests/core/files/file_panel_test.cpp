@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/contexts.h"
 #include "files/file_panel.h"
 #include "files/messages.h"
 #include "started_app.h"
@@ -21,16 +22,13 @@ TEST(FilePanel, StartsClosedAndSaveByEnterCreatesTheTypedNameAndClickOverwrites)
     StartedApp s;
     EXPECT_EQ(panel_shown(s), false);
     EXPECT_EQ(s.state().files.folder, s.moves().string());
-    EXPECT_FALSE(s.state().files.loadmode || s.state().files.savemode);
 
     s.app.press("save");
     EXPECT_EQ(panel_shown(s), true);
-    EXPECT_TRUE(s.state().files.savemode);
     s.app.type("Fname", "pan1");
     EXPECT_TRUE(s.app.key_down("Fname", 13));
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "pan1"));
     EXPECT_EQ(panel_shown(s), false);
-    EXPECT_FALSE(s.state().files.savemode);
 
     s.set_length(10);
     s.app.press("save");
@@ -52,7 +50,6 @@ TEST(FilePanel, LoadByClickAndEnterInLoadModeLoadsNothing) {
     s.app.key_down("Fname", 13);
     EXPECT_EQ(panel_shown(s), false);
     EXPECT_EQ(s.move().totalframes, 20);
-    EXPECT_FALSE(s.state().files.loadmode);
 
     s.load("ten");
     EXPECT_EQ(s.move().totalframes, 10);
@@ -71,11 +68,11 @@ TEST(FilePanel, LoadByClickAndEnterInLoadModeLoadsNothing) {
 TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     StartedApp s;
     s.state().files.drives = {"/", s.dir.path().string()};
-    change_folder(s.state(), s.moves().string());
+    change_folder(s.state().files, s.moves().string());
     EXPECT_EQ(s.state().files.drive, s.dir.path().string());
 
     const std::string missing = (s.dir.path() / "no-medium").string();
-    change_drive(s.state(), missing);
+    change_drive(files_context(s.state()), missing);
     ASSERT_TRUE(s.state().notices.box.has_value());
     MessageBoxRequest box = *s.state().notices.box;
     s.state().notices.box.reset();
@@ -94,7 +91,7 @@ TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     EXPECT_EQ(s.state().files.drive, s.dir.path().string());
     EXPECT_EQ(s.state().files.folder, s.moves().string());
 
-    change_drive(s.state(), "/");
+    change_drive(files_context(s.state()), "/");
     EXPECT_FALSE(s.state().notices.box.has_value());
     EXPECT_EQ(s.state().files.folder, "/");
     EXPECT_EQ(s.state().files.drive, "/");

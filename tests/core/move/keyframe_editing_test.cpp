@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "move/keyframe_editing.h"
+#include "move/controls.h"
 #include "move/messages.h"
 #include "started_app.h"
 
@@ -9,9 +9,10 @@ using namespace kestrova;
 namespace {
 
 struct Rig : test_support::StartedApp {
+    const std::string& box(ControlName n) { return panel().text(n); }
     void del_at(const std::string& frame) {
-        app.type("Text1", frame);
-        app.press("delKF");
+        panel().set_text(ctl::keyframe_frame_box, frame);
+        panel().press(ctl::delete_keyframe_button);
     }
     std::vector<int> frames() {
         std::vector<int> out;
@@ -22,44 +23,33 @@ struct Rig : test_support::StartedApp {
 
 }  // namespace
 
-TEST(KeyframeEditing, FirstKeyframeRampsFromZeroAndIsListed) {
+TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFrame) {
     Rig r;
     r.add_keyframe("100", {10, 20, 30, 40, 50});
-    const MoveModel& m = r.move();
-    for (int f = 1; f <= 100; ++f) EXPECT_DOUBLE_EQ(m.movepos.at(f, 0), 10.0 * f / 100) << f;
-    EXPECT_DOUBLE_EQ(m.movepos.at(100, 4), 50);
-    EXPECT_DOUBLE_EQ(m.movepos.at(101, 0), 0);
-    EXPECT_EQ(r.text("keyframes"), "1");
-    EXPECT_EQ(r.text("Text4"), "100\r\n");
-    EXPECT_EQ(r.text("Text5"), "10\r\n");
-    EXPECT_EQ(r.text("Text16"), "50\r\n");
-    EXPECT_EQ(r.text("enable"), "F keys disabled");
-}
-
-TEST(KeyframeEditing, InsertsInFrameOrderAndInFrontOfAnEqualFrame) {
-    Rig r;
-    r.add_keyframe("100", {1});
+    EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 5);  // the ramp from 0 at frame 0
+    EXPECT_DOUBLE_EQ(r.move().movepos.at(100, 4), 50);
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[0]), "100\r\n");
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[5]), "50\r\n");
+    EXPECT_EQ(r.box(ctl::fkey_status_box), move_msg::fkeys_disabled);
     r.add_keyframe("200", {2});
     r.add_keyframe("150", {3});
-    EXPECT_EQ(r.frames(), (std::vector<int>{100, 150, 200}));
-    EXPECT_EQ(r.text("keyframes"), "3");
     r.add_keyframe("150", {4});
     EXPECT_EQ(r.frames(), (std::vector<int>{100, 150, 150, 200}));
-    EXPECT_EQ(r.move().pos_of(0, 2), 4);  // the later add stands first
-    EXPECT_EQ(r.move().pos_of(0, 3), 3);
-    EXPECT_EQ(r.text("Text5"), "1\r\n4\r\n3\r\n2\r\n");
+    EXPECT_EQ(r.box(ctl::keyframe_count_box), "4");
+    // The later add at 150 stands first.
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
 }
 
 TEST(KeyframeEditing, EnteredFrameIsRoundedClampedOrRefused) {
     Rig r;
     r.add_keyframe("0.4", {12.5, 13.5});  // above 0, so accepted, and stored as frame 0
     EXPECT_EQ(r.move().frame_of(0, 1), 0);
-    EXPECT_EQ(r.move().pos_of(0, 1), 12);
+    EXPECT_EQ(r.move().pos_of(0, 1), 12);  // positions round half to even
     EXPECT_EQ(r.move().pos_of(1, 1), 14);
 
     Rig late;
     late.add_keyframe("1500.5");  // a fraction just past the end is the last frame
-    EXPECT_EQ(late.text("Text1"), "1500");
+    EXPECT_EQ(late.box(ctl::keyframe_frame_box), "1500");
     EXPECT_EQ(late.move().curframe, 1500);
     EXPECT_EQ(late.frames(), std::vector<int>{1500});
 
@@ -67,7 +57,7 @@ TEST(KeyframeEditing, EnteredFrameIsRoundedClampedOrRefused) {
     for (const char* frame : {"0", "-5", "abc", "1501"}) {
         bad.move().curframe = 7;
         bad.add_keyframe(frame);
-        EXPECT_EQ(bad.text("Text1"), "1") << frame;
+        EXPECT_EQ(bad.box(ctl::keyframe_frame_box), "1") << frame;
         EXPECT_EQ(bad.move().keyframe_count(), 0) << frame;
         EXPECT_EQ(bad.move().curframe, 7) << frame;
         bad.del_at(frame);
@@ -81,9 +71,9 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     r.add_keyframe("100", {20});
     r.del_at("50");
     EXPECT_EQ(r.frames(), std::vector<int>{100});
-    EXPECT_EQ(r.text("keyframes"), "1");
-    EXPECT_EQ(r.text("Text4"), "0\r\n100\r\n");
-    EXPECT_EQ(r.text("Text5"), "0\r\n20\r\n");
+    EXPECT_EQ(r.box(ctl::keyframe_count_box), "1");
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[0]), "0\r\n100\r\n");
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[1]), "0\r\n20\r\n");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 10);  // recalculated: the ramp to 20 at 100
 
     r.move().movepos.at(5, 0) = 999;  // as if shaped
@@ -92,48 +82,47 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
 
     r.del_at("100");  // the only keyframe: frame 1 alone is zeroed
-    EXPECT_EQ(r.text("keyframes"), "0");
+    EXPECT_EQ(r.box(ctl::keyframe_count_box), "0");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(1, 0), 0);
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
-    EXPECT_EQ(r.text("Text4"), "0\r\n");
 }
 
-TEST(KeyframeEditing, FullTableRefusesWithAMessage) {
+TEST(KeyframeEditing, AddIsRefusedWithAMessageWhenTheTableIsFullOrAPositionTooLarge) {
     Rig r;
     r.set_length(3);
     for (const char* f : {"1", "2", "3"}) r.add_keyframe(f);
-    const auto before = r.move().movepos.at(3, 0);
     r.add_keyframe("2");
     EXPECT_EQ(r.status(), move_msg::table_full(3));
     EXPECT_EQ(r.frames(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(r.move().movepos.at(3, 0), before);
+
+    Rig far;
+    far.add_keyframe("5", {0, 0, 0, 0, 3e9});
+    EXPECT_EQ(far.status(), move_msg::position_out_of_range);
+    EXPECT_EQ(far.move().keyframe_count(), 0);
 }
 
-TEST(KeyframeEditing, ClearMoveEmptiesTableListsAndMoveButKeepsLength) {
+TEST(KeyframeEditing, ClearMoveEmptiesTableListsMoveAndFirstCorrectionsButKeepsLength) {
     Rig r;
     r.add_keyframe("10", {5});
     r.move().kfcorr[2][255] = 3;
     r.move().kfcorr[2][256] = 4;
-    r.app.press("Command7");
+    r.panel().press(ctl::clear_move_button);
     const MoveModel& m = r.move();
     EXPECT_EQ(m.keyframe_count(), 0);
-    EXPECT_EQ(r.text("keyframes"), "0");
-    EXPECT_EQ(r.text("Text4"), "");
-    EXPECT_EQ(r.text("Text16"), "");
+    EXPECT_EQ(r.box(ctl::keyframe_count_box), "0");
+    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[5]), "");
     EXPECT_DOUBLE_EQ(m.movepos.at(5, 0), 0);
     EXPECT_EQ(m.kfcorr[2][255], 0);
     EXPECT_EQ(m.kfcorr[2][256], 4);  // only rows 1..256 are cleared
     EXPECT_EQ(m.totalframes, 1500);
-    EXPECT_EQ(r.text("Text2"), "1500");
-    r.add_keyframe("20");
-    EXPECT_EQ(r.frames(), std::vector<int>{20});
+    EXPECT_EQ(r.box(ctl::total_frames_box), "1500");
 }
 
 TEST(KeyframeEditing, RecalcWithoutKeyframesChangesNothingButTheFkeyBox) {
     Rig r;
     r.move().movepos.at(3, 2) = 42;
     const unsigned revision = r.state().graph.revision;
-    r.app.press("recal");
+    r.panel().press(ctl::recalc_button);
     EXPECT_EQ(r.move().movepos.at(3, 2), 42);
     EXPECT_EQ(r.state().graph.revision, revision);
     EXPECT_EQ(r.colour("enable"), colour::light_red);

@@ -36,20 +36,20 @@ TEST(LinearMove, RampsFromZeroThenRunsStraightBetweenKeyframes) {
     EXPECT_DOUBLE_EQ(m.movepos.at(100, 4), 1000);
 }
 
-TEST(LinearMove, TwoKeyframesOnOneFrameKeepTheFirst) {
+TEST(LinearMove, TwoKeyframesOnOneFrameKeepTheFirstAndNeighbouringFramesHoldTheirOwn) {
     MoveModel m = with_keyframes({{100, 10}, {100, 20}, {200, 30}});
     calculate_linear(m);
     EXPECT_DOUBLE_EQ(m.movepos.at(100, 0), 10);
     EXPECT_DOUBLE_EQ(m.movepos.at(101, 0), 10 + 20.0 / 100);
     EXPECT_DOUBLE_EQ(m.movepos.at(200, 0), 30);
-}
 
-TEST(LinearMove, NeighbouringFramesFrameZeroAndRowsPastTheTableEnd) {
     MoveModel near = with_keyframes({{1, 7}, {2, 9}});
     calculate_linear(near);
     EXPECT_DOUBLE_EQ(near.movepos.at(1, 0), 7);
     EXPECT_DOUBLE_EQ(near.movepos.at(2, 0), 9);
+}
 
+TEST(LinearMove, KeyframesAtFrameZeroOrPastTheTableEnd) {
     MoveModel zero = with_keyframes({{0, 50}, {10, 150}});
     zero.movepos.at(1, 0) = -1;
     calculate_linear(zero);

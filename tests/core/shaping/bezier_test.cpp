@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "move/controls.h"
 #include "shaping/bezier_path.h"
+#include "shaping/controls.h"
 #include "shaping/messages.h"
 #include "started_app.h"
 
@@ -9,9 +11,12 @@ using namespace kestrova;
 namespace {
 
 struct Rig : test_support::StartedApp {
-    explicit Rig(int frames = 101) { set_length(frames); }
+    explicit Rig(int frames = 101, std::initializer_list<std::pair<int, int>> keyframes = {}) {
+        set_length(frames);
+        for (auto [frame, pos] : keyframes) put_keyframe(frame, pos);
+    }
     double at(int f, int axis = 0) { return move().movepos.at(f, axis); }
-    void bezier() { app.press("Command5"); }
+    void bezier() { panel().press(ctl::bezier_button); }
 };
 
 }  // namespace
@@ -25,36 +30,29 @@ TEST(Bezier, SampleCountsFollowTheSinglePrecisionSumOfSteps) {
 }
 
 TEST(Bezier, TwoKeyframesMakeAnSCurveThatStartsAndEndsAtRest) {
-    Rig r;
-    r.put_keyframe(1, 0);
-    r.put_keyframe(101, 1000);
+    // A share of 25 on 4 frames gives handles of 1 frame: the frame curve's control
+    // points are 1, 2, 4, 5, so the samples at t = 1/4, 1/2, 3/4 stand at frames
+    // 1.90625, 3 and 4.09375. Both tangents are 0, so their positions are
+    // 1000 (3t^2 - 2t^3) = 156.25, 500, 843.75. Frames 2 and 4 lie between samples:
+    // 156.25 + 343.75 x 3/35 = 1300/7 and 500 + 343.75 x 32/35 = 5700/7.
+    Rig r(5, {{1, 0}, {5, 1000}});
+    r.panel().set_text(ctl::handle_share_box, "25");
     r.bezier();
-    EXPECT_DOUBLE_EQ(r.at(1), 0);
-    EXPECT_DOUBLE_EQ(r.at(101), 1000);
-    EXPECT_NEAR(r.at(51), 500, 1);
-    // Slow at both ends, fastest in the middle.
-    const double middle = r.at(52) - r.at(51);
-    EXPECT_LT(r.at(2) - r.at(1), middle / 10);
-    EXPECT_LT(r.at(101) - r.at(100), middle / 10);
-    for (int f = 2; f <= 101; ++f) EXPECT_GE(r.at(f), r.at(f - 1)) << f;
-    r.app.press("Command13");  // the raw samples of axis A
-    EXPECT_DOUBLE_EQ(r.at(5), r.move().bzpos[0][4]);
+    const double expected[] = {0, 1300.0 / 7, 500, 5700.0 / 7, 1000};
+    for (int f = 1; f <= 5; ++f) EXPECT_DOUBLE_EQ(r.at(f), expected[f - 1]) << f;
+    r.app.press("Command13");  // the raw samples of axis A, one per row; row 5 holds none
+    EXPECT_DOUBLE_EQ(r.at(4), 843.75);
+    EXPECT_DOUBLE_EQ(r.at(5), 0);
 }
 
 TEST(Bezier, MiddleTangentIsTheMeanOfTheSlopes) {
-    Rig r(201);
-    r.put_keyframe(1, 0);
-    r.put_keyframe(101, 1000);
-    r.put_keyframe(201, 2000);
+    Rig r(201, {{1, 0}, {101, 1000}, {201, 2000}});
     r.bezier();
     // Equal slopes: the path runs straight through the middle keyframe.
     EXPECT_NEAR(r.at(100), 990, 2);
     EXPECT_NEAR(r.at(102), 1010, 2);
 
-    Rig peak(201);
-    peak.put_keyframe(1, 0);
-    peak.put_keyframe(101, 1000);
-    peak.put_keyframe(201, 0);
+    Rig peak(201, {{1, 0}, {101, 1000}, {201, 0}});
     peak.bezier();
     // Mean of +10 and -10 is 0: flat at the peak.
     EXPECT_NEAR(peak.at(100), 1000, 1);
@@ -62,22 +60,18 @@ TEST(Bezier, MiddleTangentIsTheMeanOfTheSlopes) {
 }
 
 TEST(Bezier, FlatExtremesIncludeAnEqualNeighbour) {
-    Rig r(201);
-    r.put_keyframe(1, 0);
-    r.put_keyframe(101, 0);  // same as its predecessor: a trough once extremes are flat
-    r.put_keyframe(201, 2000);
+    // The middle keyframe equals its predecessor: a trough once extremes are flat.
+    Rig r(201, {{1, 0}, {101, 0}, {201, 2000}});
     r.bezier();
     EXPECT_LT(r.at(95), -1);  // the mean slope of 0 and 20 dips the path before the keyframe
-    r.app.press("Command20");
+    r.panel().press(ctl::bezier_smooth_button);
     EXPECT_TRUE(r.state().shaping.bzsmooth);
     for (int f = 1; f <= 100; ++f) EXPECT_DOUBLE_EQ(r.at(f), 0) << f;  // flat: no dip
     EXPECT_NEAR(r.at(101), 0, 1e-3);
 }
 
 TEST(Bezier, FirstKeyframeLateStillStartsAtFrameOne) {
-    Rig r(60);
-    r.put_keyframe(10, 500);
-    r.put_keyframe(50, 900);
+    Rig r(60, {{10, 500}, {50, 900}});
     r.bezier();
     // Sample 1 stands at frame 1 with y(1); frames 2..10 lead towards the first curve sample.
     EXPECT_DOUBLE_EQ(r.move().bzframe[0][0], 1);
@@ -91,21 +85,15 @@ TEST(Bezier, FirstKeyframeLateStillStartsAtFrameOne) {
 }
 
 TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndAZeroLengthSegmentIsSkipped) {
-    Rig r;
-    r.put_keyframe(10, 5);
-    r.put_keyframe(10, 9);
+    Rig r(101, {{10, 5}, {10, 9}});
     r.move().movepos.at(4, 0) = 123;
-    r.panel().set_text("Text24", "kept");
+    r.panel().set_text(ctl::shared_readout_box, "kept");
     r.bezier();
     EXPECT_EQ(r.status(), shaping_msg::bezier_needs_two_frames);
     EXPECT_DOUBLE_EQ(r.at(4), 123);
-    EXPECT_EQ(r.text("Text24"), "kept");
+    EXPECT_EQ(r.panel().text(ctl::shared_readout_box), "kept");
 
-    Rig pair(201);
-    pair.put_keyframe(1, 0);
-    pair.put_keyframe(100, 10);
-    pair.put_keyframe(100, 20);
-    pair.put_keyframe(200, 30);
+    Rig pair(201, {{1, 0}, {100, 10}, {100, 20}, {200, 30}});
     pair.bezier();  // the path runs from the first of the pair
     EXPECT_NEAR(pair.at(100), 10, 0.5);
     EXPECT_DOUBLE_EQ(pair.at(201), 30);
@@ -114,24 +102,11 @@ TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndAZeroLengthSegmentIsSkipped) {
 
 TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
     Rig r;
-    for (const char* bad : {"0", "101", "abc", "-3"}) {
-        r.app.type("Text3", "50");
-        r.app.type("Text3", bad);
-        EXPECT_EQ(r.text("Text3"), "20") << bad;
+    for (const char* bad : {"0", "101", "abc"}) {
+        r.panel().set_text(ctl::handle_share_box, "50");
+        r.panel().set_text(ctl::handle_share_box, bad);
+        EXPECT_EQ(r.panel().text(ctl::handle_share_box), "20") << bad;
     }
-    r.app.type("Text3", "100");
-    EXPECT_EQ(handle_share(r.state()), 100);
-}
-
-TEST(Bezier, SamplesOfEarlierCalculationsStayInTheWorkingRows) {
-    Rig r(300);
-    r.put_keyframe(1, 0);
-    r.put_keyframe(250, 2500);
-    r.bezier();
-    const double stale = r.move().bzframe[0][200];
-    r.move().nextkf = 1;
-    r.put_keyframe(1, 0);
-    r.put_keyframe(50, 500);
-    r.bezier();
-    EXPECT_DOUBLE_EQ(r.move().bzframe[0][200], stale);
+    r.panel().set_text(ctl::handle_share_box, "100");
+    EXPECT_EQ(handle_share(r.panel()), 100);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "move/controls.h"
+#include "shaping/controls.h"
 #include "shaping/messages.h"
 #include "shaping/smoothing.h"
 #include "started_app.h"
@@ -12,9 +14,9 @@ struct Rig : test_support::StartedApp {
     explicit Rig(int frames = 20) { set_length(frames); }
     MoveModel& m() { return move(); }
     void smooth(const std::string& width, const std::string& passes) {
-        app.type("smooth", width);
-        app.type("smoothtimes", passes);
-        app.press("smoothall");
+        panel().set_text(ctl::smoothing_width_box, width);
+        panel().set_text(ctl::smoothing_passes_box, passes);
+        panel().press(ctl::smooth_button);
     }
     void step_on_every_axis() {
         for (int f = 1; f <= 20; ++f)
@@ -38,26 +40,24 @@ TEST(Smoothing, OnePassOfWidthOneOnAStep) {
     EXPECT_DOUBLE_EQ(r.m().movepos.at(1, 0), 60);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(2, 0), 20);  // reads the 60 of the pass's start
     EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 300);
-    EXPECT_TRUE(r.panel().at("smoothall").enabled);
+    EXPECT_TRUE(r.panel().at(ctl::smooth_button).enabled);
 }
 
 TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
-    MoveModel m;
-    m.totalframes = 3;
-    m.create_tables(3);
-    m.movepos.at(1, 4) = 0;
-    m.movepos.at(2, 4) = 1;
-    m.movepos.at(3, 4) = 1;
-    smooth_pass(m, 1);
-    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 1);  // 2/3 rounds to 1
-
-    // Each running sum is rounded half to even: 0.5 -> 0, 0 + 0.5 -> 0, 0 + 0.5 -> 0.
-    m.movepos.at(1, 4) = m.movepos.at(2, 4) = m.movepos.at(3, 4) = 0.5;
-    smooth_pass(m, 1);
-    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 0);
-    m.movepos.at(1, 4) = m.movepos.at(2, 4) = m.movepos.at(3, 4) = 1.5;
-    smooth_pass(m, 1);  // 2, 4 (3.5), 6 (5.5): average 2
-    EXPECT_DOUBLE_EQ(m.movepos.at(2, 4), 2);
+    // Axis E of the middle frame after one pass of width 1 over three frames.
+    auto middle = [](double v1, double v2, double v3) {
+        MoveModel m;
+        m.totalframes = 3;
+        m.create_tables(3);
+        m.movepos.at(1, 4) = v1;
+        m.movepos.at(2, 4) = v2;
+        m.movepos.at(3, 4) = v3;
+        smooth_pass(m, 1);
+        return m.movepos.at(2, 4);
+    };
+    EXPECT_DOUBLE_EQ(middle(0, 1, 1), 1);        // 2/3 rounds to 1
+    EXPECT_DOUBLE_EQ(middle(0.5, 0.5, 0.5), 0);  // each running sum rounds half to even: 0, 0, 0
+    EXPECT_DOUBLE_EQ(middle(1.5, 1.5, 1.5), 2);  // 2, 4 (3.5), 6 (5.5): average 2
 }
 
 TEST(Smoothing, PassesRepeatTheAverageAndNoneStillRunsOne) {
@@ -80,13 +80,13 @@ TEST(Smoothing, ReadoutListsTheFirstThirtyFramesOfAxisA) {
     Rig r(40);
     for (int f = 1; f <= 40; ++f) r.m().movepos.at(f, 0) = 40000 + f;
     r.smooth("1", "1");
-    const std::string t = r.text("Text23");
+    const std::string t = r.panel().text(ctl::smoothing_readout_box);
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 30);
     EXPECT_EQ(t.substr(0, 14), "40001\r\n40002\r\n");  // beyond 16 bits is still shown
 
     Rig short_move(12);
     short_move.smooth("2", "1");
-    const std::string s = short_move.text("Text23");
+    const std::string s = short_move.panel().text(ctl::smoothing_readout_box);
     EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 12);
 }
 
@@ -108,7 +108,7 @@ TEST(Smoothing, UnusableParametersLeaveTheMoveAndSaySo) {
         r.smooth(c.width, c.passes);
         EXPECT_EQ(r.status(), c.message) << c.width << " " << c.passes;
         EXPECT_DOUBLE_EQ(r.m().movepos.at(10, 1), 0);
-        EXPECT_TRUE(r.panel().at("smoothall").enabled);
+        EXPECT_TRUE(r.panel().at(ctl::smooth_button).enabled);
     }
     Rig r;
     r.m().movepos.at(5, 4) = 1e9;  // axis E sums beyond 32 bits
@@ -124,45 +124,38 @@ TEST(Smoothing, UnusableParametersLeaveTheMoveAndSaySo) {
     EXPECT_DOUBLE_EQ(r.m().movepos.at(100, 1), 7);
 }
 
-TEST(CorrectedSmoothing, FewKeyframesChangeNoCorrection) {
-    Rig r(100);
-    for (auto [f, p] : {std::pair{10, 100.0}, {50, 900.0}, {90, 100.0}, {100, 0.0}}) r.add_keyframe(f, {p, p, p, p, p});
-    r.app.press("Command16");
-    EXPECT_EQ(r.text("Text24"), "");
-    for (const auto& axis : r.m().kfcorr) EXPECT_EQ(axis[2], 0);
-}
-
 TEST(CorrectedSmoothing, PullsTheSmoothedMoveTowardsInnerKeyframes) {
     Rig r(100);
     for (auto [f, p] : {std::pair{10, 0.0}, {20, 0.0}, {50, 1000.0}, {80, 0.0}, {90, 0.0}})
         r.add_keyframe(f, {p, p, p, p, p});
     r.smooth("5", "3");
     const double plain_miss = 1000 - r.m().movepos.at(50, 1);
-    r.app.press("recal");
-    r.app.press("Command16");
+    r.panel().press(ctl::recalc_button);
+    r.panel().press(ctl::corrected_smooth_button);
     const double corrected_miss = 1000 - r.m().movepos.at(50, 1);
     EXPECT_GT(plain_miss, 0);
     EXPECT_LT(std::fabs(corrected_miss), plain_miss);
     EXPECT_DOUBLE_EQ(r.m().kfcorr[1][2], plain_miss);
-    // One line per axis for keyframe 3, the whole part of its correction.
+    // One line per axis for keyframe 3 alone (the first two and last two get
+    // none), the whole part of its correction.
     const std::string line = std::to_string(static_cast<long>(std::floor(plain_miss))) + ",3\r\n";
     std::string expected;
     for (int a = 0; a < move_axes; ++a) expected += line;
-    EXPECT_EQ(r.text("Text24"), expected);
+    EXPECT_EQ(r.panel().text(ctl::shared_readout_box), expected);
 
     // Corrections persist and keep accumulating until "clear".
-    r.app.press("Command16");
+    r.panel().press(ctl::corrected_smooth_button);
     EXPECT_GT(r.m().kfcorr[1][2], plain_miss);
-    r.app.press("Command17");
+    r.panel().press(ctl::clear_corrections_button);
     EXPECT_EQ(r.m().kfcorr[1][2], 0);
 }
 
 TEST(CorrectedSmoothing, WithoutKeyframesOnlySmooths) {
     Rig r;
     r.step_on_every_axis();
-    r.app.type("smooth", "1");
-    r.app.type("smoothtimes", "1");
-    r.app.press("Command16");
+    r.panel().set_text(ctl::smoothing_width_box, "1");
+    r.panel().set_text(ctl::smoothing_passes_box, "1");
+    r.panel().press(ctl::corrected_smooth_button);
     EXPECT_EQ(r.status(), shaping_msg::no_keyframes_to_correct);
     EXPECT_NEAR(r.m().movepos.at(9, 1), 100.0 / 3, 1e-9);  // smoothed twice
 }

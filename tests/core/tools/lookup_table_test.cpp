@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "started_app.h"
+#include "tools/controls.h"
 #include "tools/lookup_table.h"
 #include "tools/messages.h"
 
@@ -16,24 +17,24 @@ TEST(LookupTable, StepValuesRiseFromTheFirstEntry) {
 
 TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
     StartedApp s;
-    s.app.press("Command2");
+    s.panel().press(ctl::lookup_bin_button);
     const auto path = s.dir.path() / "lookup.bin";
-    const Bytes first = read_file(path).bytes;
+    const Bytes first = test_support::file_bytes(path);
     ASSERT_EQ(first.size(), 10250u);
     EXPECT_EQ(Bytes(first.begin(), first.begin() + 5), (Bytes{0x08, 0x00, 0x01, 0x00, 0x00}));
     EXPECT_EQ(Bytes(first.begin() + 10, first.begin() + 15), (Bytes{0x08, 0x00, 0x01, 0x00, 0x80}));
     EXPECT_EQ(first[24], 0x28);  // high byte of entry 1 (10240)
     EXPECT_EQ(first[29], 0x00);  // its low byte
     EXPECT_EQ(s.engine().curpos[0], 200);
-    s.app.press("Command2");
-    EXPECT_EQ(read_file(path).bytes, first);
+    s.panel().press(ctl::lookup_bin_button);
+    EXPECT_EQ(test_support::file_bytes(path), first);
     EXPECT_EQ(s.status(), tools_msg::written(path.string()));
 }
 
 TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     StartedApp s;
-    s.app.press("Command4");
-    const Bytes b = read_file(s.dir.path() / "lookup.txt").bytes;
+    s.panel().press(ctl::lookup_listing_button);
+    const Bytes b = test_support::file_bytes(s.dir.path() / "lookup.txt");
     const std::string text(b.begin(), b.end());
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
@@ -47,16 +48,17 @@ TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     EXPECT_EQ(lines[6], " .byte  148");  // 37888 = 148 * 256
     for (std::size_t i = 4; i < lines.size(); ++i) ASSERT_EQ(lines[i].size(), 11u) << i;
     EXPECT_EQ(s.engine().curpos[0], 0);
-    EXPECT_FALSE(s.panel().has_action("Command18"));
+    EXPECT_FALSE(s.panel().has_action(ctl::idle_developer_button));
 }
 
 TEST(LookupTable, AFailedWriteIsReportedAndChangesNothing) {
     test_support::TempDir dir;
     App app(dir.path() / "gone");
     app.start();
-    app.press("Command2");
-    EXPECT_NE(app.state().notices.status.find("not written"), std::string::npos);
+    app.panel().press(ctl::lookup_bin_button);
+    const std::string& status = app.state().notices.status;
+    EXPECT_EQ(status.rfind(tools_msg::write_failed((dir.path() / "gone" / "lookup.bin").string(), ""), 0), 0u) << status;
     EXPECT_EQ(app.state().engine.curpos[0], 0);
-    app.press("Command4");
-    EXPECT_NE(app.state().notices.status.find("lookup.txt"), std::string::npos);
+    app.panel().press(ctl::lookup_listing_button);
+    EXPECT_EQ(status.rfind(tools_msg::write_failed((dir.path() / "gone" / "lookup.txt").string(), ""), 0), 0u) << status;
 }

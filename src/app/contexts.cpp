@@ -1,0 +1,44 @@
+#include "app/contexts.h"
+
+#include "engine/frame_engine.h"
+#include "graph/controls.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
+#include "move/keyframe_editing.h"
+#include "move/move_length.h"
+
+namespace kestrova {
+
+AxesContext axes_context(AppState& s) {
+    AxesHooks hooks;
+    // The engine applies the dialog on its next step.
+    hooks.settings_applied = [&s] { request_setup_apply(s.engine); };
+    return AxesContext{s.panel, s.form1, s.axes, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
+}
+
+GraphContext graph_context(AppState& s) {
+    GraphHooks hooks;
+    hooks.disable_fkeys = [&s] { disable_fkeys(s.panel); };
+    return GraphContext{s.graph, s.move, s.panel, s.notices, ctl::shared_readout_box, std::move(hooks)};
+}
+
+FilesContext files_context(AppState& s) {
+    FilesHooks hooks;
+    hooks.start_move = [&s](int frames) {
+        MoveContext mc = s.move_context();
+        clear_move(mc);
+        resize_move(mc, frames);
+    };
+    hooks.move_matches_file = [&s](const std::filesystem::path& path) { s.editing.matches_file(path); };
+    hooks.show_move = [&s] {
+        s.panel.show(ctl::total_frames_box, std::to_string(s.move.totalframes));
+        show_keyframes(s.panel, s.move);
+    };
+    return FilesContext{s.files, s.move, s.panel, s.notices, s.workdir, graph_context(s), std::move(hooks)};
+}
+
+EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
+
+MotionContext motion_context(AppState& s) { return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices}; }
+
+}  // namespace kestrova

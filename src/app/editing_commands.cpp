@@ -1,0 +1,71 @@
+#include "app/editing_commands.h"
+
+#include "app/command_labels.h"
+#include "app/contexts.h"
+#include "app/messages.h"
+#include "files/controls.h"
+#include "files/file_panel.h"
+#include "files/move_file.h"
+#include "axes/controls.h"
+#include "base/numeric.h"
+#include "graph/move_graph.h"
+#include "move/controls.h"
+#include "move/keyframe_editing.h"
+#include "move/move_length.h"
+
+namespace kestrova {
+
+namespace {
+
+// After undo or redo: the length, the keyframes and the chart show the move.
+void show_whole_move(AppState& s) {
+    s.panel.show(ctl::total_frames_box, num::to_text(s.move.totalframes));
+    show_keyframes(s.panel, s.move);
+    set_chart_rows(s.graph, s.move.totalframes);
+    s.graph.divisions_per_label = divisions_per_label(s.move.totalframes);
+    draw_graph(graph_context(s));
+}
+
+void report(AppState& s, const Result<>& r) {
+    if (!r) s.notices.say(r.error());
+    update_move_check(s);
+}
+
+}  // namespace
+
+void update_move_check(AppState& s) {
+    const int divider = s.engine.play.playdiv >= 1 ? static_cast<int>(s.engine.play.playdiv) : 1;
+    s.check = check_move(s.move, s.axes, divider);
+    std::array<std::string, move_axes> names;
+    for (int a = 0; a < move_axes; ++a) names[static_cast<std::size_t>(a)] = s.panel.text(ctl::axis_name_boxes[a]);
+    s.check_line = check_summary(s.check, names);
+}
+
+void install_editing(AppState& s) {
+    s.editing.set_show_move([&s] { show_whole_move(s); });
+    s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
+        s.editing.around(command_label(control, s.panel), command);
+        update_move_check(s);
+    });
+    s.form1.set_around([&s](std::string_view, const Panel::Action& command) {
+        command();
+        update_move_check(s);
+    });
+    update_move_check(s);
+}
+
+bool save_move_again(AppState& s) {
+    const std::filesystem::path& file = s.editing.file();
+    if (file.empty()) {
+        s.panel.press(ctl::save_move_menu);
+        s.notices.say(app_msg::name_first);
+        return false;
+    }
+    change_folder(s.files, file.parent_path().string());
+    return save_move_file(files_context(s), file.filename().string());
+}
+
+void undo_move(AppState& s) { report(s, s.editing.undo()); }
+void redo_move(AppState& s) { report(s, s.editing.redo()); }
+
+}  // namespace kestrova

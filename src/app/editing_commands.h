@@ -1,0 +1,22 @@
+// Undo and redo of the move, and the move check after every command.
+#pragma once
+
+#include "app/app_state.h"
+
+namespace kestrova {
+
+// Wrap every command of the main window and the setup dialog: a change of the
+// move becomes an undo step, and the move is checked against the settings.
+void install_editing(AppState& state);
+
+void undo_move(AppState& state);
+void redo_move(AppState& state);
+
+// Save the move over the file it last equalled. False, with the file panel
+// opened for a name, when it has none yet.
+bool save_move_again(AppState& state);
+
+// Check the move against the axis settings and word the result.
+void update_move_check(AppState& state);
+
+}  // namespace kestrova

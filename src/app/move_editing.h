@@ -1,0 +1,51 @@
+// Undo, redo and the unsaved-work marker of the move. Every operator command
+// runs between a look at the move before and after it; a command that changed
+// the move becomes a step that undo takes back.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "base/result.h"
+#include "move/move_history.h"
+#include "move/move_model.h"
+
+namespace kestrova {
+
+class MoveEditing {
+public:
+    // `show_move` puts the whole move on the boxes and the chart after undo or redo.
+    MoveEditing(MoveModel& move, std::function<void()> show_move)
+        : move_(move), show_move_(std::move(show_move)) {}
+
+    void set_show_move(std::function<void()> show_move) { show_move_ = std::move(show_move); }
+
+    // Run an operator command; when it changed the move, it becomes a step.
+    void around(std::string label, const std::function<void()>& command);
+
+    Result<> undo();
+    Result<> redo();
+    const MoveHistory& history() const { return history_; }
+
+    // Changes made since the move last equalled a file.
+    bool unsaved() const { return position_ != saved_position_; }
+    void matches_file(const std::filesystem::path& path);
+    // The move's name for the title: its file's name, or "untitled".
+    std::string name() const;
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    MoveModel& move_;
+    std::function<void()> show_move_;
+    MoveHistory history_;
+    // Steps forward from the start; the saved position is where the move
+    // equalled its file (unreachable once that step is dropped by a new branch).
+    long position_ = 0;
+    long saved_position_ = 0;
+    std::filesystem::path file_;
+    bool in_command_ = false;
+    bool matched_ = false;  // the command running now saved or loaded the move
+};
+
+}  // namespace kestrova

@@ -1,0 +1,30 @@
+// What the axis configuration reads and changes, and what it asks of others.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+
+#include "axes/axis_settings.h"
+#include "base/notices.h"
+#include "base/panel.h"
+
+namespace kestrova {
+
+struct AxesHooks {
+    // "save and exit setup" was pressed: the dialog's values are to be applied
+    // (the engine applies them on its next step, between two messages).
+    std::function<void()> settings_applied;
+};
+
+struct AxesContext {
+    Panel& panel;   // main window: axis names, F speed boxes, enable toggles
+    Panel& dialog;  // the setup dialog
+    AxisSettings& axes;
+    Notices& notices;
+    const std::array<double, axis_count>& positions;  // where the axes stand, shown by the dialog
+    const std::filesystem::path& workdir;             // holds stats.ini
+    AxesHooks hooks;
+};
+
+}  // namespace kestrova

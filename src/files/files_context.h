@@ -1,0 +1,36 @@
+// What the move files and the file panel read and change, and what they ask of others.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "base/notices.h"
+#include "base/panel.h"
+#include "files/file_panel_state.h"
+#include "graph/graph_context.h"
+#include "move/move_model.h"
+
+namespace kestrova {
+
+struct FilesHooks {
+    // A read move replaces the old one: a fresh move of `frames` frames, its
+    // tables all zero, for the reader to fill.
+    std::function<void(int frames)> start_move;
+    // A read move has replaced the old one: its length, keyframe count and
+    // keyframe lists are to be shown.
+    std::function<void()> show_move;
+    // The move now equals the file at `path` (it was just saved or loaded).
+    std::function<void(const std::filesystem::path& path)> move_matches_file;
+};
+
+struct FilesContext {
+    FilePanelState& files;
+    MoveModel& move;
+    Panel& panel;  // the file panel, the axis names of the export
+    Notices& notices;
+    const std::filesystem::path& workdir;  // holds the moves folder
+    GraphContext graph;                    // a read move is drawn
+    FilesHooks hooks;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,28 @@
+// What the chart reads and changes, and what it asks of others.
+#pragma once
+
+#include <functional>
+
+#include "base/control_name.h"
+#include "base/notices.h"
+#include "base/panel.h"
+#include "graph/graph_state.h"
+#include "move/move_model.h"
+
+namespace kestrova {
+
+struct GraphHooks {
+    // Drawing takes the operator away from the rig: the F keys are switched off.
+    std::function<void()> disable_fkeys;
+};
+
+struct GraphContext {
+    GraphState& graph;
+    MoveModel& move;  // drawn; the speed table and the Bezier samples are written into it
+    Panel& panel;     // the graph's buttons, the axis names and the read-out box
+    Notices& notices;
+    ControlName readout_box;  // the read-out box the chart shares with the shaping tools
+    GraphHooks hooks;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "files/csv_move.h"
+#include "files/csv_texts.h"
+
+using namespace kestrova;
+
+namespace {
+
+FrameTable random_table(int frames, unsigned seed) {
+    std::mt19937_64 rng(seed);
+    std::uniform_real_distribution<double> pos(-2e9, 2e9);
+    FrameTable t;
+    t.create(frames);
+    for (int f = 1; f <= frames; ++f)
+        for (int a = 0; a < move_axes; ++a) t.at(f, a) = (f % 7 == 0) ? std::floor(pos(rng)) : pos(rng) / 3;
+    return t;
+}
+
+const std::array<std::string, move_axes> names{"Pan", "", "Track, long", "Focus \"f\"", "Lens2"};
+
+std::string error_of(std::string_view text) {
+    const auto r = parse_csv(text);
+    return r.ok() ? "accepted" : r.error();
+}
+
+}  // namespace
+
+TEST(CsvMove, ExportThenImportGivesBackEveryDoubleExactly) {
+    for (int frames : {1, 250, max_frames}) {
+        const FrameTable t = random_table(frames, static_cast<unsigned>(frames));
+        const std::string text = export_csv(t, frames, names);
+        const auto back = parse_csv(text);
+        ASSERT_TRUE(back.ok()) << back.error();
+        ASSERT_EQ(back->rows(), frames);
+        for (int f = 1; f <= frames; ++f)
+            for (int a = 0; a < move_axes; ++a) ASSERT_EQ(back->at(f, a), t.at(f, a)) << f << "," << a;
+    }
+}
+
+TEST(CsvMove, HeaderNamesTheAxesAndRowsCarryTheFrame) {
+    FrameTable t;
+    t.create(2);
+    t.at(2, 0) = 0.1;
+    t.at(2, 4) = -1500;
+    EXPECT_EQ(export_csv(t, 2, names),
+              "frame,Pan,B,\"Track, long\",\"Focus \"\"f\"\"\",Lens2\n1,0,0,0,0,0\n2,0.1,0,0,0,-1500\n");
+}
+
+TEST(CsvMove, SemicolonFilesTakeACommaAsTheDecimalMark) {
+    const auto r = parse_csv("frame;A;B;C;D;E\r\n1;1,5;2;3;4;5\r\n2; -0,25 ;0;0;0;+7\r\n");
+    ASSERT_TRUE(r.ok()) << r.error();
+    EXPECT_EQ(r->at(1, 0), 1.5);
+    EXPECT_EQ(r->at(2, 0), -0.25);
+    EXPECT_EQ(r->at(2, 4), 7);
+}
+
+TEST(CsvMove, MalformedFilesAreRefusedNamingTheLine) {
+    using namespace csv_text;
+    EXPECT_EQ(error_of("1,0,0,0,0,0\n"), at_line(1, no_header));
+    EXPECT_EQ(error_of(""), at_line(1, no_header));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0\n"), at_line(2, columns));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n2,0,x,0,0,0\n"), at_line(3, not_a_number));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,nan\n"), at_line(2, not_a_number));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,3e9\n"), at_line(2, out_of_range));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n3,0,0,0,0,0\n"), at_line(3, out_of_order));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n2,0,0,0,0,0\n"), at_line(2, out_of_order));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n"), at_line(2, no_rows));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n" + std::string(10u << 20, '1') + "\n"), at_line(3, too_long));
+
+    std::string many = "frame,A,B,C,D,E\n";
+    for (int f = 1; f <= max_frames + 1; ++f) many += std::to_string(f) + ",0,0,0,0,0\n";
+    EXPECT_EQ(error_of(many), at_line(static_cast<std::size_t>(max_frames) + 2, too_many));
+}

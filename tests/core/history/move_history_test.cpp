@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <functional>
+
+#include "files/move_codec.h"
+#include "move/history_messages.h"
+#include "move/linear_move.h"
+#include "move/move_history.h"
+#include "shaping/bezier_path.h"
+#include "shaping/smoothing.h"
+
+using namespace kestrova;
+namespace label = history_msg::label;
+
+namespace {
+
+// Every cell an operation of the move reads, as bits, table by table.
+std::vector<std::vector<std::uint64_t>> tables_of(const MoveModel& m) {
+    std::vector<std::vector<std::uint64_t>> out{{std::uint64_t(m.totalframes), std::uint64_t(m.nextkf)}};
+    auto add = [&](const auto& cells) {
+        auto& t = out.emplace_back();
+        for (const auto v : cells) t.push_back(std::bit_cast<std::uint64_t>(static_cast<double>(v)));
+    };
+    for (int a = 0; a < move_axes; ++a) {
+        add(m.kfframe[a]), add(m.kfpos[a]), add(m.bzframe[a]), add(m.bzpos[a]), add(m.kfcorr[a]);
+        for (const FrameTable* t : {&m.movepos, &m.smoothpos, &m.graphpos}) {
+            std::vector<double> column;
+            for (int f = 1; f <= t->rows(); ++f) column.push_back(t->at(f, a));
+            add(column);
+        }
+    }
+    return out;
+}
+
+void expect_same_move(const MoveModel& x, const MoveModel& y, const std::string& where) {
+    const auto tx = tables_of(x), ty = tables_of(y);
+    ASSERT_EQ(tx.size(), ty.size());
+    for (std::size_t i = 0; i < tx.size(); ++i) EXPECT_TRUE(tx[i] == ty[i]) << where << ", table " << i;
+    EXPECT_TRUE(encode_move(x) == encode_move(y)) << where << ", the saved file";
+}
+
+void add_keyframe(MoveModel& m, int frame, int pos) {
+    int row = 1;
+    while (row < m.nextkf && m.frame_of(0, row) <= frame) ++row;
+    for (int a = 0; a < move_axes; ++a) {
+        for (int r = m.nextkf; r > row; --r) {
+            m.frame_of(a, r) = m.frame_of(a, r - 1);
+            m.pos_of(a, r) = m.pos_of(a, r - 1);
+        }
+        m.frame_of(a, row) = frame;
+        m.pos_of(a, row) = pos + 100 * a;
+    }
+    ++m.nextkf;
+    calculate_linear(m);
+}
+
+void clear_move(MoveModel& m) {
+    for (auto& axis : m.kfcorr) std::fill(axis.begin(), axis.begin() + 256, 0.0);
+    m.nextkf = 1;
+    for (int f = 1; f <= m.rows(); ++f)
+        for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = 0;
+}
+
+void set_length(MoveModel& m, int frames) {
+    m.totalframes = frames;
+    m.create_tables(frames);
+    m.nextkf = 1;
+}
+
+MoveModel keyframed(int frames) {
+    MoveModel m;
+    set_length(m, frames);
+    for (int k = 0; k < 6; ++k) add_keyframe(m, 1 + k * (frames - 1) / 5, (k % 2 ? 4000 : -3000) + 37 * k);
+    return m;
+}
+
+struct Action {
+    std::string label;
+    std::function<void(MoveModel&)> change;
+};
+
+// One of every kind of change the program makes to the move.
+std::vector<Action> every_kind_of_change() {
+    return {
+        {label::add_keyframe, [](MoveModel& m) { add_keyframe(m, 77, 1234); }},
+        {label::bezier, [](MoveModel& m) { ASSERT_TRUE(calculate_bezier(m, 20, false)); }},
+        {label::smooth, [](MoveModel& m) { smooth_pass(m, 4); }},
+        {label::bezier_samples,
+         [](MoveModel& m) {
+             for (int f = 1; f <= m.rows(); ++f) m.movepos.at(f, 0) = m.bzpos[0][static_cast<std::size_t>(f - 1)];
+         }},
+        {label::corrected_smooth,
+         [](MoveModel& m) {
+             for (int k = 3; k <= m.nextkf - 3; ++k) m.kfcorr[1][static_cast<std::size_t>(k - 1)] = 0.5 * k;
+             calculate_linear(m, &m.kfcorr);
+         }},
+        {label::clear_move, clear_move},
+        {label::set_total_frames, [](MoveModel& m) { set_length(m, 180); }},
+        {label::load_move, [](MoveModel& m) { m = keyframed(450); }},
+        {label::set_total_frames, [](MoveModel& m) { set_length(m, 450); }},
+    };
+}
+
+}  // namespace
+
+TEST(MoveHistory, UndoAndRedoRestoreEveryKindOfChangeExactly) {
+    MoveModel m = keyframed(300);
+    MoveHistory h;
+    std::vector<MoveModel> states{m};
+    const std::vector<Action> actions = every_kind_of_change();
+    for (const Action& act : actions) {
+        h.begin(act.label, m);
+        act.change(m);
+        ASSERT_TRUE(h.commit(m)) << act.label;
+        states.push_back(m);
+        EXPECT_EQ(h.undo_label(), act.label);
+    }
+    ASSERT_EQ(h.undo_steps(), actions.size());
+    m.curframe = 42;
+
+    // Back to the start and forward again, twice: every step survives being turned.
+    for (int round = 0; round < 2; ++round) {
+        for (std::size_t i = actions.size(); i-- > 0;) {
+            ASSERT_TRUE(h.undo(m).ok());
+            expect_same_move(m, states[i], "undo " + actions[i].label);
+            EXPECT_EQ(h.redo_label(), actions[i].label);
+        }
+        EXPECT_FALSE(h.can_undo());
+        EXPECT_EQ(h.undo_label(), "");
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            ASSERT_TRUE(h.redo(m).ok());
+            expect_same_move(m, states[i + 1], "redo " + actions[i].label);
+        }
+        EXPECT_FALSE(h.can_redo());
+    }
+    EXPECT_EQ(m.curframe, 42);  // where the rig stands is not part of the move's history
+}
+
+TEST(MoveHistory, ANewChangeDropsTheRedoStepsAndANonChangeRecordsNothing) {
+    MoveModel m = keyframed(200);
+    MoveHistory h;
+    h.begin(label::smooth, m);
+    smooth_pass(m, 3);
+    ASSERT_TRUE(h.commit(m));
+    ASSERT_TRUE(h.undo(m).ok());
+
+    h.begin(label::recalc, m);
+    calculate_linear(m);  // the move is linear already
+    EXPECT_FALSE(h.commit(m));
+    EXPECT_TRUE(h.can_redo());
+
+    h.begin(label::add_keyframe, m);
+    add_keyframe(m, 10, 55);
+    EXPECT_TRUE(h.commit(m));
+    EXPECT_FALSE(h.can_redo());
+    EXPECT_EQ(h.undo_steps(), 1u);
+
+    EXPECT_FALSE(h.commit(m));  // no begin, no step
+    h.begin(label::clear_move, m);
+    h.cancel();
+    EXPECT_FALSE(h.commit(m));
+}
+
+TEST(MoveHistory, RefusesWithAReasonWhenThereIsNothingOrTheMoveNoLongerFits) {
+    MoveModel m = keyframed(200);
+    MoveHistory h;
+    Result<> r = h.undo(m);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error(), history_msg::nothing_to_undo);
+    EXPECT_EQ(h.redo(m).error(), history_msg::nothing_to_redo);
+
+    h.begin(label::bezier, m);
+    ASSERT_TRUE(calculate_bezier(m, 30, true));
+    h.commit(m);
+    set_length(m, 150);  // changed without being recorded
+    const MoveModel untouched = m;
+    r = h.undo(m);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error(), history_msg::move_changed_elsewhere);
+    expect_same_move(m, untouched, "refused undo");
+    EXPECT_FALSE(h.can_undo());
+    EXPECT_EQ(h.bytes(), 0u);
+}
+
+TEST(MoveHistory, KeepsAHundredWholeMoveChangesOfAnOrdinaryMove) {
+    MoveModel m = keyframed(default_frames);
+    const MoveModel start = m;
+    MoveHistory h;
+    for (int i = 0; i < 100; ++i) {
+        h.begin(label::bezier, m);
+        ASSERT_TRUE(calculate_bezier(m, 5 + i % 90, i % 2 == 0));
+        smooth_pass(m, 1 + i % 7);  // and every movepos and smoothpos cell
+        ASSERT_TRUE(h.commit(m));
+    }
+    EXPECT_EQ(h.undo_steps(), 100u);
+    EXPECT_LE(h.bytes(), default_history_bytes);
+    while (h.can_undo()) ASSERT_TRUE(h.undo(m).ok());
+    expect_same_move(m, start, "after undoing all");
+}
+
+TEST(MoveHistory, StaysWithinItsBoundAtTheLargestMoveByDroppingTheOldestSteps) {
+    MoveModel m = keyframed(max_frames);
+    MoveHistory h;
+    std::vector<MoveModel> states{m};
+    const int steps = 30;
+    for (int i = 0; i < steps; ++i) {
+        h.begin(label::bezier, m);
+        // A Bezier-sized change: every cell of movepos and of the samples.
+        for (int f = 1; f <= m.rows(); ++f)
+            for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) += 1.5 + i;
+        for (auto& axis : m.bzpos)
+            for (double& v : axis) v -= 0.25 + i;
+        if (i == 10) set_length(m, 40);  // and a whole move swapped for another in between
+        if (i == 11) m = keyframed(max_frames);
+        ASSERT_TRUE(h.commit(m));
+        ASSERT_LE(h.bytes(), default_history_bytes) << "after step " << i;
+        states.push_back(m);
+    }
+    const std::size_t kept = h.undo_steps();
+    EXPECT_LT(kept, static_cast<std::size_t>(steps));
+    EXPECT_GT(kept, 10u);
+    for (std::size_t i = 0; i < kept; ++i) {
+        ASSERT_TRUE(h.undo(m).ok());
+        ASSERT_LE(h.bytes(), default_history_bytes);
+    }
+    expect_same_move(m, states[steps - kept], "oldest kept step undone");
+    EXPECT_FALSE(h.undo(m).ok());
+}

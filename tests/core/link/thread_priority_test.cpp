@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <fstream>
+
+#include "core/engine/engine_fixture.h"
+#include "link/link_texts.h"
+#include "link/paced_sender.h"
+#include "link/thread_priority.h"
+
+using namespace kestrova;
+using kestrova::test_support::EngineTest;
+
+namespace {
+
+struct FakeBroker : ThreadPriorityBroker {
+    bool grants_realtime = false;
+    bool grants_high = false;
+    std::vector<std::string> asked;
+    pid_t tid = 0;
+    int level = 0;
+
+    PriorityAnswer make_realtime(pid_t t, int priority) override {
+        asked.push_back("realtime");
+        tid = t;
+        level = priority;
+        return grants_realtime ? PriorityAnswer::yes() : PriorityAnswer::no("not in an active session");
+    }
+    PriorityAnswer make_high_priority(pid_t t, int nice) override {
+        asked.push_back("high");
+        tid = t;
+        level = nice;
+        return grants_high ? PriorityAnswer::yes() : PriorityAnswer::no("nice refused");
+    }
+};
+
+DirectPriorityRequest answering(bool granted) {
+    return [granted](pthread_t) { return granted ? PriorityAnswer::yes() : PriorityAnswer::no("Operation not permitted"); };
+}
+
+std::string thread_name(pid_t tid) {
+    std::ifstream f("/proc/self/task/" + std::to_string(tid) + "/comm");
+    std::string name;
+    std::getline(f, name);
+    return name;
+}
+
+}  // namespace
+
+TEST(RaiseThread, AsksTheSystemThenTheBrokerForRealTimeThenForHighPriority) {
+    struct Case {
+        bool direct, broker_rt, broker_high;
+        ThreadPriority level;
+        std::vector<std::string> asked;
+    };
+    const Case cases[] = {
+        {true, true, true, ThreadPriority::realtime, {}},
+        {false, true, true, ThreadPriority::realtime, {"realtime"}},
+        {false, false, true, ThreadPriority::high, {"realtime", "high"}},
+        {false, false, false, ThreadPriority::normal, {"realtime", "high"}},
+    };
+    for (const Case& c : cases) {
+        FakeBroker broker;
+        broker.grants_realtime = c.broker_rt;
+        broker.grants_high = c.broker_high;
+        const PriorityOutcome out = raise_thread(::pthread_self(), 4242, answering(c.direct), &broker);
+        EXPECT_EQ(out.level, c.level) << out.reason;
+        EXPECT_EQ(broker.asked, c.asked) << out.reason;
+        if (!c.asked.empty()) {
+            EXPECT_EQ(broker.tid, 4242);
+        }
+    }
+}
+
+TEST(RaiseThread, ReasonNamesEveryRequestAndItsAnswer) {
+    FakeBroker broker;
+    PriorityOutcome out = raise_thread(::pthread_self(), 1, answering(false), &broker);
+    EXPECT_EQ(out.reason, link_text::priority_answer(link_text::asked_direct, PriorityAnswer::no("Operation not permitted")) +
+                              "; " +
+                              link_text::priority_answer(link_text::asked_broker_realtime,
+                                                         PriorityAnswer::no("not in an active session")) +
+                              "; " +
+                              link_text::priority_answer(link_text::asked_broker_high, PriorityAnswer::no("nice refused")));
+    EXPECT_EQ(broker.level, sender_nice);
+
+    out = raise_thread(::pthread_self(), 1, answering(false), nullptr);
+    EXPECT_EQ(out.level, ThreadPriority::normal);
+    EXPECT_NE(out.reason.find(link_text::no_broker), std::string::npos) << out.reason;
+}
+
+TEST_F(EngineTest, LinkFiguresSayHowTheSendingThreadIsScheduled) {
+    const std::pair<bool, ThreadPriority> grants[] = {
+        {true, ThreadPriority::realtime}, {false, ThreadPriority::high}};
+    for (const auto& [broker_rt, level] : grants) {
+        FakeBroker broker;
+        broker.grants_realtime = broker_rt;
+        broker.grants_high = true;
+        PacedSender sender(std::chrono::seconds(10));
+        sender.raise_with(&broker, answering(false));
+        sender.start(nullptr);
+        // The broker is told the sending thread's own kernel id, not the caller's.
+        EXPECT_NE(broker.tid, current_tid());
+        EXPECT_EQ(thread_name(broker.tid), "kestrova-send");
+        EXPECT_EQ(broker.level, broker_rt ? sender_realtime_priority : sender_nice);
+        app->link().set_transmitter(&sender);
+        tick();
+        const std::string& shown = app->state().notices.link_rate;
+        EXPECT_EQ(shown.substr(shown.rfind(", ") + 2), link_text::priority_name(level)) << shown;
+        EXPECT_EQ(app->link().priority().level, level);
+        app->link().set_transmitter(nullptr);
+    }
+    tick();
+    EXPECT_EQ(app->link().priority().level, ThreadPriority::normal);
+    const std::string& shown = app->state().notices.link_rate;
+    EXPECT_EQ(shown.substr(shown.rfind(", ") + 2), link_text::priority_normal) << shown;
+}
+
+TEST(LimitRealtimeCpu, BoundsTheRealTimeCpuTimeAndNeverRaisesALowerBound) {
+    ASSERT_TRUE(limit_realtime_cpu(200000).granted);
+    rlimit rl{};
+    ASSERT_EQ(::getrlimit(RLIMIT_RTTIME, &rl), 0);
+    EXPECT_EQ(rl.rlim_max, 200000u);
+    EXPECT_EQ(rl.rlim_cur, 200000u);
+    ASSERT_TRUE(limit_realtime_cpu(500000).granted);
+    ASSERT_EQ(::getrlimit(RLIMIT_RTTIME, &rl), 0);
+    EXPECT_EQ(rl.rlim_max, 200000u);
+    EXPECT_FALSE(limit_realtime_cpu(0).granted);
+}

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "log/journal.h"
+#include "log/rotating_file.h"
+#include "temp_dir.h"
+
+using namespace kestrova;
+namespace fs = std::filesystem;
+
+namespace {
+std::string read(const fs::path& p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+}  // namespace
+
+TEST(RotatingFile, StartsAFreshFileAtTheLimitAndKeepsThreeOld) {
+    test_support::TempDir dir;
+    const fs::path log = dir.path() / "kestrova.log";
+    RotatingFile file(log, 100, 3);
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(file.append_line(std::string(29, static_cast<char>('a' + i))).ok());
+    // 30 bytes a line: three lines a file.
+    EXPECT_EQ(read(log), std::string(29, 's') + "\n" + std::string(29, 't') + "\n");
+    EXPECT_EQ(read(log.string() + ".1").substr(0, 29), std::string(29, 'p'));
+    EXPECT_TRUE(fs::exists(log.string() + ".3"));
+    EXPECT_FALSE(fs::exists(log.string() + ".4"));
+    for (const char* name : {"kestrova.log", "kestrova.log.1", "kestrova.log.2", "kestrova.log.3"})
+        EXPECT_LE(fs::file_size(dir.path() / name), 100u) << name;
+}
+
+TEST(RotatingFile, AFolderThatCannotBeWrittenIsAFailureNotAThrow) {
+    RotatingFile file("/proc/kestrova-no-such/kestrova.log");
+    const Result<> r = file.append_line("x");
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.error().find("/proc/kestrova-no-such/kestrova.log"), std::string::npos);
+}
+
+TEST(Journal, WritesMessagesLinkChangesAndTheRateOnceAMinuteWhileOnLine) {
+    std::vector<std::string> lines;
+    Journal journal([&](const std::string& l) { lines.push_back(l.substr(20)); });  // without the time
+    Notices notices;
+    notices.link = "off line";
+    journal.attach(notices);
+    journal.tick(notices);
+    notices.say("Move saved to moves/a");
+    notices.link = "on line /dev/pts/3";
+    notices.link_rate = "25.0 msg/s";
+    for (int i = 0; i < 2 * Journal::ticks_per_minute; ++i) journal.tick(notices);
+    notices.link = "port lost";
+    notices.link_rate.clear();
+    journal.tick(notices);
+    EXPECT_EQ(lines, (std::vector<std::string>{"link: off line", "status: Move saved to moves/a",
+                                               "link: on line /dev/pts/3", "link rate: 25.0 msg/s",
+                                               "link rate: 25.0 msg/s", "link: port lost"}));
+}
+
+TEST(Notices, KeepTheLastFiveHundredMessagesWithTheirTimes) {
+    Notices n;
+    for (int i = 0; i < 600; ++i) n.say("m" + std::to_string(i));
+    ASSERT_EQ(n.said.size(), kept_messages);
+    EXPECT_EQ(n.said.front().text, "m100");
+    EXPECT_EQ(n.said.back().text, "m599");
+    EXPECT_LE(n.said.front().when, n.said.back().when);
+}
