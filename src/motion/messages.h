@@ -31,10 +31,6 @@ inline std::string no_such_frame(double frame, int totalframes) {
 }
 inline const std::string nothing_to_position =
     "Go to position: every axis is within 10 pulses of its typed position; nothing to move.";
-inline std::string fspeed_refused(char axis, std::string_view typed, double max_speed, std::string_view kept) {
-    return "F speed \"" + std::string(typed) + "\" of axis " + axis + " refused: it must be 0 to the maximum speed " +
-           num::to_text(max_speed) + "; kept at " + std::string(kept) + ".";
-}
 inline std::string position_outside_limits(char axis) {
     return std::string("Position of axis ") + axis + " is outside its limits; reset to 0.";
 }
