@@ -18,9 +18,9 @@
 #include "link/link.h"
 #include "link/link_commands.h"
 #include "motion/motion_commands.h"
-#include "move/controls.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
+#include "move/controls.h"
 #include "move/move_commands.h"
 #include "move/move_length.h"
 #include "shaping/shaping_commands.h"
@@ -30,14 +30,6 @@
 
 namespace kestrova {
 
-namespace {
-
-MotionContext motion_context(AppState& s) {
-    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices};
-}
-
-}  // namespace
-
 App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     state_.workdir = std::move(workdir);
     link_ = std::make_unique<Link>(state_.link, state_.notices, std::move(opener));
@@ -45,8 +37,7 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
         .port_lost = [this](const std::optional<Decoded>& last) { stop_motion_keep_positions(motion_context(state_), last); },
         .rig_not_reading = [this](const std::optional<Decoded>& last) { stop_for_stalled_rig(motion_context(state_), last); },
     });
-    engine_ = std::make_unique<FrameEngine>(
-        EngineContext{state_.engine, state_.link, state_.move, state_.axes, state_.panel, state_.notices}, *link_);
+    engine_ = std::make_unique<FrameEngine>(engine_context(state_), *link_);
     engine_->set_hooks({
         .single_frame_step = [this] { single_frame_engine_step(motion_context(state_)); },
         .apply_setup = [this] { apply_setup_dialog(state_.form1, state_.axes, state_.notices); },

@@ -37,4 +37,8 @@ FilesContext files_context(AppState& s) {
     return FilesContext{s.files, s.move, s.panel, s.notices, s.workdir, graph_context(s), std::move(hooks)};
 }
 
+EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
+
+MotionContext motion_context(AppState& s) { return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices}; }
+
 }  // namespace kestrova

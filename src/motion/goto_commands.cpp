@@ -7,9 +7,10 @@
 #include "base/numeric.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
-#include "motion/fkey_status.h"
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -80,7 +81,7 @@ bool step_forward(const MotionContext& c) { return step_by(c, +1); }
 bool step_back(const MotionContext& c) { return step_by(c, -1); }
 
 bool go_to_sub_frame(const MotionContext& c) {
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     const auto f = read_box(c, ctl::sub_frame_box, motion_msg::sub_frame_box, "1");
     if (!f) return false;
     double target = *f;
@@ -97,7 +98,7 @@ bool go_to_sub_frame(const MotionContext& c) {
 }
 
 bool go_to_frame(const MotionContext& c) {
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     const auto t = read_box(c, ctl::go_to_frame_box, motion_msg::frame_box, "1");
     if (!t) return false;
     double target = *t;
@@ -121,7 +122,7 @@ bool go_to_end(const MotionContext& c) {
 }
 
 bool go_to_page(const MotionContext& c) {
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     const auto read = read_box(c, ctl::page_box, motion_msg::page_box, "0");
     if (!read) return false;
     double page = *read;
@@ -143,7 +144,7 @@ bool go_to_page(const MotionContext& c) {
 }
 
 void go_to_start(const MotionContext& c) {
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     PositioningState& ps = c.engine.positioning;
     // The start is the goal: neither zero nor old typed positions.
     ps.hometarget = false;
@@ -152,7 +153,7 @@ void go_to_start(const MotionContext& c) {
     ps.posmoving = true;
     ps.gotophase = 1;
     clear_atspeed(ps);
-    c.panel.show(ctl::frame_box, "1");
+    c.panel.show(ctl::keyframe_frame_box, "1");
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
     c.move.curframe = 1;
@@ -171,7 +172,7 @@ bool go_to_position(const MotionContext& c) {
         ps.target[i] = std::clamp(units * position_scale(c.axes, a), c.axes.min[i], c.axes.max[i]);
         largest = std::max(largest, std::fabs(ps.target[i] - e.curpos[i]));
     }
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     clear_atspeed(ps);
     if (num::int_floor(num::int_floor(largest) / 10) <= 0) {
         c.notices.say(motion_msg::nothing_to_position);
@@ -186,7 +187,7 @@ bool go_to_position(const MotionContext& c) {
 }
 
 void go_to_zero(const MotionContext& c) {
-    show_fkeys_disabled(c.panel);
+    disable_fkeys(c.panel);
     PositioningState& ps = c.engine.positioning;
     ps.gotophase = 1;
     clear_atspeed(ps);
@@ -201,7 +202,7 @@ void go_to_zero(const MotionContext& c) {
 
 void zero_all(const MotionContext& c) {
     Panel& p = c.panel;
-    show_fkeys_disabled(p);
+    disable_fkeys(p);
     if (p.text(ctl::zero_all_button) != motion_msg::zero_all_armed) {
         p.set_caption(ctl::zero_all_button, motion_msg::zero_all_armed);
         return;
@@ -221,6 +222,6 @@ void frame_box_rule(const MotionContext& c, const std::string& text) {
     c.notices.say(motion_msg::out_of_range(motion_msg::frame_box, "1 to " + num::to_text(c.move.totalframes), "1"));
 }
 
-void page_box_rule(Panel& panel) { show_fkeys_disabled(panel); }
+void page_box_rule(Panel& panel) { disable_fkeys(panel); }
 
 }  // namespace kestrova

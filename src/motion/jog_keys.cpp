@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "axes/controls.h"
+#include "axes/setting_rules.h"
 #include "base/numeric.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
-#include "motion/fkey_status.h"
 #include "motion/messages.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -20,7 +23,7 @@ int fkey_index(int code) {
 }  // namespace
 
 void enable_fkeys(Panel& panel, JogState& jog, AxisSettings& axes) {
-    show_fkeys_enabled(panel);
+    enable_fkeys_display(panel);
     panel.request_focus(ctl::fkey_status_box);
     for (std::size_t a = 0; a < move_axes; ++a) {
         jog.speed[a] = 1;
@@ -63,17 +66,15 @@ void release_all_fkeys(JogState& jog) {
 void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text,
                      std::string& accepted) {
     const auto i = static_cast<std::size_t>(axis);
-    const double top = std::max(0.0, axes.mSpeed[i]);
-    auto fits = [top](const std::string& t) {
-        const double v = num::val(t);
-        return v >= 0 && v <= top;
-    };
-    if (fits(text)) {
+    const double top = axes.mSpeed[i];
+    const Result<> fits = check_fspeed(axis, num::val(text), top);
+    if (fits) {
         accepted = text;
         return;
     }
-    const std::string kept = fits(accepted) ? accepted : num::to_text(std::clamp(num::val(accepted), 0.0, top));
-    notices.say(motion_msg::fspeed_refused(static_cast<char>('A' + axis), text, axes.mSpeed[i], kept));
+    const bool keep = check_fspeed(axis, num::val(accepted), top).ok();
+    const std::string kept = keep ? accepted : num::to_text(std::clamp(num::val(accepted), 0.0, std::max(0.0, top)));
+    notices.say(fits.error());
     panel.set_text(ctl::fspeed_boxes[i], kept);  // taken by this rule again
 }
 

@@ -27,9 +27,9 @@ void fkey_up(JogState& jog, int code, bool auto_repeat);
 // it any more, so every held key counts as released and its axis coasts down.
 void release_all_fkeys(JogState& jog);
 
-// Change rule of the F speed boxes SpeedA..SpeedE: a negative speed, or one
-// above the axis's maximum speed, is refused with a message and the box shows
-// `accepted`, the last speed it took, again.
+// Change rule of the F speed boxes SpeedA..SpeedE: a speed the axis setting
+// rules refuse (below 0 or above the axis's maximum speed) is refused with
+// their message and the box shows `accepted`, the last speed it took, again.
 void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text,
                      std::string& accepted);
 

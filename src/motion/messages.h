@@ -31,10 +31,6 @@ inline std::string no_such_frame(double frame, int totalframes) {
 }
 inline const std::string nothing_to_position =
     "Go to position: every axis is within 10 pulses of its typed position; nothing to move.";
-inline std::string fspeed_refused(char axis, std::string_view typed, double max_speed, std::string_view kept) {
-    return "F speed \"" + std::string(typed) + "\" of axis " + axis + " refused: it must be 0 to the maximum speed " +
-           num::to_text(max_speed) + "; kept at " + std::string(kept) + ".";
-}
 inline std::string position_outside_limits(char axis) {
     return std::string("Position of axis ") + axis + " is outside its limits; reset to 0.";
 }
@@ -51,8 +47,6 @@ inline const std::string zero_all_caption = "Zero All Axies";
 inline const std::string zero_all_armed = "confirm";
 inline const std::string single_frame_on = "S.F. on";
 inline const std::string single_frame_off = "S.F. off";
-inline const std::string fkeys_enabled = "F keys enabled";
-inline const std::string fkeys_disabled = "F keys disabled";
 inline const std::string sound_sync_on = "Sound Sync - On";
 inline const std::string sound_sync_off = "Sound Sync - Off";
 inline const std::string trigger_on = "Y";

@@ -4,14 +4,16 @@
 #include <memory>
 #include <string>
 
+#include "axes/controls.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
-#include "motion/fkey_status.h"
 #include "motion/goto_commands.h"
 #include "motion/jog_keys.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame.h"
 #include "motion/triggers.h"
+#include "move/controls.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -25,7 +27,7 @@ void install_playback(const MotionContext& c) {
     p.on_press(ctl::loop_button, [&p, &pl] { toggle_loop(p, pl); });
     p.on_press(ctl::play_speed_button, [&p, &pl] { set_play_speed(p, pl); });
     p.on_press(ctl::counter_reset_button, [&link = c.link] { request_counter_reset(link); });
-    p.on_press(ctl::show_nums_button, [&p] { show_fkeys_disabled(p); });
+    p.on_press(ctl::show_nums_button, [&p] { disable_fkeys(p); });
     p.on_change(ctl::divider_box, [&p, &n = c.notices](const std::string& t) { divider_box_rule(p, n, t); });
 }
 
@@ -49,7 +51,7 @@ void install_jog_keys(const MotionContext& c) {
     Panel& p = c.panel;
     JogState& jog = c.engine.jog;
     p.on_press(ctl::enable_fkeys_button, [&p, &jog, &axes = c.axes] { enable_fkeys(p, jog, axes); });
-    p.on_press(ctl::disable_fkeys_button, [&p] { show_fkeys_disabled(p); });
+    p.on_press(ctl::disable_fkeys_button, [&p] { disable_fkeys(p); });
     p.on_key_down(ctl::fkey_status_box, [&jog](int code, bool repeat) { return fkey_down(jog, code, repeat); });
     p.on_key_up(ctl::fkey_status_box, [&jog](int code, bool repeat) {
         fkey_up(jog, code, repeat);

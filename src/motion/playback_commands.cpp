@@ -5,9 +5,9 @@
 #include "base/numeric.h"
 #include "engine/engine_displays.h"
 #include "motion/controls.h"
-#include "motion/fkey_status.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
+#include "move/fkey_status.h"
 
 namespace kestrova {
 
@@ -23,7 +23,7 @@ bool run_move(const MotionContext& c) {
     pl.playdiv = num::val(p.text(ctl::divider_box));
     e.sound_sync.soundsynced = false;
     e.sound_sync.synccount = 2;
-    show_fkeys_disabled(p);
+    disable_fkeys(p);
     for (int a = 0; a < move_axes; ++a) {
         if (std::trunc(e.curpos[static_cast<std::size_t>(a)]) != c.move.pos_of(a, 1)) {
             p.set_visible(ctl::not_at_start_warning, true);

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "core/link/fake_port.h"
 #include "engine/controls.h"
+#include "move/controls.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "temp_dir.h"

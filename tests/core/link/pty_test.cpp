@@ -155,7 +155,11 @@ TEST(PseudoTerminal, AFarEndThatStopsReadingGetsWholeMessagesInStepAndNoJump) {
     const unsigned before = app.state().notices.status_serial;
     for (int i = 0; i < 1200; ++i) app.tick();
     EXPECT_EQ(app.state().notices.status, link_text::not_reading(pty.pair.path));
-    EXPECT_EQ(app.state().notices.status_serial, before + 1);
+    // The kernel moves the pty's buffer to the far side in its own time, so a
+    // loaded machine may see the line take one more message and stall again:
+    // a second report then, never one a tick.
+    EXPECT_GE(app.state().notices.status_serial, before + 1);
+    EXPECT_LE(app.state().notices.status_serial, before + 2);
     EXPECT_FALSE(app.state().engine.play.running);
 
     std::vector<std::uint8_t> got = drain(pty.pair.master);

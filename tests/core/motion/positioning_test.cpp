@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "motion/messages.h"
+#include "move/messages.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -56,7 +57,7 @@ TEST(PageAndFrameBoxes, KeepTheMoveLengthAndFramesOfTheMoveOnly) {
     r.app.press("enFkeys");
     r.app.type("Text12", "7");
     EXPECT_EQ(r.move().totalframes, 300);
-    EXPECT_EQ(r.text("enable"), motion_msg::fkeys_disabled);
+    EXPECT_EQ(r.text("enable"), move_msg::fkeys_disabled);
 
     for (const char* bad : {"0", "301", ""}) {
         r.app.type("Text18", "9");
