@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/control_name.h"
+#include "move/controls.h"  // play-back and go to frame show their frame in the keyframe frame box
 
 namespace kestrova::ctl {
 
@@ -13,8 +14,6 @@ inline constexpr ControlFamily<8> position_boxes{
     ControlName{"posA"}, ControlName{"posB"}, ControlName{"posC"}, ControlName{"posD"},
     ControlName{"posE"}, ControlName{"posF"}, ControlName{"posG"}, ControlName{"posH"}};
 inline constexpr ControlName position_heading{"Label3"};
-// The keyframe panel's frame box; play-back and go to frame show their frame in it.
-inline constexpr ControlName frame_box{"Text1"};
 inline constexpr ControlName go_to_frame_box{"Text18"};
 inline constexpr ControlName frame_scroll_bar{"HScroll1"};
 inline constexpr ControlName positioning_step_box{"Text8"};

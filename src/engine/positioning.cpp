@@ -112,7 +112,7 @@ void positioning_step(const EngineContext& c, PositioningKind kind) {
     if (kind == PositioningKind::ToStart && ps.hometarget)
         for (std::size_t i = 0; i < move_axes; ++i) ps.goal[i] = 0;
     if (kind == PositioningKind::ToFrame) {
-        p.show(ctl::frame_box, num::to_text(ps.gototarget));
+        p.show(ctl::keyframe_frame_box, num::to_text(ps.gototarget));
         c.move.curframe = ps.gototarget;
         // The bar follows the go-to-frame box on a fixed 1500-frame scale.
         const HScrollValue v = scroll_value(num::val(p.text(ctl::go_to_frame_box)), 1500,

@@ -152,7 +152,7 @@ void go_to_start(const MotionContext& c) {
     ps.posmoving = true;
     ps.gotophase = 1;
     clear_atspeed(ps);
-    c.panel.show(ctl::frame_box, "1");
+    c.panel.show(ctl::keyframe_frame_box, "1");
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
     c.move.curframe = 1;

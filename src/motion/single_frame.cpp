@@ -63,7 +63,7 @@ void toggle_single_frame(const MotionContext& c) {
         return;
     }
     // The run steps on from the frame in the Position box; it must be one of the move.
-    const std::string start = p.text(ctl::frame_box);
+    const std::string start = p.text(ctl::keyframe_frame_box);
     const auto frame = num::whole_number(start);
     if (!frame || !is_move_frame(c.move, *frame)) {
         c.notices.say(motion_msg::no_start_frame);

@@ -105,7 +105,7 @@ TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
     // Play-back leaves the present positions alone; the boxes follow the targets.
     EXPECT_EQ(e().curpos[0], 100);
     EXPECT_EQ(panel().text(ctl::position_boxes[0]), "1100");
-    EXPECT_EQ(panel().text(ctl::frame_box), "11");
+    EXPECT_EQ(panel().text(ctl::keyframe_frame_box), "11");
 }
 
 TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
