@@ -14,7 +14,7 @@ namespace kestrova {
 
 SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QString::fromStdString(ctl::setup_dialog.str()));
-    setWindowTitle("Setup");
+    setWindowTitle(QString::fromStdString(app.state().form1.text(ctl::setup_dialog)));
     binder_ = new PanelBinder(app.state().form1, this);
     auto* grid = new QGridLayout(this);
     const ControlName heads[] = {ctl::setup_axis_heading,         ctl::setup_pulses_heading, ctl::setup_speed_heading,
