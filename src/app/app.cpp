@@ -17,6 +17,7 @@
 #include "engine/frame_engine.h"
 #include "link/link.h"
 #include "link/link_commands.h"
+#include "motion/controls.h"
 #include "motion/motion_commands.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
@@ -24,6 +25,7 @@
 #include "move/move_commands.h"
 #include "move/move_length.h"
 #include "shaping/shaping_commands.h"
+#include "app/app_controls.h"
 #include "app/controls.h"
 #include "app/help_text.h"
 #include "tools/tool_commands.h"
@@ -46,7 +48,7 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     create_setup_controls(state_.form1);
     create_help_controls(state_.form2);
     state_.form1.add(ctl::setup_dialog, ControlKind::Frame, "Setup").visible = false;
-    state_.form2.add("Form2", ControlKind::Frame, help_heading).visible = false;
+    state_.form2.add(ctl::help_window, ControlKind::Frame, help_heading).visible = false;
     install();
 }
 
@@ -76,15 +78,15 @@ void App::install() {
 
 void App::install_shell_commands() {
     Panel& p = state_.panel;
-    p.on_press("smallversion", [this] {
+    p.on_press(ctl::message_form_button, [this] {
         LinkState& l = state_.link;
         l.smallversionbit = !l.smallversionbit;
-        state_.panel.set_colour("smallversion", l.smallversionbit ? colour::green : colour::red);
-        state_.panel.set_caption("smallversion", l.smallversionbit ? "Small" : "Large");
+        state_.panel.set_colour(ctl::message_form_button, l.smallversionbit ? colour::green : colour::red);
+        state_.panel.set_caption(ctl::message_form_button, l.smallversionbit ? "Small" : "Large");
     });
-    p.on_press("help", [this] { state_.form2.set_visible("Form2", true); });
-    state_.form2.on_press("Command1", [this] { state_.form2.set_visible("Form2", false); });
-    p.on_press("exitmenu", [this] {
+    p.on_press(ctl::help_menu, [this] { state_.form2.set_visible(ctl::help_window, true); });
+    state_.form2.on_press(ctl::help_close_button, [this] { state_.form2.set_visible(ctl::help_window, false); });
+    p.on_press(ctl::exit_menu, [this] {
         link_->go_offline();
         quit_requested_ = true;
     });
@@ -112,7 +114,7 @@ void App::start() {
     s.graph.divisions_per_label = s.move.totalframes;
     // 8: play-back frame and sound sync.
     e.play.playframe = 1;
-    p.set_colour("Sound", colour::red);
+    p.set_colour(ctl::sound_sync_button, colour::red);
     e.sound_sync.soundsync = false;
     // 10..12: reverse flags, present positions, axis defaults.
     s.axes = AxisSettings::defaults();
@@ -138,14 +140,14 @@ void App::start() {
     }
     // 19: the message-form button shows the form in use (the long one).
     s.link.smallversionbit = false;
-    p.set_colour("smallversion", colour::red);
-    p.set_caption("smallversion", "Large");
+    p.set_colour(ctl::message_form_button, colour::red);
+    p.set_caption(ctl::message_form_button, "Large");
     s.link.resetreq = false;
     // 20: the name labels; Text9's change also runs the file panel's pick once.
     for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
         p.set_text(ctl::axis_name_labels[a], p.text(ctl::axis_name_boxes[a]));
     // The help window's text.
-    s.form2.set_text("Text1", help_text);
+    s.form2.set_text(ctl::help_text_box, help_text);
 }
 
 void App::tick() {

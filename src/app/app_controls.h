@@ -10,7 +10,6 @@ namespace kestrova::ctl {
 
 inline constexpr ControlName file_menu{"Filemenu"};
 inline constexpr ControlName exit_menu{"exitmenu"};
-inline constexpr ControlName setup_menu{"Setup"};
 inline constexpr ControlName help_menu{"help"};
 inline constexpr ControlName message_form_button{"smallversion"};  // "Large" / "Small"
 
@@ -20,8 +19,7 @@ inline constexpr ControlName help_heading{"Label1"};
 inline constexpr ControlName help_text_box{"Text1"};
 inline constexpr ControlName help_close_button{"Command1"};
 
-inline constexpr std::array app_main_window_controls = {file_menu, exit_menu, setup_menu, help_menu,
-                                                        message_form_button};
+inline constexpr std::array app_main_window_controls = {file_menu, exit_menu, help_menu, message_form_button};
 inline constexpr std::array app_help_window_controls = {help_window, help_heading, help_text_box, help_close_button};
 
 }  // namespace kestrova::ctl

@@ -14,7 +14,15 @@ inline constexpr ControlName setup_menu{"Setup"};
 inline constexpr ControlName load_setup_menu{"setupload"};
 inline constexpr ControlName save_setup_menu{"setupsave"};
 inline constexpr ControlName fspeed_heading{"Label2"};
-inline constexpr ControlName enable_heading{"Label25"};
+inline constexpr ControlName axis_heading{"Label10"};
+inline constexpr ControlName axis_speed_heading{"Label24"};
+// The row numbers "1".."5" of axes A..E.
+inline constexpr ControlFamily<5> axis_row_labels{ControlName{"Label1"}, ControlName{"Label11"}, ControlName{"Label12"},
+                                                  ControlName{"Label13"}, ControlName{"Label14"}};
+// The Speed column of the axis rows (shown, never written).
+inline constexpr ControlFamily<8> axis_speed_boxes{ControlName{"SpdA"}, ControlName{"SpdB"}, ControlName{"SpdC"},
+                                                   ControlName{"SpdD"}, ControlName{"SpdE"}, ControlName{"SpdF"},
+                                                   ControlName{"SpdG"}, ControlName{"SpdH"}};
 inline constexpr ControlFamily<8> axis_name_boxes{ControlName{"Name1"}, ControlName{"Name2"}, ControlName{"Name3"},
                                                   ControlName{"Name4"}, ControlName{"Name5"}, ControlName{"Name6"},
                                                   ControlName{"Name7"}, ControlName{"Name8"}};
@@ -68,9 +76,9 @@ inline constexpr ControlFamily<8> setup_reverse_buttons{ControlName{"revAx"}, Co
 
 // Everything above, per window, for the ownership check.
 inline constexpr std::array axes_main_window_controls = {setup_menu, load_setup_menu, save_setup_menu,
-                                                         fspeed_heading, enable_heading};
-inline constexpr std::array<std::span<const ControlName>, 3> axes_main_window_families = {
-    axis_name_boxes, fspeed_boxes, enable_buttons};
+                                                         fspeed_heading, axis_heading, axis_speed_heading};
+inline constexpr std::array<std::span<const ControlName>, 5> axes_main_window_families = {
+    axis_name_boxes, fspeed_boxes, enable_buttons, axis_row_labels, axis_speed_boxes};
 inline constexpr std::array axes_setup_dialog_controls = {
     setup_dialog,        setup_ok_button,       setup_exit_button,           setup_show_values_button,
     setup_axis_heading,  setup_pulses_heading,  setup_speed_heading,         setup_acceleration_heading,

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "base/control_name.h"
+#include "move/controls.h"  // play-back and go to frame show their frame in the keyframe frame box
 
 namespace kestrova::ctl {
 
@@ -24,6 +26,6 @@ inline constexpr ControlName current_frame_label{"Label34"};
 inline constexpr std::array engine_main_window_controls = {
     position_heading, go_to_frame_box, frame_scroll_bar, positioning_step_box,
     page_display,     time_code_box,   time_code_copy,   current_frame_label};
-inline constexpr std::array engine_main_window_families = {position_boxes};
+inline constexpr std::array<std::span<const ControlName>, 1> engine_main_window_families = {position_boxes};
 
 }  // namespace kestrova::ctl

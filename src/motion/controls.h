@@ -3,8 +3,11 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "axes/controls.h"
 #include "base/control_name.h"
+#include "move/controls.h"
 
 namespace kestrova::ctl {
 
@@ -36,6 +39,7 @@ inline constexpr ControlName zero_all_button{"zeroall"};
 
 // Jog keys. The F-key status box belongs to the move commands, which switch
 // it off; the F speed column to the axis settings, which fill it in.
+inline constexpr ControlName fkey_status_label{"Label25"};
 inline constexpr ControlName enable_fkeys_button{"enFkeys"};
 inline constexpr ControlName disable_fkeys_button{"disFkeys"};
 inline constexpr ControlName fkey_heading{"Label21"};
@@ -71,14 +75,14 @@ inline constexpr std::array motion_main_window_controls = {
     not_at_start_warning, step_button,          step_back_button,      sub_frame_box,
     go_to_sub_frame_button, go_to_frame_button, go_to_end_button,      page_box,
     go_to_page_button,    go_to_start_button,   go_to_position_button, go_to_zero_button,
-    go_home_button,       zero_all_button,      enable_fkeys_button,   disable_fkeys_button,
-    fkey_heading,
+    go_home_button,       zero_all_button,      fkey_status_label,
+    enable_fkeys_button,  disable_fkeys_button, fkey_heading,
     single_frame_button,  exposure_box,         exposure_label,        hours_box,
     minutes_box,          seconds_box,          interval_label,        frame_lamp,
     flash_button,         light_button,         trigger_group,         tone_trigger_button,
     time_code_trigger_button, gpi_trigger_button, clear_triggers_button, sound_sync_button,
     trigger_labels[0], trigger_labels[1], trigger_labels[2], trigger_labels[3],
     trigger_labels[4], trigger_labels[5], trigger_labels[6]};
-inline constexpr std::array motion_main_window_families = {fkey_labels};
+inline constexpr std::array<std::span<const ControlName>, 1> motion_main_window_families = {fkey_labels};
 
 }  // namespace kestrova::ctl

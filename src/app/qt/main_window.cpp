@@ -15,6 +15,14 @@
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
 #include "app/app_controls.h"
+#include "axes/controls.h"
+#include "engine/controls.h"
+#include "graph/controls.h"
+#include "link/controls.h"
+#include "motion/controls.h"
+#include "move/controls.h"
+#include "shaping/controls.h"
+#include "tools/controls.h"
 #include "app/contexts.h"
 #include "app/editing_commands.h"
 #include "app/messages.h"
@@ -32,7 +40,7 @@ namespace {
 
 constexpr int status_shown_ms = 10000;
 
-QGroupBox* group(PanelBinder* b, const std::string& frame_name, QWidget* parent) {
+QGroupBox* group(PanelBinder* b, ControlName frame_name, QWidget* parent) {
     auto* g = qobject_cast<QGroupBox*>(b->make(frame_name, parent));
     return g;
 }
@@ -132,54 +140,49 @@ void MainWindow::start_clock() { clock_->start(); }
 
 void MainWindow::build_menus() {
     Panel& p = app_.panel();
-    auto add = [this, &p](QMenu* menu, const std::string& name) {
-        QAction* a = menu->addAction(QString::fromStdString(p.text(name)));
-        a->setObjectName(QString::fromStdString(name));
-        const ControlName control{name};
+    auto add = [this, &p](QMenu* menu, ControlName control) {
+        QAction* a = menu->addAction(QString::fromStdString(p.text(control)));
+        a->setObjectName(QString::fromStdString(control.str()));
         const bool exits = control == ctl::exit_menu;
         const bool replaces_move = control == ctl::load_move_menu || control == ctl::import_menu;
-        connect(a, &QAction::triggered, this, [this, name, exits, replaces_move] {
+        connect(a, &QAction::triggered, this, [this, control, exits, replaces_move] {
             // Exit goes through closing the window, which asks about unsaved work.
             if (exits) {
                 close();
                 return;
             }
             if (replaces_move && !may_drop_move()) return;
-            app_.press(name);
+            app_.press(control);
             sync();
         });
     };
-    QMenu* file = menuBar()->addMenu(QString::fromStdString(p.text("Filemenu")));
-    file->setObjectName("Filemenu");
-    for (const char* name : {"Load", "save", "Export", "Importascii", "setupload", "setupsave", "exitmenu"})
-        add(file, name);
-    build_edit_menu();
-    for (const char* name : {"Setup", "comm", "view", "help"}) {
-        if (std::string(name) == "view") {
-            QMenu* view = menuBar()->addMenu("View");
-            view->setObjectName("viewMenu");
-            QAction* list = view->addAction("Messages");
-            list->setObjectName("messagesAction");
-            connect(list, &QAction::triggered, this, [this] {
-                messages_->sync();
-                messages_->show();
-                messages_->raise();
-            });
-            continue;
-        }
-        if (std::string(name) == "comm") {
-            add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
-            continue;
-        }
-        // A top-level entry that acts when chosen.
-        QAction* a = menuBar()->addAction(QString::fromStdString(p.text(name)));
-        a->setObjectName(QString::fromStdString(name));
-        const std::string n = name;
-        connect(a, &QAction::triggered, this, [this, n] {
-            app_.press(n);
+    // A top-level entry that acts when chosen.
+    auto add_entry = [this, &p](ControlName control) {
+        QAction* a = menuBar()->addAction(QString::fromStdString(p.text(control)));
+        a->setObjectName(QString::fromStdString(control.str()));
+        connect(a, &QAction::triggered, this, [this, control] {
+            app_.press(control);
             sync();
         });
-    }
+    };
+    QMenu* file = menuBar()->addMenu(QString::fromStdString(p.text(ctl::file_menu)));
+    file->setObjectName(QString::fromStdString(ctl::file_menu.str()));
+    for (ControlName name : {ctl::load_move_menu, ctl::save_move_menu, ctl::export_menu, ctl::import_menu,
+                             ctl::load_setup_menu, ctl::save_setup_menu, ctl::exit_menu})
+        add(file, name);
+    build_edit_menu();
+    add_entry(ctl::setup_menu);
+    add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
+    QMenu* view = menuBar()->addMenu("View");
+    view->setObjectName("viewMenu");
+    QAction* list = view->addAction("Messages");
+    list->setObjectName("messagesAction");
+    connect(list, &QAction::triggered, this, [this] {
+        messages_->sync();
+        messages_->show();
+        messages_->raise();
+    });
+    add_entry(ctl::help_menu);
 }
 
 void MainWindow::build_edit_menu() {
@@ -222,124 +225,125 @@ QWidget* MainWindow::build_axes_group() {
     auto* grid = new QGridLayout(g);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    const char* heads[] = {"Label10", "Label21", "Label3", "Label24", "Label2"};
-    grid->addWidget(binder_->make(heads[0], g), 0, 0);
+    grid->addWidget(binder_->make(ctl::axis_heading, g), 0, 0);
     grid->addWidget(new QLabel("Name", g), 0, 2);
-    for (int c = 2; c < 5; ++c) grid->addWidget(binder_->make(heads[c], g), 0, c + 1);
-    grid->addWidget(binder_->make("Label21", g), 0, 6);
-    for (int a = 0; a < axis_count; ++a) {
-        const int row = a + 1;
+    grid->addWidget(binder_->make(ctl::position_heading, g), 0, 3);
+    grid->addWidget(binder_->make(ctl::axis_speed_heading, g), 0, 4);
+    grid->addWidget(binder_->make(ctl::fspeed_heading, g), 0, 5);
+    grid->addWidget(binder_->make(ctl::fkey_heading, g), 0, 6);
+    for (std::size_t a = 0; a < axis_count; ++a) {
+        const int row = static_cast<int>(a) + 1;
         if (a < 5) {
-            grid->addWidget(binder_->make(row_labels[a], g), row, 0);
-            grid->addWidget(binder_->make(enable_buttons[a], g), row, 1);
-            grid->addWidget(binder_->make(fkey_labels[a], g), row, 6);
+            grid->addWidget(binder_->make(ctl::axis_row_labels[a], g), row, 0);
+            grid->addWidget(binder_->make(ctl::enable_buttons[a], g), row, 1);
+            grid->addWidget(binder_->make(ctl::fkey_labels[a], g), row, 6);
         } else {
             grid->addWidget(new QLabel(QString(QChar(axis_letters[a])), g), row, 0);
         }
-        grid->addWidget(binder_->make("Name" + std::to_string(a + 1), g), row, 2);
-        grid->addWidget(binder_->make(axis_box("pos", a), g), row, 3);
-        grid->addWidget(binder_->make(axis_box("Spd", a), g), row, 4);
-        grid->addWidget(binder_->make(fspeed_boxes[a], g), row, 5);
+        grid->addWidget(binder_->make(ctl::axis_name_boxes[a], g), row, 2);
+        grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
+        grid->addWidget(binder_->make(ctl::axis_speed_boxes[a], g), row, 4);
+        grid->addWidget(binder_->make(ctl::fspeed_boxes[a], g), row, 5);
     }
     auto* names = new QHBoxLayout;
-    for (const char* n : name_labels) names->addWidget(binder_->make(n, g));
+    for (ControlName n : ctl::axis_name_labels) names->addWidget(binder_->make(n, g));
     grid->addLayout(names, 9, 0, 1, 7);
     auto* keys = new QHBoxLayout;
-    keys->addWidget(binder_->make("Label25", g));
-    keys->addWidget(binder_->make("enable", g), 1);
-    keys->addWidget(binder_->make("enFkeys", g));
-    keys->addWidget(binder_->make("disFkeys", g));
+    keys->addWidget(binder_->make(ctl::fkey_status_label, g));
+    keys->addWidget(binder_->make(ctl::fkey_status_box, g), 1);
+    keys->addWidget(binder_->make(ctl::enable_fkeys_button, g));
+    keys->addWidget(binder_->make(ctl::disable_fkeys_button, g));
     grid->addLayout(keys, 10, 0, 1, 7);
     return g;
 }
 
 QWidget* MainWindow::build_keyframe_group() {
-    auto* g = group(binder_, "Frame2", this);
+    auto* g = group(binder_, ctl::keyframe_group, this);
     auto* grid = new QGridLayout(g);
-    grid->addWidget(binder_->make("Label4", g), 0, 0);
-    grid->addWidget(binder_->make("Text1", g), 0, 1);
-    grid->addWidget(binder_->make("Command3", g), 0, 2);
-    grid->addWidget(binder_->make("delKF", g), 0, 3);
-    grid->addWidget(binder_->make("Label5", g), 1, 0);
-    grid->addWidget(binder_->make("Text2", g), 1, 1);
-    grid->addWidget(binder_->make("Command21", g), 1, 2);
-    grid->addWidget(binder_->make("Command7", g), 1, 3);
-    grid->addWidget(binder_->make("Label6", g), 2, 0);
-    grid->addWidget(binder_->make("keyframes", g), 2, 1);
-    grid->addWidget(binder_->make("recal", g), 2, 2);
+    grid->addWidget(binder_->make(ctl::keyframe_frame_label, g), 0, 0);
+    grid->addWidget(binder_->make(ctl::keyframe_frame_box, g), 0, 1);
+    grid->addWidget(binder_->make(ctl::add_keyframe_button, g), 0, 2);
+    grid->addWidget(binder_->make(ctl::delete_keyframe_button, g), 0, 3);
+    grid->addWidget(binder_->make(ctl::total_frames_label, g), 1, 0);
+    grid->addWidget(binder_->make(ctl::total_frames_box, g), 1, 1);
+    grid->addWidget(binder_->make(ctl::set_total_frames_button, g), 1, 2);
+    grid->addWidget(binder_->make(ctl::clear_move_button, g), 1, 3);
+    grid->addWidget(binder_->make(ctl::keyframe_count_label, g), 2, 0);
+    grid->addWidget(binder_->make(ctl::keyframe_count_box, g), 2, 1);
+    grid->addWidget(binder_->make(ctl::recalc_button, g), 2, 2);
     auto* lists = new QHBoxLayout;
     lists->setSpacing(0);
-    for (const char* n : keyframe_lists) lists->addWidget(binder_->make(n, g));
+    for (ControlName n : ctl::keyframe_list_boxes) lists->addWidget(binder_->make(n, g));
     grid->addLayout(lists, 3, 0, 1, 4);
     grid->setRowStretch(3, 1);
     return g;
 }
 
 QWidget* MainWindow::build_shaping_group() {
-    auto* g = group(binder_, "Frame1", this);
+    auto* g = group(binder_, ctl::bezier_group, this);
     auto* grid = new QGridLayout(g);
-    grid->addWidget(binder_->make("Command20", g), 0, 0);
-    auto* small = binder_->make("Command5", g);
+    grid->addWidget(binder_->make(ctl::bezier_smooth_button, g), 0, 0);
+    auto* small = binder_->make(ctl::bezier_button, g);
     small->setFixedWidth(28);
     grid->addWidget(small, 0, 1);
-    grid->addWidget(binder_->make("Text3", g), 0, 2);
-    grid->addWidget(binder_->make("smoothall", g), 1, 0);
-    grid->addWidget(binder_->make("Label23", g), 1, 1);
-    grid->addWidget(binder_->make("smooth", g), 1, 2);
-    grid->addWidget(binder_->make("Label22", g), 1, 3);
-    grid->addWidget(binder_->make("smoothtimes", g), 1, 4);
-    grid->addWidget(binder_->make("Command16", g), 2, 0);
-    grid->addWidget(binder_->make("Command17", g), 2, 1, 1, 2);
-    grid->addWidget(binder_->make("Text26", g), 2, 3, 1, 2);
+    grid->addWidget(binder_->make(ctl::handle_share_box, g), 0, 2);
+    grid->addWidget(binder_->make(ctl::smooth_button, g), 1, 0);
+    grid->addWidget(binder_->make(ctl::smoothing_width_label, g), 1, 1);
+    grid->addWidget(binder_->make(ctl::smoothing_width_box, g), 1, 2);
+    grid->addWidget(binder_->make(ctl::smoothing_passes_label, g), 1, 3);
+    grid->addWidget(binder_->make(ctl::smoothing_passes_box, g), 1, 4);
+    grid->addWidget(binder_->make(ctl::corrected_smooth_button, g), 2, 0);
+    grid->addWidget(binder_->make(ctl::clear_corrections_button, g), 2, 1, 1, 2);
+    grid->addWidget(binder_->make(ctl::bezier_readout_box, g), 2, 3, 1, 2);
     auto* readouts = new QHBoxLayout;
-    readouts->addWidget(binder_->make("Text23", g));
-    readouts->addWidget(binder_->make("Text24", g));
+    readouts->addWidget(binder_->make(ctl::smoothing_readout_box, g));
+    readouts->addWidget(binder_->make(ctl::shared_readout_box, g));
     grid->addLayout(readouts, 3, 0, 1, 5);
     grid->setRowStretch(3, 1);
     return g;
 }
 
 QWidget* MainWindow::build_motion_group() {
-    auto* g = group(binder_, "MOVE", this);
+    auto* g = group(binder_, ctl::motion_group, this);
     auto* grid = new QGridLayout(g);
     grid->setVerticalSpacing(3);
     int r = 0;
-    grid->addWidget(binder_->make("run", g), r, 0);
-    grid->addWidget(binder_->make("Stop", g), r, 1);
-    grid->addWidget(binder_->make("Loopy", g), r, 2);
-    grid->addWidget(binder_->make("warning", g), r, 3);
+    grid->addWidget(binder_->make(ctl::run_button, g), r, 0);
+    grid->addWidget(binder_->make(ctl::stop_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::loop_button, g), r, 2);
+    grid->addWidget(binder_->make(ctl::not_at_start_warning, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("stepB", g), r, 0);
-    grid->addWidget(binder_->make("Step", g), r, 1);
-    grid->addWidget(binder_->make("gotoFN", g), r, 2);
-    grid->addWidget(binder_->make("Command14", g), r, 3);
+    grid->addWidget(binder_->make(ctl::step_back_button, g), r, 0);
+    grid->addWidget(binder_->make(ctl::step_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::sub_frame_box, g), r, 2);
+    grid->addWidget(binder_->make(ctl::go_to_sub_frame_button, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("Text18", g), r, 0);
-    grid->addWidget(binder_->make("Command15", g), r, 1);
-    grid->addWidget(binder_->make("gotoend", g), r, 2);
-    grid->addWidget(binder_->make("gotostart", g), r, 3);
+    grid->addWidget(binder_->make(ctl::go_to_frame_box, g), r, 0);
+    grid->addWidget(binder_->make(ctl::go_to_frame_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::go_to_end_button, g), r, 2);
+    grid->addWidget(binder_->make(ctl::go_to_start_button, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("Text12", g), r, 0);
-    grid->addWidget(binder_->make("gotoFrame", g), r, 1);
-    grid->addWidget(binder_->make("Text17", g), r, 2);
-    grid->addWidget(binder_->make("gotopos", g), r, 3);
+    grid->addWidget(binder_->make(ctl::page_box, g), r, 0);
+    grid->addWidget(binder_->make(ctl::go_to_page_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::page_display, g), r, 2);
+    grid->addWidget(binder_->make(ctl::go_to_position_button, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("Text6", g), r, 0);
-    grid->addWidget(binder_->make("Speed", g), r, 1);
-    grid->addWidget(binder_->make("Command1", g), r, 2);
-    grid->addWidget(binder_->make("Home", g), r, 3);
+    grid->addWidget(binder_->make(ctl::divider_box, g), r, 0);
+    grid->addWidget(binder_->make(ctl::play_speed_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::go_to_zero_button, g), r, 2);
+    grid->addWidget(binder_->make(ctl::go_home_button, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("zeroall", g), r, 0);
-    grid->addWidget(binder_->make("Command12", g), r, 1);
-    grid->addWidget(binder_->make("shownums", g), r, 2);
-    grid->addWidget(binder_->make("smallversion", g), r, 3);
+    grid->addWidget(binder_->make(ctl::zero_all_button, g), r, 0);
+    grid->addWidget(binder_->make(ctl::counter_reset_button, g), r, 1);
+    grid->addWidget(binder_->make(ctl::show_nums_button, g), r, 2);
+    grid->addWidget(binder_->make(ctl::message_form_button, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("Label34", g), r, 0);
-    grid->addWidget(binder_->make("Text22", g), r, 1);
-    grid->addWidget(binder_->make("Text8", g), r, 2);
-    grid->addWidget(binder_->make("Text29", g), r, 3);
+    grid->addWidget(binder_->make(ctl::current_frame_label, g), r, 0);
+    grid->addWidget(binder_->make(ctl::time_code_box, g), r, 1);
+    grid->addWidget(binder_->make(ctl::positioning_step_box, g), r, 2);
+    grid->addWidget(binder_->make(ctl::time_code_copy, g), r, 3);
     ++r;
-    grid->addWidget(binder_->make("HScroll1", g), r, 0, 1, 4);
+    grid->addWidget(binder_->make(ctl::frame_scroll_bar, g), r, 0, 1, 4);
     return g;
 }
 
@@ -347,34 +351,34 @@ QWidget* MainWindow::build_single_frame_group() {
     auto* g = plain_group("Single frame", "singleFrameGroup", this);
     auto* grid = new QGridLayout(g);
     grid->setVerticalSpacing(3);
-    grid->addWidget(binder_->make("setsingle", g), 0, 0);
-    grid->addWidget(binder_->make("Label8", g), 0, 1);
-    grid->addWidget(binder_->make("exposure", g), 0, 2);
-    auto* lamp = binder_->make("camflash", g);
+    grid->addWidget(binder_->make(ctl::single_frame_button, g), 0, 0);
+    grid->addWidget(binder_->make(ctl::exposure_label, g), 0, 1);
+    grid->addWidget(binder_->make(ctl::exposure_box, g), 0, 2);
+    auto* lamp = binder_->make(ctl::frame_lamp, g);
     lamp->setMinimumSize(36, 20);
     grid->addWidget(lamp, 0, 3);
-    grid->addWidget(binder_->make("Label37", g), 1, 0);
+    grid->addWidget(binder_->make(ctl::interval_label, g), 1, 0);
     auto* interval = new QHBoxLayout;
-    for (const char* n : {"hrset", "minset", "secset"}) interval->addWidget(binder_->make(n, g));
+    for (ControlName n : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) interval->addWidget(binder_->make(n, g));
     grid->addLayout(interval, 1, 1, 1, 3);
-    grid->addWidget(binder_->make("Command22", g), 2, 0);
-    grid->addWidget(binder_->make("Command23", g), 2, 1);
-    grid->addWidget(binder_->make("Sound", g), 2, 2, 1, 2);
+    grid->addWidget(binder_->make(ctl::flash_button, g), 2, 0);
+    grid->addWidget(binder_->make(ctl::light_button, g), 2, 1);
+    grid->addWidget(binder_->make(ctl::sound_sync_button, g), 2, 2, 1, 2);
 
-    auto* trig = group(binder_, "timecode", g);
+    auto* trig = group(binder_, ctl::trigger_group, g);
     auto* tg = new QGridLayout(trig);
     tg->setVerticalSpacing(2);
-    tg->addWidget(binder_->make("Label30", trig), 0, 0);
-    tg->addWidget(binder_->make("Label31", trig), 0, 1);
-    tg->addWidget(binder_->make("Label39", trig), 0, 2);
-    tg->addWidget(binder_->make("Label36", trig), 1, 0);
-    tg->addWidget(binder_->make("Command24", trig), 1, 1);
-    tg->addWidget(binder_->make("Label40", trig), 1, 2);
-    tg->addWidget(binder_->make("Command25", trig), 1, 3);
-    tg->addWidget(binder_->make("Label15", trig), 2, 0);
-    tg->addWidget(binder_->make("Command26", trig), 2, 1);
-    tg->addWidget(binder_->make("Label38", trig), 2, 2);
-    tg->addWidget(binder_->make("Command27", trig), 2, 3);
+    tg->addWidget(binder_->make(ctl::trigger_labels[0], trig), 0, 0);
+    tg->addWidget(binder_->make(ctl::trigger_labels[1], trig), 0, 1);
+    tg->addWidget(binder_->make(ctl::trigger_labels[2], trig), 0, 2);
+    tg->addWidget(binder_->make(ctl::trigger_labels[3], trig), 1, 0);
+    tg->addWidget(binder_->make(ctl::tone_trigger_button, trig), 1, 1);
+    tg->addWidget(binder_->make(ctl::trigger_labels[4], trig), 1, 2);
+    tg->addWidget(binder_->make(ctl::time_code_trigger_button, trig), 1, 3);
+    tg->addWidget(binder_->make(ctl::trigger_labels[5], trig), 2, 0);
+    tg->addWidget(binder_->make(ctl::gpi_trigger_button, trig), 2, 1);
+    tg->addWidget(binder_->make(ctl::trigger_labels[6], trig), 2, 2);
+    tg->addWidget(binder_->make(ctl::clear_triggers_button, trig), 2, 3);
     grid->addWidget(trig, 3, 0, 1, 4);
     return g;
 }
@@ -383,15 +387,15 @@ QWidget* MainWindow::build_graph_group() {
     auto* g = plain_group("Move graph", "graphGroup", this);
     auto* box = new QVBoxLayout(g);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(binder_->make("dograph", g));
-    buttons->addWidget(binder_->make("showspeed", g));
-    buttons->addWidget(binder_->make("Command13", g));
+    buttons->addWidget(binder_->make(ctl::redraw_chart_button, g));
+    buttons->addWidget(binder_->make(ctl::speed_mode_button, g));
+    buttons->addWidget(binder_->make(ctl::bezier_samples_button, g));
     buttons->addStretch(1);
     box->addLayout(buttons);
     auto* axes = new QHBoxLayout;
-    axes->addWidget(binder_->make("Label35", g));
+    axes->addWidget(binder_->make(ctl::show_axis_heading, g));
     for (int i = 0; i < 8; ++i) {
-        auto* b = binder_->make("Command19_" + std::to_string(i), g);
+        auto* b = binder_->make(ctl::show_axis_buttons[static_cast<std::size_t>(i)], g);
         b->setFixedWidth(26);
         axes->addWidget(b);
     }
@@ -399,7 +403,7 @@ QWidget* MainWindow::build_graph_group() {
     box->addLayout(axes);
     chart_ = make_chart_view(graph_context(app_.state()), g);
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
-    binder_->bind("MSChart1", chart_);
+    binder_->bind(ctl::move_chart, chart_);
     box->addWidget(chart_, 1);
     check_label_ = new QLabel(g);
     check_label_->setObjectName("moveCheck");
@@ -407,8 +411,8 @@ QWidget* MainWindow::build_graph_group() {
     check_label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     box->addWidget(check_label_);
     auto* comm = new QHBoxLayout;
-    comm->addWidget(binder_->make("Label9", g));
-    comm->addWidget(binder_->make("CommNo", g));
+    comm->addWidget(binder_->make(ctl::comm_number_label, g));
+    comm->addWidget(binder_->make(ctl::comm_number_box, g));
     comm->addStretch(1);
     box->addLayout(comm);
     return g;
@@ -417,12 +421,12 @@ QWidget* MainWindow::build_graph_group() {
 QWidget* MainWindow::build_file_group() {
     auto* g = plain_group("Move file", "fileGroup", this);
     auto* grid = new QGridLayout(g);
-    grid->addWidget(binder_->make("Label27", g), 0, 0);
-    grid->addWidget(binder_->make("Fname", g), 0, 1, 1, 2);
+    grid->addWidget(binder_->make(ctl::file_name_heading, g), 0, 0);
+    grid->addWidget(binder_->make(ctl::file_name_box, g), 0, 1, 1, 2);
     auto* panel = new FilePanelLists(files_context(app_.state()), [this] { sync(); }, g);
-    binder_->bind("Drive1", panel->drives());
-    binder_->bind("Dir1", panel->folders());
-    binder_->bind("File1", panel->files());
+    binder_->bind(ctl::drive_list, panel->drives());
+    binder_->bind(ctl::folder_list, panel->folders());
+    binder_->bind(ctl::file_list, panel->files());
     auto* lists = new QHBoxLayout;
     auto* place = new QVBoxLayout;
     place->addWidget(panel->drives());
@@ -439,9 +443,9 @@ QWidget* MainWindow::build_tools_group() {
     auto* g = plain_group("Developer tools", "toolsGroup", this);
     auto* grid = new QGridLayout(g);
     int column = 0;
-    for (const char* n : {"Command2", "Command4", "Command18"}) grid->addWidget(binder_->make(n, g), 0, column++);
+    for (ControlName n : {ctl::lookup_bin_button, ctl::lookup_listing_button, ctl::idle_developer_button}) grid->addWidget(binder_->make(n, g), 0, column++);
     column = 0;
-    for (const char* n : {"Label26", "Label28", "Label29"}) grid->addWidget(binder_->make(n, g), 1, column++);
+    for (ControlName n : ctl::developer_labels) grid->addWidget(binder_->make(n, g), 1, column++);
     grid->setColumnStretch(3, 1);
     return g;
 }
@@ -493,7 +497,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!app_.quit_requested()) app_.press(ctl::exit_menu.str());  // goes off line
+    if (!app_.quit_requested()) app_.press(ctl::exit_menu);  // goes off line
     clock_->stop();
     event->accept();
 }
@@ -502,7 +506,7 @@ void MainWindow::changeEvent(QEvent* event) {
     // A window that loses activation can deliver no key releases: let the
     // F-key box treat every held key as released.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        app_.focus_lost("enable");
+        app_.focus_lost(ctl::fkey_status_box);
         sync();
     }
     QMainWindow::changeEvent(event);

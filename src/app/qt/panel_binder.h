@@ -25,6 +25,10 @@ public:
     // Bind a widget made elsewhere (a chart, a file list).
     void bind(const std::string& name, QWidget* widget);
     QWidget* widget(const std::string& name) const;
+    // The same by declared name; the string forms serve names met at run time.
+    QWidget* make(ControlName name, QWidget* parent) { return make(name.str(), parent); }
+    void bind(ControlName name, QWidget* widget) { bind(name.str(), widget); }
+    QWidget* widget(ControlName name) const { return widget(name.str()); }
 
     // Copy one control's state onto its widget.
     void refresh(const std::string& name);

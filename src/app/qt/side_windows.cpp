@@ -5,57 +5,55 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/app_controls.h"
 #include "app/controls.h"
+#include "axes/controls.h"
 #include "app/qt/panel_binder.h"
 
 namespace kestrova {
 
 SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName("Form1");
-    setWindowTitle("Setup");
+    setObjectName(QString::fromStdString(ctl::setup_dialog.str()));
+    setWindowTitle(QString::fromStdString(app.state().form1.text(ctl::setup_dialog)));
     binder_ = new PanelBinder(app.state().form1, this);
     auto* grid = new QGridLayout(this);
-    const char* heads[] = {"Label10", "Label3", "Label24", "Label2", "Label4", "Label5", "Label6"};
+    const ControlName heads[] = {ctl::setup_axis_heading,         ctl::setup_pulses_heading, ctl::setup_speed_heading,
+                                 ctl::setup_acceleration_heading, ctl::setup_min_heading,    ctl::setup_max_heading,
+                                 ctl::setup_position_heading};
     for (int c = 0; c < 7; ++c) grid->addWidget(binder_->make(heads[c], this), 0, c == 0 ? 0 : c + 1);
-    for (int a = 0; a < axis_count; ++a) {
-        const int row = a + 1;
-        grid->addWidget(binder_->make("Row" + std::to_string(a + 1), this), row, 0);
-        grid->addWidget(binder_->make("Name" + std::to_string(a + 1), this), row, 1);
-        grid->addWidget(binder_->make(axis_box("pos", a), this), row, 2);
-        grid->addWidget(binder_->make(axis_box("Spd", a), this), row, 3);
-        grid->addWidget(binder_->make(fspeed_boxes[a], this), row, 4);
-        grid->addWidget(binder_->make(min_boxes[a], this), row, 5);
-        grid->addWidget(binder_->make(max_box(a), this), row, 6);
-        grid->addWidget(binder_->make("Text" + std::to_string(a + 1), this), row, 7);
-        grid->addWidget(binder_->make(axis_box("rev", a) + "x", this), row, 8);
-    }
-    grid->addWidget(binder_->make("Command5", this), 10, 1, 1, 2);
-    grid->addWidget(binder_->make("Command28", this), 10, 3, 1, 2);
-    grid->addWidget(binder_->make("Command29", this), 10, 5, 1, 2);
+    const std::array columns = {ctl::setup_row_labels,    ctl::setup_name_boxes,         ctl::setup_pulses_boxes,
+                                ctl::setup_speed_boxes,   ctl::setup_acceleration_boxes, ctl::setup_min_boxes,
+                                ctl::setup_max_boxes,     ctl::setup_position_boxes,     ctl::setup_reverse_buttons};
+    for (std::size_t a = 0; a < axis_count; ++a)
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            grid->addWidget(binder_->make(columns[c][a], this), static_cast<int>(a) + 1, static_cast<int>(c));
+    grid->addWidget(binder_->make(ctl::setup_ok_button, this), 10, 1, 1, 2);
+    grid->addWidget(binder_->make(ctl::setup_exit_button, this), 10, 3, 1, 2);
+    grid->addWidget(binder_->make(ctl::setup_show_values_button, this), 10, 5, 1, 2);
 }
 
 void SetupDialog::sync() {
-    const bool shown = app_.state().form1.at("Form1").visible;
+    const bool shown = app_.state().form1.at(ctl::setup_dialog).visible;
     if (shown != isVisible()) setVisible(shown);
 }
 
 HelpWindow::HelpWindow(App& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName("Form2");
+    setObjectName(QString::fromStdString(ctl::help_window.str()));
     setWindowTitle("Help");
     resize(640, 560);
     binder_ = new PanelBinder(app.state().form2, this);
     auto* box = new QVBoxLayout(this);
-    auto* heading = binder_->make("Label1", this);
+    auto* heading = binder_->make(ctl::help_heading, this);
     heading->setStyleSheet("font-size: 16pt; font-weight: bold;");
     box->addWidget(heading);
-    auto* text = binder_->make("Text1", this);
+    auto* text = binder_->make(ctl::help_text_box, this);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(text)) edit->setReadOnly(true);
     box->addWidget(text, 1);
-    box->addWidget(binder_->make("Command1", this), 0, Qt::AlignRight);
+    box->addWidget(binder_->make(ctl::help_close_button, this), 0, Qt::AlignRight);
 }
 
 void HelpWindow::sync() {
-    const bool shown = app_.state().form2.at("Form2").visible;
+    const bool shown = app_.state().form2.at(ctl::help_window).visible;
     if (shown != isVisible()) setVisible(shown);
 }
 
