@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/move_editing.h"
+#include "app/recent_moves.h"
 #include "axes/axis_settings.h"
 #include "check/move_check.h"
 #include "files/file_panel_state.h"
@@ -39,6 +40,7 @@ struct AppState {
     MoveEditing editing{move, nullptr};  // undo, redo, unsaved changes
     MoveCheck check;                     // the move against the axis settings
     std::string check_line;              // "Move check: OK" or the worst finding
+    RecentMoves recent;                  // the moves last loaded or saved
 
     // What the move and shaping commands may touch; the App wires the hooks.
     MoveHooks move_hooks;

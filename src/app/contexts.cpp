@@ -29,7 +29,10 @@ FilesContext files_context(AppState& s) {
         clear_move(mc);
         resize_move(mc, frames);
     };
-    hooks.move_matches_file = [&s](const std::filesystem::path& path) { s.editing.matches_file(path); };
+    hooks.move_matches_file = [&s](const std::filesystem::path& path) {
+        s.editing.matches_file(path);
+        s.recent.add(path);
+    };
     hooks.show_move = [&s] {
         s.panel.show(ctl::total_frames_box, std::to_string(s.move.totalframes));
         show_keyframes(s.panel, s.move);

@@ -4,6 +4,7 @@
 #include "app/contexts.h"
 #include "app/messages.h"
 #include "files/controls.h"
+#include "files/csv_file.h"
 #include "files/file_panel.h"
 #include "files/move_file.h"
 #include "axes/controls.h"
@@ -63,6 +64,27 @@ bool save_move_again(AppState& s) {
     }
     change_folder(s.files, file.parent_path().string());
     return save_move_file(files_context(s), file.filename().string());
+}
+
+bool export_csv_file(AppState& s, const std::filesystem::path& path) {
+    return export_move_csv(files_context(s), path);
+}
+
+bool import_csv_file(AppState& s, const std::filesystem::path& path) {
+    bool ok = false;
+    s.editing.around(app_msg::import_csv_step, [&] { ok = import_move_csv(files_context(s), path); });
+    update_move_check(s);
+    return ok;
+}
+
+bool load_recent_move(AppState& s, const std::filesystem::path& path) {
+    bool ok = false;
+    s.editing.around(app_msg::load_move_step, [&] {
+        change_folder(s.files, path.parent_path().string());
+        ok = load_move_file(files_context(s), path.filename().string());
+    });
+    update_move_check(s);
+    return ok;
 }
 
 void undo_move(AppState& s) { report(s, s.editing.undo()); }

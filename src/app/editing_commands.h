@@ -16,6 +16,12 @@ void redo_move(AppState& state);
 // opened for a name, when it has none yet.
 bool save_move_again(AppState& state);
 
+// File menu commands outside the panel: an import and a recent move are
+// undoable steps; each reports on the status bar.
+bool export_csv_file(AppState& state, const std::filesystem::path& path);
+bool import_csv_file(AppState& state, const std::filesystem::path& path);
+bool load_recent_move(AppState& state, const std::filesystem::path& path);
+
 // Check the move against the axis settings and word the result.
 void update_move_check(AppState& state);
 

@@ -30,6 +30,12 @@ std::string import_refused(const std::string& path, const std::string& reason) {
 std::string imported(const std::string& path, int frames) {
     return "Imported " + std::to_string(frames) + " frames from " + path;
 }
+std::string csv_export_failed(const std::string& path, const std::string& reason) {
+    return "Export CSV failed for " + path + ": " + reason;
+}
+std::string csv_import_refused(const std::string& path, const std::string& reason) {
+    return "Import CSV refused " + path + ": " + reason + "; the move is unchanged";
+}
 std::string moves_folder_failed(const std::string& folder, const std::string& reason) {
     return "The folder " + folder + " cannot be created: " + reason;
 }

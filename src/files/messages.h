@@ -18,6 +18,9 @@ std::string export_failed(const std::string& path, const std::string& reason);
 std::string exported(const std::string& path);
 std::string import_refused(const std::string& path, const std::string& reason);
 std::string imported(const std::string& path, int frames);
+std::string csv_export_failed(const std::string& path, const std::string& reason);
+std::string csv_import_refused(const std::string& path, const std::string& reason);  // names the line
+inline const std::string too_large = "it is too large";
 std::string moves_folder_failed(const std::string& folder, const std::string& reason);
 
 // Why a move file's bytes are refused.

@@ -106,7 +106,7 @@ bool import_move_text(const FilesContext& c) {
     const fs::path path = base->string() + ".asc";
     const Result<FileContent> file = read_file(path);
     if (!file || file->truncated) {
-        c.notices.say(files_msg::import_refused(path.string(), file ? "it is too large" : file.error()));
+        c.notices.say(files_msg::import_refused(path.string(), file ? files_msg::too_large : file.error()));
         return false;
     }
     Result<FrameTable> table =

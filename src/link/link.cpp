@@ -25,7 +25,9 @@ Result<> Link::go_online(const std::string& device) {
     Result<std::unique_ptr<Port>> port =
         opener_ ? opener_->open(device) : Result<std::unique_ptr<Port>>(fail(link_text::no_opener));
     if (!port) {
-        const std::string why = link_text::cannot_open(device, port.error());
+        const std::string why = port.error() == link_text::port_in_use(device)
+                                    ? port.error()
+                                    : link_text::cannot_open(device, port.error());
         notices_.say(why);
         return fail(why);
     }

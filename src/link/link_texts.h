@@ -21,6 +21,8 @@ inline std::string lost(const std::string& device, const std::string& why) {
 }
 // The rig takes no more messages; the link stays open and sends again when it reads.
 inline std::string not_reading(const std::string& device) { return "rig not reading: " + device; }
+// Another program (or this one, twice) holds the device.
+inline std::string port_in_use(const std::string& device) { return "port in use: " + device; }
 inline const std::string no_opener = "no serial ports on this system";
 inline const std::string not_serial = "not a serial device";
 inline const std::string far_end_closed = "the other end closed the line";

@@ -31,8 +31,8 @@ TEST(MainWindow, MenusComeInOrder) {
     EXPECT_EQ(titles, (QStringList{"File", "Edit", "Setup", "Comm", "View", "Help"}));
     QStringList file;
     for (QAction* a : w.window->findChild<QMenu*>("Filemenu")->actions()) file << a->text();
-    EXPECT_EQ(file, (QStringList{"Load Move", "Save Move", "Export Ascii", "Import Ascii", "Load Setup",
-                                 "Save Setup", "Exit"}));
+    EXPECT_EQ(file, (QStringList{"Load Move", "Save Move", "Export Ascii", "Import Ascii", "Export CSV...",
+                                 "Import CSV...", "Recent moves", "", "Load Setup", "Save Setup", "Exit"}));
 }
 
 TEST(MainWindow, MessagesListShowsEveryMessageWithItsTime) {

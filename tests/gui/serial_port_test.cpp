@@ -75,3 +75,19 @@ TEST(SerialPortAdapter, OpeningAMissingDeviceKeepsTheProgramOffLine) {
     EXPECT_EQ(s.state().notices.link, link_text::off_line);
     EXPECT_EQ(s.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
 }
+
+TEST(SerialPortAdapter, APortAlreadyHeldIsReportedAsInUse) {
+    auto pty = open_pty_pair();
+    ASSERT_TRUE(pty) << pty.error();
+    test_support::StartedApp first(make_serial_port_opener());
+    test_support::StartedApp second(make_serial_port_opener());
+    ASSERT_TRUE(first.app.link().go_online(pty->path)) << first.status();
+    EXPECT_FALSE(second.app.link().go_online(pty->path));
+    EXPECT_EQ(second.status(), link_text::port_in_use(pty->path));
+    EXPECT_EQ(second.state().notices.link, link_text::off_line);
+    first.app.link().go_offline();
+    EXPECT_TRUE(second.app.link().go_online(pty->path)) << second.status();
+    second.app.link().go_offline();
+    ::close(pty->master);
+    ::close(pty->device_fd);
+}

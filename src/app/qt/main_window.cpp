@@ -1,12 +1,14 @@
 #include "app/qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -39,6 +41,8 @@ namespace kestrova {
 namespace {
 
 constexpr int status_shown_ms = 10000;
+const QString recent_key = QStringLiteral("recentMoves");
+const QString csv_filter = QStringLiteral("CSV files (*.csv)");
 
 QGroupBox* group(PanelBinder* b, ControlName frame_name, QWidget* parent) {
     auto* g = qobject_cast<QGroupBox*>(b->make(frame_name, parent));
@@ -62,6 +66,25 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
                : answer == QMessageBox::Discard ? SaveChoice::discard
                                                 : SaveChoice::cancel;
     };
+    ask_csv_path = [this](bool saving) {
+        if (!saving) return QFileDialog::getOpenFileName(this, "Import CSV", QString(), csv_filter);
+        // The dialog asks before replacing a file; the suffix is added when left out.
+        QFileDialog dialog(this, "Export CSV", QString(), csv_filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("csv");
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    {
+        std::vector<std::filesystem::path> kept;
+        for (const QString& p : QSettings().value(recent_key).toStringList()) kept.emplace_back(p.toStdString());
+        RecentMoves& recent = app_.state().recent;
+        recent.restore(kept);
+        recent.changed = [&recent] {
+            QStringList paths;
+            for (const auto& p : recent.list()) paths << QString::fromStdString(p.string());
+            QSettings().setValue(recent_key, paths);
+        };
+    }
     setObjectName("Varn");
     binder_ = new PanelBinder(app_.panel(), this);
     binder_->after_event = [this] { sync(); };
@@ -121,6 +144,7 @@ MainWindow::~MainWindow() {
     // Widgets going away still send focus events: nothing may call back into
     // this half-destroyed window, and the panels must stop notifying it.
     closing_ = true;
+    app_.state().recent.changed = nullptr;
     clock_->stop();
     setup_->binder()->after_event = nullptr;
     help_->binder()->after_event = nullptr;
@@ -167,9 +191,11 @@ void MainWindow::build_menus() {
     };
     QMenu* file = menuBar()->addMenu(QString::fromStdString(p.text(ctl::file_menu)));
     file->setObjectName(QString::fromStdString(ctl::file_menu.str()));
-    for (ControlName name : {ctl::load_move_menu, ctl::save_move_menu, ctl::export_menu, ctl::import_menu,
-                             ctl::load_setup_menu, ctl::save_setup_menu, ctl::exit_menu})
+    for (ControlName name : {ctl::load_move_menu, ctl::save_move_menu, ctl::export_menu, ctl::import_menu})
         add(file, name);
+    build_csv_and_recent(file);
+    file->addSeparator();
+    for (ControlName name : {ctl::load_setup_menu, ctl::save_setup_menu, ctl::exit_menu}) add(file, name);
     build_edit_menu();
     add_entry(ctl::setup_menu);
     add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
@@ -183,6 +209,45 @@ void MainWindow::build_menus() {
         messages_->raise();
     });
     add_entry(ctl::help_menu);
+}
+
+void MainWindow::build_csv_and_recent(QMenu* file) {
+    QAction* export_csv = file->addAction("Export CSV...");
+    export_csv->setObjectName("exportCsvAction");
+    connect(export_csv, &QAction::triggered, this, [this] {
+        const QString path = ask_csv_path(true);
+        if (path.isEmpty()) return;
+        export_csv_file(app_.state(), path.toStdString());
+        sync();
+    });
+    QAction* import_csv = file->addAction("Import CSV...");
+    import_csv->setObjectName("importCsvAction");
+    connect(import_csv, &QAction::triggered, this, [this] {
+        if (!may_drop_move()) return;
+        const QString path = ask_csv_path(false);
+        if (path.isEmpty()) return;
+        import_csv_file(app_.state(), path.toStdString());
+        sync();
+    });
+    recent_menu_ = file->addMenu("Recent moves");
+    recent_menu_->setObjectName("recentMenu");
+    // Built afresh each time: saving and loading change the list.
+    connect(recent_menu_, &QMenu::aboutToShow, this, [this] { fill_recent_menu(); });
+    fill_recent_menu();
+}
+
+void MainWindow::fill_recent_menu() {
+    recent_menu_->clear();
+    const auto& paths = app_.state().recent.list();
+    for (const auto& path : paths) {
+        QAction* a = recent_menu_->addAction(QString::fromStdString(path.string()));
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (!may_drop_move()) return;
+            load_recent_move(app_.state(), path);
+            sync();
+        });
+    }
+    if (paths.empty()) recent_menu_->addAction("(none yet)")->setEnabled(false);
 }
 
 void MainWindow::build_edit_menu() {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
+
 #include "app/app.h"
 
 namespace kestrova {
@@ -26,6 +28,10 @@ public:
     // message box unless replaced.
     std::function<SaveChoice(const QString& name)> ask_save_changes;
 
+    // Asks for the CSV file to write (`saving`) or read; empty when cancelled.
+    // A file dialog unless replaced.
+    std::function<QString(bool saving)> ask_csv_path;
+
     explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -43,6 +49,8 @@ protected:
 private:
     void build_menus();
     void build_edit_menu();
+    void build_csv_and_recent(QMenu* file);
+    void fill_recent_menu();
     // The move may be replaced or dropped: nothing unsaved, or the operator
     // saved or discarded it.
     bool may_drop_move();
@@ -64,6 +72,7 @@ private:
     QWidget* chart_ = nullptr;
     QLabel* link_label_ = nullptr;
     QLabel* check_label_ = nullptr;
+    QMenu* recent_menu_ = nullptr;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     QLabel* rate_label_ = nullptr;

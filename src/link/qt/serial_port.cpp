@@ -1,6 +1,7 @@
 #include "link/qt/serial_port.h"
 
 #include "link/fd_port.h"
+#include "link/link_texts.h"
 
 #include <unistd.h>
 
@@ -97,7 +98,14 @@ public:
     Result<std::unique_ptr<Port>> open(const std::string& device) override {
         auto port = std::make_unique<QSerialPort>();
         port->setPortName(QString::fromStdString(device));
-        if (!port->open(QIODevice::ReadWrite)) return fail(port->errorString().toStdString());
+        if (!port->open(QIODevice::ReadWrite)) {
+            // Qt says "permission error" both for a device this user may not
+            // open and for one whose lock another program holds; a device the
+            // user may read and write is held by someone else.
+            if (port->error() == QSerialPort::PermissionError && ::access(device.c_str(), R_OK | W_OK) == 0)
+                return fail(link_text::port_in_use(device));
+            return fail(port->errorString().toStdString());
+        }
         const bool ok = port->setBaudRate(QSerialPort::Baud115200) && port->setDataBits(QSerialPort::Data8) &&
                         port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
                         port->setFlowControl(QSerialPort::NoFlowControl);

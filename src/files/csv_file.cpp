@@ -1,0 +1,56 @@
+#include "files/csv_file.h"
+
+#include "axes/controls.h"
+#include "base/file_io.h"
+#include "files/csv_move.h"
+#include "files/messages.h"
+#include "files/move_file.h"
+
+namespace kestrova {
+
+namespace {
+
+// The longest file worth reading: every row at the longest line the reader takes.
+constexpr std::size_t csv_read_limit = (static_cast<std::size_t>(max_frames) + 2) * csv_max_line;
+
+}  // namespace
+
+bool export_move_csv(const FilesContext& c, const std::filesystem::path& path) {
+    std::array<std::string, move_axes> names;
+    for (std::size_t a = 0; a < move_axes; ++a) names[a] = c.panel.text(ctl::axis_name_boxes[a]);
+    const std::string text = export_csv(c.move.movepos, c.move.totalframes, names);
+    if (const Result<> written = write_file_atomically(path, Bytes(text.begin(), text.end())); !written) {
+        c.notices.say(files_msg::csv_export_failed(path.string(), written.error()));
+        return false;
+    }
+    c.notices.say(files_msg::exported(path.string()));
+    return true;
+}
+
+bool import_move_csv(const FilesContext& c, const std::filesystem::path& path) {
+    const Result<FileContent> file = read_file(path, csv_read_limit);
+    if (!file) {
+        c.notices.say(files_msg::csv_import_refused(path.string(), file.error()));
+        return false;
+    }
+    // A cut-off file still has its first fault named when there is one.
+    Result<FrameTable> table =
+        parse_csv(std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
+    if (!table || file->truncated) {
+        c.notices.say(files_msg::csv_import_refused(path.string(), table ? files_msg::too_large : table.error()));
+        return false;
+    }
+    MoveFileData data;
+    data.totalframes = table->rows();
+    data.nextkf = 1;
+    for (int a = 0; a < move_axes; ++a) {
+        data.kfframe[a].assign(static_cast<std::size_t>(data.totalframes), 0);
+        data.kfpos[a].assign(static_cast<std::size_t>(data.totalframes), 0);
+    }
+    data.movepos = std::move(table).value();
+    install_move(c, std::move(data));
+    c.notices.say(files_msg::imported(path.string(), c.move.totalframes));
+    return true;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,108 @@
+// Export CSV / Import CSV and Recent moves as the File menu runs them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "app/editing_commands.h"
+#include "files/csv_move.h"
+#include "files/csv_texts.h"
+#include "files/messages.h"
+#include "files/move_codec.h"
+#include "started_app.h"
+
+using namespace kestrova;
+using test_support::StartedApp;
+
+namespace {
+
+void keyframed_move(StartedApp& s) {
+    s.set_length(120);
+    s.add_keyframe(1, {0, 0, 0, 0, 0});
+    s.add_keyframe(120, {1000, -250.5, 3, 0, 77});
+}
+
+void write_text(const std::filesystem::path& p, const std::string& text) { std::ofstream(p) << text; }
+
+}  // namespace
+
+TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
+    StartedApp s;
+    keyframed_move(s);
+    s.app.type("Name1", "pan");
+    const auto csv = s.dir.path() / "move.csv";
+    ASSERT_TRUE(export_csv_file(s.state(), csv));
+    EXPECT_EQ(s.status(), files_msg::exported(csv.string()));
+    const FrameTable exported = s.move().movepos;
+
+    s.set_length(30);
+    s.add_keyframe(5, {9, 9, 9, 9, 9});
+    const Bytes before = encode_move(s.move());
+    ASSERT_TRUE(import_csv_file(s.state(), csv));
+    EXPECT_EQ(s.status(), files_msg::imported(csv.string(), 120));
+    EXPECT_EQ(s.move().totalframes, 120);
+    EXPECT_EQ(s.text("Text2"), "120");
+    EXPECT_EQ(s.move().keyframe_count(), 0);
+    EXPECT_EQ(s.text("keyframes"), "0");
+    for (int f = 1; f <= 120; ++f)
+        for (int a = 0; a < move_axes; ++a) ASSERT_EQ(s.move().movepos.at(f, a), exported.at(f, a));
+    EXPECT_EQ(s.state().editing.history().undo_label(), "Import CSV");
+    EXPECT_TRUE(s.state().editing.unsaved());  // an import is no file the move equals
+
+    undo_move(s.state());
+    EXPECT_EQ(encode_move(s.move()), before);
+    EXPECT_EQ(s.text("Text2"), "30");
+}
+
+TEST(CsvImport, ARefusedFileNamesTheLineAndLeavesMoveAndHistoryAlone) {
+    StartedApp s;
+    keyframed_move(s);
+    const Bytes before = encode_move(s.move());
+    const std::string undo_before = s.state().editing.history().undo_label();
+    const auto csv = s.dir.path() / "bad.csv";
+    write_text(csv, "frame,A,B,C,D,E\n1,0,0,0,0,0\n3,0,0,0,0,0\n");
+    EXPECT_FALSE(import_csv_file(s.state(), csv));
+    EXPECT_EQ(s.status(), files_msg::csv_import_refused(csv.string(), csv_text::at_line(3, csv_text::out_of_order)));
+    EXPECT_EQ(encode_move(s.move()), before);
+    EXPECT_EQ(s.state().editing.history().undo_label(), undo_before);
+
+    // A missing file is refused the same way.
+    EXPECT_FALSE(import_csv_file(s.state(), s.dir.path() / "none.csv"));
+    EXPECT_NE(s.status().find("Import CSV refused"), std::string::npos);
+    EXPECT_EQ(encode_move(s.move()), before);
+    // An export that cannot be written says so.
+    EXPECT_FALSE(export_csv_file(s.state(), s.dir.path() / "no" / "such.csv"));
+    EXPECT_NE(s.status().find("Export CSV failed"), std::string::npos);
+}
+
+TEST(RecentMoves, SavedAndLoadedMovesGoOnTopWithoutRepeatsAndEightAreKept) {
+    StartedApp s;
+    for (int i = 0; i < 10; ++i) s.save_as("m" + std::to_string(i));
+    s.load("m3");
+    const auto& list = s.state().recent.list();
+    ASSERT_EQ(list.size(), RecentMoves::kept);
+    EXPECT_EQ(list[0], s.moves() / "m3");
+    EXPECT_EQ(list[1], s.moves() / "m9");
+    EXPECT_EQ(list[7], s.moves() / "m2");  // m3 moved up, not repeated; m1 and m0 dropped off
+    EXPECT_EQ(std::count(list.begin(), list.end(), s.moves() / "m3"), 1);
+}
+
+TEST(RecentMoves, ARecentMoveLoadsThroughTheCheckedReaderAsAnUndoableStep) {
+    StartedApp s;
+    keyframed_move(s);
+    s.save_as("kept");
+    const Bytes saved = s.file("kept");
+    s.app.press("Command7");  // clear
+    ASSERT_TRUE(load_recent_move(s.state(), s.moves() / "kept"));
+    EXPECT_EQ(encode_move(s.move()), saved);
+    EXPECT_FALSE(s.state().editing.unsaved());
+    EXPECT_EQ(s.state().editing.history().undo_label(), "Load Move");
+
+    // A damaged file is refused and the move stays.
+    test_support::write_bytes(s.moves() / "kept", Bytes{1, 2, 3});
+    s.set_length(40);
+    const Bytes before = encode_move(s.move());
+    EXPECT_FALSE(load_recent_move(s.state(), s.moves() / "kept"));
+    EXPECT_EQ(encode_move(s.move()), before);
+    EXPECT_NE(s.status().find("not loaded"), std::string::npos);
+}

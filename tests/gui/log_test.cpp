@@ -1,0 +1,86 @@
+// The log file as the program keeps it: through Qt's logging into
+// kestrova.log in the working folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "files/messages.h"
+#include "link/fd_port.h"
+#include "link/link.h"
+#include "link/link_texts.h"
+#include "link/qt/serial_port.h"
+#include "log/messages.h"
+#include "log/qt/log_sink.h"
+#include "started_window.h"
+
+using namespace kestrova;
+
+namespace {
+
+std::string file_text(const std::filesystem::path& p) {
+    std::ifstream in(p);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void run_for(App& app, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        app.tick();
+    }
+}
+
+}  // namespace
+
+TEST(Log, OnLineASaveAndALostPortAreInTheLogFile) {
+    auto pty = open_pty_pair();
+    ASSERT_TRUE(pty) << pty.error();
+    test_support::StartedApp s(make_serial_port_opener());
+    const auto log = s.dir.path() / log_text::log_file;
+    install_log_file(log);
+    s.app.keep_log(qt_log_sink());
+    s.app.link().set_transmitter(nullptr);  // nothing sent: the far end need not read
+    ASSERT_TRUE(s.app.link().go_online(pty->path)) << s.status();
+    s.app.tick();
+    s.save_as("logged");
+    ::close(pty->master);
+    ::close(pty->device_fd);
+    run_for(s.app, 300);
+    ASSERT_FALSE(s.app.link().online());
+
+    const std::string text = file_text(log);
+    for (const std::string& event :
+         {log_text::link(link_text::on_line(pty->path)), log_text::status(files_msg::saved((s.moves() / "logged").string())),
+          log_text::link(link_text::port_lost), log_text::status(link_text::lost(pty->path, std::strerror(EIO)))})
+        EXPECT_NE(text.find(event), std::string::npos) << event << "\nin:\n" << text;
+}
+
+TEST(Log, AReadOnlyWorkingFolderStillRunsTheProgram) {
+    test_support::TempDir dir;
+    // Even for root, whose writes ignore the folder's mode: the log's name is taken by a folder.
+    std::filesystem::create_directory(dir.path() / log_text::log_file);
+    ::chmod(dir.path().c_str(), 0555);
+    {
+        App app(dir.path(), nullptr);
+        install_log_file(dir.path() / log_text::log_file);
+        app.keep_log(qt_log_sink());
+        app.start();
+        MainWindow window(app);
+        window.show();
+        app.type("Text2", "75");
+        app.press("Command21");
+        run_for(app, 100);
+        EXPECT_EQ(app.state().move.totalframes, 75);
+        EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));
+    }
+    ::chmod(dir.path().c_str(), 0755);
+}
