@@ -19,6 +19,7 @@
 #include "link/link_commands.h"
 #include "motion/motion_commands.h"
 #include "move/controls.h"
+#include "motion/play_progress.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
 #include "move/move_commands.h"
@@ -33,7 +34,8 @@ namespace kestrova {
 namespace {
 
 MotionContext motion_context(AppState& s) {
-    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices};
+    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices,
+            {.before_play = [&s](std::function<void()> play) { ask_before_playing(s, std::move(play)); }}};
 }
 
 }  // namespace
@@ -60,6 +62,10 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
 }
 
 App::~App() = default;
+
+void App::stop_everything() { kestrova::stop_everything(motion_context(state_)); }
+
+std::string App::progress() { return play_progress(motion_context(state_)); }
 
 void App::install() {
     install_shell_commands();
@@ -160,6 +166,7 @@ void App::start() {
 void App::tick() {
     single_frame_timer_tick(motion_context(state_));
     engine_->step();
+    state_.graph.play_head = state_.engine.play.running ? static_cast<int>(state_.move.curframe) : 0;
     if (journal_) journal_->tick(state_.notices);
 }
 

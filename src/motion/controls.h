@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/control_name.h"
+#include "move/controls.h"
 
 namespace kestrova::ctl {
 
@@ -34,9 +35,8 @@ inline constexpr ControlName go_to_zero_button{"Command1"};
 inline constexpr ControlName go_home_button{"Home"};  // no action
 inline constexpr ControlName zero_all_button{"zeroall"};
 
-// Jog keys. The status box is also turned red by the move, chart and smoothing
-// commands; the F speed column is also filled in from the setup file.
-inline constexpr ControlName fkey_status_box{"enable"};
+// Jog keys. The status box (fkey_status_box) belongs to the move, the lowest
+// layer that turns it red; the F speed column is also filled in from the setup file.
 inline constexpr ControlName fkey_status_label{"Label25"};
 inline constexpr ControlName enable_fkeys_button{"enFkeys"};
 inline constexpr ControlName disable_fkeys_button{"disFkeys"};
