@@ -19,6 +19,7 @@
 #include "link/link_commands.h"
 #include "motion/controls.h"
 #include "motion/motion_commands.h"
+#include "motion/play_progress.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
 #include "move/controls.h"
@@ -53,6 +54,10 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
 }
 
 App::~App() = default;
+
+void App::stop_everything() { kestrova::stop_everything(motion_context(state_)); }
+
+std::string App::progress() { return play_progress(motion_context(state_)); }
 
 void App::install() {
     install_shell_commands();
@@ -153,6 +158,7 @@ void App::start() {
 void App::tick() {
     single_frame_timer_tick(motion_context(state_));
     engine_->step();
+    state_.graph.play_head = state_.engine.play.running ? static_cast<int>(state_.move.curframe) : 0;
     if (journal_) journal_->tick(state_.notices);
 }
 

@@ -51,6 +51,12 @@ public:
     void focus_lost(ControlName box) { state_.panel.focus_lost(box); }
     void focus_lost(const std::string& box) { focus_lost(ControlName{box}); }
 
+    // Escape: play-back, positioning, jogging and single frame stop at once.
+    void stop_everything();
+
+    // The status area's progress line (play-back, single frame, or the running time).
+    std::string progress();
+
     // One 40 ms clock tick: the single-frame interval count, then the engine step.
     void tick();
 

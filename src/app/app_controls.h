@@ -13,6 +13,9 @@ inline constexpr ControlName exit_menu{"exitmenu"};
 inline constexpr ControlName help_menu{"help"};
 inline constexpr ControlName message_form_button{"smallversion"};  // "Large" / "Small"
 
+inline constexpr ControlName escape_stop{"escapeStop"};   // the Escape key's shortcut: stop everything
+inline constexpr ControlName play_progress{"playProgress"};  // status area: play progress or the running time
+
 // The help window.
 inline constexpr ControlName help_window{"Form2"};
 inline constexpr ControlName help_heading{"Label1"};

@@ -1,5 +1,7 @@
 #include "app/contexts.h"
 
+#include "app/editing_commands.h"
+
 #include "engine/frame_engine.h"
 #include "graph/controls.h"
 #include "move/controls.h"
@@ -42,6 +44,9 @@ FilesContext files_context(AppState& s) {
 
 EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
 
-MotionContext motion_context(AppState& s) { return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices}; }
+MotionContext motion_context(AppState& s) {
+    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices,
+            {.before_play = [&s](std::function<void()> play) { ask_before_playing(s, std::move(play)); }}};
+}
 
 }  // namespace kestrova

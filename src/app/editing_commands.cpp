@@ -9,6 +9,7 @@
 #include "files/move_file.h"
 #include "axes/controls.h"
 #include "base/numeric.h"
+#include "check/messages.h"
 #include "graph/move_graph.h"
 #include "move/controls.h"
 #include "move/keyframe_editing.h"
@@ -40,6 +41,21 @@ void update_move_check(AppState& s) {
     std::array<std::string, move_axes> names;
     for (int a = 0; a < move_axes; ++a) names[static_cast<std::size_t>(a)] = s.panel.text(ctl::axis_name_boxes[a]);
     s.check_line = check_summary(s.check, names);
+}
+
+void ask_before_playing(AppState& s, std::function<void()> play) {
+    update_move_check(s);
+    if (!s.check.needs_confirmation()) {
+        play();
+        return;
+    }
+    s.notices.box = MessageBoxRequest{.title = check_msg::play_anyway_title,
+                                      .text = check_msg::play_anyway(s.check_line),
+                                      .ok_cancel = true,
+                                      .exclamation = true,
+                                      .answer = [play = std::move(play)](bool ok) {
+                                          if (ok) play();
+                                      }};
 }
 
 void install_editing(AppState& s) {

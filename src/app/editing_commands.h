@@ -1,6 +1,8 @@
 // Undo and redo of the move, and the move check after every command.
 #pragma once
 
+#include <functional>
+
 #include "app/app_state.h"
 
 namespace kestrova {
@@ -24,5 +26,9 @@ bool load_recent_move(AppState& state, const std::filesystem::path& path);
 
 // Check the move against the axis settings and word the result.
 void update_move_check(AppState& state);
+
+// Run's question: a move that breaks a position limit or the maximum speed at
+// the divider Run has just taken plays only after "Play anyway?" is answered OK.
+void ask_before_playing(AppState& state, std::function<void()> play);
 
 }  // namespace kestrova

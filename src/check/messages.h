@@ -45,6 +45,8 @@ inline std::string more(std::size_t count) {
     return count == 1 ? " (and 1 more)" : " (and " + std::to_string(count) + " more)";
 }
 
+inline const std::string play_anyway_title = "Move check";
+
 // The question before playing a move that breaks a position limit or the maximum speed.
 inline std::string play_anyway(const std::string& summary) { return summary + "\nPlay anyway?"; }
 

@@ -19,6 +19,15 @@ double clamp_goal(const AxisSettings& ax, std::size_t i, double goal) {
     return lo <= hi ? std::clamp(goal, lo, hi) : goal;
 }
 
+}  // namespace
+
+double frame_goal(const MoveModel& m, const AxisSettings& ax, int frame, int axis) {
+    const auto i = static_cast<std::size_t>(axis);
+    return clamp_goal(ax, i, m.rows() < 1 ? 0 : num::int_floor(m.movepos.at(frame, axis)));
+}
+
+namespace {
+
 int target_frame(const EngineContext& c) {
     const double f = num::int_floor(c.engine.positioning.gototarget);
     return static_cast<int>(std::clamp(f, 1.0, static_cast<double>(std::max(1, c.move.rows()))));

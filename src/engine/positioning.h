@@ -15,4 +15,9 @@ enum class PositioningKind {
 // midpoints and start positions. Clears the move's flag on arrival.
 void positioning_step(const EngineContext& ctx, PositioningKind kind);
 
+// Where a move to `frame` takes axis `axis`: the frame's whole-number position,
+// inside the axis limits (0 while the move has no rows). "Go to start" drives
+// to frame 1's goals, so Run tests and slow play starts from them.
+double frame_goal(const MoveModel& move, const AxisSettings& axes, int frame, int axis);
+
 }  // namespace kestrova

@@ -26,6 +26,9 @@ struct GraphState {
     // Frames shown after a zoom; both 0 when the whole move is shown.
     int zoom_first = 0;
     int zoom_last = 0;
+
+    // The frame being sent during play-back, drawn as a vertical line; 0: none.
+    int play_head = 0;
 };
 
 }  // namespace kestrova

@@ -16,7 +16,7 @@ inline constexpr int f10_code = 121;
 
 // "enable F keys": the status box, the focus, jog speeds of 1 and the F speeds
 // from their boxes.
-void enable_fkeys(Panel& panel, JogState& jog, AxisSettings& axes);
+void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes);
 
 // Key events of the box "enable". Auto-repeats are ignored (a held key on X11
 // repeats as release/press pairs). key_down returns true when the key must be

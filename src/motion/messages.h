@@ -2,6 +2,7 @@
 // cannot be carried out. Tests compare against these same functions.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@
 namespace kestrova::motion_msg {
 
 inline std::string not_at_start(char axis) {
-    return std::string("Run refused: axis ") + axis + " is not at the first keyframe; go to start first.";
+    return std::string("Run refused: axis ") + axis + " is not at the start of the move; go to start first.";
 }
 inline const std::string already_playing = "Run refused: the move is already playing; press Stop first.";
 inline const std::string at_last_frame = "Step: already at the last frame of the move.";
@@ -31,6 +32,11 @@ inline std::string no_such_frame(double frame, int totalframes) {
 }
 inline const std::string nothing_to_position =
     "Go to position: every axis is within 10 pulses of its typed position; nothing to move.";
+// F keys enabled while enabled axes (letters, e.g. "AC") have an empty or 0 F speed.
+inline std::string fkeys_without_speed(const std::string& axes) {
+    return axes.size() == 1 ? "Axis " + axes + " has no F speed (empty or 0): its F keys do not move it."
+                            : "Axes " + axes + " have no F speed (empty or 0): their F keys do not move them.";
+}
 inline std::string position_outside_limits(char axis) {
     return std::string("Position of axis ") + axis + " is outside its limits; reset to 0.";
 }
@@ -51,6 +57,27 @@ inline const std::string sound_sync_on = "Sound Sync - On";
 inline const std::string sound_sync_off = "Sound Sync - Off";
 inline const std::string trigger_on = "Y";
 inline const std::string trigger_off = "N";
+
+// Progress in the status area: "01:05", or "1:02:05" from an hour on.
+inline std::string clock(long seconds) {
+    char text[32];
+    if (seconds >= 3600)
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    else
+        std::snprintf(text, sizeof text, "%02ld:%02ld", seconds / 60, seconds % 60);
+    return text;
+}
+inline std::string play_progress(int frame, int total, long seconds_left, bool looping) {
+    return "frame " + std::to_string(frame) + " / " + std::to_string(total) + ", " + clock(seconds_left) + " left" +
+           (looping ? " in this pass" : "");
+}
+inline std::string single_frame_progress(int shot, long interval_seconds, long seconds_left) {
+    return "single frame: " + std::to_string(shot) + " shot, every " + clock(interval_seconds) + ", " +
+           clock(seconds_left) + " left";
+}
+inline std::string running_time(int total, long seconds) {
+    return std::to_string(total) + " frames = " + clock(seconds) + " at 25 fps";
+}
 
 // Names of the boxes as the operator knows them.
 inline constexpr std::string_view sub_frame_box = "sub frame box";

@@ -50,7 +50,7 @@ void install_positioning(const MotionContext& c) {
 void install_jog_keys(const MotionContext& c) {
     Panel& p = c.panel;
     JogState& jog = c.engine.jog;
-    p.on_press(ctl::enable_fkeys_button, [&p, &jog, &axes = c.axes] { enable_fkeys(p, jog, axes); });
+    p.on_press(ctl::enable_fkeys_button, [&p, &n = c.notices, &jog, &axes = c.axes] { enable_fkeys(p, n, jog, axes); });
     p.on_press(ctl::disable_fkeys_button, [&p] { disable_fkeys(p); });
     p.on_key_down(ctl::fkey_status_box, [&jog](int code, bool repeat) { return fkey_down(jog, code, repeat); });
     p.on_key_up(ctl::fkey_status_box, [&jog](int code, bool repeat) {

@@ -3,6 +3,8 @@
 // their boxes), the boxes and the status bar.
 #pragma once
 
+#include <functional>
+
 #include "axes/axis_settings.h"
 #include "base/notices.h"
 #include "base/panel.h"
@@ -13,6 +15,12 @@
 
 namespace kestrova {
 
+struct MotionHooks {
+    // Asked before play-back starts: calls `play` now, later (after a
+    // question) or never (the operator declined).
+    std::function<void(std::function<void()> play)> before_play;
+};
+
 struct MotionContext {
     EngineState& engine;
     SingleFrameState& single_frame;
@@ -21,6 +29,7 @@ struct MotionContext {
     AxisSettings& axes;
     Panel& panel;
     Notices& notices;
+    MotionHooks hooks;
 };
 
 }  // namespace kestrova

@@ -12,7 +12,8 @@ struct SingleFrameState {
     int tcmins = 0;
     int tchours = 0;
     int exposureticks = 0;  // engine steps since the lamp lit
-    bool sfmatch = false;   // the clock counted an interval match; the next engine step lights the lamp
+    bool sfmatch = false;
+    double first_frame = 1;  // where the run started, for its progress   // the clock counted an interval match; the next engine step lights the lamp
 };
 
 // Toggles only; nothing acts on them yet.

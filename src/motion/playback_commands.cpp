@@ -4,12 +4,32 @@
 
 #include "base/numeric.h"
 #include "engine/engine_displays.h"
+#include "engine/positioning.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "move/fkey_status.h"
 
 namespace kestrova {
+
+namespace {
+
+// Frame 1 played from where "go to start" left the rig.
+void start_playback(const MotionContext& c) {
+    PlaybackState& pl = c.engine.play;
+    if (pl.running) return;
+    pl.playframe = 1;
+    if (pl.playdiv == 1) {
+        pl.divcount = 1;
+    } else {
+        // Slow play interpolates from the start position, every move axis alike.
+        pl.divcount = 0;
+        for (int a = 0; a < move_axes; ++a) pl.frompos[static_cast<std::size_t>(a)] = frame_goal(c.move, c.axes, 1, a);
+    }
+    pl.running = true;
+}
+
+}  // namespace
 
 bool run_move(const MotionContext& c) {
     EngineState& e = c.engine;
@@ -25,22 +45,18 @@ bool run_move(const MotionContext& c) {
     e.sound_sync.synccount = 2;
     disable_fkeys(p);
     for (int a = 0; a < move_axes; ++a) {
-        if (std::trunc(e.curpos[static_cast<std::size_t>(a)]) != c.move.pos_of(a, 1)) {
+        if (std::trunc(e.curpos[static_cast<std::size_t>(a)]) != frame_goal(c.move, c.axes, 1, a)) {
             p.set_visible(ctl::not_at_start_warning, true);
             c.notices.say(motion_msg::not_at_start(static_cast<char>('A' + a)));
             return false;
         }
     }
     p.set_visible(ctl::not_at_start_warning, false);
-    pl.playframe = 1;
-    if (pl.playdiv == 1) {
-        pl.divcount = 1;
-    } else {
-        // Slow play interpolates from the first keyframe, every move axis alike.
-        pl.divcount = 0;
-        for (int a = 0; a < move_axes; ++a) pl.frompos[static_cast<std::size_t>(a)] = c.move.pos_of(a, 1);
+    if (c.hooks.before_play) {
+        c.hooks.before_play([c] { start_playback(c); });
+        return pl.running;
     }
-    pl.running = true;
+    start_playback(c);
     return true;
 }
 
@@ -92,6 +108,11 @@ void hold_where_the_rig_is(const MotionContext& c, const std::optional<Decoded>&
 }
 
 }  // namespace
+
+void stop_everything(const MotionContext& c) {
+    stop_all(c);
+    let_go_of_fkeys(c.engine.jog);
+}
 
 void stop_motion_keep_positions(const MotionContext& c, const std::optional<Decoded>& last_taken) {
     EngineState& e = c.engine;

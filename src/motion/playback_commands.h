@@ -11,11 +11,15 @@
 
 namespace kestrova {
 
-// "Run": starts play-back from frame 1 when every move axis stands at its
-// first keyframe; otherwise shows the "Not at Start" warning. True when started.
+// "Run": starts play-back from frame 1 when every move axis stands where "go
+// to start" drives it (frame 1's whole-number goals); otherwise shows the "Not
+// at Start" warning. The `before_play` hook may ask first. True when started.
 bool run_move(const MotionContext& ctx);
 // "Stop": ends play-back, every positioning move, looping and single frame.
 void stop_all(const MotionContext& ctx);
+// Escape: everything Stop ends, and every F key let go with the jog speeds at
+// 0, so nothing moves after the next step.
+void stop_everything(const MotionContext& ctx);
 // The port was lost: play-back, positioning, jogging and single frame stop,
 // and the present positions become those of the last message the rig took
 // (`last_taken`; the last one built when it took none), so nothing moves when

@@ -73,6 +73,7 @@ void toggle_single_frame(const MotionContext& c) {
     sf.sfrun = true;
     sf.sfmatch = false;
     c.engine.positioning.gototarget = *frame;
+    sf.first_frame = *frame;
     p.set_text(ctl::sub_frame_box, start);
     sf.tcframes = sf.tcsecs = sf.tcmins = sf.tchours = 0;
     show_button(p, true);

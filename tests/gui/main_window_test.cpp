@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "motion/controls.h"
 #include "started_window.h"
 
 using namespace kestrova;
@@ -76,4 +77,19 @@ TEST(MainWindow, EnableFKeysGivesTheStatusBoxTheFocus) {
     QTest::mouseClick(w.find<QPushButton>("enFkeys"), Qt::LeftButton);
     EXPECT_EQ(w.text("enable"), "F keys enabled");
     EXPECT_TRUE(w.find<QWidget>("enable")->hasFocus());
+}
+
+TEST(MainWindow, EscapeStopsPlayBackWhateverBoxHasTheFocus) {
+    test_support::StartedWindow w;
+    w.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    auto* box = w.find<QLineEdit>(ctl::divider_box.str().c_str());
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    w.panel().press(ctl::run_button);
+    ASSERT_TRUE(w.engine().play.running);
+    w.engine().jog.fkeydown[2] = true;
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(w.engine().play.running);
+    EXPECT_FALSE(w.engine().jog.fkeydown[2]);
 }

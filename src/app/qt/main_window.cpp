@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -100,6 +101,14 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     clock_->pace(app_.link());
 
     build_menus();
+    // Escape stops everything, whatever box has the focus (boxes leave Escape to the window).
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QString::fromStdString(ctl::escape_stop.str()));
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        app_.stop_everything();
+        sync();
+    });
     // The controls sit in a scroll area: on a screen smaller than the window's
     // minimum the window still fits and scrolls instead of cutting controls off.
     auto* scroll = new QScrollArea(this);
@@ -134,6 +143,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     link_label_->setObjectName("linkState");
     rate_label_ = new QLabel(this);
     rate_label_->setObjectName("linkRate");
+    progress_label_ = new QLabel(this);
+    progress_label_->setObjectName(QString::fromStdString(ctl::play_progress.str()));
+    statusBar()->addPermanentWidget(progress_label_);
     statusBar()->addPermanentWidget(rate_label_);
     statusBar()->addPermanentWidget(link_label_);
     fit_to_screen(*this, available_screen_area(*this));
@@ -533,6 +545,7 @@ void MainWindow::sync() {
     redo_action_->setEnabled(history.can_redo());
     redo_action_->setText(QString::fromStdString(history.can_redo() ? history_msg::redo_item(history.redo_label()) : "Redo"));
     rate_label_->setText(QString::fromStdString(s.notices.link_rate));
+    progress_label_->setText(QString::fromStdString(app_.progress()));
     setup_->sync();
     help_->sync();
     if (messages_->isVisible()) messages_->sync();

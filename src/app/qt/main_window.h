@@ -76,6 +76,7 @@ private:
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;
     QLabel* rate_label_ = nullptr;
+    QLabel* progress_label_ = nullptr;  // play progress, or the running time when nothing plays
     unsigned status_seen_ = 0;
     bool closing_ = false;
 };

@@ -1,5 +1,6 @@
 #include "graph/qt/move_chart_view.h"
 
+#include <QGraphicsLineItem>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QRubberBand>
@@ -48,6 +49,10 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
         lines_[static_cast<std::size_t>(c)] = line;
     }
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
+    play_head_ = new QGraphicsLineItem(chart_);
+    play_head_->setPen(QPen(QColor(0, 0, 0, 160), 1));
+    play_head_->setZValue(100);  // over the lines
+    play_head_->hide();
     update_names();
 }
 
@@ -61,8 +66,22 @@ void MoveChartView::update_names() {
     }
 }
 
+void MoveChartView::place_play_head() {
+    const int frame = context_.graph.play_head;
+    const FrameWindow w = visible_frames(context_.graph);
+    if (frame <= 0 || frame < w.first || frame > w.last) {
+        play_head_->hide();
+        return;
+    }
+    const QRectF a = chart_->plotArea();
+    const qreal x = chart_->mapToPosition(QPointF(frame, values_->min()), lines_[0]).x();
+    play_head_->setLine(x, a.top(), x, a.bottom());
+    play_head_->show();
+}
+
 void MoveChartView::sync() {
     update_names();
+    place_play_head();
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());

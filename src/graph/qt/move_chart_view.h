@@ -10,6 +10,7 @@
 #include "graph/chart_data.h"
 #include "graph/graph_context.h"
 
+class QGraphicsLineItem;
 class QLineSeries;
 class QValueAxis;
 class QRubberBand;
@@ -36,6 +37,7 @@ private:
     QPointF to_chart(const QPoint& p) const;
     PlotRect plot_rect() const;
     void update_names();
+    void place_play_head();
 
     GraphContext context_;
     QChart* chart_;
@@ -44,6 +46,7 @@ private:
     QValueAxis* frames_;
     QValueAxis* values_;
     QRubberBand* band_;
+    QGraphicsLineItem* play_head_;
     QPoint press_;
     bool dragging_ = false;
 

@@ -5,7 +5,9 @@
 #include "axes/messages.h"
 #include "base/numeric.h"
 #include "engine/controls.h"
+#include "motion/controls.h"
 #include "motion/messages.h"
+#include "move/messages.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -74,4 +76,23 @@ TEST(FSpeedBoxes, RefuseANegativeSpeedOrOneAboveTheMaximumSpeed) {
     r.app.type("SpeedA", "101");
     r.app.press("enFkeys");
     EXPECT_EQ(r.state().axes.FSpeed[0], 101);
+}
+
+TEST(FKeys, EnablingThemWhileAnEnabledAxisHasNoFSpeedSaysWhich) {
+    Rig r;
+    AxisSettings& ax = r.state().axes;
+    ax.ena = {true, true, true, false, false};
+    r.panel().set_text(ctl::fspeed_boxes[0], "20");
+    r.panel().set_text(ctl::fspeed_boxes[1], "");
+    r.panel().set_text(ctl::fspeed_boxes[2], "0");
+    r.panel().set_text(ctl::fspeed_boxes[3], "");  // not enabled: not named
+    r.panel().press(ctl::enable_fkeys_button);
+    EXPECT_EQ(r.status(), motion_msg::fkeys_without_speed("BC"));
+    EXPECT_EQ(r.text("enable"), move_msg::fkeys_enabled);  // the keys are enabled all the same
+
+    r.panel().set_text(ctl::fspeed_boxes[1], "5");
+    r.panel().set_text(ctl::fspeed_boxes[2], "5");
+    r.app.state().notices.status.clear();
+    r.panel().press(ctl::enable_fkeys_button);
+    EXPECT_EQ(r.status(), "");
 }

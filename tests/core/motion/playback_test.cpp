@@ -6,11 +6,11 @@
 using namespace kestrova;
 using Rig = test_support::StartedApp;
 
-TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
+TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheStartOfTheMove) {
     struct Case { double at; int keyframe; bool starts; };
     for (Case c : {Case{10.7, 10, true}, Case{11, 10, false}, Case{-10.7, -11, false}}) {
         Rig r;
-        r.state().move.pos_of(2, 1) = c.keyframe;
+        r.move().movepos.at(1, 2) = c.keyframe + 0.4;  // go to start drives to the whole number
         r.engine().curpos[2] = c.at;
         r.app.press("run");
         EXPECT_EQ(r.engine().play.running, c.starts) << c.at;
@@ -21,9 +21,12 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheFirstKeyframe) {
     }
 }
 
-TEST(Run, SlowPlayStartsFromTheFirstKeyframeOfEveryAxisAndRunningRefusesARestart) {
+TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisAndRunningRefusesARestart) {
     Rig r;
-    for (int a = 0; a < move_axes; ++a) r.engine().curpos[a] = r.state().move.pos_of(a, 1) = 100 * (a + 1);
+    for (int a = 0; a < move_axes; ++a) {
+        r.engine().curpos[a] = 100 * (a + 1);
+        for (int f = 1; f <= r.move().rows(); ++f) r.move().movepos.at(f, a) = 100 * (a + 1) + 0.5;
+    }
     r.app.type("Text6", "2");
     r.app.press("run");
     const PlaybackState& pl = r.engine().play;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/controls.h"
+#include "motion/controls.h"
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "started_app.h"
@@ -100,4 +102,17 @@ TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
     r.app.press("Command25");  // the first press after clearing switches it on
     EXPECT_TRUE(t.trigtc);
     EXPECT_EQ(r.text("Command25"), motion_msg::trigger_on);
+}
+
+TEST(SingleFrameProgress, CountsFramesShotFromTheStartAndTheTimeLeftAtTheInterval) {
+    test_support::StartedApp r;
+    r.move().totalframes = 100;
+    r.panel().set_text(ctl::seconds_box, "5");
+    r.panel().show(ctl::keyframe_frame_box, "1");
+    r.panel().press(ctl::single_frame_button);
+    ASSERT_TRUE(r.state().single_frame.sfrun);
+    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(0, 5, 99 * 5));
+    r.engine().positioning.gototarget = 11;
+    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(10, 5, 89 * 5));
+    EXPECT_EQ(motion_msg::single_frame_progress(10, 5, 89 * 5), "single frame: 10 shot, every 00:05, 07:25 left");
 }
