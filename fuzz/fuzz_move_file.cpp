@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = encode_move(m);
     if (again.size() > size || std::memcmp(again.data(), data, again.size()) != 0) std::abort();
 
-    if (!keeps_the_move_rules(*d)) return 0;
+    if (!keeps_the_move_rules(d.value())) return 0;
     const bool flat_extremes = data[size - 1] & 1;
     const SmoothingParams params{1 + data[size - 1] / 2 % 16, 1};
     calculate_linear(m);
