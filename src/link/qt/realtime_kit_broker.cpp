@@ -1,5 +1,7 @@
 #include "link/qt/realtime_kit_broker.h"
 
+#include "base/result.h"
+
 #include <unistd.h>
 
 #include <QDBusConnection>
@@ -41,20 +43,15 @@ struct Call {
     }
 
     // A number the broker publishes, or why it could not be read.
-    std::optional<qlonglong> property(const QString& name, std::string& error) {
+    Result<qlonglong> property(const QString& name) {
         QDBusMessage m = QDBusMessage::createMethodCall(service, path, "org.freedesktop.DBus.Properties", "Get");
         m.setArguments({service, name});
         const QDBusMessage reply = call(m);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            error = link_text::broker_property(name.toStdString(), why(reply));
-            return std::nullopt;
-        }
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return fail(link_text::broker_property(name.toStdString(), why(reply)));
         bool ok = false;
         const qlonglong v = reply.arguments().front().value<QDBusVariant>().variant().toLongLong(&ok);
-        if (!ok) {
-            error = link_text::broker_property(name.toStdString(), "not a number");
-            return std::nullopt;
-        }
+        if (!ok) return fail(link_text::broker_property(name.toStdString(), "not a number"));
         return v;
     }
 
@@ -76,14 +73,13 @@ PriorityAnswer RealtimeKitBroker::make_realtime(pid_t tid, int priority) {
     if (!silent_.empty()) return PriorityAnswer::no(silent_);
     Call c{silent_};
     if (!c.bus.isConnected()) return PriorityAnswer::no(link_text::no_system_bus(c.bus.lastError().message().toStdString()));
-    std::string error;
-    const auto highest = c.property("MaxRealtimePriority", error);
-    if (!highest) return PriorityAnswer::no(error);
-    const auto rttime = c.property("RTTimeUSecMax", error);
-    if (!rttime) return PriorityAnswer::no(error);
-    const PriorityAnswer limited = limit_realtime_cpu(*rttime);
+    const Result<qlonglong> highest = c.property("MaxRealtimePriority");
+    if (!highest) return PriorityAnswer::no(highest.error());
+    const Result<qlonglong> rttime = c.property("RTTimeUSecMax");
+    if (!rttime) return PriorityAnswer::no(rttime.error());
+    const PriorityAnswer limited = limit_realtime_cpu(rttime.value());
     if (!limited.granted) return limited;
-    const auto level = static_cast<uint>(std::clamp<qlonglong>(priority, 1, std::max<qlonglong>(*highest, 1)));
+    const auto level = static_cast<uint>(std::clamp<qlonglong>(priority, 1, std::max<qlonglong>(highest.value(), 1)));
     return c.request("MakeThreadRealtime", tid, QVariant::fromValue(level));
 }
 
@@ -91,10 +87,9 @@ PriorityAnswer RealtimeKitBroker::make_high_priority(pid_t tid, int nice) {
     if (!silent_.empty()) return PriorityAnswer::no(silent_);
     Call c{silent_};
     if (!c.bus.isConnected()) return PriorityAnswer::no(link_text::no_system_bus(c.bus.lastError().message().toStdString()));
-    std::string error;
-    const auto lowest = c.property("MinNiceLevel", error);
-    if (!lowest) return PriorityAnswer::no(error);
-    const auto level = static_cast<int>(std::max<qlonglong>(nice, *lowest));
+    const Result<qlonglong> lowest = c.property("MinNiceLevel");
+    if (!lowest) return PriorityAnswer::no(lowest.error());
+    const auto level = static_cast<int>(std::max<qlonglong>(nice, lowest.value()));
     return c.request("MakeThreadHighPriority", tid, QVariant::fromValue(level));
 }
 
