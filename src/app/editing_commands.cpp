@@ -1,5 +1,7 @@
 #include "app/editing_commands.h"
 
+#include <algorithm>
+
 #include "app/command_labels.h"
 #include "app/contexts.h"
 #include "app/messages.h"
@@ -41,6 +43,19 @@ void update_move_check(AppState& s) {
     std::array<std::string, move_axes> names;
     for (int a = 0; a < move_axes; ++a) names[static_cast<std::size_t>(a)] = s.panel.text(ctl::axis_name_boxes[a]);
     s.check_line = check_summary(s.check, names);
+    // The chart shades where the move asks too much.
+    std::vector<GraphState::Mark> marks;
+    for (const auto& axis : s.check.axes)
+        for (const CheckFinding& f : axis)
+            marks.push_back({f.first, f.last, f.kind == FindingKind::acceleration});
+    const bool same = marks.size() == s.graph.marks.size() &&
+                      std::equal(marks.begin(), marks.end(), s.graph.marks.begin(), [](const auto& a, const auto& b) {
+                          return a.first == b.first && a.last == b.last && a.acceleration == b.acceleration;
+                      });
+    if (!same) {
+        s.graph.marks = std::move(marks);
+        ++s.graph.marks_revision;
+    }
 }
 
 void ask_before_playing(AppState& s, std::function<void()> play) {

@@ -29,6 +29,16 @@ struct GraphState {
 
     // The frame being sent during play-back, drawn as a vertical line; 0: none.
     int play_head = 0;
+
+    // Frames the move check found beyond what an axis can do, shaded on the
+    // chart: red for a limit or the maximum speed, yellow for acceleration.
+    struct Mark {
+        int first = 0;
+        int last = 0;
+        bool acceleration = false;
+    };
+    std::vector<Mark> marks;
+    unsigned marks_revision = 0;  // bumped when the marks change
 };
 
 }  // namespace kestrova

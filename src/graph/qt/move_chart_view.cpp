@@ -1,5 +1,7 @@
 #include "graph/qt/move_chart_view.h"
 
+#include <QGraphicsRectItem>
+
 #include <QGraphicsLineItem>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -79,9 +81,35 @@ void MoveChartView::place_play_head() {
     play_head_->show();
 }
 
+void MoveChartView::place_marks() {
+    const GraphState& g = context_.graph;
+    const FrameWindow w = visible_frames(g);
+    const QRectF a = chart_->plotArea();
+    if (g.marks_revision == placed_marks_ && a == marks_area_ && w.first == marks_window_.first &&
+        w.last == marks_window_.last)
+        return;
+    placed_marks_ = g.marks_revision;
+    marks_area_ = a;
+    marks_window_ = w;
+    for (QGraphicsRectItem* r : marks_) delete r;
+    marks_.clear();
+    auto x_of = [this](double frame) { return chart_->mapToPosition(QPointF(frame, values_->min()), lines_[0]).x(); };
+    for (const GraphState::Mark& m : g.marks) {
+        if (m.last < w.first || m.first > w.last) continue;
+        const qreal left = std::max(a.left(), x_of(std::max(m.first, w.first) - 0.5));
+        const qreal right = std::min(a.right(), x_of(std::min(m.last, w.last) + 0.5));
+        auto* r = new QGraphicsRectItem(QRectF(left, a.top(), std::max<qreal>(right - left, 1), a.height()), chart_);
+        r->setPen(Qt::NoPen);
+        r->setBrush(m.acceleration ? QColor(230, 200, 0, 70) : QColor(220, 0, 0, 60));
+        r->setZValue(90);  // over the plot, under the play-head
+        marks_.push_back(r);
+    }
+}
+
 void MoveChartView::sync() {
     update_names();
     place_play_head();
+    place_marks();
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());

@@ -38,6 +38,7 @@ private:
     PlotRect plot_rect() const;
     void update_names();
     void place_play_head();
+    void place_marks();
 
     GraphContext context_;
     QChart* chart_;
@@ -47,6 +48,10 @@ private:
     QValueAxis* values_;
     QRubberBand* band_;
     QGraphicsLineItem* play_head_;
+    std::vector<QGraphicsRectItem*> marks_;
+    unsigned placed_marks_ = 0;      // the marks revision placed
+    QRectF marks_area_;              // the plot area they were placed in
+    FrameWindow marks_window_{};
     QPoint press_;
     bool dragging_ = false;
 

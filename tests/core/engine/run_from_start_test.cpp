@@ -1,6 +1,8 @@
 // Run after "go to start", the question before a move beyond the axes, and Escape's stop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "check/messages.h"
@@ -98,6 +100,10 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     ASSERT_TRUE(notices().box);
     EXPECT_TRUE(notices().box->ok_cancel);
     EXPECT_EQ(notices().box->text, check_msg::play_anyway(app->state().check_line));
+    // The chart shades those frames red.
+    const auto& marks = app->state().graph.marks;
+    EXPECT_TRUE(std::any_of(marks.begin(), marks.end(),
+                            [](const auto& m) { return m.first == 10 && m.last == 12 && !m.acceleration; }));
     EXPECT_NE(notices().box->text.find("at frames 10-12"), std::string::npos);
     EXPECT_FALSE(play().running);
     const auto cancel = notices().box->answer;
