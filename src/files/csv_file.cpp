@@ -40,15 +40,7 @@ bool import_move_csv(const FilesContext& c, const std::filesystem::path& path) {
         c.notices.say(files_msg::csv_import_refused(path.string(), table ? files_msg::too_large : table.error()));
         return false;
     }
-    MoveFileData data;
-    data.totalframes = table->rows();
-    data.nextkf = 1;
-    for (int a = 0; a < move_axes; ++a) {
-        data.kfframe[a].assign(static_cast<std::size_t>(data.totalframes), 0);
-        data.kfpos[a].assign(static_cast<std::size_t>(data.totalframes), 0);
-    }
-    data.movepos = std::move(table).value();
-    install_move(c, std::move(data));
+    install_positions(c, std::move(table).value());
     c.notices.say(files_msg::imported(path.string(), c.move.totalframes));
     return true;
 }

@@ -49,6 +49,18 @@ void install_move(const FilesContext& c, MoveFileData data) {
     draw_graph(c.graph);
 }
 
+void install_positions(const FilesContext& c, FrameTable positions) {
+    MoveFileData data;
+    data.totalframes = positions.rows();
+    data.nextkf = 1;
+    for (int a = 0; a < move_axes; ++a) {
+        data.kfframe[a].assign(static_cast<std::size_t>(data.totalframes), 0);
+        data.kfpos[a].assign(static_cast<std::size_t>(data.totalframes), 0);
+    }
+    data.movepos = std::move(positions);
+    install_move(c, std::move(data));
+}
+
 bool save_move_file(const FilesContext& c, const std::string& name) {
     const auto path = file_in_folder(c, "Save Move", name);
     if (!path) return false;
@@ -115,15 +127,7 @@ bool import_move_text(const FilesContext& c) {
         c.notices.say(files_msg::import_refused(path.string(), table.error()));
         return false;
     }
-    MoveFileData data;
-    data.totalframes = table->rows();
-    data.nextkf = 1;
-    for (int a = 0; a < move_axes; ++a) {
-        data.kfframe[a].assign(static_cast<std::size_t>(data.totalframes), 0);
-        data.kfpos[a].assign(static_cast<std::size_t>(data.totalframes), 0);
-    }
-    data.movepos = std::move(table).value();
-    install_move(c, std::move(data));
+    install_positions(c, std::move(table).value());
     c.notices.say(files_msg::imported(path.string(), c.move.totalframes));
     return true;
 }

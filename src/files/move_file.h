@@ -28,5 +28,7 @@ bool import_move_text(const FilesContext& c);
 // (every other table afresh, the keyframe corrections cleared), then the boxes
 // and the chart show it.
 void install_move(const FilesContext& c, MoveFileData data);
+// An imported table becomes the move: its length, its positions, no keyframes.
+void install_positions(const FilesContext& c, FrameTable positions);
 
 }  // namespace kestrova
