@@ -5,25 +5,30 @@
 #include <chrono>
 #include <cstring>
 
+#include <numeric>
+
 #include "link/fd_port.h"
 #include "link/link.h"
 #include "link/link_texts.h"
-#include "app/app.h"
 #include "link/paced_sender.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
 
 namespace {
 
-// Reads from `fd` until `want` bytes came or a second passed.
-std::vector<std::uint8_t> read_bytes(int fd, std::size_t want) {
+// Reads from `fd` until `want` bytes came or a second passed; with no `want`,
+// everything the far end can read now, until the line has been quiet for 100 ms.
+std::vector<std::uint8_t> read_bytes(int fd, std::size_t want = 0) {
     std::vector<std::uint8_t> got;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (got.size() < want && std::chrono::steady_clock::now() < until) {
+    while (want == 0 || (got.size() < want && std::chrono::steady_clock::now() < until)) {
         pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 50) <= 0) continue;
-        std::uint8_t buf[512];
+        if (::poll(&p, 1, want ? 50 : 100) <= 0) {
+            if (want == 0) break;
+            continue;
+        }
+        std::uint8_t buf[4096];
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n <= 0) break;
         got.insert(got.end(), buf, buf + n);
@@ -48,12 +53,6 @@ struct Pty {
     PtyPair pair;
 };
 
-std::vector<std::uint8_t> every_byte_value() {
-    std::vector<std::uint8_t> all(256);
-    for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    return all;
-}
-
 }  // namespace
 
 TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
@@ -62,7 +61,8 @@ TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
     auto opened = opener.open(pty.pair.path);
     ASSERT_TRUE(opened) << opened.error();
     auto& port = opened.value();
-    const auto all = every_byte_value();
+    std::vector<std::uint8_t> all(256);
+    std::iota(all.begin(), all.end(), std::uint8_t{0});
     ASSERT_TRUE(port->write(all));
     EXPECT_EQ(read_bytes(pty.pair.master, 256), all);
 
@@ -85,9 +85,8 @@ TEST(PseudoTerminal, OpeningAMissingDeviceOrAFileSaysWhy) {
 
 TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
     Pty pty;
-    test_support::TempDir dir;
-    App app(dir.path(), std::make_unique<PosixPortOpener>());
-    app.start();
+    test_support::StartedApp s(std::make_unique<PosixPortOpener>());
+    App& app = s.app;
     ASSERT_TRUE(app.link().go_online(pty.pair.path));
     app.tick();
     EXPECT_EQ(read_bytes(pty.pair.master, 25).size(), 25u);
@@ -125,30 +124,14 @@ TEST(PacedSender, OnTheMonotonicClockSendsTheParkedMessageEveryPeriod) {
                   (std::vector<std::uint8_t>{0x07, 1, 2, 3, 0xA5}));
 }
 
-namespace {
-// Everything the far end can read now, until the line has been quiet for 100 ms.
-std::vector<std::uint8_t> drain(int fd) {
-    std::vector<std::uint8_t> got;
-    for (;;) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 100) <= 0) return got;
-        std::uint8_t buf[4096];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0) return got;
-        got.insert(got.end(), buf, buf + n);
-    }
-}
-}  // namespace
-
 // A far end that stops reading without stopping the line: a pseudo-terminal
 // takes some 20 KB before a write would block, and nothing can take it back.
 // However far the line backs up, the far end gets whole messages in step, and
 // the rig goes on from the last of them.
 TEST(PseudoTerminal, AFarEndThatStopsReadingGetsWholeMessagesInStepAndNoJump) {
     Pty pty;
-    test_support::TempDir dir;
-    App app(dir.path(), std::make_unique<PosixPortOpener>());
-    app.start();
+    test_support::StartedApp s(std::make_unique<PosixPortOpener>());
+    App& app = s.app;
     for (int f = 1; f <= 1500; ++f) app.state().move.movepos.at(f, 0) = 20 * f;
     ASSERT_TRUE(app.link().go_online(pty.pair.path));
     app.state().engine.play.running = true;
@@ -162,9 +145,9 @@ TEST(PseudoTerminal, AFarEndThatStopsReadingGetsWholeMessagesInStepAndNoJump) {
     EXPECT_LE(app.state().notices.status_serial, before + 2);
     EXPECT_FALSE(app.state().engine.play.running);
 
-    std::vector<std::uint8_t> got = drain(pty.pair.master);
+    std::vector<std::uint8_t> got = read_bytes(pty.pair.master);
     for (int i = 0; i < 5; ++i) app.tick();
-    const auto more = drain(pty.pair.master);
+    const auto more = read_bytes(pty.pair.master);
     got.insert(got.end(), more.begin(), more.end());
     ASSERT_EQ(got.size() % long_size, 0u);
     std::int32_t previous = 0;
