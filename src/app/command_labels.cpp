@@ -6,6 +6,7 @@
 #include "files/controls.h"
 #include "graph/controls.h"
 #include "move/controls.h"
+#include "move/history_messages.h"
 #include "shaping/controls.h"
 #include "tools/controls.h"
 
@@ -13,31 +14,33 @@ namespace kestrova {
 
 namespace {
 
+namespace label = history_msg::label;
+
 // Buttons whose captions do not say what they do to the move.
-const std::array<std::pair<ControlName, const char*>, 14> labels{{
-    {ctl::add_keyframe_button, "Add KeyFrame"},
-    {ctl::delete_keyframe_button, "Del KeyFrame"},
-    {ctl::clear_move_button, "Clear Move"},
-    {ctl::set_total_frames_button, "Set Total Frames"},
-    {ctl::total_frames_box, "Set Total Frames"},
-    {ctl::recalc_button, "re calc"},
-    {ctl::bezier_button, "Bezier"},
-    {ctl::bezier_smooth_button, "Bezier"},
-    {ctl::smooth_button, "Smooth"},
-    {ctl::corrected_smooth_button, "Corrected Smooth"},
-    {ctl::clear_corrections_button, "Clear Corrections"},
-    {ctl::bezier_samples_button, "Bezier Samples on A"},
-    {ctl::import_menu, "Import Ascii"},
-    {ctl::lookup_bin_button, "Lookup Table"},
+const std::array<std::pair<ControlName, const std::string*>, 14> labels{{
+    {ctl::add_keyframe_button, &label::add_keyframe},
+    {ctl::delete_keyframe_button, &label::delete_keyframe},
+    {ctl::clear_move_button, &label::clear_move},
+    {ctl::set_total_frames_button, &label::set_total_frames},
+    {ctl::total_frames_box, &label::set_total_frames},
+    {ctl::recalc_button, &label::recalc},
+    {ctl::bezier_button, &label::bezier},
+    {ctl::bezier_smooth_button, &label::bezier},
+    {ctl::smooth_button, &label::smooth},
+    {ctl::corrected_smooth_button, &label::corrected_smooth},
+    {ctl::clear_corrections_button, &label::clear_corrections},
+    {ctl::bezier_samples_button, &label::bezier_samples},
+    {ctl::import_menu, &label::import_ascii},
+    {ctl::lookup_bin_button, &label::lookup_table},
 }};
 
 }  // namespace
 
 std::string command_label(std::string_view control, const Panel& panel) {
-    for (const auto& [name, label] : labels)
-        if (name.view() == control) return label;
+    for (const auto& [name, text] : labels)
+        if (name.view() == control) return *text;
     // Picking a file in the file panel loads it (or saves, which changes no move).
-    if (control == ctl::file_list.view() || control == ctl::file_name_box.view()) return "Load Move";
+    if (control == ctl::file_list.view() || control == ctl::file_name_box.view()) return label::load_move;
     const ControlName name{control};
     return panel.has(name) ? panel.at(name).text : std::string(control);
 }

@@ -14,6 +14,7 @@
 #include "check/messages.h"
 #include "graph/move_graph.h"
 #include "move/controls.h"
+#include "move/history_messages.h"
 #include "move/keyframe_editing.h"
 #include "move/move_length.h"
 
@@ -31,7 +32,7 @@ void show_whole_move(AppState& s) {
 }
 
 void report(AppState& s, const Result<>& r) {
-    if (!r) s.notices.say(r.error());
+    s.notices.report(r);
     update_move_check(s);
 }
 
@@ -103,14 +104,14 @@ bool export_csv_file(AppState& s, const std::filesystem::path& path) {
 
 bool import_csv_file(AppState& s, const std::filesystem::path& path) {
     bool ok = false;
-    s.editing.around(app_msg::import_csv_step, [&] { ok = import_move_csv(files_context(s), path); });
+    s.editing.around(history_msg::label::import_csv, [&] { ok = import_move_csv(files_context(s), path); });
     update_move_check(s);
     return ok;
 }
 
 bool load_recent_move(AppState& s, const std::filesystem::path& path) {
     bool ok = false;
-    s.editing.around(app_msg::load_move_step, [&] {
+    s.editing.around(history_msg::label::load_move, [&] {
         change_folder(s.files, path.parent_path().string());
         ok = load_move_file(files_context(s), path.filename().string());
     });

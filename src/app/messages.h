@@ -7,9 +7,6 @@ namespace kestrova::app_msg {
 
 inline std::string save_changes(const std::string& name) { return "Save changes to " + name + "?"; }
 inline const std::string name_first = "Name the move in the file panel and save it; then try again.";
-// Undo labels of the File menu's commands that are no panel presses.
-inline const std::string import_csv_step = "Import CSV";
-inline const std::string load_move_step = "Load Move";
 inline std::string title(const std::string& name, bool unsaved) {
     return name + (unsaved ? "*" : "") + " - Kestrova";
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "base/result.h"
+
 namespace kestrova {
 
 struct MessageBoxRequest {
@@ -36,6 +38,11 @@ struct Notices {
     std::deque<SaidMessage> said;  // the last `kept_messages` messages, oldest first
     // Told of every message as it is said (the log listens here).
     std::function<void(const SaidMessage&)> on_say;
+
+    // Say why an operation failed; a success says nothing here.
+    void report(const Result<>& r) {
+        if (!r) say(r.error());
+    }
 
     void say(std::string text) {
         status = std::move(text);

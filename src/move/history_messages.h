@@ -21,6 +21,8 @@ inline const std::string clear_corrections = "Clear Corrections";
 inline const std::string bezier_samples = "Bezier Samples on A";
 inline const std::string load_move = "Load Move";
 inline const std::string import_ascii = "Import Ascii";
+inline const std::string import_csv = "Import CSV";
+inline const std::string lookup_table = "Lookup Table";
 }  // namespace label
 
 inline std::string undo_item(const std::string& action) { return "Undo " + action; }

@@ -11,26 +11,18 @@
 
 namespace kestrova {
 
-namespace {
-
-void report(Notices& notices, const Result<>& r) {
-    if (!r) notices.say(r.error());
-}
-
-}  // namespace
-
 void install_move_commands(const MoveContext& context) {
     Panel& p = context.panel;
     // The handlers share one context; it holds only references and hooks.
     auto ctx = std::make_shared<MoveContext>(context);
-    p.on_press(ctl::add_keyframe_button, [ctx] { report(ctx->notices, add_keyframe(*ctx)); });
-    p.on_press(ctl::delete_keyframe_button, [ctx] { report(ctx->notices, delete_keyframe(*ctx)); });
+    p.on_press(ctl::add_keyframe_button, [ctx] { ctx->notices.report(add_keyframe(*ctx)); });
+    p.on_press(ctl::delete_keyframe_button, [ctx] { ctx->notices.report(delete_keyframe(*ctx)); });
     p.on_press(ctl::clear_move_button, [ctx] { clear_move(*ctx); });
     p.on_press(ctl::recalc_button, [ctx] { recalculate_linear(*ctx); });
-    p.on_press(ctl::set_total_frames_button, [ctx] { report(ctx->notices, set_total_frames(*ctx)); });
+    p.on_press(ctl::set_total_frames_button, [ctx] { ctx->notices.report(set_total_frames(*ctx)); });
     p.on_key_down(ctl::total_frames_box, [ctx](int code, bool) {
         if (code != 13) return false;
-        report(ctx->notices, apply_total_frames(*ctx));
+        ctx->notices.report(apply_total_frames(*ctx));
         return true;
     });
     // Typing a length switches the F-key jogging off.

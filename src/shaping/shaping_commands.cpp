@@ -10,22 +10,14 @@
 
 namespace kestrova {
 
-namespace {
-
-void report(Notices& notices, const Result<>& r) {
-    if (!r) notices.say(r.error());
-}
-
-}  // namespace
-
 void install_shaping_commands(const ShapingContext& context) {
     Panel& p = context.panel;
     // The handlers share one context; it holds only references and hooks.
     auto ctx = std::make_shared<ShapingContext>(context);
-    p.on_press(ctl::bezier_button, [ctx] { report(ctx->notices, make_bezier(*ctx)); });
-    p.on_press(ctl::bezier_smooth_button, [ctx] { report(ctx->notices, make_bezier_flat_extremes(*ctx)); });
-    p.on_press(ctl::smooth_button, [ctx] { report(ctx->notices, smooth_all(*ctx)); });
-    p.on_press(ctl::corrected_smooth_button, [ctx] { report(ctx->notices, corrected_smoothing(*ctx)); });
+    p.on_press(ctl::bezier_button, [ctx] { ctx->notices.report(make_bezier(*ctx)); });
+    p.on_press(ctl::bezier_smooth_button, [ctx] { ctx->notices.report(make_bezier_flat_extremes(*ctx)); });
+    p.on_press(ctl::smooth_button, [ctx] { ctx->notices.report(smooth_all(*ctx)); });
+    p.on_press(ctl::corrected_smooth_button, [ctx] { ctx->notices.report(corrected_smoothing(*ctx)); });
     p.on_press(ctl::clear_corrections_button, [ctx] { clear_corrections(ctx->move); });
     // The handle share must lie in 0 < p < 101.
     p.on_change(ctl::handle_share_box, [&p](const std::string& text) {
