@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           libqt6opengl6-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth dpkg-dev file "$@")
+          libsdl2-dev clang libclang-rt-14-dev xvfb xauth dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

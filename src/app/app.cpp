@@ -79,6 +79,7 @@ void App::install() {
     install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
     install_editing(state_);
+    state_.pad_section.install();
 }
 
 void App::install_shell_commands() {
@@ -161,6 +162,8 @@ void App::tick() {
     state_.graph.play_head = state_.engine.play.running ? static_cast<int>(state_.move.curframe) : 0;
     if (journal_) journal_->tick(state_.notices);
 }
+
+void App::read_pad(const PadPoll& poll) { state_.gamepad.tick(poll, gamepad_context(state_)); }
 
 void App::keep_log(Journal::Sink sink) {
     journal_ = std::make_unique<Journal>(std::move(sink));

@@ -9,6 +9,7 @@
 #include "link/port.h"
 #include "log/journal.h"
 #include "app/app_state.h"
+#include "pad/gamepad.h"
 
 namespace kestrova {
 
@@ -59,6 +60,8 @@ public:
 
     // One 40 ms clock tick: the single-frame interval count, then the engine step.
     void tick();
+    // What the gamepad gives this step; read just before the tick.
+    void read_pad(const PadPoll& poll);
 
     bool quit_requested() const { return quit_requested_; }
 

@@ -15,6 +15,8 @@
 #include "motion/motion_state.h"
 #include "move/move_context.h"
 #include "move/move_model.h"
+#include "pad/gamepad.h"
+#include "pad/pad_setup_section.h"
 #include "shaping/shaping_context.h"
 #include "shaping/shaping_state.h"
 #include "base/notices.h"
@@ -41,6 +43,8 @@ struct AppState {
     MoveCheck check;                     // the move against the axis settings
     std::string check_line;              // "Move check: OK" or the worst finding
     RecentMoves recent;                  // the moves last loaded or saved
+    Gamepad gamepad;                     // jogging and keyframes from a game controller
+    PadSetupSection pad_section{form1};  // its part of the setup dialog
 
     // What the move and shaping commands may touch; the App wires the hooks.
     MoveHooks move_hooks;

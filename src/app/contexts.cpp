@@ -3,6 +3,7 @@
 #include "app/editing_commands.h"
 
 #include "engine/frame_engine.h"
+#include "axes/controls.h"
 #include "graph/controls.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
@@ -14,7 +15,17 @@ namespace kestrova {
 AxesContext axes_context(AppState& s) {
     AxesHooks hooks;
     // The engine applies the dialog on its next step.
-    hooks.settings_applied = [&s] { request_setup_apply(s.engine); };
+    hooks.settings_applied = [&s] {
+        request_setup_apply(s.engine);
+        const Result<PadSettings> pad = s.pad_section.read();
+        if (pad) {
+            s.gamepad.set_settings(pad.value());
+        } else {
+            s.notices.say(pad.error());
+            s.form1.set_visible(ctl::setup_dialog, true);  // with the typed values, to mend them
+        }
+    };
+    hooks.dialog_opened = [&s] { s.pad_section.open(s.gamepad.settings()); };
     return AxesContext{s.panel, s.form1, s.axes, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
 }
 
@@ -43,6 +54,8 @@ FilesContext files_context(AppState& s) {
 }
 
 EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
+
+GamepadContext gamepad_context(AppState& s) { return {s.engine, s.axes, s.move, s.panel, s.notices}; }
 
 MotionContext motion_context(AppState& s) {
     return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices,

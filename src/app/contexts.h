@@ -8,6 +8,7 @@
 #include "files/files_context.h"
 #include "graph/graph_context.h"
 #include "motion/motion_context.h"
+#include "pad/gamepad.h"
 
 namespace kestrova {
 
@@ -16,5 +17,6 @@ GraphContext graph_context(AppState& state);
 FilesContext files_context(AppState& state);
 EngineContext engine_context(AppState& state);
 MotionContext motion_context(AppState& state);
+GamepadContext gamepad_context(AppState& state);
 
 }  // namespace kestrova

@@ -12,6 +12,7 @@
 #include "move/controls.h"
 #include "shaping/controls.h"
 #include "tools/controls.h"
+#include "pad/pad_setup_section.h"
 
 namespace kestrova {
 
@@ -230,6 +231,7 @@ void create_setup_controls(Panel& p) {
     button(p, ctl::setup_ok_button, "save and exit setup");
     button(p, ctl::setup_exit_button, "exit setup");
     button(p, ctl::setup_show_values_button, "showsetupvals");
+    create_pad_setup_controls(p);
 }
 
 void create_help_controls(Panel& p) {

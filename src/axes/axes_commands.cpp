@@ -16,7 +16,10 @@ void show_toggle(Panel& p, ControlName button, bool on) { p.set_colour(button, o
 
 void install_axes_commands(const AxesContext& c) {
     make_unused_setup_fields_read_only(c.dialog);
-    c.panel.on_press(ctl::setup_menu, [c] { open_setup_dialog(c.dialog, c.axes, c.positions); });
+    c.panel.on_press(ctl::setup_menu, [c] {
+        open_setup_dialog(c.dialog, c.axes, c.positions);
+        if (c.hooks.dialog_opened) c.hooks.dialog_opened();
+    });
     c.dialog.on_press(ctl::setup_ok_button, [c] {
         c.dialog.set_visible(ctl::setup_dialog, false);
         c.hooks.settings_applied();

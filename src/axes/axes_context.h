@@ -15,6 +15,8 @@ struct AxesHooks {
     // "save and exit setup" was pressed: the dialog's values are to be applied
     // (the engine applies them on its next step, between two messages).
     std::function<void()> settings_applied;
+    // "Setup" opened the dialog: other sections show their settings too.
+    std::function<void()> dialog_opened;
 };
 
 struct AxesContext {

@@ -28,12 +28,24 @@ struct PlaybackState {
     bool clamp_reported = false;  // a clamped target was reported in this play
 };
 
+// Jogging with a gamepad: a signed target speed per move axis, set from the
+// sticks each step, and the speed the axis moves at, which follows the target
+// by at most the axis's acceleration per step.
+struct PadJog {
+    std::array<double, move_axes> target{};
+    std::array<double, move_axes> speed{};
+    // A Stop brought the pad's axes to rest; the pad stays still until its
+    // dead-man button is let go and held again.
+    bool halted = false;
+};
+
 struct JogState {
     std::array<bool, fkey_count> fkeydown{};  // held
     std::array<bool, fkey_count> fkeyup{};    // released, the axis coasts down
     bool anyfkey = false;
     // Present speed per axis, counts per step; the positioning ramps share it.
     std::array<double, axis_count> speed{};
+    PadJog pad;
 };
 
 struct PositioningState {

@@ -9,6 +9,7 @@
 #include "move/controls.h"
 #include "engine/engine_displays.h"
 #include "engine/messages.h"
+#include "engine/pad_ramp.h"
 #include "engine/positioning.h"
 #include "engine/time_code.h"
 #include "link/messages.h"
@@ -49,7 +50,14 @@ void FrameEngine::idle_branch() {
     }
     e.play.clamp_reported = false;  // the next play reports its first clamped target again
     bring_into_limits();
-    const std::array<bool, move_axes> jogged = jog();
+    std::array<bool, move_axes> jogged = jog();
+    const PositioningState& ps = e.positioning;
+    if (ps.posmoving || ps.gotoactive) {
+        pad_let_go(e.jog.pad);
+    } else {
+        const std::array<bool, move_axes> by_pad = pad_ramp_step(e.jog, c_.axes, e.curpos);
+        for (std::size_t a = 0; a < move_axes; ++a) jogged[a] = jogged[a] || by_pad[a];
+    }
     clamp_to_limits();
     limit_step_size();
     // A jogged axis shows where it is, held at a limit or not.
@@ -148,6 +156,7 @@ void FrameEngine::playback_branch(std::optional<std::uint8_t> first_byte) {
     PlaybackState& pl = e.play;
     MoveModel& m = c_.move;
     Panel& p = c_.panel;
+    pad_let_go(e.jog.pad);
     if (!m.movepos.has_frame(pl.playframe)) {
         // Nothing to play at this frame (the move was shortened under it).
         pl.running = false;

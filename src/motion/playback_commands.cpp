@@ -4,6 +4,7 @@
 
 #include "base/numeric.h"
 #include "engine/engine_displays.h"
+#include "engine/pad_ramp.h"
 #include "engine/positioning.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
@@ -78,6 +79,9 @@ void stop_all(const MotionContext& c) {
     ps.gotoactive = false;
     ps.into_limits = false;
     pl.restartflag = false;  // a looping return that has just arrived must not restart
+    // The pad's axes coast to rest and stay there until its dead-man button is held anew.
+    e.jog.pad.target.fill(0);
+    e.jog.pad.halted = true;
     p.set_colour(ctl::loop_button, colour::inactive_border);
     p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
     end_single_frame(c.panel, c.single_frame);
@@ -90,6 +94,12 @@ void let_go_of_fkeys(JogState& j) {
     j.fkeydown.fill(false);
     j.fkeyup.fill(false);
     j.speed.fill(0);
+}
+
+// The rig is gone or not reading: nothing may go on moving, the pad's axes neither.
+void let_go_of_everything(JogState& j) {
+    let_go_of_fkeys(j);
+    pad_let_go(j.pad);
 }
 
 // The engine goes on from where the rig stands, the step-size rule measures
@@ -124,13 +134,13 @@ void stop_motion_keep_positions(const MotionContext& c, const std::optional<Deco
     e.positioning.gotoactive = false;
     e.positioning.into_limits = false;
     if (c.single_frame.sfrun) end_single_frame(c.panel, c.single_frame);  // also puts its button and lamp back
-    let_go_of_fkeys(e.jog);
+    let_go_of_everything(e.jog);
     hold_where_the_rig_is(c, last_taken);
 }
 
 void stop_for_stalled_rig(const MotionContext& c, const std::optional<Decoded>& last_taken) {
     stop_all(c);
-    let_go_of_fkeys(c.engine.jog);
+    let_go_of_everything(c.engine.jog);
     hold_where_the_rig_is(c, last_taken);
 }
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -17,6 +18,9 @@
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
+#include "pad/qt/pad_settings_store.h"
+#include "pad/qt/sdl_pad.h"
+#include "pad/messages.h"
 #include "app/app_controls.h"
 #include "axes/controls.h"
 #include "engine/controls.h"
@@ -94,7 +98,12 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     help_ = new HelpWindow(app_, this);
     help_->binder()->after_event = [this] { sync(); };
     messages_ = new MessagesWindow(app_.state().notices, this);
+    keep_pad_settings(app_.state().gamepad, app_.state().notices);
+    pad_ = std::make_unique<SdlPad>();
+    if (!pad_->started()) app_.state().notices.say(pad_msg::unavailable(pad_->started().error()));
     clock_ = new FrameClock([this] {
+        // Any of the program's windows may have the focus (the setup dialog too).
+        app_.read_pad(pad_->poll(QGuiApplication::applicationState() == Qt::ApplicationActive));
         app_.tick();
         sync();
     }, this);
@@ -145,6 +154,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     rate_label_->setObjectName("linkRate");
     progress_label_ = new QLabel(this);
     progress_label_->setObjectName(QString::fromStdString(ctl::play_progress.str()));
+    pad_label_ = new QLabel(this);
+    pad_label_->setObjectName("padState");
+    statusBar()->addPermanentWidget(pad_label_);
     statusBar()->addPermanentWidget(progress_label_);
     statusBar()->addPermanentWidget(rate_label_);
     statusBar()->addPermanentWidget(link_label_);
@@ -157,6 +169,7 @@ MainWindow::~MainWindow() {
     // this half-destroyed window, and the panels must stop notifying it.
     closing_ = true;
     app_.state().recent.changed = nullptr;
+    app_.state().gamepad.settings_changed = nullptr;
     clock_->stop();
     setup_->binder()->after_event = nullptr;
     help_->binder()->after_event = nullptr;
@@ -546,6 +559,8 @@ void MainWindow::sync() {
     redo_action_->setText(QString::fromStdString(history.can_redo() ? history_msg::redo_item(history.redo_label()) : "Redo"));
     rate_label_->setText(QString::fromStdString(s.notices.link_rate));
     progress_label_->setText(QString::fromStdString(app_.progress()));
+    pad_label_->setText(QString::fromStdString(s.gamepad.status()));
+    pad_label_->setVisible(!pad_label_->text().isEmpty());
     setup_->sync();
     help_->sync();
     if (messages_->isVisible()) messages_->sync();

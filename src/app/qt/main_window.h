@@ -18,6 +18,7 @@ class SetupDialog;
 class HelpWindow;
 class FrameClock;
 class MessagesWindow;
+class SdlPad;
 
 enum class SaveChoice { save, discard, cancel };
 
@@ -77,6 +78,8 @@ private:
     QAction* redo_action_ = nullptr;
     QLabel* rate_label_ = nullptr;
     QLabel* progress_label_ = nullptr;  // play progress, or the running time when nothing plays
+    QLabel* pad_label_ = nullptr;       // the connected gamepad's name
+    std::unique_ptr<SdlPad> pad_;
     unsigned status_seen_ = 0;
     bool closing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "app/qt/side_windows.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -8,6 +9,7 @@
 #include "app/app_controls.h"
 #include "app/controls.h"
 #include "axes/controls.h"
+#include "pad/controls.h"
 #include "app/qt/panel_binder.h"
 
 namespace kestrova {
@@ -30,6 +32,27 @@ SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
     grid->addWidget(binder_->make(ctl::setup_ok_button, this), 10, 1, 1, 2);
     grid->addWidget(binder_->make(ctl::setup_exit_button, this), 10, 3, 1, 2);
     grid->addWidget(binder_->make(ctl::setup_show_values_button, this), 10, 5, 1, 2);
+    grid->addWidget(build_pad_section(), 11, 0, 1, static_cast<int>(columns.size()));
+}
+
+// Six rows of input, axis and "inv", then the dead zone, step and dead-man button.
+QWidget* SetupDialog::build_pad_section() {
+    auto* group = qobject_cast<QGroupBox*>(binder_->make(ctl::pad_group, this));
+    auto* grid = new QGridLayout(group);
+    for (std::size_t s = 0; s < ctl::pad_stick_labels.size(); ++s) {
+        const int row = static_cast<int>(s % 3), column = static_cast<int>(s / 3) * 3;
+        grid->addWidget(binder_->make(ctl::pad_stick_labels[s], group), row, column);
+        grid->addWidget(binder_->make(ctl::pad_axis_buttons[s], group), row, column + 1);
+        grid->addWidget(binder_->make(ctl::pad_invert_buttons[s], group), row, column + 2);
+    }
+    const std::array<std::pair<ControlName, ControlName>, 3> rows = {
+        std::pair{ctl::pad_dead_zone_label, ctl::pad_dead_zone_box}, std::pair{ctl::pad_step_label, ctl::pad_step_box},
+        std::pair{ctl::pad_dead_man_label, ctl::pad_dead_man_button}};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        grid->addWidget(binder_->make(rows[r].first, group), static_cast<int>(r), 6);
+        grid->addWidget(binder_->make(rows[r].second, group), static_cast<int>(r), 7);
+    }
+    return group;
 }
 
 void SetupDialog::sync() {

@@ -17,6 +17,7 @@ public:
     PanelBinder* binder() { return binder_; }
 
 private:
+    QWidget* build_pad_section();
     App& app_;
     PanelBinder* binder_;
 };

@@ -16,6 +16,7 @@
 #include "link/controls.h"
 #include "motion/controls.h"
 #include "move/controls.h"
+#include "pad/controls.h"
 #include "shaping/controls.h"
 #include "tools/controls.h"
 
@@ -71,6 +72,8 @@ TEST(ControlOwnership, EveryControlOfEachWindowIsDeclaredOnceByOneOwner) {
     Owners on_setup;
     claim(on_setup, "axes", ctl::axes_setup_dialog_controls);
     claim_families(on_setup, "axes", ctl::axes_setup_dialog_families);
+    claim(on_setup, "pad", ctl::pad_setup_dialog_controls);
+    claim_families(on_setup, "pad", ctl::pad_setup_dialog_families);
     expect_one_owner_each(setup, on_setup);
 
     Owners on_help;

@@ -1,0 +1,32 @@
+// The gamepad's section of the setup dialog. Its buttons edit a draft of the
+// settings: each axis button steps through A..E and none, each "inv" button
+// turns its input round, the dead-man button steps through the shoulders.
+// "save and exit setup" takes the draft with the typed dead zone and step.
+#pragma once
+
+#include "base/panel.h"
+#include "base/result.h"
+#include "pad/pad_settings.h"
+
+namespace kestrova {
+
+void create_pad_setup_controls(Panel& dialog);
+
+class PadSetupSection {
+public:
+    explicit PadSetupSection(Panel& dialog) : dialog_(dialog) {}
+    // Give the section's buttons their actions (once its controls exist).
+    void install();
+    // The dialog opens: show `current` and edit a copy of it.
+    void open(const PadSettings& current);
+    // The settings the section holds, or why the typed values cannot be taken.
+    Result<PadSettings> read() const;
+
+private:
+    void show();
+
+    Panel& dialog_;
+    PadSettings draft_ = PadSettings::defaults();
+};
+
+}  // namespace kestrova

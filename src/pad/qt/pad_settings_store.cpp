@@ -1,0 +1,32 @@
+#include "pad/qt/pad_settings_store.h"
+
+#include <QSettings>
+
+namespace kestrova {
+
+namespace {
+const QString group = QStringLiteral("gamepad");
+}
+
+void keep_pad_settings(Gamepad& pad, Notices& notices) {
+    QSettings settings;
+    settings.beginGroup(group);
+    const Result<PadSettings> stored = decode_pad_settings([&settings](const std::string& key) {
+        const QVariant v = settings.value(QString::fromStdString(key));
+        return v.isValid() ? std::optional<std::string>(v.toString().toStdString()) : std::nullopt;
+    });
+    settings.endGroup();
+    pad.settings_changed = nullptr;
+    if (stored)
+        pad.set_settings(stored.value());
+    else
+        notices.say(stored.error());
+    pad.settings_changed = [](const PadSettings& s) {
+        QSettings out;
+        out.beginGroup(group);
+        for (const auto& [key, value] : encode_pad_settings(s))
+            out.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    };
+}
+
+}  // namespace kestrova
