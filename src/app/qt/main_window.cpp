@@ -19,7 +19,7 @@
 #include "link/qt/comm_menu.h"
 #include "link/qt/frame_clock.h"
 #include "pad/qt/pad_settings_store.h"
-#include "pad/qt/sdl_pad.h"
+#include "pad/sdl/sdl_pad.h"
 #include "pad/messages.h"
 #include "app/app_controls.h"
 #include "axes/controls.h"

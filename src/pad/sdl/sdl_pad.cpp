@@ -1,4 +1,4 @@
-#include "pad/qt/sdl_pad.h"
+#include "pad/sdl/sdl_pad.h"
 
 #include <SDL.h>
 
