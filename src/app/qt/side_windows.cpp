@@ -52,6 +52,7 @@ QWidget* SetupDialog::build_pad_section() {
         grid->addWidget(binder_->make(rows[r].first, group), static_cast<int>(r), 6);
         grid->addWidget(binder_->make(rows[r].second, group), static_cast<int>(r), 7);
     }
+    grid->setColumnStretch(8, 1);  // the boxes keep their size; the slack goes right
     return group;
 }
 
