@@ -68,16 +68,6 @@ TEST(Undo, EveryKindOfChangeUndoesToTheSameSavedBytesAndRedoesToTheChangedOnes) 
     }
 }
 
-TEST(Undo, UndoAfterAddKeyframesGivesTheFileSavedBefore) {
-    StartedApp s;
-    three_keyframes(s);
-    s.save_as("before");
-    s.add_keyframe(150, {1, 2, 3, 4, 5});
-    undo_move(s.state());
-    s.save_as("after-undo");
-    EXPECT_EQ(s.file("before"), s.file("after-undo"));
-}
-
 TEST(Undo, UnsavedFollowsEditsSavesAndUndo) {
     StartedApp s;
     EXPECT_FALSE(s.state().editing.unsaved());

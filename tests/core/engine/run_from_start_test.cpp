@@ -20,11 +20,6 @@ namespace {
 
 class RunFromStart : public EngineTest {
 protected:
-    void add_keyframe(int frame, std::array<double, move_axes> pose) {
-        for (std::size_t a = 0; a < move_axes; ++a) e().curpos[a] = pose[a];
-        panel().set_text(ctl::keyframe_frame_box, std::to_string(frame));
-        panel().press(ctl::add_keyframe_button);
-    }
     void smooth() {
         panel().set_text(ctl::smoothing_width_box, "15");
         panel().set_text(ctl::smoothing_passes_box, "3");
@@ -62,9 +57,9 @@ protected:
 }  // namespace
 
 TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
-    add_keyframe(1, {0, 0, 0, 0, 0});
-    add_keyframe(60, {900, -700, 500, 300, -200});
-    add_keyframe(120, {0, 0, 0, 0, 0});
+    rig.add_keyframe(1, {0, 0, 0, 0, 0});
+    rig.add_keyframe(60, {900, -700, 500, 300, -200});
+    rig.add_keyframe(120, {0, 0, 0, 0, 0});
     smooth();
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
@@ -72,10 +67,9 @@ TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
 }
 
 TEST_F(RunFromStart, AMoveWhoseFirstKeyframeIsLaterStartsOnItsRampFromZero) {
-    panel().set_text(ctl::total_frames_box, "200");
-    panel().press(ctl::set_total_frames_button);
-    add_keyframe(40, {800, 600, -400, 200, 100});
-    add_keyframe(200, {1200, 900, -600, 300, 150});
+    rig.set_length(200);
+    rig.add_keyframe(40, {800, 600, -400, 200, 100});
+    rig.add_keyframe(200, {1200, 900, -600, 300, 150});
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
     run_and_expect_frame_1();
@@ -123,14 +117,6 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     tick();
     EXPECT_EQ(last().lead, lead_frame);
     EXPECT_FALSE(notices().box);
-}
-
-TEST_F(RunFromStart, AMoveWithinTheLimitsPlaysWithoutAQuestion) {
-    stand_at({});
-    panel().press(ctl::run_button);
-    EXPECT_FALSE(notices().box);
-    EXPECT_TRUE(play().running);
-    EXPECT_EQ(app->state().check_line, check_msg::ok);
 }
 
 // Escape: each kind of motion sends its last change within one tick.

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -11,49 +10,13 @@
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/paced_sender.h"
+#include "pty.h"
 #include "started_app.h"
 
 using namespace kestrova;
 
-namespace {
-
-// Reads from `fd` until `want` bytes came or a second passed; with no `want`,
-// everything the far end can read now, until the line has been quiet for 100 ms.
-std::vector<std::uint8_t> read_bytes(int fd, std::size_t want = 0) {
-    std::vector<std::uint8_t> got;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (want == 0 || (got.size() < want && std::chrono::steady_clock::now() < until)) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, want ? 50 : 100) <= 0) {
-            if (want == 0) break;
-            continue;
-        }
-        std::uint8_t buf[4096];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0) break;
-        got.insert(got.end(), buf, buf + n);
-    }
-    return got;
-}
-
-struct Pty {
-    Pty() {
-        auto p = open_pty_pair();
-        EXPECT_TRUE(p) << p.error();
-        if (p) pair = p.value();
-    }
-    ~Pty() {
-        close_master();
-        if (pair.device_fd >= 0) ::close(pair.device_fd);
-    }
-    void close_master() {
-        if (pair.master >= 0) ::close(pair.master);
-        pair.master = -1;
-    }
-    PtyPair pair;
-};
-
-}  // namespace
+using test_support::Pty;
+using test_support::read_bytes;
 
 TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
     Pty pty;
@@ -90,10 +53,7 @@ TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
     ASSERT_TRUE(app.link().go_online(pty.pair.path));
     app.tick();
     EXPECT_EQ(read_bytes(pty.pair.master, 25).size(), 25u);
-    // The rig side goes away: its controlling end closes, its device end too.
-    pty.close_master();
-    ::close(pty.pair.device_fd);
-    pty.pair.device_fd = -1;
+    pty.close();
     const unsigned before = app.state().notices.status_serial;
     for (int i = 0; i < 20; ++i) app.tick();
     EXPECT_EQ(app.state().notices.link, link_text::port_lost);

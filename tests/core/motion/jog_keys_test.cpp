@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "axes/messages.h"
-#include "base/numeric.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
@@ -49,33 +47,6 @@ TEST(FKeys, IgnoreAutoRepeatPairsAndLosingTheFocusReleasesEveryHeldKey) {
     EXPECT_EQ(held(j), 0);
     EXPECT_TRUE(j.fkeyup[1] && j.fkeyup[9]);
     EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
-}
-
-TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
-    Rig r;
-    r.app.type("posA", "60000");
-    EXPECT_EQ(r.text("posA"), "0");
-    EXPECT_EQ(r.status(), motion_msg::position_outside_limits('A'));
-    for (const char* ok : {"50000.5", "-50000.5"}) {  // less than 1 beyond a limit still passes
-        r.app.type("posA", ok);
-        EXPECT_EQ(r.text("posA"), ok);
-    }
-    r.state().axes.pp_rev[1] = 2;  // the box shows units, the limits are pulses
-    r.app.type("posB", "30000");
-    EXPECT_EQ(r.text("posB"), "0");
-}
-
-TEST(FSpeedBoxes, RefuseANegativeSpeedOrOneAboveTheMaximumSpeed) {
-    Rig r;  // axis A: maximum speed 101
-    r.app.type("SpeedA", "40");
-    for (double bad : {-300.0, 3000.0, 101.5}) {
-        r.app.type("SpeedA", num::to_text(bad));
-        EXPECT_EQ(r.text("SpeedA"), "40") << bad;
-        EXPECT_EQ(r.status(), axes_msg::out_of_range(0, axes_msg::fspeed_field, bad, "0..101"));
-    }
-    r.app.type("SpeedA", "101");
-    r.app.press("enFkeys");
-    EXPECT_EQ(r.state().axes.FSpeed[0], 101);
 }
 
 TEST(FKeys, EnablingThemWhileAnEnabledAxisHasNoFSpeedSaysWhich) {

@@ -64,14 +64,3 @@ TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
     EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
     EXPECT_EQ(r.text("zeroall"), motion_msg::zero_all_caption);
 }
-
-TEST(DividerBox, AcceptsWholeDividersUpTo1000) {
-    Rig r;
-    for (const char* bad : {"1001", "0", "", "1.5"}) {
-        r.app.type("Text6", "7");
-        r.app.type("Text6", bad);
-        EXPECT_EQ(r.text("Text6"), "1") << bad;
-    }
-    r.app.type("Text6", "1000");
-    EXPECT_EQ(r.text("Text6"), "1000");
-}

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "motion/messages.h"
-#include "move/messages.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -48,24 +47,6 @@ TEST(GoToPage, ClampsThePageGoesToItsFirstFrameAndRefusesAFrameWithoutARow) {
     EXPECT_TRUE(ps.gotoactive);
     EXPECT_EQ(ps.gototarget, 2049);
     EXPECT_EQ(r.text("gotoFN"), "2049");
-}
-
-TEST(PageAndFrameBoxes, KeepTheMoveLengthAndFramesOfTheMoveOnly) {
-    Rig r;
-    r.move().create_tables(300);
-    r.move().totalframes = 300;
-    r.app.press("enFkeys");
-    r.app.type("Text12", "7");
-    EXPECT_EQ(r.move().totalframes, 300);
-    EXPECT_EQ(r.text("enable"), move_msg::fkeys_disabled);
-
-    for (const char* bad : {"0", "301", ""}) {
-        r.app.type("Text18", "9");
-        r.app.type("Text18", bad);
-        EXPECT_EQ(r.text("Text18"), "1") << bad;
-    }
-    r.app.type("Text18", "300");
-    EXPECT_EQ(r.text("Text18"), "300");
 }
 
 TEST(GoToPosition, StartsOnlyFromTenPulsesAway) {

@@ -104,17 +104,6 @@ TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndAZeroLengthSegmentIsSkipped) {
     for (int f = 1; f <= 201; ++f) ASSERT_TRUE(std::isfinite(pair.at(f))) << f;
 }
 
-TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
-    Rig r;
-    for (const char* bad : {"0", "101", "abc"}) {
-        r.panel().set_text(ctl::handle_share_box, "50");
-        r.panel().set_text(ctl::handle_share_box, bad);
-        EXPECT_EQ(r.panel().text(ctl::handle_share_box), "20") << bad;
-    }
-    r.panel().set_text(ctl::handle_share_box, "100");
-    EXPECT_EQ(handle_share(r.panel()), 100);
-}
-
 TEST(Bezier, AKeyframeFarPastTheEndStillEndsTheCalculation) {
     // A segment of 10^8 frames: its single-precision steps stop adding up long
     // before they reach 1, so only the end of the rows can end the sampling.
