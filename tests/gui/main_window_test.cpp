@@ -70,19 +70,14 @@ TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
     EXPECT_FALSE(w.window->help_window()->isVisible());
 }
 
-TEST(MainWindow, EnableFKeysGivesTheStatusBoxTheFocus) {
+TEST(MainWindow, EnableFKeysFocusesTheStatusBoxAndEscapeStopsPlayBackWhateverBoxHasTheFocus) {
     Window w;
     w.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     QTest::mouseClick(w.find<QPushButton>("enFkeys"), Qt::LeftButton);
     EXPECT_EQ(w.text("enable"), "F keys enabled");
     EXPECT_TRUE(w.find<QWidget>("enable")->hasFocus());
-}
 
-TEST(MainWindow, EscapeStopsPlayBackWhateverBoxHasTheFocus) {
-    test_support::StartedWindow w;
-    w.window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     auto* box = w.find<QLineEdit>(ctl::divider_box.str().c_str());
     ASSERT_NE(box, nullptr);
     box->setFocus();

@@ -68,14 +68,6 @@ TEST(MoveGraph, HiddenAxesLieFlatInBothModesAndComeBack) {
     EXPECT_EQ(r.g().series, before);
 }
 
-TEST(MoveGraph, DrawSetsLabelSpacingAndDisablesFkeys) {
-    Rig r(25);
-    r.panel().set_text("enable", "F keys enabled");
-    r.app.press("dograph");
-    EXPECT_EQ(r.g().divisions_per_label, 2);
-    EXPECT_EQ(r.text("enable"), "F keys disabled");
-}
-
 TEST(ChartEvents, PointSelectionShowsLabelAndValueAndSetsTheCurrentCell) {
     Rig r;
     r.app.type("Name2", "Tilt");
