@@ -18,6 +18,7 @@
 #include "log/qt/log_sink.h"
 #include "pty.h"
 #include "started_window.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 
@@ -75,8 +76,8 @@ TEST(Log, AReadOnlyWorkingFolderStillRunsTheProgram) {
         app.start();
         MainWindow window(app);
         window.show();
-        app.type("Text2", "75");
-        app.press("Command21");
+        app.type(ctl::total_frames_box, "75");
+        app.press(ctl::set_total_frames_button);
         run_for(app, 100);
         EXPECT_EQ(app.state().move.totalframes, 75);
         EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));

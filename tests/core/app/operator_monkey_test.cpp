@@ -20,7 +20,7 @@ std::vector<std::string> names_of(const Panel& p, std::initializer_list<ControlK
     std::vector<std::string> out;
     for (const std::string& n : p.names())
         for (ControlKind k : kinds)
-            if (p.at(n).kind == k) out.push_back(n);
+            if (p.at(ControlName{n}).kind == k) out.push_back(n);
     return out;
 }
 
@@ -50,8 +50,8 @@ void run_operator(unsigned seed, int actions) {
         case 1: s.app.type(pick(main_boxes), pick(odd_texts)); break;
         case 2:
         case 3: s.app.press(pick(main_buttons)); break;
-        case 4: s.state().form1.set_text(pick(setup_boxes), pick(odd_texts)); break;
-        case 5: s.state().form1.press(pick(setup_buttons)); break;
+        case 4: s.state().form1.set_text(ControlName{pick(setup_boxes)}, pick(odd_texts)); break;
+        case 5: s.state().form1.press(ControlName{pick(setup_buttons)}); break;
         case 6: {
             const int code = rng() % 3 == 0 ? 13 : 112 + static_cast<int>(rng() % 10);
             const std::string box = pick(std::vector<std::string>{"enable", "Text2", "Fname"});

@@ -5,6 +5,10 @@
 #include "app/editing_commands.h"
 #include "files/move_codec.h"
 #include "started_app.h"
+#include "files/controls.h"
+#include "graph/controls.h"
+#include "move/controls.h"
+#include "shaping/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
@@ -41,22 +45,22 @@ struct Change {
 TEST(Undo, EveryKindOfChangeUndoesAndRedoesExactlyAgainAndAgain) {
     const std::vector<Change> changes{
         {"Add KeyFrame", [](StartedApp& s) { s.add_keyframe(120, {5, 5, 5, 5, 5}); }},
-        {"Del KeyFrame", [](StartedApp& s) { s.app.type("Text1", "90"), s.app.press("delKF"); }},
-        {"Clear Move", [](StartedApp& s) { s.app.press("Command7"); }},
+        {"Del KeyFrame", [](StartedApp& s) { s.app.type(ctl::keyframe_frame_box, "90"), s.app.press(ctl::delete_keyframe_button); }},
+        {"Clear Move", [](StartedApp& s) { s.app.press(ctl::clear_move_button); }},
         {"Set Total Frames", [](StartedApp& s) { s.set_length(300); }},
-        {"Set Total Frames", [](StartedApp& s) { s.app.type("Text2", "150"), s.app.key_down("Text2", 13); }},
-        {"re calc", [](StartedApp& s) { s.move().movepos.at(3, 0) = 1e6, s.app.press("recal"); }},
-        {"Bezier", [](StartedApp& s) { s.app.press("Command20"); }},
-        {"Smooth", [](StartedApp& s) { s.app.press("smoothall"); }},
-        {"Corrected Smooth", [](StartedApp& s) { s.app.press("Command16"); }},
-        {"Bezier Samples on A", [](StartedApp& s) { s.app.press("Command20"), s.app.press("Command13"); }},
-        {"Load Move", [](StartedApp& s) { s.save_as("other"), s.app.press("Command7"), s.load("other"); }},
+        {"Set Total Frames", [](StartedApp& s) { s.app.type(ctl::total_frames_box, "150"), s.app.key_down(ctl::total_frames_box, 13); }},
+        {"re calc", [](StartedApp& s) { s.move().movepos.at(3, 0) = 1e6, s.app.press(ctl::recalc_button); }},
+        {"Bezier", [](StartedApp& s) { s.app.press(ctl::bezier_smooth_button); }},
+        {"Smooth", [](StartedApp& s) { s.app.press(ctl::smooth_button); }},
+        {"Corrected Smooth", [](StartedApp& s) { s.app.press(ctl::corrected_smooth_button); }},
+        {"Bezier Samples on A", [](StartedApp& s) { s.app.press(ctl::bezier_smooth_button), s.app.press(ctl::bezier_samples_button); }},
+        {"Load Move", [](StartedApp& s) { s.save_as("other"), s.app.press(ctl::clear_move_button), s.load("other"); }},
         {"Import Ascii",
          [](StartedApp& s) {
              s.state().files.selected = "pan";
-             s.app.press("Export");
+             s.app.press(ctl::export_menu);
              s.set_length(20);
-             s.app.press("Importascii");
+             s.app.press(ctl::import_menu);
          }},
     };
     for (const Change& change : changes) {
@@ -77,8 +81,8 @@ TEST(Undo, EveryKindOfChangeUndoesAndRedoesExactlyAgainAndAgain) {
             EXPECT_TRUE(whole(s.move()) == before);
         }
         // The boxes show the move undo gave back.
-        EXPECT_EQ(s.text("Text2"), std::to_string(s.move().totalframes));
-        EXPECT_EQ(s.text("keyframes"), std::to_string(s.move().keyframe_count()));
+        EXPECT_EQ(s.text(ctl::total_frames_box), std::to_string(s.move().totalframes));
+        EXPECT_EQ(s.text(ctl::keyframe_count_box), std::to_string(s.move().keyframe_count()));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "engine/frame_engine.h"
 #include "engine/messages.h"
 #include "engine/time_code.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
@@ -211,7 +212,7 @@ TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQu
         fastest = std::max(fastest, e().jog.speed[0]);
     }
     EXPECT_EQ(fastest, 101);
-    app->focus_lost("enable");
+    app->focus_lost(ctl::fkey_status_box);
     int coasting = 0;
     while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
     EXPECT_EQ(coasting, 11);  // 101 down by 10 a step, then the step that stops

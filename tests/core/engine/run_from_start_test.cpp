@@ -146,7 +146,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
 
     panel().set_text(ctl::fspeed_boxes[1], "40");
     panel().press(ctl::enable_fkeys_button);
-    app->key_down(ctl::fkey_status_box.str(), first_fkey_code + 3);  // F4: axis B up
+    app->key_down(ctl::fkey_status_box, first_fkey_code + 3);  // F4: axis B up
     tick(5);
     ASSERT_GT(e().jog.speed[1], 0);
     app->stop_everything();
@@ -155,7 +155,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
     EXPECT_EQ(e().curpos, jogged);
     for (double s : e().jog.speed) EXPECT_EQ(s, 0);
     // A release arriving after the stop sets nothing coasting.
-    app->key_up(ctl::fkey_status_box.str(), first_fkey_code + 3);
+    app->key_up(ctl::fkey_status_box, first_fkey_code + 3);
     tick();
     EXPECT_EQ(e().curpos, jogged);
 }

@@ -11,6 +11,7 @@
 #include "files/messages.h"
 #include "files/move_codec.h"
 #include "started_app.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Started = test_support::StartedApp;
@@ -19,7 +20,7 @@ namespace {
 
 // Everything of the move that a load could change.
 auto snapshot(Started& s) {
-    return std::tuple(encode_move(s.move()), s.move().rows(), s.text("Text2"), s.text("keyframes"), s.text("Text4"));
+    return std::tuple(encode_move(s.move()), s.move().rows(), s.text(ctl::total_frames_box), s.text(ctl::keyframe_count_box), s.text(ctl::keyframe_list_boxes[0]));
 }
 
 double movepos_in_file(const Bytes& b, int rows, int frame, int axis) {
@@ -75,8 +76,8 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     s.add_keyframe(10, {5, 5, 5, 5, 5});
     s.load("curve");
     EXPECT_TRUE(snapshot(s) == shaped);
-    EXPECT_EQ(s.text("Text4"), "1\r\n200\r\n");
-    s.app.press("recal");
+    EXPECT_EQ(s.text(ctl::keyframe_list_boxes[0]), "1\r\n200\r\n");
+    s.app.press(ctl::recalc_button);
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
 }
 

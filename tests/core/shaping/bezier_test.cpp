@@ -5,6 +5,7 @@
 #include "shaping/controls.h"
 #include "shaping/messages.h"
 #include "started_app.h"
+#include "graph/controls.h"
 
 using namespace kestrova;
 
@@ -40,7 +41,7 @@ TEST(Bezier, TwoKeyframesMakeAnSCurveThatStartsAndEndsAtRest) {
     r.bezier();
     const double expected[] = {0, 1300.0 / 7, 500, 5700.0 / 7, 1000};
     for (int f = 1; f <= 5; ++f) EXPECT_DOUBLE_EQ(r.at(f), expected[f - 1]) << f;
-    r.app.press("Command13");  // the raw samples of axis A, one per row; row 5 holds none
+    r.app.press(ctl::bezier_samples_button);  // the raw samples of axis A, one per row; row 5 holds none
     EXPECT_DOUBLE_EQ(r.at(4), 843.75);
     EXPECT_DOUBLE_EQ(r.at(5), 0);
 }
