@@ -36,7 +36,7 @@ Trace run_ticks(Rig& r, int ticks) {
 TEST(SingleFrame, WithoutAnIntervalStaysOff) {
     Rig r;
     r.state().single_frame.sfrun = true;
-    for (const char* box : {"hrset", "minset", "secset"}) r.app.type(box, "0");
+    for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");
     r.app.press(ctl::single_frame_button);
     EXPECT_FALSE(r.state().single_frame.sfrun);
     EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
