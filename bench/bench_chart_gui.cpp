@@ -13,6 +13,7 @@
 
 #include "graph/move_graph.h"
 #include "graph/qt/move_chart_view.h"
+#include "move/controls.h"
 #include "move/linear_move.h"
 #include "shaping/bezier_path.h"
 #include "shaping/smoothing.h"
@@ -66,8 +67,8 @@ void BM_KeyframeEditToRedrawnChart(benchmark::State& st) {
     b.app.state().engine.curpos = {1234, 567, 89, 10, 11, 0, 0, 0};
     bool add = true;
     for (auto _ : st) {
-        b.app.type("Text1", "16000");
-        b.app.press(add ? "Command3" : "delKF");
+        b.app.type(ctl::keyframe_frame_box, "16000");
+        b.app.press(add ? ctl::add_keyframe_button : ctl::delete_keyframe_button);
         add = !add;
         b.view.sync();
         b.paint();

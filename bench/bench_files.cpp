@@ -10,6 +10,7 @@
 #include "files/move_file.h"
 #include "app/app.h"
 #include "app/contexts.h"
+#include "move/controls.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ struct LargestMove {
         std::filesystem::create_directories(dir);
         app = std::make_unique<App>(dir);
         app->start();
-        app->type("Text2", std::to_string(max_frames));
-        app->press("Command21");
+        app->type(ctl::total_frames_box, std::to_string(max_frames));
+        app->press(ctl::set_total_frames_button);
         MoveModel& m = app->state().move;
         for (int f = 1; f <= m.totalframes; ++f)
             for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = f * 3.25 - a * 1000.5;

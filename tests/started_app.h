@@ -12,6 +12,8 @@
 #include "base/file_io.h"
 #include "app/app.h"
 #include "temp_dir.h"
+#include "files/controls.h"
+#include "move/controls.h"
 
 namespace kestrova::test_support {
 
@@ -29,21 +31,21 @@ struct StartedApp {
     EngineState& engine() { return app.state().engine; }
     MoveModel& move() { return app.state().move; }
     Panel& panel() { return app.panel(); }
-    const std::string& text(const std::string& name) { return app.panel().text(name); }
-    std::uint32_t colour(const std::string& name) { return app.panel().at(name).colour; }
+    const std::string& text(ControlName name) { return app.panel().text(name); }
+    std::uint32_t colour(ControlName name) { return app.panel().at(name).colour; }
     const std::string& status() { return app.state().notices.status; }
 
     // "Set Total Frames" with the typed length.
     void set_length(const std::string& frames) {
-        app.type("Text2", frames);
-        app.press("Command21");
+        app.type(ctl::total_frames_box, frames);
+        app.press(ctl::set_total_frames_button);
     }
     void set_length(int frames) { set_length(std::to_string(frames)); }
     // "Add KeyFrame" at the typed frame with axes A..E standing at `pose`.
     void add_keyframe(const std::string& frame, std::array<double, move_axes> pose = {}) {
         for (std::size_t a = 0; a < pose.size(); ++a) engine().curpos[a] = pose[a];
-        app.type("Text1", frame);
-        app.press("Command3");
+        app.type(ctl::keyframe_frame_box, frame);
+        app.press(ctl::add_keyframe_button);
     }
     void add_keyframe(int frame, std::array<double, move_axes> pose = {}) { add_keyframe(std::to_string(frame), pose); }
     // A keyframe row written straight into the table (no recalculation), the
@@ -60,14 +62,14 @@ struct StartedApp {
     std::filesystem::path moves() const { return dir.path() / "moves"; }
     Bytes file(const std::string& name) const { return file_bytes(moves() / name); }
     void save_as(const std::string& name) {
-        app.press("save");
-        app.type("Fname", name);
-        app.key_down("Fname", 13);
+        app.press(ctl::save_move_menu);
+        app.type(ctl::file_name_box, name);
+        app.key_down(ctl::file_name_box, 13);
     }
     void load(const std::string& name) {
-        app.press("Load");
+        app.press(ctl::load_move_menu);
         state().files.selected = name;
-        app.press("File1");
+        app.press(ctl::file_list);
     }
 };
 

@@ -31,26 +31,16 @@ public:
     Link& link() { return *link_; }
     FrameEngine& engine() { return *engine_; }
 
-    // Operator input, as the window forwards it. The string forms serve
-    // names met at run time (the window's widgets, tests).
+    // Operator input, as the window forwards it.
     void press(ControlName name) { state_.panel.press(name); }
-    void press(const std::string& name) { press(ControlName{name}); }
     void type(ControlName name, std::string text) { state_.panel.set_text(name, std::move(text)); }
-    void type(const std::string& name, std::string text) { type(ControlName{name}, std::move(text)); }
     // Key codes are the function keys' 112..121 and 13 for Enter. Returns true
     // when the key is consumed and must not reach the window (F10).
     bool key_down(ControlName box, int code, bool auto_repeat = false) {
         return state_.panel.key_down(box, code, auto_repeat);
     }
-    bool key_down(const std::string& box, int code, bool auto_repeat = false) {
-        return key_down(ControlName{box}, code, auto_repeat);
-    }
     void key_up(ControlName box, int code, bool auto_repeat = false) { state_.panel.key_up(box, code, auto_repeat); }
-    void key_up(const std::string& box, int code, bool auto_repeat = false) {
-        key_up(ControlName{box}, code, auto_repeat);
-    }
     void focus_lost(ControlName box) { state_.panel.focus_lost(box); }
-    void focus_lost(const std::string& box) { focus_lost(ControlName{box}); }
 
     // Escape: play-back, positioning, jogging and single frame stop at once.
     void stop_everything();

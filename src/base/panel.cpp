@@ -18,8 +18,6 @@ Control& Panel::add(const std::string& name, ControlKind kind, std::string text,
     return c;
 }
 
-bool Panel::has(const std::string& name) const { return controls_.find(name) != controls_.end(); }
-
 const Control& Panel::at(const std::string& name) const {
     auto it = controls_.find(name);
     if (it == controls_.end()) throw std::out_of_range("no control named " + name);

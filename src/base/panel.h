@@ -39,45 +39,15 @@ public:
     // returns true when it consumed the key.
     using KeyHandler = std::function<bool(int code, bool auto_repeat)>;
 
+    // Controls are named by their declarations (each subsystem's controls.h).
     // Creating controls (start-up only).
-    Control& add(const std::string& name, ControlKind kind, std::string text = {},
-                 std::string tooltip = {});
-
-    bool has(const std::string& name) const;
-    const Control& at(const std::string& name) const;
+    Control& add(ControlName n, ControlKind kind, std::string text = {}, std::string tooltip = {}) {
+        return add(n.str(), kind, std::move(text), std::move(tooltip));
+    }
     std::vector<std::string> names() const;
 
     // Reading and writing. Setting a box's text runs its change rule when the
     // text differs from what the box holds.
-    const std::string& text(const std::string& name) const;
-    void set_text(const std::string& name, std::string text);
-    void set_caption(const std::string& name, std::string caption) { set_text(name, std::move(caption)); }
-    void set_colour(const std::string& name, std::uint32_t c);
-    void set_visible(const std::string& name, bool v);
-    void set_enabled(const std::string& name, bool e);
-    void set_value(const std::string& name, int v);
-    void set_maximum(const std::string& name, int m);
-
-    // Behaviour: a change rule for a box, an action for a button press.
-    void on_change(const std::string& name, Rule rule);
-    void on_press(const std::string& name, Action action);
-    // Press a button as the operator would. Unknown or disabled controls do nothing.
-    void press(const std::string& name);
-    bool has_action(const std::string& name) const;
-
-    // Keys typed into a box, and the box losing the keyboard focus.
-    void on_key_down(const std::string& name, KeyHandler h);
-    void on_key_up(const std::string& name, KeyHandler h);
-    void on_focus_lost(const std::string& name, Action a);
-    bool key_down(const std::string& name, int code, bool auto_repeat = false);
-    bool key_up(const std::string& name, int code, bool auto_repeat = false);
-    void focus_lost(const std::string& name);
-
-    // The same, by declared name. The string forms above go once every
-    // subsystem refers to its controls by their declarations.
-    Control& add(ControlName n, ControlKind kind, std::string text = {}, std::string tooltip = {}) {
-        return add(n.str(), kind, std::move(text), std::move(tooltip));
-    }
     bool has(ControlName n) const { return controls_.find(n.view()) != controls_.end(); }
     const Control& at(ControlName n) const { return at(n.str()); }
     const std::string& text(ControlName n) const { return at(n).text; }
@@ -98,7 +68,6 @@ public:
     bool key_down(ControlName n, int code, bool auto_repeat = false) { return key_down(n.str(), code, auto_repeat); }
     bool key_up(ControlName n, int code, bool auto_repeat = false) { return key_up(n.str(), code, auto_repeat); }
     void focus_lost(ControlName n) { focus_lost(n.str()); }
-    void request_focus(ControlName n) { request_focus(n.str()); }
 
     // Show a text the program computed (a position, a time code) without
     // running the box's change rule: the rule is for what the operator types.
@@ -116,11 +85,33 @@ public:
     void set_listener(Listener l) { listener_ = std::move(l); }
 
     // Ask the window to give a control the keyboard focus.
-    void request_focus(const std::string& name);
+    void request_focus(ControlName n) { request_focus(n.str()); }
     void set_focus_listener(Listener l) { focus_listener_ = std::move(l); }
     const std::string& last_focus_request() const { return focus_request_; }
 
 private:
+    // The same by the name the control is stored under.
+    Control& add(const std::string& name, ControlKind kind, std::string text = {},
+                 std::string tooltip = {});
+    const Control& at(const std::string& name) const;
+    const std::string& text(const std::string& name) const;
+    void set_text(const std::string& name, std::string text);
+    void set_colour(const std::string& name, std::uint32_t c);
+    void set_visible(const std::string& name, bool v);
+    void set_enabled(const std::string& name, bool e);
+    void set_value(const std::string& name, int v);
+    void set_maximum(const std::string& name, int m);
+    void on_change(const std::string& name, Rule rule);
+    void on_press(const std::string& name, Action action);
+    void press(const std::string& name);
+    bool has_action(const std::string& name) const;
+    void on_key_down(const std::string& name, KeyHandler h);
+    void on_key_up(const std::string& name, KeyHandler h);
+    void on_focus_lost(const std::string& name, Action a);
+    bool key_down(const std::string& name, int code, bool auto_repeat = false);
+    bool key_up(const std::string& name, int code, bool auto_repeat = false);
+    void focus_lost(const std::string& name);
+    void request_focus(const std::string& name);
     Control& mut(const std::string& name);
     void notify(const std::string& name);
     void run_rule(const std::string& name);

@@ -8,9 +8,9 @@
 #include <QMenuBar>
 
 #include "app/qt/main_window.h"
-#include "link/fd_port.h"
 #include "link/link.h"
 #include "link/qt/serial_port.h"
+#include "pty.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -34,21 +34,21 @@ std::vector<std::pair<std::string, bool>> ports(QMenu* menu) {
 }  // namespace
 
 TEST(CommMenu, ThePortOnLineIsTickedRememberedAndOfferedFirst) {
-    auto pty = open_pty_pair();
-    ASSERT_TRUE(pty) << pty.error();
+    test_support::Pty pty;
+    const std::string device = pty.pair.path;
     {
         test_support::StartedApp s(make_serial_port_opener());
         MainWindow w(s.app);
         QMenu* menu = comm_menu(w);
         ASSERT_TRUE(menu);
         EXPECT_TRUE(menu->findChild<QAction*>("commOffline")->isChecked());
-        for (const auto& [device, ticked] : ports(menu)) EXPECT_FALSE(ticked) << device;
+        for (const auto& [port, ticked] : ports(menu)) EXPECT_FALSE(ticked) << port;
 
-        ASSERT_TRUE(s.app.link().go_online(pty->path)) << s.status();
+        ASSERT_TRUE(s.app.link().go_online(device)) << s.status();
         menu = comm_menu(w);
         const auto listed = ports(menu);
         ASSERT_FALSE(listed.empty());
-        EXPECT_EQ(listed.front(), std::make_pair(pty->path, true));  // remembered as the last one, so first
+        EXPECT_EQ(listed.front(), std::make_pair(device, true));  // remembered as the last one, so first
         for (std::size_t i = 1; i < listed.size(); ++i) EXPECT_FALSE(listed[i].second) << listed[i].first;
         EXPECT_FALSE(menu->findChild<QAction*>("commOffline")->isChecked());
 
@@ -60,10 +60,8 @@ TEST(CommMenu, ThePortOnLineIsTickedRememberedAndOfferedFirst) {
     MainWindow w(s.app);
     QMenu* menu = comm_menu(w);
     ASSERT_FALSE(ports(menu).empty());
-    EXPECT_EQ(ports(menu).front(), std::make_pair(pty->path, false));
-    menu->findChild<QAction*>(QString::fromStdString("commPort:" + pty->path))->trigger();
+    EXPECT_EQ(ports(menu).front(), std::make_pair(device, false));
+    menu->findChild<QAction*>(QString::fromStdString("commPort:" + device))->trigger();
     EXPECT_TRUE(s.app.link().online());
     s.app.link().go_offline();
-    ::close(pty->master);
-    ::close(pty->device_fd);
 }

@@ -19,6 +19,7 @@
 #include "link/messages.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
+#include "move/controls.h"
 #include "temp_dir.h"
 
 using namespace kestrova;
@@ -150,7 +151,7 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
     const PositioningState& ps = st.engine.positioning;
     program_three_keyframes(s);
     ASSERT_EQ(st.move.keyframe_count(), 3);
-    ASSERT_EQ(s.app.panel().text("keyframes"), "3");
+    ASSERT_EQ(s.app.panel().text(ctl::keyframe_count_box), "3");
     const double a30 = st.move.pos_of(0, 2);
     ASSERT_GT(a30, 0);
     ASSERT_GT(st.move.pos_of(1, 3), 0);

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "started_window.h"
+#include "files/controls.h"
 
 using namespace kestrova;
 
@@ -23,7 +24,7 @@ TEST(FilePanelWindow, ListsShowTheMovesFolderOnLoadWithoutHiddenFilesAndClicking
     w.save_as("short");
     test_support::write_bytes(w.moves() / ".short.tmp-Ab12Cd", Bytes{1});  // a save killed half-way
     w.set_length(60);
-    w.app.press("Load");
+    w.app.press(ctl::load_move_menu);
     w.window->sync();
     EXPECT_TRUE(drives->isVisible() && folders->isVisible() && files->isVisible());
     auto* model = qobject_cast<QFileSystemModel*>(files->model());

@@ -11,13 +11,14 @@
 #include <sstream>
 
 #include "files/messages.h"
-#include "link/fd_port.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/qt/serial_port.h"
 #include "log/messages.h"
 #include "log/qt/log_sink.h"
+#include "pty.h"
 #include "started_window.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 
@@ -42,25 +43,24 @@ void run_for(App& app, int ms) {
 }  // namespace
 
 TEST(Log, OnLineASaveAndALostPortAreInTheLogFile) {
-    auto pty = open_pty_pair();
-    ASSERT_TRUE(pty) << pty.error();
+    test_support::Pty pty;
+    const std::string device = pty.pair.path;
     test_support::StartedApp s(make_serial_port_opener());
     const auto log = s.dir.path() / log_text::log_file;
     install_log_file(log);
     s.app.keep_log(qt_log_sink());
     s.app.link().set_transmitter(nullptr);  // nothing sent: the far end need not read
-    ASSERT_TRUE(s.app.link().go_online(pty->path)) << s.status();
+    ASSERT_TRUE(s.app.link().go_online(device)) << s.status();
     s.app.tick();
     s.save_as("logged");
-    ::close(pty->master);
-    ::close(pty->device_fd);
+    pty.close();
     run_for(s.app, 300);
     ASSERT_FALSE(s.app.link().online());
 
     const std::string text = file_text(log);
     for (const std::string& event :
-         {log_text::link(link_text::on_line(pty->path)), log_text::status(files_msg::saved((s.moves() / "logged").string())),
-          log_text::link(link_text::port_lost), log_text::status(link_text::lost(pty->path, std::strerror(EIO)))})
+         {log_text::link(link_text::on_line(device)), log_text::status(files_msg::saved((s.moves() / "logged").string())),
+          log_text::link(link_text::port_lost), log_text::status(link_text::lost(device, std::strerror(EIO)))})
         EXPECT_NE(text.find(event), std::string::npos) << event << "\nin:\n" << text;
 }
 
@@ -76,8 +76,8 @@ TEST(Log, AReadOnlyWorkingFolderStillRunsTheProgram) {
         app.start();
         MainWindow window(app);
         window.show();
-        app.type("Text2", "75");
-        app.press("Command21");
+        app.type(ctl::total_frames_box, "75");
+        app.press(ctl::set_total_frames_button);
         run_for(app, 100);
         EXPECT_EQ(app.state().move.totalframes, 75);
         EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));

@@ -9,6 +9,7 @@
 
 #include "motion/controls.h"
 #include "started_window.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Window = test_support::StartedWindow;
@@ -53,11 +54,11 @@ TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
     Window w;
     auto* text1 = w.find<QLineEdit>("Text1");
     ASSERT_NE(text1, nullptr);
-    w.panel().set_text("Text1", "42");
+    w.panel().set_text(ctl::keyframe_frame_box, "42");
     EXPECT_EQ(text1->text(), "42");
     text1->clear();
     QTest::keyClicks(text1, "17");
-    EXPECT_EQ(w.text("Text1"), "17");
+    EXPECT_EQ(w.text(ctl::keyframe_frame_box), "17");
 
     auto* small = w.find<QPushButton>("smallversion");
     QTest::mouseClick(small, Qt::LeftButton);
@@ -70,19 +71,14 @@ TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
     EXPECT_FALSE(w.window->help_window()->isVisible());
 }
 
-TEST(MainWindow, EnableFKeysGivesTheStatusBoxTheFocus) {
+TEST(MainWindow, EnableFKeysFocusesTheStatusBoxAndEscapeStopsPlayBackWhateverBoxHasTheFocus) {
     Window w;
     w.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     QTest::mouseClick(w.find<QPushButton>("enFkeys"), Qt::LeftButton);
-    EXPECT_EQ(w.text("enable"), "F keys enabled");
+    EXPECT_EQ(w.text(ctl::fkey_status_box), "F keys enabled");
     EXPECT_TRUE(w.find<QWidget>("enable")->hasFocus());
-}
 
-TEST(MainWindow, EscapeStopsPlayBackWhateverBoxHasTheFocus) {
-    test_support::StartedWindow w;
-    w.window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     auto* box = w.find<QLineEdit>(ctl::divider_box.str().c_str());
     ASSERT_NE(box, nullptr);
     box->setFocus();

@@ -1,50 +1,32 @@
 // The QSerialPort adapter on a real pseudo-terminal.
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
 
-#include "link/fd_port.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/qt/serial_port.h"
+#include "pty.h"
 #include "started_app.h"
 
 using namespace kestrova;
-
-namespace {
-std::vector<std::uint8_t> read_master(int fd, std::size_t want) {
-    std::vector<std::uint8_t> got;
-    QElapsedTimer t;
-    t.start();
-    while (got.size() < want && t.elapsed() < 1000) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 20) <= 0) continue;
-        std::uint8_t buf[512];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0) break;
-        got.insert(got.end(), buf, buf + n);
-    }
-    return got;
-}
-}  // namespace
+using test_support::Pty;
 
 TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
-    auto pty = open_pty_pair();
-    ASSERT_TRUE(pty) << pty.error();
+    Pty pty;
     test_support::StartedApp s(make_serial_port_opener());
     App& app = s.app;
-    ASSERT_TRUE(app.link().go_online(pty->path)) << app.state().notices.status;
+    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << app.state().notices.status;
 
     std::vector<std::uint8_t> all(256);
     for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     ASSERT_TRUE(app.link().port()->write(all));
-    EXPECT_EQ(read_master(pty->master, 256), all);
+    EXPECT_EQ(test_support::read_bytes(pty.pair.master, 256), all);
 
-    ASSERT_EQ(::write(pty->master, all.data(), all.size()), 256);
+    ASSERT_EQ(::write(pty.pair.master, all.data(), all.size()), 256);
     std::vector<std::uint8_t> back;
     QElapsedTimer t;
     t.start();
@@ -55,8 +37,7 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
     }
     EXPECT_EQ(back, all);
 
-    ::close(pty->master);
-    ::close(pty->device_fd);
+    pty.close();
     const unsigned before = app.state().notices.status_serial;
     t.restart();
     while (t.elapsed() < 300) {
@@ -64,30 +45,23 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
         app.tick();
     }
     EXPECT_EQ(app.state().notices.link, link_text::port_lost);
-    EXPECT_EQ(app.state().notices.status, link_text::lost(pty->path, std::strerror(EIO)));
+    EXPECT_EQ(app.state().notices.status, link_text::lost(pty.pair.path, std::strerror(EIO)));
     EXPECT_EQ(app.state().notices.status_serial, before + 1);
     EXPECT_FALSE(app.link().online());
 }
 
-TEST(SerialPortAdapter, OpeningAMissingDeviceKeepsTheProgramOffLine) {
-    test_support::StartedApp s(make_serial_port_opener());
-    EXPECT_FALSE(s.app.link().go_online("/dev/kestrova-no-such-port"));
-    EXPECT_EQ(s.state().notices.link, link_text::off_line);
-    EXPECT_EQ(s.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
-}
-
-TEST(SerialPortAdapter, APortAlreadyHeldIsReportedAsInUse) {
-    auto pty = open_pty_pair();
-    ASSERT_TRUE(pty) << pty.error();
+TEST(SerialPortAdapter, AMissingDeviceOrAPortAlreadyHeldKeepsTheProgramOffLine) {
+    Pty pty;
     test_support::StartedApp first(make_serial_port_opener());
     test_support::StartedApp second(make_serial_port_opener());
-    ASSERT_TRUE(first.app.link().go_online(pty->path)) << first.status();
-    EXPECT_FALSE(second.app.link().go_online(pty->path));
-    EXPECT_EQ(second.status(), link_text::port_in_use(pty->path));
+    EXPECT_FALSE(second.app.link().go_online("/dev/kestrova-no-such-port"));
+    EXPECT_EQ(second.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
+
+    ASSERT_TRUE(first.app.link().go_online(pty.pair.path)) << first.status();
+    EXPECT_FALSE(second.app.link().go_online(pty.pair.path));
+    EXPECT_EQ(second.status(), link_text::port_in_use(pty.pair.path));
     EXPECT_EQ(second.state().notices.link, link_text::off_line);
     first.app.link().go_offline();
-    EXPECT_TRUE(second.app.link().go_online(pty->path)) << second.status();
+    EXPECT_TRUE(second.app.link().go_online(pty.pair.path)) << second.status();
     second.app.link().go_offline();
-    ::close(pty->master);
-    ::close(pty->device_fd);
 }

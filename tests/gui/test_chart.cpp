@@ -11,6 +11,9 @@
 #include "graph/qt/chart_view.h"
 #include "graph/qt/move_chart_view.h"
 #include "started_window.h"
+#include "axes/controls.h"
+#include "move/controls.h"
+#include "shaping/controls.h"
 
 using namespace kestrova;
 
@@ -47,13 +50,13 @@ void expect_labels_fit(ChartWindow& w, double frames, double tenth) {
 TEST(ChartView, ShowsFiveNamedLinesOfTheProgrammedMove) {
     ChartWindow w;
     ASSERT_NE(w.chart, nullptr);
-    w.app.type("Name1", "");
-    w.app.type("Name2", "Tilt");
+    w.app.type(ctl::axis_name_boxes[0], "");
+    w.app.type(ctl::axis_name_boxes[1], "Tilt");
     w.set_length(100);
     w.add_keyframe(10, {100, 200, 300, 400, 500});
     w.add_keyframe(60, {-100, 0, 100, 200, 300});
     w.add_keyframe(100, {50, 50, 50, 50, 50});
-    w.app.press("Command5");
+    w.app.press(ctl::bezier_button);
     update_chart_view(w.chart);
     const auto lines = w.lines();
     ASSERT_EQ(lines.size(), 5u);
@@ -105,7 +108,7 @@ TEST(ChartView, PointerReadsValuesAndAClickOnALineSelectsItsPoint) {
     QMouseEvent move(QEvent::MouseMove, QPointF(w.at_value(50, 500)), QPointF(vp->mapToGlobal(w.at_value(50, 500))),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(vp, &move);
-    const std::string readout = w.app.panel().text("Text24");
+    const std::string readout = w.app.panel().text(ctl::shared_readout_box);
     EXPECT_NEAR(std::stod(readout), 50, 1) << readout;
     EXPECT_NEAR(std::stod(readout.substr(readout.find('\n') + 1)), 500, 15) << readout;
     QTest::mouseClick(vp, Qt::LeftButton, {}, w.at_value(50, 500));

@@ -18,7 +18,7 @@ namespace {
 std::vector<std::pair<QWidget*, QRect>> visible_controls(Window& w) {
     std::vector<std::pair<QWidget*, QRect>> out;
     for (const std::string& name : w.panel().names()) {
-        if (w.panel().at(name).kind == ControlKind::Frame) continue;
+        if (w.panel().at(ControlName{name}).kind == ControlKind::Frame) continue;
         auto* widget = w.window->centralWidget()->findChild<QWidget*>(QString::fromStdString(name));
         if (!widget || !widget->isVisible()) continue;
         out.emplace_back(widget, QRect(widget->mapTo(w.window.get(), QPoint(0, 0)), widget->size()));

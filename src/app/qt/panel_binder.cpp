@@ -50,7 +50,7 @@ PanelBinder::~PanelBinder() {
 }
 
 QWidget* PanelBinder::make(const std::string& name, QWidget* parent) {
-    const Control& c = panel_.at(name);
+    const Control& c = panel_.at(ControlName{name});
     QWidget* w = nullptr;
     switch (c.kind) {
     case ControlKind::Box:
@@ -71,7 +71,7 @@ QWidget* PanelBinder::make(const std::string& name, QWidget* parent) {
         auto* b = new QPushButton(parent);
         b->setFocusPolicy(Qt::StrongFocus);
         connect(b, &QPushButton::clicked, this, [this, name] {
-            panel_.press(name);
+            panel_.press(ControlName{name});
             done();
         });
         w = b;
@@ -112,7 +112,7 @@ QWidget* PanelBinder::widget(const std::string& name) const {
 
 void PanelBinder::forward_text(const std::string& name, const QString& text) {
     if (updating_) return;
-    panel_.set_text(name, text.toStdString());
+    panel_.set_text(ControlName{name}, text.toStdString());
     done();
 }
 
@@ -128,7 +128,7 @@ void PanelBinder::refresh(const std::string& name) {
     auto it = widgets_.find(name);
     if (it == widgets_.end()) return;
     QWidget* w = it->second;
-    const Control& c = panel_.at(name);
+    const Control& c = panel_.at(ControlName{name});
     updating_ = true;
     const QSignalBlocker block(w);
     const QString text = qs(c.text);
@@ -178,7 +178,7 @@ bool PanelBinder::eventFilter(QObject* watched, QEvent* event) {
             if (code >= 112) { event->accept(); return true; }
             break;
         }
-        const bool consumed = panel_.key_down(name, code, k->isAutoRepeat());
+        const bool consumed = panel_.key_down(ControlName{name}, code, k->isAutoRepeat());
         done();
         if (consumed || code >= 112) return consumed || code == 121;
         break;
@@ -187,12 +187,12 @@ bool PanelBinder::eventFilter(QObject* watched, QEvent* event) {
         auto* k = static_cast<QKeyEvent*>(event);
         const int code = key_code(k->key());
         if (code == 0) break;
-        panel_.key_up(name, code, k->isAutoRepeat());
+        panel_.key_up(ControlName{name}, code, k->isAutoRepeat());
         done();
         break;
     }
     case QEvent::FocusOut:
-        panel_.focus_lost(name);
+        panel_.focus_lost(ControlName{name});
         done();
         break;
     default:

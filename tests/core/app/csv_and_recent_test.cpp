@@ -10,6 +10,8 @@
 #include "files/messages.h"
 #include "files/move_codec.h"
 #include "started_app.h"
+#include "axes/controls.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
@@ -29,7 +31,7 @@ void write_text(const std::filesystem::path& p, const std::string& text) { std::
 TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
     StartedApp s;
     keyframed_move(s);
-    s.app.type("Name1", "pan");
+    s.app.type(ctl::axis_name_boxes[0], "pan");
     const auto csv = s.dir.path() / "move.csv";
     ASSERT_TRUE(export_csv_file(s.state(), csv));
     EXPECT_EQ(s.status(), files_msg::exported(csv.string()));
@@ -41,9 +43,9 @@ TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
     ASSERT_TRUE(import_csv_file(s.state(), csv));
     EXPECT_EQ(s.status(), files_msg::imported(csv.string(), 120));
     EXPECT_EQ(s.move().totalframes, 120);
-    EXPECT_EQ(s.text("Text2"), "120");
+    EXPECT_EQ(s.text(ctl::total_frames_box), "120");
     EXPECT_EQ(s.move().keyframe_count(), 0);
-    EXPECT_EQ(s.text("keyframes"), "0");
+    EXPECT_EQ(s.text(ctl::keyframe_count_box), "0");
     for (int f = 1; f <= 120; ++f)
         for (int a = 0; a < move_axes; ++a) ASSERT_EQ(s.move().movepos.at(f, a), exported.at(f, a));
     EXPECT_EQ(s.state().editing.history().undo_label(), "Import CSV");
@@ -51,7 +53,7 @@ TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
 
     undo_move(s.state());
     EXPECT_EQ(encode_move(s.move()), before);
-    EXPECT_EQ(s.text("Text2"), "30");
+    EXPECT_EQ(s.text(ctl::total_frames_box), "30");
 }
 
 TEST(CsvImport, ARefusedFileNamesTheLineAndLeavesMoveAndHistoryAlone) {
@@ -92,7 +94,7 @@ TEST(RecentMoves, ARecentMoveLoadsThroughTheCheckedReaderAsAnUndoableStep) {
     keyframed_move(s);
     s.save_as("kept");
     const Bytes saved = s.file("kept");
-    s.app.press("Command7");  // clear
+    s.app.press(ctl::clear_move_button);  // clear
     ASSERT_TRUE(load_recent_move(s.state(), s.moves() / "kept"));
     EXPECT_EQ(encode_move(s.move()), saved);
     EXPECT_FALSE(s.state().editing.unsaved());

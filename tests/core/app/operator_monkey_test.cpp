@@ -5,6 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include "files/controls.h"
+#include "move/controls.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -20,7 +22,7 @@ std::vector<std::string> names_of(const Panel& p, std::initializer_list<ControlK
     std::vector<std::string> out;
     for (const std::string& n : p.names())
         for (ControlKind k : kinds)
-            if (p.at(n).kind == k) out.push_back(n);
+            if (p.at(ControlName{n}).kind == k) out.push_back(n);
     return out;
 }
 
@@ -47,14 +49,14 @@ void run_operator(unsigned seed, int actions) {
     for (int i = 0; i < actions; ++i) {
         switch (rng() % 8) {
         case 0:
-        case 1: s.app.type(pick(main_boxes), pick(odd_texts)); break;
+        case 1: s.app.type(ControlName{pick(main_boxes)}, pick(odd_texts)); break;
         case 2:
-        case 3: s.app.press(pick(main_buttons)); break;
-        case 4: s.state().form1.set_text(pick(setup_boxes), pick(odd_texts)); break;
-        case 5: s.state().form1.press(pick(setup_buttons)); break;
+        case 3: s.app.press(ControlName{pick(main_buttons)}); break;
+        case 4: s.state().form1.set_text(ControlName{pick(setup_boxes)}, pick(odd_texts)); break;
+        case 5: s.state().form1.press(ControlName{pick(setup_buttons)}); break;
         case 6: {
             const int code = rng() % 3 == 0 ? 13 : 112 + static_cast<int>(rng() % 10);
-            const std::string box = pick(std::vector<std::string>{"enable", "Text2", "Fname"});
+            const ControlName box = pick(std::vector{ctl::fkey_status_box, ctl::total_frames_box, ctl::file_name_box});
             if (rng() % 2) s.app.key_down(box, code); else s.app.key_up(box, code);
             break;
         }

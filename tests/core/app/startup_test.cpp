@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "started_app.h"
+#include "app/app_controls.h"
+#include "files/controls.h"
+#include "motion/controls.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
 
-TEST(StartUp, LeavesTheMoveEmptyAt1500Frames) {
+TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabled) {
     StartedApp s;
     const MoveModel& m = s.move();
     EXPECT_EQ(m.totalframes, 1500);
@@ -14,47 +18,37 @@ TEST(StartUp, LeavesTheMoveEmptyAt1500Frames) {
     EXPECT_EQ(m.curframe, 1);
     for (int f = 1; f <= 1500; ++f)
         for (int a = 0; a < move_axes; ++a) ASSERT_EQ(m.movepos.at(f, a), 0.0);
-    EXPECT_EQ(s.text("Text2"), "1500");
-    EXPECT_EQ(s.text("keyframes"), "0");
-    for (const char* list : {"Text4", "Text5", "Text13", "Text14", "Text15", "Text16"}) EXPECT_EQ(s.text(list), "0");
-}
-
-TEST(StartUp, ShowsTheStartColoursAndCaptions) {
-    StartedApp s;
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.colour("Command19_" + std::to_string(i)), colour::green);
-    EXPECT_EQ(s.colour("Sound"), colour::red);
-    EXPECT_EQ(s.text("enable"), "F keys disabled");
-    EXPECT_EQ(s.colour("enable"), colour::red);
+    EXPECT_EQ(s.text(ctl::total_frames_box), "1500");
+    for (ControlName list : {ctl::keyframe_count_box, ctl::keyframe_list_boxes[0], ctl::keyframe_list_boxes[5]})
+        EXPECT_EQ(s.text(list), "0");
     EXPECT_TRUE(s.state().link.commsoff);
-    EXPECT_EQ(s.text("Text9"), "Tilt");
-    EXPECT_EQ(s.text("Text20"), "Lens2");
-    EXPECT_FALSE(s.panel().at("warning").visible);
-    EXPECT_FALSE(s.panel().at("Dir1").visible);
-    EXPECT_EQ(s.text("Fname"), "");
+    EXPECT_EQ(s.text(ctl::fkey_status_box), "F keys disabled");
+    EXPECT_EQ(s.text(ctl::axis_name_labels[1]), "Tilt");  // the axis names of the setup
+    EXPECT_FALSE(s.panel().at(ctl::not_at_start_warning).visible);
+    EXPECT_FALSE(s.panel().at(ctl::folder_list).visible);
 }
 
 TEST(SmallVersion, StartsMatchingTheLongFormAndToggles) {
     StartedApp s;
     for (bool small : {false, true, false}) {
         EXPECT_EQ(s.state().link.smallversionbit, small);
-        EXPECT_EQ(s.text("smallversion"), small ? "Small" : "Large");
-        EXPECT_EQ(s.colour("smallversion"), small ? colour::green : colour::red);
-        s.app.press("smallversion");
+        EXPECT_EQ(s.text(ctl::message_form_button), small ? "Small" : "Large");
+        EXPECT_EQ(s.colour(ctl::message_form_button), small ? colour::green : colour::red);
+        s.app.press(ctl::message_form_button);
     }
 }
 
 TEST(HelpAndExit, HelpShowsInstructionsAndExitAsksTheWindowToClose) {
     StartedApp s;
     Panel& help = s.state().form2;
-    EXPECT_FALSE(help.at("Form2").visible);
-    s.app.press("help");
-    EXPECT_TRUE(help.at("Form2").visible);
-    EXPECT_EQ(help.text("Label1"), "Kestrova Instructions");
-    EXPECT_NE(help.text("Text1").find("F1 / F2"), std::string::npos);
-    help.press("Command1");
-    EXPECT_FALSE(help.at("Form2").visible);
+    EXPECT_FALSE(help.at(ctl::help_window).visible);
+    s.app.press(ctl::help_menu);
+    EXPECT_TRUE(help.at(ctl::help_window).visible);
+    EXPECT_NE(help.text(ctl::help_text_box).find("F1 / F2"), std::string::npos);
+    help.press(ctl::help_close_button);
+    EXPECT_FALSE(help.at(ctl::help_window).visible);
 
     EXPECT_FALSE(s.app.quit_requested());
-    s.app.press("exitmenu");
+    s.app.press(ctl::exit_menu);
     EXPECT_TRUE(s.app.quit_requested());
 }

@@ -5,6 +5,7 @@
 #include "axes/messages.h"
 #include "axes/setup_codec.h"
 #include "started_app.h"
+#include "axes/controls.h"
 
 using namespace kestrova;
 using test_support::le16;
@@ -23,7 +24,7 @@ std::string text_at(const Bytes& b, std::size_t at, std::size_t n) { return std:
 
 TEST(SetupFile, SaveAfterStartUpWritesTheDefaultLayout) {
     Started s;
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     const Bytes b = s.ini_file();
     ASSERT_EQ(b.size(), 184u);
     EXPECT_EQ(text_at(b, 0, 16), std::string(16, ' '));  // the title and the unnamed first axis
@@ -51,9 +52,9 @@ TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerU
     }
     ax.acc[0] = 12.5;  // whole numbers in the file: halves to even
     ax.acc[1] = 13.5;
-    s.app.type("Name1", "Pan-and-scan");
-    s.app.type("Name4", "F\xc3\xb6" "cus");  // UTF-8 in the box, one Latin-1 byte in the file
-    s.app.press("setupsave");
+    s.app.type(ctl::axis_name_boxes[0], "Pan-and-scan");
+    s.app.type(ctl::axis_name_boxes[3], "F\xc3\xb6" "cus");  // UTF-8 in the box, one Latin-1 byte in the file
+    s.app.press(ctl::save_setup_menu);
     const Bytes b = s.ini_file();
     EXPECT_EQ(text_at(b, 8, 8), "Pan-and-");
     EXPECT_EQ(text_at(b, 32, 8), "F\xf6" "cus   ");
@@ -65,18 +66,18 @@ TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerU
     saved.acc[1] = 14;
     ax = AxisSettings::defaults();
     ax.pp_rev[0] = 7;
-    s.app.type("Name2", "changed");
-    s.app.press("setupload");
+    s.app.type(ctl::axis_name_boxes[1], "changed");
+    s.app.press(ctl::load_setup_menu);
     EXPECT_EQ(ax.acc, saved.acc);
     EXPECT_EQ(ax.mSpeed, saved.mSpeed);
     EXPECT_EQ(ax.FSpeed, saved.FSpeed);
     EXPECT_EQ(ax.min, saved.min);
     EXPECT_EQ(ax.max, saved.max);
     EXPECT_EQ(ax.pp_rev[0], 7);
-    EXPECT_EQ(s.text("SpeedA"), "40");
-    EXPECT_EQ(s.text("speedh"), "47");
-    EXPECT_EQ(s.text("Name2"), "Tilt    ");
-    EXPECT_EQ(s.text("Name4"), "F\xc3\xb6" "cus   ");
+    EXPECT_EQ(s.text(ctl::fspeed_boxes[0]), "40");
+    EXPECT_EQ(s.text(ctl::fspeed_boxes[7]), "47");
+    EXPECT_EQ(s.text(ctl::axis_name_boxes[1]), "Tilt    ");
+    EXPECT_EQ(s.text(ctl::axis_name_boxes[3]), "F\xc3\xb6" "cus   ");
     EXPECT_EQ(s.status(), axes_msg::loaded());
 }
 
@@ -84,7 +85,7 @@ TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndSaysNothingUntilAsked) {
     Started s;
     EXPECT_EQ(s.state().axes.acc[7], 17);
     EXPECT_EQ(s.state().notices.status_serial, 0u);
-    s.app.press("setupload");
+    s.app.press(ctl::load_setup_menu);
     EXPECT_FALSE(std::filesystem::exists(s.ini()));
     EXPECT_EQ(s.status(), axes_msg::load_missing());
 }
@@ -96,7 +97,7 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
     App app(dir.path());
     app.start();
     EXPECT_EQ(app.state().axes.mSpeed[0], 101);
-    EXPECT_EQ(app.panel().text("Name2"), "Tilt");
+    EXPECT_EQ(app.panel().text(ctl::axis_name_boxes[1]), "Tilt");
     EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
     EXPECT_EQ(test_support::file_bytes(dir.path() / "stats.ini"), short_file);
 
@@ -106,7 +107,7 @@ TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
 // at start-up and by Load Setup, and the settings stay as they were.
 TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
     Started saved;
-    saved.app.press("setupsave");
+    saved.app.press(ctl::save_setup_menu);
     const SetupRecord good = decode_setup(saved.ini_file()).value();
     const std::pair<std::function<void(SetupRecord&)>, std::string> cases[] = {
         {[](SetupRecord& r) { r.mSpeed[0] = 0; }, axes_msg::out_of_range(0, "max speed", 0, "1..32767")},
@@ -131,10 +132,10 @@ TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
         const AxisSettings defaults = AxisSettings::defaults();
         EXPECT_EQ(app.state().axes.mSpeed, defaults.mSpeed) << reason;
         EXPECT_EQ(app.state().axes.min, defaults.min) << reason;
-        EXPECT_EQ(app.panel().text("Name2"), "Tilt") << reason;
+        EXPECT_EQ(app.panel().text(ctl::axis_name_boxes[1]), "Tilt") << reason;
 
         app.state().axes.acc[0] = 33;
-        app.press("setupload");
+        app.press(ctl::load_setup_menu);
         EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
         EXPECT_EQ(app.state().axes.acc[0], 33);
     }
@@ -142,19 +143,19 @@ TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
 
 TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
     Started s;
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     const Bytes before = s.ini_file();
     // Nothing is saved that a load would refuse.
     s.state().axes.acc[2] = 40000;
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")));
     s.state().axes.acc[2] = 12;
     s.state().axes.max[7] = 3e9;
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     EXPECT_NE(s.status().find("axis H max pos"), std::string::npos);
     s.state().axes.max[7] = 50000;
     s.state().axes.FSpeed[0] = -300;
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(0, "F speed", -300, "0..101")));
     EXPECT_EQ(s.ini_file(), before);
 }
@@ -162,7 +163,7 @@ TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
 TEST(SetupFile, SaveKeepsBytesBeyondTheFieldsAndReportsAMissingFolder) {
     Started s;
     test_support::write_bytes(s.ini(), Bytes(200, 0x5A));
-    s.app.press("setupsave");
+    s.app.press(ctl::save_setup_menu);
     const Bytes b = s.ini_file();
     ASSERT_EQ(b.size(), 200u);
     EXPECT_EQ(le16(b, 72), 10);
@@ -171,6 +172,6 @@ TEST(SetupFile, SaveKeepsBytesBeyondTheFieldsAndReportsAMissingFolder) {
     test_support::TempDir dir;
     App gone(dir.path() / "gone");
     gone.start();
-    gone.press("setupsave");
+    gone.press(ctl::save_setup_menu);
     EXPECT_NE(gone.state().notices.status.find("Save Setup failed"), std::string::npos);
 }

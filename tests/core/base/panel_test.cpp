@@ -6,52 +6,56 @@
 
 using namespace kestrova;
 
+namespace {
+constexpr ControlName box{"box"}, restless{"restless"}, button{"b"}, nothing{"nothing"};
+}  // namespace
+
 TEST(Panel, ChangeRuleRunsOnEveryChangeButNotOnTheSameText) {
     Panel p;
-    p.add("box", ControlKind::Box, "1");
+    p.add(box, ControlKind::Box, "1");
     int runs = 0;
-    p.on_change("box", [&](const std::string&) { ++runs; });
-    p.set_text("box", "2");
-    p.set_text("box", "2");
-    p.set_text("box", "3");
+    p.on_change(box, [&](const std::string&) { ++runs; });
+    p.set_text(box, "2");
+    p.set_text(box, "2");
+    p.set_text(box, "3");
     EXPECT_EQ(runs, 2);
 }
 
 TEST(Panel, ARuleThatResetsItsBoxSettlesAndOneThatNeverSettlesIsBounded) {
     Panel p;
-    p.add("box", ControlKind::Box, "1");
+    p.add(box, ControlKind::Box, "1");
     std::vector<std::string> seen;
-    p.on_change("box", [&](const std::string& t) {
+    p.on_change(box, [&](const std::string& t) {
         seen.push_back(t);
-        if (t != "1") p.set_text("box", "1");
+        if (t != "1") p.set_text(box, "1");
     });
-    p.set_text("box", "0");
-    EXPECT_EQ(p.text("box"), "1");
+    p.set_text(box, "0");
+    EXPECT_EQ(p.text(box), "1");
     EXPECT_EQ(seen, (std::vector<std::string>{"0", "1"}));
 
-    p.add("restless", ControlKind::Box);
+    p.add(restless, ControlKind::Box);
     int n = 0;
-    p.on_change("restless", [&](const std::string&) { p.set_text("restless", std::to_string(++n)); });
-    p.set_text("restless", "start");
+    p.on_change(restless, [&](const std::string&) { p.set_text(restless, std::to_string(++n)); });
+    p.set_text(restless, "start");
     EXPECT_LE(n, 20);
 }
 
 TEST(Panel, DisabledButtonsAndUnknownNamesDoNothingAndTheListenerHearsChanges) {
     Panel p;
-    p.add("b", ControlKind::Button, "Go");
+    p.add(button, ControlKind::Button, "Go");
     int presses = 0;
-    p.on_press("b", [&] { ++presses; });
-    p.press("b");
-    p.set_enabled("b", false);
-    p.press("b");
-    p.press("nothing");
+    p.on_press(button, [&] { ++presses; });
+    p.press(button);
+    p.set_enabled(button, false);
+    p.press(button);
+    p.press(nothing);
     EXPECT_EQ(presses, 1);
 
     std::vector<std::string> heard;
     p.set_listener([&](const std::string& n) { heard.push_back(n); });
-    p.set_colour("b", colour::green);
-    p.set_colour("b", colour::green);
-    p.set_caption("b", "Stop");
-    p.set_visible("b", false);
+    p.set_colour(button, colour::green);
+    p.set_colour(button, colour::green);
+    p.set_caption(button, "Stop");
+    p.set_visible(button, false);
     EXPECT_EQ(heard.size(), 3u);
 }

@@ -1,32 +1,26 @@
-// An App on line to an in-memory line, stepped tick by tick.
+// A started program on line to an in-memory line, stepped tick by tick.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "core/link/fake_port.h"
 #include "engine/controls.h"
-#include "move/controls.h"
 #include "link/link.h"
 #include "link/messages.h"
-#include "temp_dir.h"
+#include "move/controls.h"
+#include "started_app.h"
 
 namespace kestrova::test_support {
 
 class EngineTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        app = std::make_unique<App>(dir.path(), std::make_unique<FakeOpener>(std::map<std::string, std::shared_ptr<FakeLine>>{
-                                                    {"/dev/rig", line}, {"/dev/ttyS2", other}}));
-        app->start();
-        ASSERT_TRUE(app->link().go_online("/dev/rig"));
-    }
-    EngineState& e() { return app->state().engine; }
+    void SetUp() override { ASSERT_TRUE(app->link().go_online("/dev/rig")); }
+    EngineState& e() { return rig.engine(); }
     PlaybackState& play() { return e().play; }
     PositioningState& ps() { return e().positioning; }
-    AxisSettings& axes() { return app->state().axes; }
-    Panel& panel() { return app->panel(); }
-    Notices& notices() { return app->state().notices; }
+    AxisSettings& axes() { return rig.state().axes; }
+    Panel& panel() { return rig.panel(); }
+    Notices& notices() { return rig.state().notices; }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) app->tick();
     }
@@ -45,10 +39,11 @@ protected:
         play().playframe = frame;
     }
 
-    TempDir dir;
     std::shared_ptr<FakeLine> line = std::make_shared<FakeLine>();
     std::shared_ptr<FakeLine> other = std::make_shared<FakeLine>();
-    std::unique_ptr<App> app;
+    StartedApp rig{std::make_unique<FakeOpener>(
+        std::map<std::string, std::shared_ptr<FakeLine>>{{"/dev/rig", line}, {"/dev/ttyS2", other}})};
+    App* app = &rig.app;
 };
 
 }  // namespace kestrova::test_support

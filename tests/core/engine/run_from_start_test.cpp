@@ -20,11 +20,6 @@ namespace {
 
 class RunFromStart : public EngineTest {
 protected:
-    void add_keyframe(int frame, std::array<double, move_axes> pose) {
-        for (std::size_t a = 0; a < move_axes; ++a) e().curpos[a] = pose[a];
-        panel().set_text(ctl::keyframe_frame_box, std::to_string(frame));
-        panel().press(ctl::add_keyframe_button);
-    }
     void smooth() {
         panel().set_text(ctl::smoothing_width_box, "15");
         panel().set_text(ctl::smoothing_passes_box, "3");
@@ -62,9 +57,9 @@ protected:
 }  // namespace
 
 TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
-    add_keyframe(1, {0, 0, 0, 0, 0});
-    add_keyframe(60, {900, -700, 500, 300, -200});
-    add_keyframe(120, {0, 0, 0, 0, 0});
+    rig.add_keyframe(1, {0, 0, 0, 0, 0});
+    rig.add_keyframe(60, {900, -700, 500, 300, -200});
+    rig.add_keyframe(120, {0, 0, 0, 0, 0});
     smooth();
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
@@ -72,10 +67,9 @@ TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
 }
 
 TEST_F(RunFromStart, AMoveWhoseFirstKeyframeIsLaterStartsOnItsRampFromZero) {
-    panel().set_text(ctl::total_frames_box, "200");
-    panel().press(ctl::set_total_frames_button);
-    add_keyframe(40, {800, 600, -400, 200, 100});
-    add_keyframe(200, {1200, 900, -600, 300, 150});
+    rig.set_length(200);
+    rig.add_keyframe(40, {800, 600, -400, 200, 100});
+    rig.add_keyframe(200, {1200, 900, -600, 300, 150});
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
     run_and_expect_frame_1();
@@ -125,14 +119,6 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     EXPECT_FALSE(notices().box);
 }
 
-TEST_F(RunFromStart, AMoveWithinTheLimitsPlaysWithoutAQuestion) {
-    stand_at({});
-    panel().press(ctl::run_button);
-    EXPECT_FALSE(notices().box);
-    EXPECT_TRUE(play().running);
-    EXPECT_EQ(app->state().check_line, check_msg::ok);
-}
-
 // Escape: each kind of motion sends its last change within one tick.
 TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
     stand_at({});
@@ -160,7 +146,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
 
     panel().set_text(ctl::fspeed_boxes[1], "40");
     panel().press(ctl::enable_fkeys_button);
-    app->key_down(ctl::fkey_status_box.str(), first_fkey_code + 3);  // F4: axis B up
+    app->key_down(ctl::fkey_status_box, first_fkey_code + 3);  // F4: axis B up
     tick(5);
     ASSERT_GT(e().jog.speed[1], 0);
     app->stop_everything();
@@ -169,7 +155,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
     EXPECT_EQ(e().curpos, jogged);
     for (double s : e().jog.speed) EXPECT_EQ(s, 0);
     // A release arriving after the stop sets nothing coasting.
-    app->key_up(ctl::fkey_status_box.str(), first_fkey_code + 3);
+    app->key_up(ctl::fkey_status_box, first_fkey_code + 3);
     tick();
     EXPECT_EQ(e().curpos, jogged);
 }

@@ -4,6 +4,7 @@
 #include "files/file_panel.h"
 #include "files/messages.h"
 #include "started_app.h"
+#include "files/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
@@ -12,56 +13,49 @@ namespace {
 // All three lists shown (true) or all hidden (false); anything else fails both ways.
 std::optional<bool> panel_shown(StartedApp& s) {
     const Panel& p = s.panel();
-    const int shown = p.at("Drive1").visible + p.at("Dir1").visible + p.at("File1").visible;
+    const int shown = p.at(ctl::drive_list).visible + p.at(ctl::folder_list).visible + p.at(ctl::file_list).visible;
     if (shown % 3 != 0) return std::nullopt;
     return shown == 3;
 }
 }  // namespace
 
-TEST(FilePanel, StartsClosedAndSaveByEnterCreatesTheTypedNameAndClickOverwrites) {
+TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads) {
     StartedApp s;
     EXPECT_EQ(panel_shown(s), false);
     EXPECT_EQ(s.state().files.folder, s.moves().string());
 
-    s.app.press("save");
+    s.app.press(ctl::save_move_menu);
     EXPECT_EQ(panel_shown(s), true);
-    s.app.type("Fname", "pan1");
-    EXPECT_TRUE(s.app.key_down("Fname", 13));
+    s.app.type(ctl::file_name_box, "pan1");
+    EXPECT_TRUE(s.app.key_down(ctl::file_name_box, 13));
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "pan1"));
     EXPECT_EQ(panel_shown(s), false);
 
     s.set_length(10);
-    s.app.press("save");
+    s.app.press(ctl::save_move_menu);
     s.state().files.selected = "pan1";
-    s.app.press("File1");
+    s.app.press(ctl::file_list);
     EXPECT_EQ(s.file("pan1").size(), 806u);
-    EXPECT_EQ(s.text("Fname"), "pan1");
     EXPECT_EQ(panel_shown(s), false);
-}
 
-TEST(FilePanel, LoadByClickAndEnterInLoadModeLoadsNothing) {
-    StartedApp s;
-    s.set_length(10);
-    s.save_as("ten");
+    // Loading is by click; Enter in load mode loads nothing.
     s.set_length(20);
-    s.app.press("Load");
+    s.app.press(ctl::load_move_menu);
     EXPECT_EQ(panel_shown(s), true);
-    s.app.type("Fname", "ten");
-    s.app.key_down("Fname", 13);
+    s.app.key_down(ctl::file_name_box, 13);
     EXPECT_EQ(panel_shown(s), false);
     EXPECT_EQ(s.move().totalframes, 20);
-
-    s.load("ten");
+    s.app.type(ctl::file_name_box, "");
+    s.load("pan1");
     EXPECT_EQ(s.move().totalframes, 10);
-    EXPECT_EQ(s.text("Fname"), "ten");
-    EXPECT_EQ(panel_shown(s), false);
+    EXPECT_EQ(s.text(ctl::file_name_box), "pan1");
 
     // Switching modes; keys other than Enter are not consumed.
-    s.app.press("Load");
-    s.app.press("save");
+    s.app.press(ctl::load_move_menu);
+    s.app.press(ctl::save_move_menu);
     EXPECT_TRUE(s.state().files.savemode);
     EXPECT_FALSE(s.state().files.loadmode);
-    EXPECT_FALSE(s.app.key_down("Fname", 112));
+    EXPECT_FALSE(s.app.key_down(ctl::file_name_box, 112));
     EXPECT_EQ(panel_shown(s), true);
 }
 

@@ -11,6 +11,7 @@
 #include "files/messages.h"
 #include "files/move_codec.h"
 #include "started_app.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Started = test_support::StartedApp;
@@ -18,20 +19,9 @@ using Started = test_support::StartedApp;
 namespace {
 
 // Everything of the move that a load could change.
-struct Snapshot {
-    int totalframes, nextkf, rows;
-    std::array<std::vector<std::int32_t>, move_axes> kfframe, kfpos;
-    std::vector<double> movepos;
-    std::string text2, count, list;
-    explicit Snapshot(Started& s)
-        : totalframes(s.move().totalframes), nextkf(s.move().nextkf), rows(s.move().rows()),
-          kfframe(s.move().kfframe), kfpos(s.move().kfpos), text2(s.text("Text2")),
-          count(s.text("keyframes")), list(s.text("Text4")) {
-        for (int f = 1; f <= rows; ++f)
-            for (int a = 0; a < move_axes; ++a) movepos.push_back(s.move().movepos.at(f, a));
-    }
-    bool operator==(const Snapshot&) const = default;
-};
+auto snapshot(Started& s) {
+    return std::tuple(encode_move(s.move()), s.move().rows(), s.text(ctl::total_frames_box), s.text(ctl::keyframe_count_box), s.text(ctl::keyframe_list_boxes[0]));
+}
 
 double movepos_in_file(const Bytes& b, int rows, int frame, int axis) {
     double v;
@@ -80,14 +70,14 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     s.add_keyframe(1, {0, 0, 0, 0, 0});
     s.add_keyframe(200, {1000, 0, 0, 0, 0});
     for (int f = 1; f <= 200; ++f) s.move().movepos.at(f, 0) = 1000.0 * (f / 200.0) * (f / 200.0);  // a curve
-    const Snapshot shaped(s);
+    const auto shaped = snapshot(s);
     s.save_as("curve");
     s.set_length(1000);
     s.add_keyframe(10, {5, 5, 5, 5, 5});
     s.load("curve");
-    EXPECT_TRUE(Snapshot(s) == shaped);
-    EXPECT_EQ(s.text("Text4"), "1\r\n200\r\n");
-    s.app.press("recal");
+    EXPECT_TRUE(snapshot(s) == shaped);
+    EXPECT_EQ(s.text(ctl::keyframe_list_boxes[0]), "1\r\n200\r\n");
+    s.app.press(ctl::recalc_button);
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
 }
 
@@ -108,7 +98,7 @@ TEST(MoveFile, FilesBreakingTheFormatOrTheMovesRulesAreRefused) {
     const Bytes good = s.file("good");
     s.set_length(300);
     s.add_keyframe(40, {9, 9, 9, 9, 9});
-    const Snapshot before(s);
+    const auto before = snapshot(s);
 
     // The good file with another header, other keyframe words or another position (little-endian host).
     auto header = [&](std::int16_t frames, std::int16_t tag, std::int16_t nextkf) {
@@ -157,7 +147,7 @@ TEST(MoveFile, FilesBreakingTheFormatOrTheMovesRulesAreRefused) {
         s.load("bad");
         EXPECT_NE(s.status().find(reason), std::string::npos) << s.status();
         EXPECT_NE(s.status().find((s.moves() / "bad").string()), std::string::npos);
-        EXPECT_TRUE(Snapshot(s) == before) << reason;
+        EXPECT_TRUE(snapshot(s) == before) << reason;
     }
 
     // The edges that are still valid: no keyframes, every row a keyframe from

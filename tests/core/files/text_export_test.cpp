@@ -4,6 +4,9 @@
 #include "files/text_export.h"
 #include "base/numeric.h"
 #include "started_app.h"
+#include "axes/controls.h"
+#include "files/controls.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Started = test_support::StartedApp;
@@ -15,7 +18,7 @@ std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
 TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
     Started s;
-    s.app.type("Name3", "  Track  ");
+    s.app.type(ctl::axis_name_boxes[2], "  Track  ");
     s.set_length(2);
     s.move().movepos.at(1, 0) = 12.5;
     s.move().movepos.at(1, 1) = 13.5;
@@ -23,7 +26,7 @@ TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
     s.move().movepos.at(1, 3) = 1000;
     s.move().movepos.at(1, 4) = -250;
     s.state().files.selected = "pan1";
-    s.app.press("Export");
+    s.app.press(ctl::export_menu);
     const std::string text = as_text(s.file("pan1.asc"));
     const std::string line1 = blanks(6) + "12 " + blanks(8) + " 14 " + blanks(8) + " 0 " + blanks(9) + " 1000 " +
                               blanks(6) + "-250 ";
@@ -44,10 +47,10 @@ TEST(TextExport, AValueOverrunningItsColumnMovesTheNextToANewLine) {
 
 TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
     Started s;
-    s.app.press("Export");
+    s.app.press(ctl::export_menu);
     EXPECT_EQ(s.status(), files_msg::no_name("Export Ascii"));
     s.save_as("typed");
-    s.app.press("Export");
+    s.app.press(ctl::export_menu);
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "typed.asc"));
 }
 
@@ -58,16 +61,16 @@ TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframes) {
     s.add_keyframe(30, {300, -60, 90, 1200, 7});
     s.move().movepos.at(5, 1) = 2.5;
     const MoveModel exported = s.move();
-    s.app.press("Export");
+    s.app.press(ctl::export_menu);
     s.set_length(7);
     s.add_keyframe(3, {1, 1, 1, 1, 1});
-    s.app.press("Importascii");
+    s.app.press(ctl::import_menu);
     EXPECT_EQ(s.move().totalframes, 40);
     EXPECT_EQ(s.move().rows(), 40);
     EXPECT_EQ(s.move().nextkf, 1);
-    EXPECT_EQ(s.text("Text2"), "40");
-    EXPECT_EQ(s.text("keyframes"), "0");
-    EXPECT_EQ(s.text("Text4"), "");
+    EXPECT_EQ(s.text(ctl::total_frames_box), "40");
+    EXPECT_EQ(s.text(ctl::keyframe_count_box), "0");
+    EXPECT_EQ(s.text(ctl::keyframe_list_boxes[0]), "");
     for (int f = 1; f <= 40; ++f)
         for (int a = 0; a < 5; ++a)
             ASSERT_EQ(s.move().movepos.at(f, a), num::round_half_even(exported.movepos.at(f, a))) << f << " " << a;
@@ -105,7 +108,7 @@ TEST(ImportAscii, ARefusedFileChangesNothing) {
     const double before = s.move().movepos.at(3, 0);
     std::ofstream(s.moves() / "bad.asc") << "Axes = \r\n1 2 3\r\n";
     s.state().files.selected = "bad";
-    s.app.press("Importascii");
+    s.app.press(ctl::import_menu);
     EXPECT_NE(s.status().find("Import Ascii refused"), std::string::npos);
     EXPECT_EQ(s.move().totalframes, 12);
     EXPECT_EQ(s.move().nextkf, 2);

@@ -4,6 +4,9 @@
 #include "graph/chart_events.h"
 #include "graph/move_graph.h"
 #include "started_app.h"
+#include "axes/controls.h"
+#include "graph/controls.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 
@@ -24,9 +27,9 @@ struct Rig : test_support::StartedApp {
 
 TEST(MoveGraph, SpeedModeShowsForwardDifferencesWithEndsAtZeroAndAxisEFlat) {
     Rig r;
-    r.app.press("showspeed");
+    r.app.press(ctl::speed_mode_button);
     EXPECT_TRUE(r.g().speedmode);
-    EXPECT_EQ(r.text("showspeed"), "show position");
+    EXPECT_EQ(r.text(ctl::speed_mode_button), "show position");
     EXPECT_DOUBLE_EQ(r.move().graphpos.at(1, 0), 0);
     for (int f = 2; f <= 9; ++f) EXPECT_DOUBLE_EQ(r.move().graphpos.at(f, 0), 2) << f;
     EXPECT_DOUBLE_EQ(r.move().graphpos.at(10, 0), 0);
@@ -34,59 +37,51 @@ TEST(MoveGraph, SpeedModeShowsForwardDifferencesWithEndsAtZeroAndAxisEFlat) {
     for (int f = 1; f <= 10; ++f) EXPECT_DOUBLE_EQ(r.shown(4, f), 0) << f;
     // "draw" alone shows the speeds as last built.
     for (int f = 1; f <= 10; ++f) r.move().movepos.at(f, 0) = 0;
-    r.app.press("dograph");
+    r.app.press(ctl::redraw_chart_button);
     EXPECT_DOUBLE_EQ(r.shown(0, 5), 2);
-    r.app.press("showspeed");
-    EXPECT_EQ(r.text("showspeed"), "show speed");
+    r.app.press(ctl::speed_mode_button);
+    EXPECT_EQ(r.text(ctl::speed_mode_button), "show speed");
     EXPECT_DOUBLE_EQ(r.shown(4, 5), 50);
 
     Rig one(1);
-    one.app.press("showspeed");
+    one.app.press(ctl::speed_mode_button);
     EXPECT_DOUBLE_EQ(one.move().graphpos.at(1, 0), 0);
     EXPECT_EQ(one.g().series[0].size(), 1u);
 }
 
 TEST(MoveGraph, HiddenAxesLieFlatInBothModesAndComeBack) {
     Rig r;
-    r.app.press("Command19_2");
-    EXPECT_EQ(r.colour("Command19_2"), colour::red);
+    r.app.press(ctl::show_axis_buttons[2]);
+    EXPECT_EQ(r.colour(ctl::show_axis_buttons[2]), colour::red);
     for (int f = 1; f <= 10; ++f) EXPECT_DOUBLE_EQ(r.shown(2, f), 0);
     EXPECT_DOUBLE_EQ(r.shown(1, 5), 20);
-    r.app.press("showspeed");
+    r.app.press(ctl::speed_mode_button);
     for (int f = 1; f <= 10; ++f) EXPECT_DOUBLE_EQ(r.shown(2, f), 0);
-    r.app.press("showspeed");
-    r.app.press("Command19_2");
-    EXPECT_EQ(r.colour("Command19_2"), colour::green);
+    r.app.press(ctl::speed_mode_button);
+    r.app.press(ctl::show_axis_buttons[2]);
+    EXPECT_EQ(r.colour(ctl::show_axis_buttons[2]), colour::green);
     EXPECT_DOUBLE_EQ(r.shown(2, 5), 30);
 
     // The buttons beyond the five lines only change colour and redraw.
     const auto before = r.g().series;
     const unsigned revision = r.g().revision;
-    r.app.press("Command19_6");
-    EXPECT_EQ(r.colour("Command19_6"), colour::red);
+    r.app.press(ctl::show_axis_buttons[6]);
+    EXPECT_EQ(r.colour(ctl::show_axis_buttons[6]), colour::red);
     EXPECT_GT(r.g().revision, revision);
     EXPECT_EQ(r.g().series, before);
 }
 
-TEST(MoveGraph, DrawSetsLabelSpacingAndDisablesFkeys) {
-    Rig r(25);
-    r.panel().set_text("enable", "F keys enabled");
-    r.app.press("dograph");
-    EXPECT_EQ(r.g().divisions_per_label, 2);
-    EXPECT_EQ(r.text("enable"), "F keys disabled");
-}
-
 TEST(ChartEvents, PointSelectionShowsLabelAndValueAndSetsTheCurrentCell) {
     Rig r;
-    r.app.type("Name2", "Tilt");
-    r.app.type("Name1", "");
-    r.app.press("dograph");
+    r.app.type(ctl::axis_name_boxes[1], "Tilt");
+    r.app.type(ctl::axis_name_boxes[0], "");
+    r.app.press(ctl::redraw_chart_button);
     chart_point_selected(graph_context(r.state()), 1, 4);
     ASSERT_TRUE(r.state().notices.box);
     EXPECT_EQ(r.state().notices.box->text, "Tilt, frame 4\r\n16");
     EXPECT_EQ(line_name(r.panel(), 0), "A");
     chart_selected(graph_context(r.state()));
-    EXPECT_EQ(r.text("Text24"), "2 4");
+    EXPECT_EQ(r.text(ctl::shared_readout_box), "2 4");
 }
 
 TEST(ChartEvents, PointerReadoutInsideOnTheEdgeAndOutside) {
@@ -99,7 +94,7 @@ TEST(ChartEvents, PointerReadoutInsideOnTheEdgeAndOutside) {
         {{300, 49, 0}, " N.A.\r\nN.A.\r\n\r\n0"}};
     for (const auto& [at, shown] : cases) {
         chart_pointer(graph_context(r.state()), plot, frames, values, at[0], at[1], at[2]);
-        EXPECT_EQ(r.text("Text24"), shown);
+        EXPECT_EQ(r.text(ctl::shared_readout_box), shown);
     }
 }
 

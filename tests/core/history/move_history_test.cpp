@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
 
 #include "files/move_codec.h"
 #include "move/history_messages.h"
@@ -55,13 +54,6 @@ void add_keyframe(MoveModel& m, int frame, int pos) {
     calculate_linear(m);
 }
 
-void clear_move(MoveModel& m) {
-    for (auto& axis : m.kfcorr) std::fill(axis.begin(), axis.begin() + 256, 0.0);
-    m.nextkf = 1;
-    for (int f = 1; f <= m.rows(); ++f)
-        for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = 0;
-}
-
 void set_length(MoveModel& m, int frames) {
     m.totalframes = frames;
     m.create_tables(frames);
@@ -75,67 +67,7 @@ MoveModel keyframed(int frames) {
     return m;
 }
 
-struct Action {
-    std::string label;
-    std::function<void(MoveModel&)> change;
-};
-
-// One of every kind of change the program makes to the move.
-std::vector<Action> every_kind_of_change() {
-    return {
-        {label::add_keyframe, [](MoveModel& m) { add_keyframe(m, 77, 1234); }},
-        {label::bezier, [](MoveModel& m) { ASSERT_TRUE(calculate_bezier(m, 20, false)); }},
-        {label::smooth, [](MoveModel& m) { smooth_pass(m, 4); }},
-        {label::bezier_samples,
-         [](MoveModel& m) {
-             for (int f = 1; f <= m.rows(); ++f) m.movepos.at(f, 0) = m.bzpos[0][static_cast<std::size_t>(f - 1)];
-         }},
-        {label::corrected_smooth,
-         [](MoveModel& m) {
-             for (int k = 3; k <= m.nextkf - 3; ++k) m.kfcorr[1][static_cast<std::size_t>(k - 1)] = 0.5 * k;
-             calculate_linear(m, &m.kfcorr);
-         }},
-        {label::clear_move, clear_move},
-        {label::set_total_frames, [](MoveModel& m) { set_length(m, 180); }},
-        {label::load_move, [](MoveModel& m) { m = keyframed(450); }},
-        {label::set_total_frames, [](MoveModel& m) { set_length(m, 450); }},
-    };
-}
-
 }  // namespace
-
-TEST(MoveHistory, UndoAndRedoRestoreEveryKindOfChangeExactly) {
-    MoveModel m = keyframed(300);
-    MoveHistory h;
-    std::vector<MoveModel> states{m};
-    const std::vector<Action> actions = every_kind_of_change();
-    for (const Action& act : actions) {
-        h.begin(act.label, m);
-        act.change(m);
-        ASSERT_TRUE(h.commit(m)) << act.label;
-        states.push_back(m);
-        EXPECT_EQ(h.undo_label(), act.label);
-    }
-    ASSERT_EQ(h.undo_steps(), actions.size());
-    m.curframe = 42;
-
-    // Back to the start and forward again, twice: every step survives being turned.
-    for (int round = 0; round < 2; ++round) {
-        for (std::size_t i = actions.size(); i-- > 0;) {
-            ASSERT_TRUE(h.undo(m).ok());
-            expect_same_move(m, states[i], "undo " + actions[i].label);
-            EXPECT_EQ(h.redo_label(), actions[i].label);
-        }
-        EXPECT_FALSE(h.can_undo());
-        EXPECT_EQ(h.undo_label(), "");
-        for (std::size_t i = 0; i < actions.size(); ++i) {
-            ASSERT_TRUE(h.redo(m).ok());
-            expect_same_move(m, states[i + 1], "redo " + actions[i].label);
-        }
-        EXPECT_FALSE(h.can_redo());
-    }
-    EXPECT_EQ(m.curframe, 42);  // where the rig stands is not part of the move's history
-}
 
 TEST(MoveHistory, ANewChangeDropsTheRedoStepsAndANonChangeRecordsNothing) {
     MoveModel m = keyframed(200);

@@ -3,6 +3,7 @@
 #include "link/link_texts.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
+#include "graph/controls.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
@@ -32,7 +33,7 @@ TEST_F(EngineTest, AFailedWriteLosesThePortStopsMotionWhereTheRigWasAndIsReporte
     ASSERT_EQ(last().pos[0], 40);
     ps().gotoactive = true;
     e().jog.fkeydown[1] = true;
-    app->press(ctl::single_frame_button.str());
+    app->press(ctl::single_frame_button);
     ASSERT_TRUE(s.single_frame.sfrun);
     line->fail_writes = true;
     const unsigned before = notices().status_serial;
@@ -68,15 +69,15 @@ TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
 
 TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     Panel& p = panel();
-    const std::string comm = ctl::comm_entry.str(), number = ctl::comm_number_box.str();
+    const ControlName comm = ctl::comm_entry, number = ctl::comm_number_box;
     app->press(comm);
     EXPECT_TRUE(p.at(ctl::comm_number_box).visible);
     EXPECT_TRUE(p.at(ctl::comm_number_label).visible);
-    EXPECT_FALSE(p.at("MSChart1").visible);
+    EXPECT_FALSE(p.at(ctl::move_chart).visible);
     EXPECT_EQ(p.text(ctl::comm_number_box), "2");
     app->type(number, "3");
     EXPECT_FALSE(p.at(ctl::comm_number_box).visible);
-    EXPECT_TRUE(p.at("MSChart1").visible);
+    EXPECT_TRUE(p.at(ctl::move_chart).visible);
     EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
     EXPECT_EQ(app->state().link.commnum, 2);
     tick();
@@ -102,7 +103,7 @@ TEST_F(EngineTest, ARigThatStopsReadingIsReportedOnceMotionStopsAndSendingResume
     tick(4);
     ASSERT_EQ(last().pos[0], 40);
     e().jog.fkeydown[3] = true;
-    app->press(ctl::single_frame_button.str());
+    app->press(ctl::single_frame_button);
     ASSERT_TRUE(s.single_frame.sfrun);
     line->not_reading = true;
     const unsigned before = notices().status_serial;

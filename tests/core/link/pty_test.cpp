@@ -1,105 +1,21 @@
+// The pseudo-terminal port and the paced sender on a real line.
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstring>
-
-#include <numeric>
 
 #include "link/fd_port.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/paced_sender.h"
+#include "pty.h"
 #include "started_app.h"
 
 using namespace kestrova;
-
-namespace {
-
-// Reads from `fd` until `want` bytes came or a second passed; with no `want`,
-// everything the far end can read now, until the line has been quiet for 100 ms.
-std::vector<std::uint8_t> read_bytes(int fd, std::size_t want = 0) {
-    std::vector<std::uint8_t> got;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (want == 0 || (got.size() < want && std::chrono::steady_clock::now() < until)) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, want ? 50 : 100) <= 0) {
-            if (want == 0) break;
-            continue;
-        }
-        std::uint8_t buf[4096];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0) break;
-        got.insert(got.end(), buf, buf + n);
-    }
-    return got;
-}
-
-struct Pty {
-    Pty() {
-        auto p = open_pty_pair();
-        EXPECT_TRUE(p) << p.error();
-        if (p) pair = p.value();
-    }
-    ~Pty() {
-        close_master();
-        if (pair.device_fd >= 0) ::close(pair.device_fd);
-    }
-    void close_master() {
-        if (pair.master >= 0) ::close(pair.master);
-        pair.master = -1;
-    }
-    PtyPair pair;
-};
-
-}  // namespace
-
-TEST(PseudoTerminal, PassesEveryByteValueUnchangedBothWays) {
-    Pty pty;
-    PosixPortOpener opener;
-    auto opened = opener.open(pty.pair.path);
-    ASSERT_TRUE(opened) << opened.error();
-    auto& port = opened.value();
-    std::vector<std::uint8_t> all(256);
-    std::iota(all.begin(), all.end(), std::uint8_t{0});
-    ASSERT_TRUE(port->write(all));
-    EXPECT_EQ(read_bytes(pty.pair.master, 256), all);
-
-    ASSERT_EQ(::write(pty.pair.master, all.data(), all.size()), 256);
-    std::vector<std::uint8_t> back;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (back.size() < 256 && std::chrono::steady_clock::now() < until) {
-        auto chunk = port->read_all();
-        back.insert(back.end(), chunk.begin(), chunk.end());
-    }
-    EXPECT_EQ(back, all);
-    EXPECT_FALSE(port->lost());
-}
+using test_support::Pty;
+using test_support::read_bytes;
 
 TEST(PseudoTerminal, OpeningAMissingDeviceOrAFileSaysWhy) {
     PosixPortOpener opener;
     EXPECT_EQ(opener.open("/dev/kestrova-no-such-port").error(), "No such file or directory");
     EXPECT_EQ(opener.open("/dev/null").error(), link_text::not_serial);
-}
-
-TEST(PseudoTerminal, ClosedFarEndIsReportedOnceAndTheProgramGoesOn) {
-    Pty pty;
-    test_support::StartedApp s(std::make_unique<PosixPortOpener>());
-    App& app = s.app;
-    ASSERT_TRUE(app.link().go_online(pty.pair.path));
-    app.tick();
-    EXPECT_EQ(read_bytes(pty.pair.master, 25).size(), 25u);
-    // The rig side goes away: its controlling end closes, its device end too.
-    pty.close_master();
-    ::close(pty.pair.device_fd);
-    pty.pair.device_fd = -1;
-    const unsigned before = app.state().notices.status_serial;
-    for (int i = 0; i < 20; ++i) app.tick();
-    EXPECT_EQ(app.state().notices.link, link_text::port_lost);
-    EXPECT_EQ(app.state().notices.status_serial, before + 1);
-    EXPECT_EQ(app.state().notices.status, link_text::lost(pty.pair.path, std::strerror(EIO)));
-    EXPECT_TRUE(app.state().link.commsoff);
 }
 
 TEST(PacedSender, OnTheMonotonicClockSendsTheParkedMessageEveryPeriod) {

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
-#include "axes/messages.h"
-#include "base/numeric.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
 #include "move/messages.h"
 #include "started_app.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Rig = test_support::StartedApp;
@@ -20,13 +19,13 @@ int held(const JogState& j) { return static_cast<int>(std::count(j.fkeydown.begi
 
 TEST(FKeys, SetTheFlagsInKeyToAxisOrderAndOnlyF10IsConsumed) {
     Rig r;
-    r.app.press("enFkeys");
+    r.app.press(ctl::enable_fkeys_button);
     const JogState& j = r.engine().jog;
     EXPECT_EQ(j.speed[0], 1);
-    EXPECT_FALSE(r.app.key_down("enable", F1));
-    EXPECT_TRUE(r.app.key_down("enable", F10));
-    EXPECT_TRUE(r.app.key_down("enable", F10, true));
-    EXPECT_FALSE(r.app.key_down("enable", 65));
+    EXPECT_FALSE(r.app.key_down(ctl::fkey_status_box, F1));
+    EXPECT_TRUE(r.app.key_down(ctl::fkey_status_box, F10));
+    EXPECT_TRUE(r.app.key_down(ctl::fkey_status_box, F10, true));
+    EXPECT_FALSE(r.app.key_down(ctl::fkey_status_box, 65));
     EXPECT_TRUE(j.fkeydown[0] && j.fkeydown[9]);
     EXPECT_EQ(held(j), 2);
 }
@@ -34,48 +33,21 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderAndOnlyF10IsConsumed) {
 TEST(FKeys, IgnoreAutoRepeatPairsAndLosingTheFocusReleasesEveryHeldKey) {
     Rig r;
     const JogState& j = r.engine().jog;
-    r.app.key_down("enable", F2);
-    r.app.key_up("enable", F2, true);
-    r.app.key_down("enable", F2, true);
+    r.app.key_down(ctl::fkey_status_box, F2);
+    r.app.key_up(ctl::fkey_status_box, F2, true);
+    r.app.key_down(ctl::fkey_status_box, F2, true);
     EXPECT_TRUE(j.fkeydown[1]);
     EXPECT_FALSE(j.fkeyup[1]);
-    r.app.key_up("enable", F2);
+    r.app.key_up(ctl::fkey_status_box, F2);
     EXPECT_FALSE(j.fkeydown[1]);
     EXPECT_TRUE(j.fkeyup[1]);
 
-    r.app.key_down("enable", F2);
-    r.app.key_down("enable", F10);
-    r.app.focus_lost("enable");
+    r.app.key_down(ctl::fkey_status_box, F2);
+    r.app.key_down(ctl::fkey_status_box, F10);
+    r.app.focus_lost(ctl::fkey_status_box);
     EXPECT_EQ(held(j), 0);
     EXPECT_TRUE(j.fkeyup[1] && j.fkeyup[9]);
     EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
-}
-
-TEST(PositionBoxes, KeepValuesWithinTheLimitsOnly) {
-    Rig r;
-    r.app.type("posA", "60000");
-    EXPECT_EQ(r.text("posA"), "0");
-    EXPECT_EQ(r.status(), motion_msg::position_outside_limits('A'));
-    for (const char* ok : {"50000.5", "-50000.5"}) {  // less than 1 beyond a limit still passes
-        r.app.type("posA", ok);
-        EXPECT_EQ(r.text("posA"), ok);
-    }
-    r.state().axes.pp_rev[1] = 2;  // the box shows units, the limits are pulses
-    r.app.type("posB", "30000");
-    EXPECT_EQ(r.text("posB"), "0");
-}
-
-TEST(FSpeedBoxes, RefuseANegativeSpeedOrOneAboveTheMaximumSpeed) {
-    Rig r;  // axis A: maximum speed 101
-    r.app.type("SpeedA", "40");
-    for (double bad : {-300.0, 3000.0, 101.5}) {
-        r.app.type("SpeedA", num::to_text(bad));
-        EXPECT_EQ(r.text("SpeedA"), "40") << bad;
-        EXPECT_EQ(r.status(), axes_msg::out_of_range(0, axes_msg::fspeed_field, bad, "0..101"));
-    }
-    r.app.type("SpeedA", "101");
-    r.app.press("enFkeys");
-    EXPECT_EQ(r.state().axes.FSpeed[0], 101);
 }
 
 TEST(FKeys, EnablingThemWhileAnEnabledAxisHasNoFSpeedSaysWhich) {
@@ -88,7 +60,7 @@ TEST(FKeys, EnablingThemWhileAnEnabledAxisHasNoFSpeedSaysWhich) {
     r.panel().set_text(ctl::fspeed_boxes[3], "");  // not enabled: not named
     r.panel().press(ctl::enable_fkeys_button);
     EXPECT_EQ(r.status(), motion_msg::fkeys_without_speed("BC"));
-    EXPECT_EQ(r.text("enable"), move_msg::fkeys_enabled);  // the keys are enabled all the same
+    EXPECT_EQ(r.text(ctl::fkey_status_box), move_msg::fkeys_enabled);  // the keys are enabled all the same
 
     r.panel().set_text(ctl::fspeed_boxes[1], "5");
     r.panel().set_text(ctl::fspeed_boxes[2], "5");

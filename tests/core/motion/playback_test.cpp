@@ -2,6 +2,7 @@
 
 #include "motion/messages.h"
 #include "started_app.h"
+#include "motion/controls.h"
 
 using namespace kestrova;
 using Rig = test_support::StartedApp;
@@ -12,9 +13,9 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheStartOfTheMove) {
         Rig r;
         r.move().movepos.at(1, 2) = c.keyframe + 0.4;  // go to start drives to the whole number
         r.engine().curpos[2] = c.at;
-        r.app.press("run");
+        r.app.press(ctl::run_button);
         EXPECT_EQ(r.engine().play.running, c.starts) << c.at;
-        EXPECT_EQ(r.app.panel().at("warning").visible, !c.starts);
+        EXPECT_EQ(r.app.panel().at(ctl::not_at_start_warning).visible, !c.starts);
         if (!c.starts) {
             EXPECT_EQ(r.status(), motion_msg::not_at_start('C'));
         }
@@ -27,8 +28,8 @@ TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisAndRunningRefusesARestart) {
         r.engine().curpos[a] = 100 * (a + 1);
         for (int f = 1; f <= r.move().rows(); ++f) r.move().movepos.at(f, a) = 100 * (a + 1) + 0.5;
     }
-    r.app.type("Text6", "2");
-    r.app.press("run");
+    r.app.type(ctl::divider_box, "2");
+    r.app.press(ctl::run_button);
     const PlaybackState& pl = r.engine().play;
     ASSERT_TRUE(pl.running);
     EXPECT_EQ(pl.divcount, 0);
@@ -36,42 +37,31 @@ TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisAndRunningRefusesARestart) {
 
     // Restarting mid-play would make the rig jump back to frame 1.
     r.engine().play.playframe = 300;
-    r.app.press("run");
+    r.app.press(ctl::run_button);
     EXPECT_EQ(pl.playframe, 300);
     EXPECT_EQ(r.status(), motion_msg::already_playing);
 
     Rig normal;
-    normal.app.press("run");
+    normal.app.press(ctl::run_button);
     EXPECT_EQ(normal.engine().play.divcount, 1);
     EXPECT_EQ(normal.engine().sound_sync.synccount, 2);
 }
 
 TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
     Rig r;
-    r.app.press("run");
-    r.app.press("setsingle");
-    r.app.press("zeroall");
+    r.app.press(ctl::run_button);
+    r.app.press(ctl::single_frame_button);
+    r.app.press(ctl::zero_all_button);
     PlaybackState& pl = r.engine().play;
     PositioningState& ps = r.engine().positioning;
     pl.next = {10.9, -3.2, 7, 0, 5.5};
     pl.looping = ps.posmoving = ps.hometarget = ps.entrytarget = ps.gotoactive = pl.restartflag = true;
-    r.app.press("Stop");
+    r.app.press(ctl::stop_button);
     EXPECT_EQ(r.engine().curpos[0], 10);
     EXPECT_EQ(r.engine().curpos[1], -4);
     EXPECT_FALSE(pl.running || pl.looping || ps.posmoving || ps.hometarget || ps.entrytarget || ps.gotoactive);
     EXPECT_FALSE(pl.restartflag);  // a looping return that has just arrived must not restart
     EXPECT_FALSE(r.state().single_frame.sfrun);
-    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
-    EXPECT_EQ(r.text("zeroall"), motion_msg::zero_all_caption);
-}
-
-TEST(DividerBox, AcceptsWholeDividersUpTo1000) {
-    Rig r;
-    for (const char* bad : {"1001", "0", "", "1.5"}) {
-        r.app.type("Text6", "7");
-        r.app.type("Text6", bad);
-        EXPECT_EQ(r.text("Text6"), "1") << bad;
-    }
-    r.app.type("Text6", "1000");
-    EXPECT_EQ(r.text("Text6"), "1000");
+    EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_EQ(r.text(ctl::zero_all_button), motion_msg::zero_all_caption);
 }

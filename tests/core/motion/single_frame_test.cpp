@@ -7,6 +7,7 @@
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "started_app.h"
+#include "move/controls.h"
 
 using namespace kestrova;
 using Rig = test_support::StartedApp;
@@ -22,10 +23,10 @@ Trace run_ticks(Rig& r, int ticks) {
     Trace t;
     for (int i = 1; i <= ticks; ++i) {
         const bool lit = lamp_lit(r.panel());
-        const std::string frame = r.text("gotoFN");
+        const std::string frame = r.text(ctl::sub_frame_box);
         r.app.tick();
         if (!lit && lamp_lit(r.panel())) t.lamp_on.push_back(i);
-        if (r.text("gotoFN") != frame) t.steps.push_back(i);
+        if (r.text(ctl::sub_frame_box) != frame) t.steps.push_back(i);
     }
     return t;
 }
@@ -35,73 +36,62 @@ Trace run_ticks(Rig& r, int ticks) {
 TEST(SingleFrame, WithoutAnIntervalStaysOff) {
     Rig r;
     r.state().single_frame.sfrun = true;
-    for (const char* box : {"hrset", "minset", "secset"}) r.app.type(box, "0");
-    r.app.press("setsingle");
+    for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");
+    r.app.press(ctl::single_frame_button);
     EXPECT_FALSE(r.state().single_frame.sfrun);
-    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
-    EXPECT_EQ(r.colour("setsingle"), colour::red);
+    EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
 }
 
 TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterTheExposure) {
     Rig r;
-    r.app.press("setsingle");
+    r.app.press(ctl::single_frame_button);
     EXPECT_TRUE(lamp_lit(r.panel()));
     const Trace t = run_ticks(r, 1000);
     // Two ticks after the start the exposure ends with a step; from then on the
     // lamp lights every 250 ticks (10 s) and the step follows two ticks later.
     EXPECT_EQ(t.lamp_on, (std::vector<int>{250, 500, 750, 1000}));
     EXPECT_EQ(t.steps, (std::vector<int>{2, 252, 502, 752}));
-    EXPECT_EQ(r.text("gotoFN"), "5");
+    EXPECT_EQ(r.text(ctl::sub_frame_box), "5");
 }
 
 TEST(SingleFrame, UnusableExposureNeverSteps) {
     Rig r;
-    r.app.type("exposure", "30000");
+    r.app.type(ctl::exposure_box, "30000");
     EXPECT_EQ(r.status(), motion_msg::bad_exposure);
-    r.app.press("setsingle");
+    r.app.press(ctl::single_frame_button);
     EXPECT_TRUE(run_ticks(r, 600).steps.empty());
     EXPECT_FALSE(lamp_lit(r.panel()));
 }
 
 TEST(SingleFrame, EndsAtTheLastFrame) {
     Rig r;
-    r.app.type("Text1", "1499");
-    r.app.press("setsingle");
+    r.app.type(ctl::keyframe_frame_box, "1499");
+    r.app.press(ctl::single_frame_button);
     run_ticks(r, 3);
     EXPECT_FALSE(r.state().single_frame.sfrun);
-    EXPECT_EQ(r.text("setsingle"), motion_msg::single_frame_off);
-    EXPECT_EQ(r.colour("setsingle"), colour::red);
+    EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
     EXPECT_EQ(r.status(), motion_msg::single_frame_done);
     EXPECT_EQ(r.state().single_frame.tcframes, 2);  // counting stopped with the run
-}
-
-TEST(IntervalBoxes, KeepWholeCountsWithinTheirRange) {
-    Rig r;
-    struct Case { const char* box; const char* typed; const char* shown; };
-    for (Case c : {Case{"secset", "60", "0"}, Case{"secset", "59", "59"}, Case{"hrset", "99", "99"},
-                   Case{"hrset", "100", "0"}, Case{"secset", "", "10"}, Case{"hrset", "x", "00"}}) {
-        r.app.type(c.box, "7");
-        r.app.type(c.box, c.typed);
-        EXPECT_EQ(r.text(c.box), c.shown) << c.box << " " << c.typed;
-    }
 }
 
 TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
     Rig r;
     const TriggerState& t = r.state().triggers;
-    r.app.press("Command24");
-    r.app.press("Command25");
+    r.app.press(ctl::tone_trigger_button);
+    r.app.press(ctl::time_code_trigger_button);
     EXPECT_TRUE(t.trigtc);
     EXPECT_FALSE(t.trigtone);
-    EXPECT_EQ(r.text("Command24"), motion_msg::trigger_off);
-    EXPECT_EQ(r.colour("Command25"), colour::green);
+    EXPECT_EQ(r.text(ctl::tone_trigger_button), motion_msg::trigger_off);
+    EXPECT_EQ(r.colour(ctl::time_code_trigger_button), colour::green);
 
-    r.app.press("Command27");
+    r.app.press(ctl::clear_triggers_button);
     EXPECT_FALSE(t.trigtc || t.trigtone || t.triggpi);
-    EXPECT_EQ(r.text("Command25"), motion_msg::trigger_off);
-    r.app.press("Command25");  // the first press after clearing switches it on
+    EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_off);
+    r.app.press(ctl::time_code_trigger_button);  // the first press after clearing switches it on
     EXPECT_TRUE(t.trigtc);
-    EXPECT_EQ(r.text("Command25"), motion_msg::trigger_on);
+    EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_on);
 }
 
 TEST(SingleFrameProgress, CountsFramesShotFromTheStartAndTheTimeLeftAtTheInterval) {

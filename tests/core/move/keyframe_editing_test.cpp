@@ -118,5 +118,5 @@ TEST(KeyframeEditing, RecalcWithoutKeyframesChangesNothingButTheFkeyBox) {
     r.panel().press(ctl::recalc_button);
     EXPECT_EQ(r.move().movepos.at(3, 2), 42);
     EXPECT_EQ(r.state().graph.revision, revision);
-    EXPECT_EQ(r.colour("enable"), colour::light_red);
+    EXPECT_EQ(r.colour(ctl::fkey_status_box), colour::light_red);
 }

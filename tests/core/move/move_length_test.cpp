@@ -61,7 +61,7 @@ TEST(MoveLength, EnterAppliesWithoutClearingListsOrCorrectionsAndTypingDisablesF
     r.panel().set_text(ctl::fkey_status_box, move_msg::fkeys_enabled);
     r.panel().set_text(ctl::total_frames_box, "400");
     EXPECT_EQ(r.panel().text(ctl::fkey_status_box), move_msg::fkeys_disabled);
-    EXPECT_EQ(r.colour("enable"), colour::red);
+    EXPECT_EQ(r.colour(ctl::fkey_status_box), colour::red);
     EXPECT_TRUE(r.panel().key_down(ctl::total_frames_box, 13));
     EXPECT_FALSE(r.panel().key_down(ctl::total_frames_box, 65));
     EXPECT_EQ(r.move().totalframes, 400);

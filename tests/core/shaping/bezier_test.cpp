@@ -5,6 +5,7 @@
 #include "shaping/controls.h"
 #include "shaping/messages.h"
 #include "started_app.h"
+#include "graph/controls.h"
 
 using namespace kestrova;
 
@@ -40,7 +41,7 @@ TEST(Bezier, TwoKeyframesMakeAnSCurveThatStartsAndEndsAtRest) {
     r.bezier();
     const double expected[] = {0, 1300.0 / 7, 500, 5700.0 / 7, 1000};
     for (int f = 1; f <= 5; ++f) EXPECT_DOUBLE_EQ(r.at(f), expected[f - 1]) << f;
-    r.app.press("Command13");  // the raw samples of axis A, one per row; row 5 holds none
+    r.app.press(ctl::bezier_samples_button);  // the raw samples of axis A, one per row; row 5 holds none
     EXPECT_DOUBLE_EQ(r.at(4), 843.75);
     EXPECT_DOUBLE_EQ(r.at(5), 0);
 }
@@ -102,17 +103,6 @@ TEST(Bezier, FewerThanTwoFramesLeavesTheMoveAndAZeroLengthSegmentIsSkipped) {
     EXPECT_NEAR(pair.at(100), 10, 0.5);
     EXPECT_DOUBLE_EQ(pair.at(201), 30);
     for (int f = 1; f <= 201; ++f) ASSERT_TRUE(std::isfinite(pair.at(f))) << f;
-}
-
-TEST(Bezier, HandleShareBoxFallsBackToTwenty) {
-    Rig r;
-    for (const char* bad : {"0", "101", "abc"}) {
-        r.panel().set_text(ctl::handle_share_box, "50");
-        r.panel().set_text(ctl::handle_share_box, bad);
-        EXPECT_EQ(r.panel().text(ctl::handle_share_box), "20") << bad;
-    }
-    r.panel().set_text(ctl::handle_share_box, "100");
-    EXPECT_EQ(handle_share(r.panel()), 100);
 }
 
 TEST(Bezier, AKeyframeFarPastTheEndStillEndsTheCalculation) {
