@@ -1,43 +1,15 @@
 #include "link/fd_port.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-
-#include "link/link_texts.h"
 
 namespace kestrova {
-
-FdPort::FdPort(int fd, std::string device) : fd_(fd), device_(std::move(device)) {}
-
-FdPort::~FdPort() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
-void FdPort::lose(const std::string& why) {
-    std::lock_guard lock(error_mutex_);
-    if (!lost_.load()) error_ = why;
-    lost_.store(true);
-}
-
-std::string FdPort::error() const {
-    std::lock_guard lock(error_mutex_);
-    return error_;
-}
-
-bool FdPort::hung_up() const {
-    pollfd p{fd_, POLLIN, 0};
-    if (::poll(&p, 1, 0) < 0) return false;
-    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-}
 
 namespace {
 
@@ -85,43 +57,6 @@ std::string line_failure(int fd, const std::string& otherwise) {
     return otherwise;
 }
 
-Result<Written> FdPort::write(std::span<const std::uint8_t> bytes) {
-    if (lost_.load()) return fail(error());
-    Result<Written> w = write_whole(fd_, bytes, unsent_);
-    if (!w) lose(w.error());
-    return w;
-}
-
-std::vector<std::uint8_t> FdPort::read_all() {
-    std::vector<std::uint8_t> out;
-    if (lost_.load()) return out;
-    std::uint8_t buf[512];
-    for (;;) {
-        const ssize_t n = ::read(fd_, buf, sizeof buf);
-        if (n > 0) {
-            out.insert(out.end(), buf, buf + n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
-        // 0 on a hung-up line, EIO on a closed pseudo-terminal or unplugged adapter.
-        if (n == 0 && !hung_up()) break;
-        lose(n < 0 ? std::string(std::strerror(errno)) : line_failure(fd_, link_text::far_end_closed));
-        break;
-    }
-    return out;
-}
-
-std::size_t FdPort::bytes_waiting() const {
-    int n = 0;
-    if (lost_.load() || ::ioctl(fd_, FIONREAD, &n) < 0) return 0;
-    return static_cast<std::size_t>(std::max(n, 0));
-}
-
-void FdPort::clear_input() {
-    if (!lost_.load()) ::tcflush(fd_, TCIFLUSH);
-}
-
 Result<> make_raw_terminal(int fd) {
     termios t{};
     if (::tcgetattr(fd, &t) != 0) return fail(std::strerror(errno));
@@ -135,28 +70,6 @@ Result<> make_raw_terminal(int fd) {
     ::cfsetospeed(&t, B115200);
     if (::tcsetattr(fd, TCSANOW, &t) != 0) return fail(std::strerror(errno));
     return {};
-}
-
-Result<std::unique_ptr<Port>> PosixPortOpener::open(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(std::strerror(errno));
-    if (!::isatty(fd) || !make_raw_terminal(fd)) {
-        ::close(fd);
-        return fail(link_text::not_serial);
-    }
-    return std::unique_ptr<Port>(std::make_unique<FdPort>(fd, device));
-}
-
-std::vector<std::string> PosixPortOpener::list() const {
-    std::vector<std::string> out;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator("/dev", ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with("ttyUSB") || name.starts_with("ttyACM") || name.starts_with("ttyS"))
-            out.push_back(entry.path().string());
-    }
-    std::sort(out.begin(), out.end());
-    return out;
 }
 
 Result<PtyPair> open_pty_pair() {

@@ -1,44 +1,16 @@
-// A Port over a POSIX terminal file descriptor (a serial device or one end of
-// a pseudo-terminal), in raw mode at 115200 8N1 without flow control.
+// Writing messages to a POSIX terminal file descriptor (a serial device or one
+// end of a pseudo-terminal), raw mode at 115200 8N1 without flow control, and
+// the pseudo-terminal pair the rig simulator and the tests stand in with.
 #pragma once
 
-#include <atomic>
-#include <memory>
-#include <mutex>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "link/port.h"
 
 namespace kestrova {
-
-class FdPort : public Port {
-public:
-    // Takes ownership of `fd`.
-    FdPort(int fd, std::string device);
-    ~FdPort() override;
-    FdPort(const FdPort&) = delete;
-    FdPort& operator=(const FdPort&) = delete;
-
-    std::string device() const override { return device_; }
-    Result<Written> write(std::span<const std::uint8_t> bytes) override;
-    std::vector<std::uint8_t> read_all() override;
-    std::size_t bytes_waiting() const override;
-    void clear_input() override;
-    bool lost() const override { return lost_.load(); }
-    std::string error() const override;
-
-private:
-    void lose(const std::string& why);
-    bool hung_up() const;
-
-    int fd_;
-    std::string device_;
-    std::atomic<bool> lost_{false};
-    mutable std::mutex error_mutex_;
-    std::string error_;
-    std::vector<std::uint8_t> unsent_;  // the rest of a message the line took only in part
-};
 
 // One message to the non-blocking descriptor `fd`, whole or not at all (see
 // Port::write). `unsent` carries the rest of a message the line took only in
@@ -50,13 +22,6 @@ std::string line_failure(int fd, const std::string& otherwise);
 
 // Raw 8N1 at 115200 baud, no flow control, non-blocking reads.
 Result<> make_raw_terminal(int fd);
-
-// Opens device paths with the settings above; lists /dev/ttyS*, ttyUSB*, ttyACM*.
-class PosixPortOpener : public PortOpener {
-public:
-    Result<std::unique_ptr<Port>> open(const std::string& device) override;
-    std::vector<std::string> list() const override;
-};
 
 // A pseudo-terminal pair: the controlling side (`master`) and the path of the
 // device side, which a program opens like a serial port.

@@ -24,8 +24,6 @@ inline std::string not_reading(const std::string& device) { return "rig not read
 // Another program (or this one, twice) holds the device.
 inline std::string port_in_use(const std::string& device) { return "port in use: " + device; }
 inline const std::string no_opener = "no serial ports on this system";
-inline const std::string not_serial = "not a serial device";
-inline const std::string far_end_closed = "the other end closed the line";
 inline std::string bad_comm_number(const std::string& typed) {
     return "Comm number \"" + typed + "\" is not a port number (1 or above); the port is unchanged";
 }
