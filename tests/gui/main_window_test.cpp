@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,17 +24,6 @@ TEST(MainWindow, HasAWidgetForEveryControlAndHidesTheHiddenOnes) {
     EXPECT_EQ(w.window->windowTitle(), "untitled - Kestrova");
     for (const char* hidden : {"warning", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
-}
-
-TEST(MainWindow, MenusComeInOrder) {
-    Window w;
-    QStringList titles;
-    for (QAction* a : w.window->menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "Setup", "Comm", "View", "Help"}));
-    QStringList file;
-    for (QAction* a : w.window->findChild<QMenu*>("Filemenu")->actions()) file << a->text();
-    EXPECT_EQ(file, (QStringList{"Load Move", "Save Move", "Export Ascii", "Import Ascii", "Export CSV...",
-                                 "Import CSV...", "Recent moves", "", "Load Setup", "Save Setup", "Exit"}));
 }
 
 TEST(MainWindow, MessagesListShowsEveryMessageWithItsTime) {
