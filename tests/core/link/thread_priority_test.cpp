@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <fstream>
 
@@ -106,16 +105,4 @@ TEST_F(EngineTest, LinkFiguresSayHowTheSendingThreadIsScheduled) {
     EXPECT_EQ(app->link().priority().level, ThreadPriority::normal);
     const std::string& shown = app->state().notices.link_rate;
     EXPECT_EQ(shown.substr(shown.rfind(", ") + 2), link_text::priority_normal) << shown;
-}
-
-TEST(LimitRealtimeCpu, BoundsTheRealTimeCpuTimeAndNeverRaisesALowerBound) {
-    ASSERT_TRUE(limit_realtime_cpu(200000).granted);
-    rlimit rl{};
-    ASSERT_EQ(::getrlimit(RLIMIT_RTTIME, &rl), 0);
-    EXPECT_EQ(rl.rlim_max, 200000u);
-    EXPECT_EQ(rl.rlim_cur, 200000u);
-    ASSERT_TRUE(limit_realtime_cpu(500000).granted);
-    ASSERT_EQ(::getrlimit(RLIMIT_RTTIME, &rl), 0);
-    EXPECT_EQ(rl.rlim_max, 200000u);
-    EXPECT_FALSE(limit_realtime_cpu(0).granted);
 }

@@ -63,16 +63,6 @@ TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
     EXPECT_DOUBLE_EQ(middle(0.5, 0.5, 1), 0);
 }
 
-TEST(Smoothing, PassesRepeatTheAverage) {
-    Rig once, twice;
-    once.step_on_every_axis();
-    twice.step_on_every_axis();
-    once.smooth("1", "1");
-    once.smooth("1", "1");
-    twice.smooth("1", "2");
-    for (int f = 1; f <= 20; ++f) EXPECT_DOUBLE_EQ(once.m().movepos.at(f, 2), twice.m().movepos.at(f, 2));
-}
-
 TEST(Smoothing, ReadoutListsTheFirstThirtyFramesOfAxisA) {
     Rig r(40);
     for (int f = 1; f <= 40; ++f) r.m().movepos.at(f, 0) = 40000 + f;
