@@ -56,7 +56,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
+TEST_F(RunFromStart, ASmoothedOrALateStartingMovePlaysFromWhereGoToStartLeftTheRig) {
     rig.add_keyframe(1, {0, 0, 0, 0, 0});
     rig.add_keyframe(60, {900, -700, 500, 300, -200});
     rig.add_keyframe(120, {0, 0, 0, 0, 0});
@@ -64,9 +64,9 @@ TEST_F(RunFromStart, ASmoothedMovePlaysFromWhereGoToStartLeftTheRig) {
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
     run_and_expect_frame_1();
-}
 
-TEST_F(RunFromStart, AMoveWhoseFirstKeyframeIsLaterStartsOnItsRampFromZero) {
+    // A first keyframe later than frame 1: the move starts on its ramp from zero.
+    panel().press(ctl::stop_button);
     rig.set_length(200);
     rig.add_keyframe(40, {800, 600, -400, 200, 100});
     rig.add_keyframe(200, {1200, 900, -600, 300, 150});
