@@ -134,7 +134,11 @@ if [ -n "${LOAD:-}" ]; then
   pids+=($!)
   sleep 1
 fi
-"$build/kestrova-rigsim" --quiet --count "$count" >"$log" 2>&1 &
+# The reader is the instrument: at a real-time priority above the sender's it
+# stamps each message when it arrives, not when the loaded machine lets it run.
+reader_priority=()
+[ "$(id -u)" -eq 0 ] && reader_priority=(chrt -f 20)
+"${reader_priority[@]}" "$build/kestrova-rigsim" --quiet --count "$count" >"$log" 2>&1 &
 sim=$!
 device=""
 for _ in $(seq 50); do
