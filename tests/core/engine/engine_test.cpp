@@ -183,12 +183,8 @@ TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQu
     // An F speed far above what axis A can do (maximum speed 101, acceleration 10).
     axes().FSpeed[0] = 3000;
     e().jog.fkeydown[1] = true;  // F2: A up
-    double fastest = 0;
-    for (int i = 0; i < 40; ++i) {
-        tick();
-        fastest = std::max(fastest, e().jog.speed[0]);
-    }
-    EXPECT_EQ(fastest, 101);
+    const std::vector<double> speeds = per_tick(40, [&] { return e().jog.speed[0]; });
+    EXPECT_EQ(*std::max_element(speeds.begin(), speeds.end()), 101);
     app->focus_lost(ctl::fkey_status_box);
     int coasting = 0;
     while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
