@@ -73,8 +73,6 @@ TEST(MainWindow, EnableFKeysFocusesTheStatusBoxAndEscapeStopsPlayBackWhateverBox
     box->setFocus();
     w.panel().press(ctl::run_button);
     ASSERT_TRUE(w.engine().play.running);
-    w.engine().jog.fkeydown[2] = true;
-    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClick(box, Qt::Key_Escape);  // what the stop stops is the core's test
     EXPECT_FALSE(w.engine().play.running);
-    EXPECT_FALSE(w.engine().jog.fkeydown[2]);
 }

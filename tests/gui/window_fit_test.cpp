@@ -57,9 +57,8 @@ TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800AndASmall
     expect_nothing_clipped_or_overlapping(w, w.window->minimumSize());
     expect_nothing_clipped_or_overlapping(w, QSize(1280, 800));
 
+    // How large the window starts is start_size's test; here, that it can shrink to a small screen.
     fit_to_screen(*w.window, QSize(1024, 768));
-    EXPECT_LE(w.window->width(), 1024 * 9 / 10 + 1);
-    EXPECT_LE(w.window->height(), 768 * 9 / 10 + 1);
     EXPECT_LE(w.window->minimumWidth(), 1024);
     EXPECT_LE(w.window->minimumHeight(), 768);
 }

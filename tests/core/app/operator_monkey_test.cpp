@@ -26,15 +26,15 @@ std::vector<std::string> names_of(const Panel& p, std::initializer_list<ControlK
     return out;
 }
 
-void expect_consistent(AppState& s, int step) {
+void expect_consistent(AppState& s) {
     const MoveModel& m = s.move;
-    ASSERT_GE(m.totalframes, 1) << "step " << step;
-    ASSERT_LE(m.totalframes, m.rows()) << "step " << step;
-    ASSERT_GE(m.nextkf, 1) << "step " << step;
-    ASSERT_LE(m.nextkf, m.rows() + 1) << "step " << step;
+    ASSERT_GE(m.totalframes, 1);
+    ASSERT_LE(m.totalframes, m.rows());
+    ASSERT_GE(m.nextkf, 1);
+    ASSERT_LE(m.nextkf, m.rows() + 1);
     for (int f = 1; f <= m.totalframes; ++f)
-        for (int a = 0; a < move_axes; ++a) ASSERT_TRUE(std::isfinite(m.movepos.at(f, a))) << "step " << step;
-    for (int a = 0; a < axis_count; ++a) ASSERT_TRUE(std::isfinite(s.engine.curpos[static_cast<std::size_t>(a)]));
+        for (int a = 0; a < move_axes; ++a) ASSERT_TRUE(std::isfinite(m.movepos.at(f, a))) << "frame " << f;
+    for (double p : s.engine.curpos) ASSERT_TRUE(std::isfinite(p));
 }
 
 void run_operator(unsigned seed, int actions) {
@@ -65,7 +65,8 @@ void run_operator(unsigned seed, int actions) {
             break;
         }
         s.state().notices.box.reset();  // nobody answers message boxes here
-        expect_consistent(s.state(), i);
+        SCOPED_TRACE("step " + std::to_string(i));
+        expect_consistent(s.state());
         if (::testing::Test::HasFatalFailure()) return;
     }
 }
@@ -76,6 +77,5 @@ TEST(Operator, RandomInputNeverBreaksTheProgram) {
     for (unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         run_operator(seed, 1500);
-        if (HasFatalFailure()) return;
     }
 }

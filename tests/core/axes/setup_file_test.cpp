@@ -81,26 +81,23 @@ TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerU
     EXPECT_EQ(s.status(), axes_msg::loaded());
 }
 
-TEST(SetupFile, MissingFileAtStartUpKeepsDefaultsAndSaysNothingUntilAsked) {
+// Neither a missing nor a short file changes the defaults; a short one is named and left as it is.
+TEST(SetupFile, MissingOrShortFileKeepsDefaults) {
     Started s;
     EXPECT_EQ(s.state().axes.acc[7], 17);
-    EXPECT_EQ(s.state().notices.status_serial, 0u);
+    EXPECT_EQ(s.state().notices.status_serial, 0u);  // nothing said until asked
     s.app.press(ctl::load_setup_menu);
     EXPECT_FALSE(std::filesystem::exists(s.ini()));
     EXPECT_EQ(s.status(), axes_msg::load_missing());
-}
 
-TEST(SetupFile, ShortOrDamagedFileKeepsDefaultsSaysSoAndStaysUntouched) {
-    test_support::TempDir dir;
-    Bytes short_file(100, 0x41);
-    test_support::write_bytes(dir.path() / "stats.ini", short_file);
-    App app(dir.path());
+    const Bytes short_file(100, 0x41);
+    test_support::write_bytes(s.ini(), short_file);
+    App app(s.dir.path());
     app.start();
     EXPECT_EQ(app.state().axes.mSpeed[0], 101);
     EXPECT_EQ(app.panel().text(ctl::axis_name_boxes[1]), "Tilt");
     EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
-    EXPECT_EQ(test_support::file_bytes(dir.path() / "stats.ini"), short_file);
-
+    EXPECT_EQ(s.ini_file(), short_file);
 }
 
 // A whole file with one value the setup dialog would refuse is refused whole,
@@ -145,18 +142,19 @@ TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
     Started s;
     s.app.press(ctl::save_setup_menu);
     const Bytes before = s.ini_file();
-    // Nothing is saved that a load would refuse.
-    s.state().axes.acc[2] = 40000;
-    s.app.press(ctl::save_setup_menu);
-    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")));
-    s.state().axes.acc[2] = 12;
-    s.state().axes.max[7] = 3e9;
-    s.app.press(ctl::save_setup_menu);
-    EXPECT_NE(s.status().find("axis H max pos"), std::string::npos);
-    s.state().axes.max[7] = 50000;
-    s.state().axes.FSpeed[0] = -300;
-    s.app.press(ctl::save_setup_menu);
-    EXPECT_EQ(s.status(), axes_msg::save_refused(axes_msg::out_of_range(0, "F speed", -300, "0..101")));
+    const std::pair<std::function<void(AxisSettings&)>, std::string> cases[] = {
+        {[](AxisSettings& a) { a.acc[2] = 40000; }, axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")},
+        {[](AxisSettings& a) { a.max[7] = 3e9; }, "axis H max pos"},
+        {[](AxisSettings& a) { a.FSpeed[0] = -300; }, axes_msg::out_of_range(0, "F speed", -300, "0..101")},
+    };
+    for (const auto& [breaks, reason] : cases) {
+        const AxisSettings kept = s.state().axes;
+        breaks(s.state().axes);
+        s.app.press(ctl::save_setup_menu);
+        EXPECT_NE(s.status().find(reason), std::string::npos) << s.status();
+        EXPECT_EQ(s.status().rfind("Save Setup refused: ", 0), 0u) << s.status();
+        s.state().axes = kept;
+    }
     EXPECT_EQ(s.ini_file(), before);
 }
 

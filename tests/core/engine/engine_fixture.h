@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/link/fake_port.h"
 #include "engine/controls.h"
 #include "link/link.h"
@@ -23,6 +25,16 @@ protected:
     Notices& notices() { return rig.state().notices; }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) app->tick();
+    }
+    // What `seen` reads after each of n ticks.
+    template <class F>
+    auto per_tick(int n, F seen) {
+        std::vector<decltype(seen())> out;
+        for (int i = 0; i < n; ++i) {
+            tick();
+            out.push_back(seen());
+        }
+        return out;
     }
     Decoded last() {
         EXPECT_FALSE(line->sent.empty());

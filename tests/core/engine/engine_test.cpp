@@ -7,7 +7,7 @@
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
 
-TEST_F(EngineTest, IdleStepSendsTheLongPositionMessage) {
+TEST_F(EngineTest, IdleStepSendsTheLongPositionMessageAndAResetOnceWhoseZeroingIsNotLimited) {
     axes().max[3] = 100000;
     stand_at({1000, -1, 0, 70000, -256});
     tick(2);
@@ -16,16 +16,13 @@ TEST_F(EngineTest, IdleStepSendsTheLongPositionMessage) {
                                             0x00, 0x01, 0x11, 0x70, 0xFF, 0xFF, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(line->sent[0], want);
     EXPECT_EQ(line->sent[1], want);
-}
 
-TEST_F(EngineTest, ResetIsSentOnceAndZeroingIsNotLimited) {
-    stand_at({5000, 0, 0, 0, 0});
     e().curpos[0] = 0;  // Zero All: a re-reference, not a move
     app->state().link.resetreq = true;
     tick(2);
-    ASSERT_EQ(line->sent.size(), 2u);
-    EXPECT_EQ(line->sent[0][0], lead_reset);
-    EXPECT_EQ(line->sent[1][0], lead_position);
+    ASSERT_EQ(line->sent.size(), 4u);
+    EXPECT_EQ(line->sent[2][0], lead_reset);
+    EXPECT_EQ(line->sent[3][0], lead_position);
     EXPECT_EQ(last().pos[0], 0);
 }
 
@@ -62,16 +59,10 @@ TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLi
     e().jog.fkeydown[0] = true;  // F1: axis A down
     e().jog.fkeydown[3] = true;  // F4: axis B up
     const unsigned said = notices().status_serial;
-    std::vector<double> a_moves, b_speeds;
-    double before = 0;
-    for (int i = 0; i < 5; ++i) {
-        tick();
-        a_moves.push_back(before - e().curpos[0]);
-        b_speeds.push_back(e().jog.speed[1]);
-        before = e().curpos[0];
-    }
-    EXPECT_EQ(a_moves, (std::vector<double>{2, 4, 5, 5, 5}));
-    EXPECT_EQ(b_speeds, (std::vector<double>{11, 21, 31, 35, 35}));
+    using Pair = std::array<double, 2>;
+    // A moves down by 2, 4, 5, 5, 5; B's speed climbs by its acceleration to the F speed.
+    EXPECT_EQ(per_tick(5, [&] { return Pair{e().curpos[0], e().jog.speed[1]}; }),
+              (std::vector<Pair>{{-2, 11}, {-6, 21}, {-11, 31}, {-16, 35}, {-21, 35}}));
     EXPECT_EQ(panel().text(ctl::position_boxes[0]), "-21");
     EXPECT_EQ(e().curpos[1], 100);  // 133 by the speeds, held at the limit
     EXPECT_EQ(last().pos[1], 100);
@@ -80,15 +71,9 @@ TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLi
 
     e().jog.fkeydown[0] = false;
     e().jog.fkeyup[0] = true;
-    a_moves.clear();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(e().jog.fkeyup[0]);
-        tick();
-        a_moves.push_back(before - e().curpos[0]);
-        before = e().curpos[0];
-    }
-    EXPECT_EQ(a_moves, (std::vector<double>{3, 1, 0}));
-    EXPECT_FALSE(e().jog.fkeyup[0]);
+    // It coasts on by 3 and 1 and then stops, and only then is the release done.
+    EXPECT_EQ(per_tick(3, [&] { return Pair{e().curpos[0], double(e().jog.fkeyup[0])}; }),
+              (std::vector<Pair>{{-24, 1}, {-25, 1}, {-25, 0}}));
     EXPECT_EQ(last().pos[0], -25);
     // A slow-down that ends between -1 and 0 is still taken: the axis steps back by it.
     e().jog.speed[0] = 1.5;
@@ -127,17 +112,9 @@ TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
     play().divcount = 0;
     play().frompos = {0, 0, 0, 0, 0};
     play_from(1);
-    std::vector<std::int32_t> a, b;
-    std::vector<int> frames;
-    for (int i = 0; i < 4; ++i) {
-        tick();
-        a.push_back(last().pos[0]);
-        b.push_back(last().pos[1]);
-        frames.push_back(play().playframe);
-    }
-    EXPECT_EQ(a, (std::vector<std::int32_t>{5, 10, 15, 20}));
-    EXPECT_EQ(b, (std::vector<std::int32_t>{0, 0, -4, -7}));  // -3.5 goes to the even -4
-    EXPECT_EQ(frames, (std::vector<int>{1, 2, 2, 3}));
+    using Sent = std::array<int, 3>;  // A and B as sent, the frame played next
+    EXPECT_EQ(per_tick(4, [&] { return Sent{last().pos[0], last().pos[1], play().playframe}; }),
+              (std::vector<Sent>{{5, 0, 1}, {10, 0, 2}, {15, -4, 2}, {20, -7, 3}}));  // -3.5 goes to the even -4
 }
 
 TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
@@ -206,12 +183,8 @@ TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQu
     // An F speed far above what axis A can do (maximum speed 101, acceleration 10).
     axes().FSpeed[0] = 3000;
     e().jog.fkeydown[1] = true;  // F2: A up
-    double fastest = 0;
-    for (int i = 0; i < 40; ++i) {
-        tick();
-        fastest = std::max(fastest, e().jog.speed[0]);
-    }
-    EXPECT_EQ(fastest, 101);
+    const std::vector<double> speeds = per_tick(40, [&] { return e().jog.speed[0]; });
+    EXPECT_EQ(*std::max_element(speeds.begin(), speeds.end()), 101);
     app->focus_lost(ctl::fkey_status_box);
     int coasting = 0;
     while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
@@ -229,21 +202,15 @@ TEST_F(EngineTest, ALimitLoweredUnderAnAxisBringsItInByARampNotAJumpAndSaysSoOnc
     stand_at({900, 0, 0, 0, 0});  // maximum speed 101, acceleration 10
     axes().max[0] = 100;
     const unsigned before = notices().status_serial;
-    std::vector<double> steps;
-    double at = 900;
-    for (int i = 0; i < 60; ++i) {
-        tick();
-        steps.push_back(at - last().pos[0]);
-        at = last().pos[0];
-    }
-    EXPECT_EQ(at, 100);
+    std::vector<int> at = per_tick(60, [&] { return last().pos[0]; });
+    EXPECT_EQ(at.back(), 100);
     EXPECT_FALSE(ps().posmoving);
     // From standstill: the first moving steps are one and two accelerations long.
-    const auto first = std::find_if(steps.begin(), steps.end(), [](double d) { return d != 0; });
-    ASSERT_LT(first + 1, steps.end());
-    EXPECT_EQ(first[0], 10);
-    EXPECT_EQ(first[1], 20);
-    for (double d : steps) EXPECT_LE(std::fabs(d), 101);
+    const auto first = std::find_if(at.begin(), at.end(), [](int p) { return p != 900; });
+    ASSERT_LT(first + 1, at.end());
+    EXPECT_EQ(first[0], 890);
+    EXPECT_EQ(first[1], 870);
+    for (std::size_t i = 1; i < at.size(); ++i) EXPECT_LE(std::abs(at[i] - at[i - 1]), 101);
     EXPECT_EQ(notices().status, engine_msg::brought_into_limits("A"));
     EXPECT_EQ(notices().status_serial, before + 1);
 }

@@ -33,16 +33,6 @@ Trace run_ticks(Rig& r, int ticks) {
 
 }  // namespace
 
-TEST(SingleFrame, WithoutAnIntervalStaysOff) {
-    Rig r;
-    r.state().single_frame.sfrun = true;
-    for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");
-    r.app.press(ctl::single_frame_button);
-    EXPECT_FALSE(r.state().single_frame.sfrun);
-    EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
-    EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
-}
-
 TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterTheExposure) {
     Rig r;
     r.app.press(ctl::single_frame_button);
@@ -64,7 +54,7 @@ TEST(SingleFrame, UnusableExposureNeverSteps) {
     EXPECT_FALSE(lamp_lit(r.panel()));
 }
 
-TEST(SingleFrame, EndsAtTheLastFrame) {
+TEST(SingleFrame, EndsAtTheLastFrameAndStaysOffWithoutAnInterval) {
     Rig r;
     r.app.type(ctl::keyframe_frame_box, "1499");
     r.app.press(ctl::single_frame_button);
@@ -74,6 +64,12 @@ TEST(SingleFrame, EndsAtTheLastFrame) {
     EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
     EXPECT_EQ(r.status(), motion_msg::single_frame_done);
     EXPECT_EQ(r.state().single_frame.tcframes, 2);  // counting stopped with the run
+
+    r.app.type(ctl::keyframe_frame_box, "1");
+    for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");
+    r.app.press(ctl::single_frame_button);
+    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_EQ(r.status(), motion_msg::no_interval);
 }
 
 TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {

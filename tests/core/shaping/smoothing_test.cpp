@@ -26,7 +26,7 @@ struct Rig : test_support::StartedApp {
 
 }  // namespace
 
-TEST(Smoothing, OnePassOfWidthOneOnAStep) {
+TEST(Smoothing, OnePassOfWidthOneOnAStepAndCorrectedWithoutKeyframesSmoothsOnly) {
     Rig r;
     r.step_on_every_axis();
     r.m().movepos.at(1, 0) = 60;  // axis A keeps its end frames as they are
@@ -43,6 +43,12 @@ TEST(Smoothing, OnePassOfWidthOneOnAStep) {
     EXPECT_DOUBLE_EQ(r.m().movepos.at(19, 0), 400);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 600);
     EXPECT_TRUE(r.panel().at(ctl::smooth_button).enabled);
+
+    // Corrected smoothing without keyframes to correct towards only smooths, twice:
+    // three passes in all.
+    r.panel().press(ctl::corrected_smooth_button);
+    EXPECT_EQ(r.status(), shaping_msg::no_keyframes_to_correct);
+    EXPECT_NEAR(r.m().movepos.at(9, 1), 400.0 / 9, 1e-9);
 }
 
 TEST(Smoothing, AxisEIsRoundedAfterEveryAdditionAndAtTheEnd) {
@@ -135,14 +141,4 @@ TEST(CorrectedSmoothing, PullsTheSmoothedMoveTowardsInnerKeyframes) {
     EXPECT_GT(r.m().kfcorr[1][2], plain_miss);
     r.panel().press(ctl::clear_corrections_button);
     EXPECT_EQ(r.m().kfcorr[1][2], 0);
-}
-
-TEST(CorrectedSmoothing, WithoutKeyframesOnlySmooths) {
-    Rig r;
-    r.step_on_every_axis();
-    r.panel().set_text(ctl::smoothing_width_box, "1");
-    r.panel().set_text(ctl::smoothing_passes_box, "1");
-    r.panel().press(ctl::corrected_smooth_button);
-    EXPECT_EQ(r.status(), shaping_msg::no_keyframes_to_correct);
-    EXPECT_NEAR(r.m().movepos.at(9, 1), 100.0 / 3, 1e-9);  // smoothed twice
 }
