@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <span>
+#include <type_traits>
 #include <string>
 #include <vector>
 
@@ -25,13 +25,17 @@ namespace {
 
 using Owners = std::map<std::string, std::vector<std::string>>;
 
+// Lists of controls, or of families of numbered controls, all claimed by one owner.
 template <typename List>
-void claim(Owners& owners, const char* owner, const List& names) {
-    for (ControlName n : names) owners[n.str()].push_back(owner);
+void claim_list(Owners& owners, const char* owner, const List& list) {
+    for (const auto& item : list) {
+        if constexpr (std::is_convertible_v<decltype(item), ControlName>) owners[ControlName(item).str()].push_back(owner);
+        else claim_list(owners, owner, item);
+    }
 }
-template <typename Families>
-void claim_families(Owners& owners, const char* owner, const Families& families) {
-    for (const auto& family : families) claim(owners, owner, std::span<const ControlName>(family));
+template <typename... Lists>
+void claim(Owners& owners, const char* owner, const Lists&... lists) {
+    (claim_list(owners, owner, lists), ...);
 }
 
 void expect_one_owner_each(const Panel& window, const Owners& owners) {
@@ -53,27 +57,20 @@ TEST(ControlOwnership, EveryControlOfEachWindowIsDeclaredOnceByOneOwner) {
 
     Owners on_main;
     claim(on_main, "app", ctl::app_main_window_controls);
-    claim(on_main, "axes", ctl::axes_main_window_controls);
-    claim_families(on_main, "axes", ctl::axes_main_window_families);
-    claim(on_main, "engine", ctl::engine_main_window_controls);
-    claim_families(on_main, "engine", ctl::engine_main_window_families);
-    claim(on_main, "files", ctl::files_main_window_controls);
-    claim_families(on_main, "files", ctl::files_main_window_families);
-    claim(on_main, "graph", ctl::graph_main_window_controls);
-    claim_families(on_main, "graph", ctl::graph_main_window_families);
+    claim(on_main, "axes", ctl::axes_main_window_controls, ctl::axes_main_window_families);
+    claim(on_main, "engine", ctl::engine_main_window_controls, ctl::engine_main_window_families);
+    claim(on_main, "files", ctl::files_main_window_controls, ctl::files_main_window_families);
+    claim(on_main, "graph", ctl::graph_main_window_controls, ctl::graph_main_window_families);
     claim(on_main, "link", ctl::link_main_window_controls);
-    claim(on_main, "motion", ctl::motion_main_window_controls);
-    claim_families(on_main, "motion", ctl::motion_main_window_families);
+    claim(on_main, "motion", ctl::motion_main_window_controls, ctl::motion_main_window_families);
     claim(on_main, "move", ctl::move_main_window_controls);
     claim(on_main, "shaping", ctl::shaping_main_window_controls);
     claim(on_main, "tools", ctl::tools_main_window_controls);
     expect_one_owner_each(main, on_main);
 
     Owners on_setup;
-    claim(on_setup, "axes", ctl::axes_setup_dialog_controls);
-    claim_families(on_setup, "axes", ctl::axes_setup_dialog_families);
-    claim(on_setup, "pad", ctl::pad_setup_dialog_controls);
-    claim_families(on_setup, "pad", ctl::pad_setup_dialog_families);
+    claim(on_setup, "axes", ctl::axes_setup_dialog_controls, ctl::axes_setup_dialog_families);
+    claim(on_setup, "pad", ctl::pad_setup_dialog_controls, ctl::pad_setup_dialog_families);
     expect_one_owner_each(setup, on_setup);
 
     Owners on_help;

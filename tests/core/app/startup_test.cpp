@@ -37,18 +37,3 @@ TEST(SmallVersion, StartsMatchingTheLongFormAndToggles) {
         s.app.press(ctl::message_form_button);
     }
 }
-
-TEST(HelpAndExit, HelpShowsInstructionsAndExitAsksTheWindowToClose) {
-    StartedApp s;
-    Panel& help = s.state().form2;
-    EXPECT_FALSE(help.at(ctl::help_window).visible);
-    s.app.press(ctl::help_menu);
-    EXPECT_TRUE(help.at(ctl::help_window).visible);
-    EXPECT_NE(help.text(ctl::help_text_box).find("F1 / F2"), std::string::npos);
-    help.press(ctl::help_close_button);
-    EXPECT_FALSE(help.at(ctl::help_window).visible);
-
-    EXPECT_FALSE(s.app.quit_requested());
-    s.app.press(ctl::exit_menu);
-    EXPECT_TRUE(s.app.quit_requested());
-}

@@ -53,8 +53,7 @@ TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads)
     // Switching modes; keys other than Enter are not consumed.
     s.app.press(ctl::load_move_menu);
     s.app.press(ctl::save_move_menu);
-    EXPECT_TRUE(s.state().files.savemode);
-    EXPECT_FALSE(s.state().files.loadmode);
+    EXPECT_TRUE(s.state().files.savemode && !s.state().files.loadmode);
     EXPECT_FALSE(s.app.key_down(ctl::file_name_box, 112));
     EXPECT_EQ(panel_shown(s), true);
 }
@@ -72,9 +71,7 @@ TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     s.state().notices.box.reset();
     EXPECT_EQ(box.title, "No Data");
     EXPECT_EQ(box.text, files_msg::drive_box_text(ENOENT, std::generic_category().message(ENOENT)));
-    EXPECT_EQ(box.text.rfind("Error: 2: ", 0), 0u);
-    EXPECT_TRUE(box.ok_cancel);
-    EXPECT_TRUE(box.exclamation);
+    EXPECT_TRUE(box.ok_cancel && box.exclamation);
 
     box.answer(true);  // OK retries, and fails again
     ASSERT_TRUE(s.state().notices.box.has_value());

@@ -24,40 +24,6 @@ TEST_F(EngineTest, OnLineShowsDeviceAndRateAFailedOpenKeepsThePortOffLineSendsNo
     EXPECT_TRUE(notices().link_rate.empty());
 }
 
-TEST_F(EngineTest, AFailedWriteLosesThePortStopsMotionWhereTheRigWasAndIsReportedOnce) {
-    auto& s = app->state();
-    for (int f = 1; f <= 10; ++f) s.move.movepos.at(f, 0) = 10 * f;
-    stand_at({10, 0, 0, 0, 0});
-    play_from(1);
-    tick(4);
-    ASSERT_EQ(last().pos[0], 40);
-    ps().gotoactive = true;
-    e().jog.fkeydown[1] = true;
-    app->press(ctl::single_frame_button);
-    ASSERT_TRUE(s.single_frame.sfrun);
-    line->fail_writes = true;
-    const unsigned before = notices().status_serial;
-    tick(10);
-    EXPECT_EQ(app->link().port(), nullptr);
-    EXPECT_EQ(notices().link, link_text::port_lost);
-    EXPECT_EQ(notices().status, link_text::lost("/dev/rig", "unplugged"));
-    EXPECT_EQ(notices().status_serial, before + 1);
-    EXPECT_FALSE(play().running || ps().gotoactive || e().jog.fkeydown[1] || s.single_frame.sfrun);
-    EXPECT_EQ(panel().text(ctl::single_frame_button), motion_msg::single_frame_off);
-    EXPECT_TRUE(s.link.commsoff);
-    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took, not the one that failed
-
-    // Reconnecting sends the same position and starts nothing by itself.
-    line->lost = line->fail_writes = false;
-    ASSERT_TRUE(app->link().go_online("/dev/rig"));
-    const auto sent = line->sent.size();
-    tick(3);
-    EXPECT_EQ(line->sent.size(), sent + 3);
-    EXPECT_EQ(last().lead, lead_position);
-    EXPECT_EQ(last().pos[0], 40);
-    EXPECT_FALSE(play().running);
-}
-
 TEST_F(EngineTest, ReceiveBacklogOverTheLimitIsEmptied) {
     line->waiting = 1000;
     tick();
@@ -71,8 +37,7 @@ TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     Panel& p = panel();
     const ControlName comm = ctl::comm_entry, number = ctl::comm_number_box;
     app->press(comm);
-    EXPECT_TRUE(p.at(ctl::comm_number_box).visible);
-    EXPECT_TRUE(p.at(ctl::comm_number_label).visible);
+    EXPECT_TRUE(p.at(ctl::comm_number_box).visible && p.at(ctl::comm_number_label).visible);
     EXPECT_FALSE(p.at(ctl::move_chart).visible);
     EXPECT_EQ(p.text(ctl::comm_number_box), "2");
     app->type(number, "3");
@@ -84,47 +49,72 @@ TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     EXPECT_EQ(other->sent.size(), 1u);
 
     // A number that names no port changes nothing.
-    app->press(comm);
-    app->type(number, "x");
-    EXPECT_EQ(notices().status, link_text::bad_comm_number("x"));
-    EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
-    app->press(comm);
-    app->type(number, "7");
-    EXPECT_EQ(notices().status, link_text::cannot_open("/dev/ttyS6", "No such file or directory"));
-    EXPECT_EQ(app->state().link.commnum, 2);
+    const std::pair<const char*, std::string> refused[] = {
+        {"x", link_text::bad_comm_number("x")}, {"7", link_text::cannot_open("/dev/ttyS6", "No such file or directory")}};
+    for (const auto& [typed, error] : refused) {
+        app->press(comm);
+        app->type(number, typed);
+        EXPECT_EQ(notices().status, error);
+        EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
+        EXPECT_EQ(app->state().link.commnum, 2);
+    }
 }
 
-TEST_F(EngineTest, ARigThatStopsReadingIsReportedOnceMotionStopsAndSendingResumesWhereItWas) {
-    auto& s = app->state();
-    for (int f = 1; f <= 100; ++f) s.move.movepos.at(f, 0) = 10 * f;
-    stand_at({10, 0, 0, 0, 0});
-    play().looping = true;
-    play_from(1);
-    tick(4);
-    ASSERT_EQ(last().pos[0], 40);
-    e().jog.fkeydown[3] = true;
-    app->press(ctl::single_frame_button);
-    ASSERT_TRUE(s.single_frame.sfrun);
-    line->not_reading = true;
-    const unsigned before = notices().status_serial;
-    tick(20);
-    EXPECT_EQ(notices().status, link_text::not_reading("/dev/rig"));
-    EXPECT_EQ(notices().status_serial, before + 1);
-    EXPECT_EQ(notices().link, link_text::not_reading("/dev/rig"));
-    EXPECT_TRUE(app->link().online());
-    EXPECT_FALSE(play().running || play().looping || e().jog.fkeydown[3] || s.single_frame.sfrun);
-    EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took
-    play_from(10);                 // nothing moves while the rig does not read
-    tick();
-    EXPECT_FALSE(play().running);
-    EXPECT_EQ(line->sent.size(), 4u);
+namespace {
 
-    // Reading again: the present positions, with nothing stale before them.
-    line->not_reading = false;
-    tick(3);
-    ASSERT_EQ(line->sent.size(), 7u);
-    for (std::size_t i = 4; i < 7; ++i) EXPECT_EQ(decode_message(line->sent[i])->pos[0], 40);
-    EXPECT_EQ(last().lead, lead_position);
-    EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
-    EXPECT_EQ(notices().status_serial, before + 1);
-}
+// The rig goes away mid-play, either by a failed write (the port is lost) or by
+// no longer reading (the port stays open): motion stops where the rig was, it
+// is reported once, and sending resumes at that position with nothing stale.
+struct RigGoesAway : EngineTest {
+    void check(bool port_lost) {
+        auto& s = app->state();
+        for (int f = 1; f <= 100; ++f) s.move.movepos.at(f, 0) = 10 * f;
+        stand_at({10, 0, 0, 0, 0});
+        play().looping = !port_lost;  // a rig that stops reading also ends the loop
+        play_from(1);
+        tick(4);
+        ASSERT_EQ(last().pos[0], 40);
+        ps().gotoactive = true;
+        e().jog.fkeydown[1] = true;
+        app->press(ctl::single_frame_button);
+        ASSERT_TRUE(s.single_frame.sfrun);
+        (port_lost ? line->fail_writes : line->not_reading) = true;
+        const unsigned before = notices().status_serial;
+        tick(10);
+        EXPECT_EQ(notices().status, port_lost ? link_text::lost("/dev/rig", "unplugged") : link_text::not_reading("/dev/rig"));
+        EXPECT_EQ(notices().status_serial, before + 1);
+        EXPECT_EQ(notices().link, port_lost ? link_text::port_lost : link_text::not_reading("/dev/rig"));
+        EXPECT_EQ(app->link().online(), !port_lost);
+        EXPECT_EQ(s.link.commsoff, port_lost);
+        EXPECT_FALSE(play().running || play().looping || ps().gotoactive || e().jog.fkeydown[1] || s.single_frame.sfrun);
+        EXPECT_EQ(panel().text(ctl::single_frame_button), motion_msg::single_frame_off);
+        EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took
+        if (!port_lost) {
+            play_from(10);  // nothing moves while the rig does not read
+            tick();
+            EXPECT_FALSE(play().running);
+        }
+
+        // Back: reconnected, or reading again. Nothing starts by itself.
+        if (port_lost) {
+            line->lost = line->fail_writes = false;
+            ASSERT_TRUE(app->link().go_online("/dev/rig"));
+        }
+        line->not_reading = false;
+        const auto sent = line->sent.size();
+        ASSERT_EQ(sent, 4u);
+        tick(3);
+        ASSERT_EQ(line->sent.size(), sent + 3);
+        for (std::size_t i = sent; i < sent + 3; ++i) EXPECT_EQ(decode_message(line->sent[i])->pos[0], 40);
+        EXPECT_EQ(last().lead, lead_position);
+        EXPECT_EQ(notices().link, link_text::on_line("/dev/rig"));
+        EXPECT_EQ(notices().status_serial, before + 1);
+        EXPECT_FALSE(play().running);
+    }
+};
+
+}  // namespace
+
+TEST_F(RigGoesAway, AFailedWriteLosesThePort) { check(true); }
+TEST_F(RigGoesAway, ARigThatStopsReadingKeepsThePort) { check(false); }
+

@@ -18,18 +18,14 @@ std::vector<std::uint8_t> bytes(const Result<Message>& r) {
 
 TEST(PositionField, TwentyFourBitBigEndianTwosComplementAndBack) {
     using F = std::array<std::uint8_t, 3>;
-    EXPECT_EQ(encode_position(1000), (F{0x00, 0x03, 0xE8}));
-    EXPECT_EQ(encode_position(70000), (F{0x01, 0x11, 0x70}));
-    EXPECT_EQ(encode_position(-1), (F{0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(encode_position(-257), (F{0xFF, 0xFE, 0xFF}));
-    // Halves go to the even neighbour.
-    EXPECT_EQ(encode_position(2.5), (F{0, 0, 2}));
-    EXPECT_EQ(encode_position(3.5), (F{0, 0, 4}));
-    EXPECT_EQ(encode_position(-2.5), (F{0xFF, 0xFF, 0xFE}));
+    const std::pair<double, F> fields[] = {
+        {1000, {0x00, 0x03, 0xE8}}, {70000, {0x01, 0x11, 0x70}}, {-1, {0xFF, 0xFF, 0xFF}}, {-257, {0xFF, 0xFE, 0xFF}},
+        // Halves go to the even neighbour.
+        {2.5, {0, 0, 2}}, {3.5, {0, 0, 4}}, {-2.5, {0xFF, 0xFF, 0xFE}},
+    };
+    for (const auto& [v, field] : fields) EXPECT_EQ(encode_position(v), field) << v;
     // Beyond 32 bits nothing is encoded; NaN neither.
-    EXPECT_FALSE(encode_position(2147483648.0));
-    EXPECT_FALSE(encode_position(-2147483649.0));
-    EXPECT_FALSE(encode_position(std::nan("")));
+    for (double v : {2147483648.0, -2147483649.0, std::nan("")}) EXPECT_FALSE(encode_position(v)) << v;
     EXPECT_TRUE(encode_position(2147483647.0));
     for (std::int32_t v : {0, 1, -1, 8388607, -8388608, 1000, -257, 70000})
         EXPECT_EQ(decode_position(encode_position(v)->data()), v);

@@ -6,10 +6,14 @@ using namespace kestrova;
 
 namespace {
 
+// Keyframes at the same frames on every axis, axis a at (a + 1) times the
+// position given; every frame starts at 77 (times a + 1), "not written".
 MoveModel with_keyframes(std::initializer_list<std::pair<int, int>> rows, int frames = 300) {
     MoveModel m;
     m.totalframes = frames;
     m.create_tables(frames);
+    for (int f = 1; f <= frames; ++f)
+        for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = 77 * (a + 1);
     for (const auto& [frame, pos] : rows) {
         for (int a = 0; a < move_axes; ++a) {
             m.frame_of(a, m.nextkf) = frame;
@@ -22,44 +26,30 @@ MoveModel with_keyframes(std::initializer_list<std::pair<int, int>> rows, int fr
 
 }  // namespace
 
-TEST(LinearMove, RampsFromZeroThenRunsStraightBetweenKeyframes) {
-    MoveModel m = with_keyframes({{50, 100}, {150, 300}});
-    m.movepos.at(151, 0) = 77;  // after the last keyframe nothing is written
-    calculate_linear(m);
-    EXPECT_DOUBLE_EQ(m.movepos.at(25, 0), 50);
-    EXPECT_DOUBLE_EQ(m.movepos.at(50, 0), 100);
-    EXPECT_DOUBLE_EQ(m.movepos.at(51, 0), 102);
-    EXPECT_DOUBLE_EQ(m.movepos.at(100, 0), 200);
-    EXPECT_DOUBLE_EQ(m.movepos.at(150, 0), 300);
-    EXPECT_DOUBLE_EQ(m.movepos.at(151, 0), 77);
-    // Every axis follows its own positions.
-    EXPECT_DOUBLE_EQ(m.movepos.at(100, 4), 1000);
-}
-
-TEST(LinearMove, TwoKeyframesOnOneFrameKeepTheFirstAndNeighbouringFramesHoldTheirOwn) {
-    MoveModel m = with_keyframes({{100, 10}, {100, 20}, {200, 30}});
-    calculate_linear(m);
-    EXPECT_DOUBLE_EQ(m.movepos.at(100, 0), 10);
-    EXPECT_DOUBLE_EQ(m.movepos.at(101, 0), 10 + 20.0 / 100);
-    EXPECT_DOUBLE_EQ(m.movepos.at(200, 0), 30);
-
-    MoveModel near = with_keyframes({{1, 7}, {2, 9}});
-    calculate_linear(near);
-    EXPECT_DOUBLE_EQ(near.movepos.at(1, 0), 7);
-    EXPECT_DOUBLE_EQ(near.movepos.at(2, 0), 9);
-}
-
-TEST(LinearMove, KeyframesAtFrameZeroOrPastTheTableEnd) {
-    MoveModel zero = with_keyframes({{0, 50}, {10, 150}});
-    zero.movepos.at(1, 0) = -1;
-    calculate_linear(zero);
-    // No ramp is written: the segment starts at frame 1 from 0.
-    EXPECT_DOUBLE_EQ(zero.movepos.at(1, 0), 15);
-    EXPECT_DOUBLE_EQ(zero.movepos.at(10, 0), 150);
-
-    MoveModel past = with_keyframes({{10, 10}, {5000, 20}}, 100);
-    calculate_linear(past);  // never written out of bounds
-    EXPECT_NEAR(past.movepos.at(100, 0), 10 + 10.0 * 90 / 4990, 1e-12);
+TEST(LinearMove, RampsFromZeroThenRunsStraightBetweenKeyframesOnEveryAxis) {
+    struct Case {
+        const char* what;
+        MoveModel move;
+        std::vector<std::pair<int, double>> frames;  // frame, position on A
+    };
+    const Case cases[] = {
+        {"ramp, then straight, nothing after the last",
+         with_keyframes({{50, 100}, {150, 300}}),
+         {{25, 50}, {50, 100}, {51, 102}, {100, 200}, {150, 300}, {151, 77}}},
+        {"two keyframes on one frame keep the first",
+         with_keyframes({{100, 10}, {100, 20}, {200, 30}}),
+         {{100, 10}, {101, 10 + 20.0 / 100}, {200, 30}}},
+        {"neighbouring frames hold their own", with_keyframes({{1, 7}, {2, 9}}), {{1, 7}, {2, 9}}},
+        {"a keyframe at frame 0 writes no ramp", with_keyframes({{0, 50}, {10, 150}}), {{1, 15}, {10, 150}}},
+        {"a keyframe past the table end is not written out of bounds",
+         with_keyframes({{10, 10}, {5000, 20}}, 100),
+         {{100, 10 + 10.0 * 90 / 4990}}},
+    };
+    for (Case c : cases) {
+        calculate_linear(c.move);
+        for (auto [frame, pos] : c.frames)
+            for (int a = 0; a < move_axes; ++a) EXPECT_NEAR(c.move.movepos.at(frame, a), pos * (a + 1), 1e-9) << c.what;
+    }
 }
 
 TEST(LinearMove, CorrectionsMoveTheKeyframePositions) {
