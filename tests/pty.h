@@ -15,17 +15,13 @@
 
 namespace kestrova::test_support {
 
-// Reads from `fd` until `want` bytes came or a second passed; with no `want`,
-// everything the far end can read now, until the line has been quiet for 100 ms.
-inline std::vector<std::uint8_t> read_bytes(int fd, std::size_t want = 0) {
+// Reads from `fd` until `want` bytes came or a second passed.
+inline std::vector<std::uint8_t> read_bytes(int fd, std::size_t want) {
     std::vector<std::uint8_t> got;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (want == 0 || (got.size() < want && std::chrono::steady_clock::now() < until)) {
+    while (got.size() < want && std::chrono::steady_clock::now() < until) {
         pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, want ? 50 : 100) <= 0) {
-            if (want == 0) break;
-            continue;
-        }
+        if (::poll(&p, 1, 50) <= 0) continue;
         std::uint8_t buf[4096];
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n <= 0) break;

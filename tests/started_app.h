@@ -78,9 +78,9 @@ inline void write_bytes(const std::filesystem::path& p, const Bytes& b) {
 }
 inline std::int16_t le16(const Bytes& b, std::size_t at) { return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8)); }
 inline std::int32_t le32(const Bytes& b, std::size_t at) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-                                     (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-                                     (static_cast<std::uint32_t>(b[at + 3]) << 24));
+    std::uint32_t v = 0;
+    for (std::size_t i = 4; i-- > 0;) v = v << 8 | b[at + i];
+    return static_cast<std::int32_t>(v);
 }
 
 }  // namespace kestrova::test_support
