@@ -2,40 +2,14 @@
 // kestrova.log in the working folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <fstream>
-#include <sstream>
 
 #include "files/messages.h"
 #include "log/messages.h"
 #include "log/qt/log_sink.h"
-#include "started_window.h"
 #include "move/controls.h"
+#include "started_app.h"
 
 using namespace kestrova;
-
-namespace {
-
-std::string file_text(const std::filesystem::path& p) {
-    std::ifstream in(p);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
-void run_for(App& app, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        app.tick();
-    }
-}
-
-}  // namespace
 
 // What goes into the journal is the journal's own test; here, that it reaches the file.
 TEST(Log, WhatThePanelSaysIsInTheLogFile) {
@@ -45,7 +19,8 @@ TEST(Log, WhatThePanelSaysIsInTheLogFile) {
     s.app.keep_log(qt_log_sink());
     s.save_as("logged");
     const std::string event = log_text::status(files_msg::saved((s.moves() / "logged").string()));
-    const std::string text = file_text(log);
+    const Bytes bytes = test_support::file_bytes(log);
+    const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find(event), std::string::npos) << event << "\nin:\n" << text;
 }
 
@@ -59,11 +34,9 @@ TEST(Log, AReadOnlyWorkingFolderStillRunsTheProgram) {
         install_log_file(dir.path() / log_text::log_file);
         app.keep_log(qt_log_sink());
         app.start();
-        MainWindow window(app);
-        window.show();
         app.type(ctl::total_frames_box, "75");
         app.press(ctl::set_total_frames_button);
-        run_for(app, 100);
+        app.tick();
         EXPECT_EQ(app.state().move.totalframes, 75);
         EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));
     }

@@ -14,7 +14,8 @@
 using namespace kestrova;
 using Window = test_support::StartedWindow;
 
-TEST(MainWindow, HasAWidgetForEveryControlAndHidesTheHiddenOnes) {
+// One window: its widgets, the two-way mirror of the boxes, the messages list and the help window.
+TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
     Window w;
     for (const std::string& name : w.panel().names()) {
         const QString n = QString::fromStdString(name);
@@ -24,10 +25,7 @@ TEST(MainWindow, HasAWidgetForEveryControlAndHidesTheHiddenOnes) {
     EXPECT_EQ(w.window->windowTitle(), "untitled - Kestrova");
     for (const char* hidden : {"warning", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
-}
 
-TEST(MainWindow, MessagesListShowsEveryMessageWithItsTime) {
-    Window w;
     w.app.state().notices.say("first");
     w.app.state().notices.say("second");
     w.window->findChild<QAction*>("messagesAction")->trigger();
@@ -37,10 +35,7 @@ TEST(MainWindow, MessagesListShowsEveryMessageWithItsTime) {
     EXPECT_TRUE(list->item(list->count() - 1)->text().endsWith(" second"));
     EXPECT_TRUE(list->item(list->count() - 2)->text().endsWith(" first"));
     EXPECT_EQ(list->item(list->count() - 1)->text().size(), QString("2026-12-06 14:03:07 second").size());
-}
 
-TEST(MainWindow, MirrorsTheCoreBothWaysAndHelpOpensAsARealWindow) {
-    Window w;
     auto* text1 = w.find<QLineEdit>("Text1");
     ASSERT_NE(text1, nullptr);
     w.panel().set_text(ctl::keyframe_frame_box, "42");

@@ -24,6 +24,8 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
         {ctl::position_boxes[0], "60000", "0", motion_msg::position_outside_limits('A')},
         {ctl::position_boxes[0], "50000.5", "50000.5"},
         {ctl::position_boxes[0], "-50000.5", "-50000.5"},
+        // The limits are in pulses: at 2 pulses a unit, 30000 on B lies beyond them.
+        {ctl::position_boxes[1], "30000", "0"},
         // F speeds: from 0 to the axis's maximum speed (101 on A).
         {ctl::fspeed_boxes[0], "-300", "7", axes_msg::out_of_range(0, axes_msg::fspeed_field, -300, "0..101")},
         {ctl::fspeed_boxes[0], "3000", "7"},
@@ -44,6 +46,7 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
     };
     for (const Case& c : cases) {
         test_support::StartedApp s;
+        s.state().axes.pp_rev[1] = 2;
         s.panel().set_text(c.box, "7");
         s.panel().set_text(c.box, c.typed);
         EXPECT_EQ(s.panel().text(c.box), c.shown) << c.box.str() << " " << c.typed;
@@ -51,13 +54,6 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
             EXPECT_EQ(s.status(), c.status) << c.box.str() << " " << c.typed;
         }
     }
-}
-
-TEST(Boxes, PositionsAreTypedInUnitsAndTheLimitsAreInPulses) {
-    test_support::StartedApp s;
-    s.state().axes.pp_rev[1] = 2;
-    s.panel().set_text(ctl::position_boxes[1], "30000");
-    EXPECT_EQ(s.panel().text(ctl::position_boxes[1]), "0");
 }
 
 TEST(Boxes, TypingAPageLeavesTheMoveLengthAndDisablesTheFKeys) {
