@@ -14,7 +14,8 @@
 using namespace kestrova;
 using Window = test_support::StartedWindow;
 
-// One window: its widgets, the two-way mirror of the boxes, the messages list and the help window.
+// One window: its widgets, the two-way mirror of the boxes, the messages list, the help window
+// and the keyboard focus.
 TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
     Window w;
     for (const std::string& name : w.panel().names()) {
@@ -53,10 +54,8 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
     EXPECT_TRUE(w.window->help_window()->isVisible());
     QTest::mouseClick(w.window->help_window()->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_FALSE(w.window->help_window()->isVisible());
-}
 
-TEST(MainWindow, EnableFKeysFocusesTheStatusBoxAndEscapeStopsPlayBackWhateverBoxHasTheFocus) {
-    Window w;
+    // Enable F keys focuses the status box; Escape stops play-back whatever box has the focus.
     w.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     QTest::mouseClick(w.find<QPushButton>("enFkeys"), Qt::LeftButton);

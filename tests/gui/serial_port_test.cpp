@@ -15,10 +15,22 @@
 using namespace kestrova;
 using test_support::Pty;
 
-TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
+// One pseudo-terminal: refused opens, every byte value both ways, and the far end closing.
+TEST(SerialPortAdapter, RefusesMissingOrHeldPortsPassesAllByteValuesAndReportsAClosedFarEndOnce) {
     Pty pty;
     test_support::StartedApp s(make_serial_port_opener());
+    test_support::StartedApp second(make_serial_port_opener());
     App& app = s.app;
+    EXPECT_FALSE(second.app.link().go_online("/dev/kestrova-no-such-port"));
+    EXPECT_EQ(second.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
+
+    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << app.state().notices.status;
+    EXPECT_FALSE(second.app.link().go_online(pty.pair.path));
+    EXPECT_EQ(second.status(), link_text::port_in_use(pty.pair.path));
+    EXPECT_EQ(second.state().notices.link, link_text::off_line);
+    app.link().go_offline();  // let go, the port is free again
+    EXPECT_TRUE(second.app.link().go_online(pty.pair.path)) << second.status();
+    second.app.link().go_offline();
     ASSERT_TRUE(app.link().go_online(pty.pair.path)) << app.state().notices.status;
 
     std::vector<std::uint8_t> all(256);
@@ -50,18 +62,3 @@ TEST(SerialPortAdapter, PassesAllByteValuesAndReportsAClosedFarEndOnce) {
     EXPECT_FALSE(app.link().online());
 }
 
-TEST(SerialPortAdapter, AMissingDeviceOrAPortAlreadyHeldKeepsTheProgramOffLine) {
-    Pty pty;
-    test_support::StartedApp first(make_serial_port_opener());
-    test_support::StartedApp second(make_serial_port_opener());
-    EXPECT_FALSE(second.app.link().go_online("/dev/kestrova-no-such-port"));
-    EXPECT_EQ(second.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
-
-    ASSERT_TRUE(first.app.link().go_online(pty.pair.path)) << first.status();
-    EXPECT_FALSE(second.app.link().go_online(pty.pair.path));
-    EXPECT_EQ(second.status(), link_text::port_in_use(pty.pair.path));
-    EXPECT_EQ(second.state().notices.link, link_text::off_line);
-    first.app.link().go_offline();
-    EXPECT_TRUE(second.app.link().go_online(pty.pair.path)) << second.status();
-    second.app.link().go_offline();
-}

@@ -11,13 +11,8 @@ using test_support::StartedApp;
 
 TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabled) {
     StartedApp s;
-    const MoveModel& m = s.move();
-    EXPECT_EQ(m.totalframes, 1500);
-    EXPECT_EQ(m.rows(), 1500);
-    EXPECT_EQ(m.nextkf, 1);
-    EXPECT_EQ(m.curframe, 1);
-    for (int f = 1; f <= 1500; ++f)
-        for (int a = 0; a < move_axes; ++a) ASSERT_EQ(m.movepos.at(f, a), 0.0);
+    // The empty move itself is the move file's test (a start-up move saved is 1500 frames of zeros).
+    EXPECT_EQ(s.move().curframe, 1);
     EXPECT_EQ(s.text(ctl::total_frames_box), "1500");
     for (ControlName list : {ctl::keyframe_count_box, ctl::keyframe_list_boxes[0], ctl::keyframe_list_boxes[5]})
         EXPECT_EQ(s.text(list), "0");

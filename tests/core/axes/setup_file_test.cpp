@@ -108,8 +108,6 @@ TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
     const SetupRecord good = decode_setup(saved.ini_file()).value();
     const std::pair<std::function<void(SetupRecord&)>, std::string> cases[] = {
         {[](SetupRecord& r) { r.mSpeed[0] = 0; }, axes_msg::out_of_range(0, "max speed", 0, "1..32767")},
-        {[](SetupRecord& r) { r.mSpeed[0] = -50; }, axes_msg::out_of_range(0, "max speed", -50, "1..32767")},
-        {[](SetupRecord& r) { r.acc[3] = 0; }, axes_msg::out_of_range(3, "acceleration", 0, "1..32767")},
         {[](SetupRecord& r) { r.acc[7] = -5; }, axes_msg::out_of_range(7, "acceleration", -5, "1..32767")},
         {[](SetupRecord& r) { r.FSpeed[0] = -300; }, axes_msg::out_of_range(0, "F speed", -300, "0..101")},
         {[](SetupRecord& r) { r.FSpeed[5] = 107; }, axes_msg::out_of_range(5, "F speed", 107, "0..106")},
@@ -145,7 +143,6 @@ TEST(SetupFile, SaveRefusesWhatALoadWouldRefuseNamingAxisAndField) {
     const std::pair<std::function<void(AxisSettings&)>, std::string> cases[] = {
         {[](AxisSettings& a) { a.acc[2] = 40000; }, axes_msg::out_of_range(2, "acceleration", 40000, "1..32767")},
         {[](AxisSettings& a) { a.max[7] = 3e9; }, "axis H max pos"},
-        {[](AxisSettings& a) { a.FSpeed[0] = -300; }, axes_msg::out_of_range(0, "F speed", -300, "0..101")},
     };
     for (const auto& [breaks, reason] : cases) {
         const AxisSettings kept = s.state().axes;

@@ -28,7 +28,6 @@ struct Rig : test_support::StartedApp {
 TEST(MoveGraph, SpeedModeShowsForwardDifferencesWithEndsAtZeroAndAxisEFlat) {
     Rig r;
     r.app.press(ctl::speed_mode_button);
-    EXPECT_TRUE(r.g().speedmode);
     EXPECT_EQ(r.text(ctl::speed_mode_button), "show position");
     EXPECT_DOUBLE_EQ(r.move().graphpos.at(1, 0), 0);
     for (int f = 2; f <= 9; ++f) EXPECT_DOUBLE_EQ(r.move().graphpos.at(f, 0), 2) << f;
