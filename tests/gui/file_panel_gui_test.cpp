@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFileSystemModel>
-#include <QLineEdit>
 #include <QListView>
 #include <QTest>
 
@@ -17,7 +16,6 @@ TEST(FilePanelWindow, ListsShowTheMovesFolderOnLoadWithoutHiddenFilesAndClicking
     auto* folders = w.find<QListView>("Dir1");
     auto* files = w.find<QListView>("File1");
     ASSERT_TRUE(drives && folders && files);
-    EXPECT_FALSE(files->isVisible());
     EXPECT_GT(drives->count(), 0);  // the mounted volumes
 
     w.set_length(30);
@@ -37,6 +35,5 @@ TEST(FilePanelWindow, ListsShowTheMovesFolderOnLoadWithoutHiddenFilesAndClicking
     files->scrollTo(item);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(item).center());
     EXPECT_EQ(w.move().totalframes, 30);
-    EXPECT_EQ(w.find<QLineEdit>("Fname")->text().toStdString(), "short");
     EXPECT_FALSE(files->isVisible());
 }

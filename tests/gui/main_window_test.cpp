@@ -47,7 +47,6 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
 
     auto* small = w.find<QPushButton>("smallversion");
     QTest::mouseClick(small, Qt::LeftButton);
-    EXPECT_EQ(small->text(), "Small");
     EXPECT_TRUE(w.state().link.smallversionbit);
 
     w.window->findChild<QAction*>("help")->trigger();

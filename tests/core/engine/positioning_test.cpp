@@ -102,6 +102,5 @@ TEST_F(EngineTest, GoToFrameShowsTheTargetFrameAndReachesItsRow) {
     EXPECT_EQ(e().curpos[3], 120);
     EXPECT_EQ(panel().text(ctl::keyframe_frame_box), "300");
     EXPECT_EQ(s.move.curframe, 300);
-    EXPECT_EQ(panel().text(ctl::time_code_box), "00:00:12:00");
     EXPECT_EQ(panel().at(ctl::frame_scroll_bar).value, 6553);  // 300 / 1500 of the bar's 32767, rounded
 }

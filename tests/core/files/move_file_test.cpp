@@ -76,7 +76,6 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     s.add_keyframe(10, {5, 5, 5, 5, 5});
     s.load("curve");
     EXPECT_TRUE(snapshot(s) == shaped);
-    EXPECT_EQ(s.text(ctl::keyframe_list_boxes[0]), "1\r\n200\r\n");
     s.app.press(ctl::recalc_button);
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/messages.h"
+#include "files/move_codec.h"
 #include "files/text_export.h"
 #include "base/numeric.h"
 #include "started_app.h"
@@ -69,21 +70,18 @@ TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndARefusedFileChanges
     EXPECT_EQ(s.move().nextkf, 1);
     EXPECT_EQ(s.text(ctl::total_frames_box), "40");
     EXPECT_EQ(s.text(ctl::keyframe_count_box), "0");
-    EXPECT_EQ(s.text(ctl::keyframe_list_boxes[0]), "");
     for (int f = 1; f <= 40; ++f)
         for (int a = 0; a < 5; ++a)
             ASSERT_EQ(s.move().movepos.at(f, a), num::round_half_even(exported.movepos.at(f, a))) << f << " " << a;
 
     // A refused file changes nothing.
     s.add_keyframe(6, {5, 5, 5, 5, 5});
-    const MoveModel before = s.move();
+    const Bytes before = encode_move(s.move());
     std::ofstream(s.moves() / "bad.asc") << "Axes = \r\n1 2 3\r\n";
     s.state().files.selected = "bad";
     s.app.press(ctl::import_menu);
     EXPECT_NE(s.status().find("Import Ascii refused"), std::string::npos);
-    EXPECT_EQ(s.move().totalframes, 40);
-    EXPECT_EQ(s.move().nextkf, before.nextkf);
-    EXPECT_EQ(s.move().movepos.at(3, 0), before.movepos.at(3, 0));
+    EXPECT_EQ(encode_move(s.move()), before);
 }
 
 TEST(ImportAscii, MalformedTextIsRefusedWithItsLine) {

@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "log/journal.h"
 #include "log/rotating_file.h"
-#include "temp_dir.h"
+#include "started_app.h"
 
 using namespace kestrova;
 namespace fs = std::filesystem;
 
 namespace {
 std::string read(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    const Bytes b = test_support::file_bytes(p);
+    return {b.begin(), b.end()};
 }
 }  // namespace
 
