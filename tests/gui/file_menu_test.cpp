@@ -1,19 +1,47 @@
-// File > Recent moves on the real window.
+// The File menu on the real window: the file panel's lists, and Recent moves.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
+#include "files/controls.h"
 #include "started_window.h"
 
 using namespace kestrova;
 using Window = test_support::StartedWindow;
 
-TEST(FileMenu, RecentMovesListsSavedMovesAndLoadsThem) {
+TEST(FileMenu, TheListsShowTheMovesFolderWithoutHiddenFilesAndRecentMovesListsAndLoadsSavedOnes) {
     Window w;
+    auto* drives = w.find<QComboBox>("Drive1");
+    auto* folders = w.find<QListView>("Dir1");
+    auto* files = w.find<QListView>("File1");
+    ASSERT_TRUE(drives && folders && files);
+    EXPECT_GT(drives->count(), 0);  // the mounted volumes
+
     w.set_length(30);
     w.save_as("first");
+    test_support::write_bytes(w.moves() / ".first.tmp-Ab12Cd", Bytes{1});  // a save killed half-way
+    w.set_length(60);
+    w.app.press(ctl::load_move_menu);
+    w.window->sync();
+    EXPECT_TRUE(drives->isVisible() && folders->isVisible() && files->isVisible());
+    auto* model = qobject_cast<QFileSystemModel*>(files->model());
+    ASSERT_TRUE(model);
+    const QModelIndex root = files->rootIndex();
+    EXPECT_EQ(model->filePath(root).toStdString(), w.moves().string());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) >= 1; }, 5000));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return model->rowCount(root) > 1; }, 300));  // the temporary stays hidden
+    const QModelIndex item = model->index(0, 0, root);
+    files->scrollTo(item);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(item).center());
+    EXPECT_EQ(w.move().totalframes, 30);
+    EXPECT_FALSE(files->isVisible());
+
     w.set_length(40);
     w.save_as("second");
     auto* recent = w.window->menuBar()->findChild<QMenu*>("recentMenu");

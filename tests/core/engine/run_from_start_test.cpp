@@ -73,14 +73,6 @@ TEST_F(RunFromStart, ASmoothedOrALateStartingMovePlaysFromWhereGoToStartLeftTheR
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
     run_and_expect_frame_1();
-
-    // Slow play starts from where the rig stands: its first message moves no axis further than a frame's share.
-    panel().press(ctl::stop_button);
-    go_to_start();
-    panel().set_text(ctl::divider_box, "2");
-    panel().press(ctl::run_button);
-    ASSERT_TRUE(play().running) << notices().status << (notices().box ? notices().box->text : "");
-    for (std::size_t a = 0; a < move_axes; ++a) EXPECT_EQ(play().frompos[a], e().curpos[a]) << a;
 }
 
 TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {

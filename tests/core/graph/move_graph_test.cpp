@@ -70,7 +70,7 @@ TEST(MoveGraph, HiddenAxesLieFlatInBothModesAndComeBack) {
     EXPECT_EQ(r.g().series, before);
 }
 
-TEST(ChartEvents, PointSelectionShowsLabelAndValueAndSetsTheCurrentCell) {
+TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
     Rig r;
     r.app.type(ctl::axis_name_boxes[1], "Tilt");
     r.app.type(ctl::axis_name_boxes[0], "");
@@ -81,10 +81,8 @@ TEST(ChartEvents, PointSelectionShowsLabelAndValueAndSetsTheCurrentCell) {
     EXPECT_EQ(line_name(r.panel(), 0), "A");
     chart_selected(graph_context(r.state()));
     EXPECT_EQ(r.text(ctl::shared_readout_box), "2 4");
-}
 
-TEST(ChartEvents, PointerReadoutInsideOnTheEdgeAndOutside) {
-    Rig r;
+    // The pointer's readout inside the plot, on its edge and outside.
     const PlotRect plot{100, 600, 50, 250};
     const ValueRange frames{1, 501}, values{-100, 100};
     const std::pair<std::array<int, 3>, std::string> cases[] = {

@@ -31,14 +31,13 @@ TEST(PositionField, TwentyFourBitBigEndianTwosComplementAndBack) {
         EXPECT_EQ(decode_position(encode_position(v)->data()), v);
 }
 
-TEST(Message, ShortFormCarriesAxisAAndIncontrol) {
+TEST(Message, ShortFormCarriesAxisAAndIncontrolAndAnUnencodablePositionIsRefused) {
     EXPECT_EQ(bytes(build_message(lead_frame, {1000, 5, 6, 7, 8}, true, 0xA5)),
               (std::vector<std::uint8_t>{0x0E, 0x00, 0x03, 0xE8, 0xA5}));
     EXPECT_EQ(bytes(build_message(lead_reset, {-1, 0, 0, 0, 0}, true, 0)),
               (std::vector<std::uint8_t>{0x15, 0xFF, 0xFF, 0xFF, 0x00}));
-}
 
-TEST(Message, RejectsAPositionThatCannotBeEncodedNamingItsAxis) {
+    // A position that cannot be encoded is refused, naming its axis.
     const auto r = build_message(lead_position, {0, 0, 3e9, 0, 0}, false, 0);
     EXPECT_EQ(r.error(), link_text::position_unencodable('C'));
     // The short form carries only A: E's value does not matter there.

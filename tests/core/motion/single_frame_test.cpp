@@ -45,16 +45,7 @@ TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterThe
     EXPECT_EQ(r.text(ctl::sub_frame_box), "5");
 }
 
-TEST(SingleFrame, UnusableExposureNeverSteps) {
-    Rig r;
-    r.app.type(ctl::exposure_box, "30000");
-    EXPECT_EQ(r.status(), motion_msg::bad_exposure);
-    r.app.press(ctl::single_frame_button);
-    EXPECT_TRUE(run_ticks(r, 600).steps.empty());
-    EXPECT_FALSE(lamp_lit(r.panel()));
-}
-
-TEST(SingleFrame, EndsAtTheLastFrameAndStaysOffWithoutAnInterval) {
+TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAnUnusableExposure) {
     Rig r;
     r.app.type(ctl::keyframe_frame_box, "1499");
     r.app.press(ctl::single_frame_button);
@@ -70,6 +61,13 @@ TEST(SingleFrame, EndsAtTheLastFrameAndStaysOffWithoutAnInterval) {
     r.app.press(ctl::single_frame_button);
     EXPECT_FALSE(r.state().single_frame.sfrun);
     EXPECT_EQ(r.status(), motion_msg::no_interval);
+
+    Rig unusable;
+    unusable.app.type(ctl::exposure_box, "30000");
+    EXPECT_EQ(unusable.status(), motion_msg::bad_exposure);
+    unusable.app.press(ctl::single_frame_button);
+    EXPECT_TRUE(run_ticks(unusable, 600).steps.empty());
+    EXPECT_FALSE(lamp_lit(unusable.panel()));
 }
 
 TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
