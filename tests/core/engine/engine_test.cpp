@@ -66,7 +66,6 @@ TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLi
     EXPECT_EQ(panel().text(ctl::position_boxes[0]), "-21");
     EXPECT_EQ(e().curpos[1], 100);  // 133 by the speeds, held at the limit
     EXPECT_EQ(last().pos[1], 100);
-    EXPECT_EQ(panel().text(ctl::position_boxes[1]), "100");
     EXPECT_EQ(notices().status_serial, said);  // nothing is said per step at the limit
 
     e().jog.fkeydown[0] = false;
@@ -125,7 +124,6 @@ TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
     play_from(1500);
     tick();
     EXPECT_FALSE(play().running);
-    EXPECT_EQ(play().playframe, 1501);
     EXPECT_EQ(e().curpos[0], 100);
     EXPECT_EQ(e().curpos[4], -4);
     EXPECT_EQ(last().lead, lead_frame);

@@ -9,7 +9,6 @@ using namespace kestrova;
 namespace {
 
 struct Rig : test_support::StartedApp {
-    const std::string& box(ControlName n) { return panel().text(n); }
     void del_at(const std::string& frame) {
         panel().set_text(ctl::keyframe_frame_box, frame);
         panel().press(ctl::delete_keyframe_button);
@@ -28,17 +27,17 @@ TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFra
     r.add_keyframe("100", {10.5, 11.5, 30, 40, 50});  // positions round half to even
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 5);  // the ramp from 0 at frame 0
     EXPECT_DOUBLE_EQ(r.move().movepos.at(100, 4), 50);
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[0]), "100\r\n");
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[2]), "12\r\n");
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[5]), "50\r\n");
-    EXPECT_EQ(r.box(ctl::fkey_status_box), move_msg::fkeys_disabled);
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "100\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[2]), "12\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[5]), "50\r\n");
+    EXPECT_EQ(r.text(ctl::fkey_status_box), move_msg::fkeys_disabled);
     r.add_keyframe("200", {2});
     r.add_keyframe("150", {3});
     r.add_keyframe("150", {4});
     EXPECT_EQ(r.frames(), (std::vector<int>{100, 150, 150, 200}));
-    EXPECT_EQ(r.box(ctl::keyframe_count_box), "4");
+    EXPECT_EQ(r.text(ctl::keyframe_count_box), "4");
     // The later add at 150 stands first.
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
 }
 
 TEST(KeyframeEditing, AFrameThatIsNotAWholeNumberWithinTheMoveIsRefusedAndChangesNothing) {
@@ -53,7 +52,7 @@ TEST(KeyframeEditing, AFrameThatIsNotAWholeNumberWithinTheMoveIsRefusedAndChange
         r.del_at(frame);
         EXPECT_EQ(r.status(), move_msg::delete_frame_not_valid(1500)) << frame;
         EXPECT_EQ(r.frames(), kept) << frame;
-        EXPECT_EQ(r.box(ctl::keyframe_frame_box), frame);
+        EXPECT_EQ(r.text(ctl::keyframe_frame_box), frame);
         EXPECT_EQ(r.move().curframe, 7) << frame;
     }
 }
@@ -64,9 +63,9 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     r.add_keyframe("100", {20});
     r.del_at("50");
     EXPECT_EQ(r.frames(), std::vector<int>{100});
-    EXPECT_EQ(r.box(ctl::keyframe_count_box), "1");
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[0]), "0\r\n100\r\n");
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[1]), "0\r\n20\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_count_box), "1");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "0\r\n100\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "0\r\n20\r\n");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 10);  // recalculated: the ramp to 20 at 100
 
     r.move().movepos.at(5, 0) = 999;  // as if shaped
@@ -75,7 +74,7 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
 
     r.del_at("100");  // the only keyframe: frame 1 alone is zeroed
-    EXPECT_EQ(r.box(ctl::keyframe_count_box), "0");
+    EXPECT_EQ(r.text(ctl::keyframe_count_box), "0");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(1, 0), 0);
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
 }
@@ -104,13 +103,12 @@ TEST(KeyframeEditing, ClearMoveEmptiesTableListsMoveAndFirstCorrectionsAndReCalc
     r.panel().press(ctl::clear_move_button);
     MoveModel& m = r.move();
     EXPECT_EQ(m.keyframe_count(), 0);
-    EXPECT_EQ(r.box(ctl::keyframe_count_box), "0");
-    EXPECT_EQ(r.box(ctl::keyframe_list_boxes[5]), "");
+    EXPECT_EQ(r.text(ctl::keyframe_count_box), "0");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[5]), "");
     EXPECT_DOUBLE_EQ(m.movepos.at(5, 0), 0);
     EXPECT_EQ(m.kfcorr[2][255], 0);
     EXPECT_EQ(m.kfcorr[2][256], 4);  // only rows 1..256 are cleared
-    EXPECT_EQ(m.totalframes, 1500);
-    EXPECT_EQ(r.box(ctl::total_frames_box), "1500");
+    EXPECT_EQ(r.text(ctl::total_frames_box), "1500");
 
     m.movepos.at(3, 2) = 42;
     const unsigned revision = r.state().graph.revision;
