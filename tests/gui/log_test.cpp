@@ -12,7 +12,7 @@
 using namespace kestrova;
 
 // What goes into the journal is the journal's own test; here, that it reaches the file.
-TEST(Log, WhatThePanelSaysIsInTheLogFile) {
+TEST(Log, WhatThePanelSaysIsInTheLogFileAndALogThatCannotBeWrittenStopsNothing) {
     test_support::StartedApp s;
     const auto log = s.dir.path() / log_text::log_file;
     install_log_file(log);
@@ -22,11 +22,10 @@ TEST(Log, WhatThePanelSaysIsInTheLogFile) {
     const Bytes bytes = test_support::file_bytes(log);
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find(event), std::string::npos) << event << "\nin:\n" << text;
-}
 
-TEST(Log, AReadOnlyWorkingFolderStillRunsTheProgram) {
+    // A log that cannot be written leaves the program running. Even for root,
+    // whose writes ignore the folder's mode: the log's name is taken by a folder.
     test_support::TempDir dir;
-    // Even for root, whose writes ignore the folder's mode: the log's name is taken by a folder.
     std::filesystem::create_directory(dir.path() / log_text::log_file);
     ::chmod(dir.path().c_str(), 0555);
     {

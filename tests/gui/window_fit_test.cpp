@@ -51,19 +51,18 @@ void expect_nothing_clipped_or_overlapping(Window& w, QSize size) {
 
 }  // namespace
 
-TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800AndASmallScreenScrolls) {
+TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800ASmallScreenScrollsAndTheStartSizeFits) {
     Window w;
     fit_to_screen(*w.window, QSize(1280, 800));
     expect_nothing_clipped_or_overlapping(w, w.window->minimumSize());
     expect_nothing_clipped_or_overlapping(w, QSize(1280, 800));
 
-    // How large the window starts is start_size's test; here, that it can shrink to a small screen.
+    // It can shrink to a small screen.
     fit_to_screen(*w.window, QSize(1024, 768));
     EXPECT_LE(w.window->minimumWidth(), 1024);
     EXPECT_LE(w.window->minimumHeight(), 768);
-}
 
-TEST(WindowFit, StartSizeTakesAtMostNineTenthsOfTheScreenButNeverLessThanTheMinimum) {
+    // It starts at most nine tenths of the screen large, but never below its minimum.
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {1024, 768}), QSize(921, 691));
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {3840, 2160}), QSize(1400, 900));
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {640, 480}), QSize(800, 600));

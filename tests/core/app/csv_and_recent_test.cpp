@@ -26,7 +26,7 @@ void keyframed_move(StartedApp& s) {
 
 }  // namespace
 
-TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
+TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoesARefusedFileChangesNothing) {
     StartedApp s;
     keyframed_move(s);
     s.app.type(ctl::axis_name_boxes[0], "pan");
@@ -50,24 +50,21 @@ TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoes) {
     undo_move(s.state());
     EXPECT_EQ(encode_move(s.move()), before);
     EXPECT_EQ(s.text(ctl::total_frames_box), "30");
-}
 
-TEST(CsvImport, ARefusedFileNamesTheLineAndLeavesMoveAndHistoryAlone) {
-    StartedApp s;
-    keyframed_move(s);
-    const Bytes before = encode_move(s.move());
-    const std::string undo_before = s.state().editing.history().undo_label();
-    const auto csv = s.dir.path() / "bad.csv";
-    std::ofstream(csv) << "frame,A,B,C,D,E\n1,0,0,0,0,0\n3,0,0,0,0,0\n";
-    EXPECT_FALSE(import_csv_file(s.state(), csv));
-    EXPECT_EQ(s.status(), files_msg::csv_import_refused(csv.string(), csv_text::at_line(3, csv_text::out_of_order)));
-    EXPECT_EQ(encode_move(s.move()), before);
-    EXPECT_EQ(s.state().editing.history().undo_label(), undo_before);
+    // A refused file names the line and leaves move and history alone.
+    const Bytes kept = encode_move(s.move());
+    const std::string undo_label = s.state().editing.history().undo_label();
+    const auto bad = s.dir.path() / "bad.csv";
+    std::ofstream(bad) << "frame,A,B,C,D,E\n1,0,0,0,0,0\n3,0,0,0,0,0\n";
+    EXPECT_FALSE(import_csv_file(s.state(), bad));
+    EXPECT_EQ(s.status(), files_msg::csv_import_refused(bad.string(), csv_text::at_line(3, csv_text::out_of_order)));
+    EXPECT_EQ(encode_move(s.move()), kept);
+    EXPECT_EQ(s.state().editing.history().undo_label(), undo_label);
 
     // A missing file is refused the same way.
     EXPECT_FALSE(import_csv_file(s.state(), s.dir.path() / "none.csv"));
     EXPECT_NE(s.status().find("Import CSV refused"), std::string::npos);
-    EXPECT_EQ(encode_move(s.move()), before);
+    EXPECT_EQ(encode_move(s.move()), kept);
     // An export that cannot be written says so.
     EXPECT_FALSE(export_csv_file(s.state(), s.dir.path() / "no" / "such.csv"));
     EXPECT_NE(s.status().find("Export CSV failed"), std::string::npos);

@@ -9,7 +9,7 @@
 using namespace kestrova;
 using test_support::StartedApp;
 
-TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabled) {
+TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabledAndTheLongMessageForm) {
     StartedApp s;
     // The empty move itself is the move file's test (a start-up move saved is 1500 frames of zeros).
     EXPECT_EQ(s.move().curframe, 1);
@@ -21,10 +21,8 @@ TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabled) {
     EXPECT_EQ(s.text(ctl::axis_name_labels[1]), "Tilt");  // the axis names of the setup
     EXPECT_FALSE(s.panel().at(ctl::not_at_start_warning).visible);
     EXPECT_FALSE(s.panel().at(ctl::folder_list).visible);
-}
 
-TEST(SmallVersion, StartsMatchingTheLongFormAndToggles) {
-    StartedApp s;
+    // The message form starts long and toggles.
     for (bool small : {false, true, false}) {
         EXPECT_EQ(s.state().link.smallversionbit, small);
         EXPECT_EQ(s.text(ctl::message_form_button), small ? "Small" : "Large");

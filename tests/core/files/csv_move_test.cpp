@@ -28,7 +28,7 @@ std::string error_of(std::string_view text) {
 
 }  // namespace
 
-TEST(CsvMove, ExportThenImportGivesBackEveryDoubleExactly) {
+TEST(CsvMove, ExportThenImportGivesBackEveryDoubleExactlyAndTheHeaderNamesTheAxes) {
     for (int frames : {1, 250, max_frames}) {
         const FrameTable t = random_table(frames, static_cast<unsigned>(frames));
         const std::string text = export_csv(t, frames, names);
@@ -38,9 +38,8 @@ TEST(CsvMove, ExportThenImportGivesBackEveryDoubleExactly) {
         for (int f = 1; f <= frames; ++f)
             for (int a = 0; a < move_axes; ++a) ASSERT_EQ(back->at(f, a), t.at(f, a)) << f << "," << a;
     }
-}
 
-TEST(CsvMove, HeaderNamesTheAxesAndRowsCarryTheFrame) {
+    // The header names the axes; each row carries its frame.
     FrameTable t;
     t.create(2);
     t.at(2, 0) = 0.1;
@@ -49,15 +48,14 @@ TEST(CsvMove, HeaderNamesTheAxesAndRowsCarryTheFrame) {
               "frame,Pan,B,\"Track, long\",\"Focus \"\"f\"\"\",Lens2\n1,0,0,0,0,0\n2,0.1,0,0,0,-1500\n");
 }
 
-TEST(CsvMove, SemicolonFilesTakeACommaAsTheDecimalMark) {
+TEST(CsvMove, SemicolonFilesTakeACommaAsTheDecimalMarkAndMalformedFilesAreRefusedNamingTheLine) {
     const auto r = parse_csv("frame;A;B;C;D;E\r\n1;1,5;2;3;4;5\r\n2; -0,25 ;0;0;0;+7\r\n");
     ASSERT_TRUE(r.ok()) << r.error();
     EXPECT_EQ(r->at(1, 0), 1.5);
     EXPECT_EQ(r->at(2, 0), -0.25);
     EXPECT_EQ(r->at(2, 4), 7);
-}
 
-TEST(CsvMove, MalformedFilesAreRefusedNamingTheLine) {
+    // Malformed files are refused naming the line.
     using namespace csv_text;
     EXPECT_EQ(error_of("1,0,0,0,0,0\n"), at_line(1, no_header));
     EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0\n"), at_line(2, columns));

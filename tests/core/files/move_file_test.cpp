@@ -33,17 +33,14 @@ double movepos_in_file(const Bytes& b, int rows, int frame, int axis) {
 
 }  // namespace
 
-TEST(MoveFile, StartUpMoveIs120006BytesOfLengthTagCountThenZeros) {
+TEST(MoveFile, TheStartUpMoveIsLengthTagCountThenZerosAndKeyframesAndMoveLandWhereTheLayoutSays) {
     Started s;
     s.save_as("start");  // the moves folder is created at start-up
-    const Bytes b = s.file("start");
-    ASSERT_EQ(b.size(), 120006u);
-    EXPECT_EQ(Bytes(b.begin(), b.begin() + 6), (Bytes{0xDC, 0x05, 0x02, 0x00, 0x01, 0x00}));
-    EXPECT_TRUE(std::all_of(b.begin() + 6, b.end(), [](std::uint8_t x) { return x == 0; }));
-}
+    const Bytes start = s.file("start");
+    ASSERT_EQ(start.size(), 120006u);
+    EXPECT_EQ(Bytes(start.begin(), start.begin() + 6), (Bytes{0xDC, 0x05, 0x02, 0x00, 0x01, 0x00}));
+    EXPECT_TRUE(std::all_of(start.begin() + 6, start.end(), [](std::uint8_t x) { return x == 0; }));
 
-TEST(MoveFile, KeyframesAndMoveLandWhereTheLayoutSays) {
-    Started s;
     s.set_length(250);
     s.add_keyframe(50, {10, 20, 30, 40, 50});
     s.add_keyframe(150, {-1, -2, -3, -4, -5});
@@ -207,9 +204,8 @@ TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileIntact) {
 
     EXPECT_NE(s.status().find("Save Move failed"), std::string::npos) << s.status();
     EXPECT_EQ(s.file("keep"), old);
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(s.moves())) ++entries;
-    EXPECT_EQ(entries, 1u);  // no temporary file left behind
+    const std::filesystem::directory_iterator files(s.moves());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no temporary file left behind
 }
 
 // Start-up clears away the temporary files of saves killed half-way, and

@@ -17,7 +17,7 @@ std::string as_text(const Bytes& b) { return std::string(b.begin(), b.end()); }
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 }  // namespace
 
-TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
+TEST(TextExport, HeaderTrimsTheNamesTheWorkedLineSitsOnItsColumnsAndAnOverrunMovesTheNextToANewLine) {
     Started s;
     s.app.type(ctl::axis_name_boxes[2], "  Track  ");
     s.set_length(2);
@@ -35,9 +35,7 @@ TEST(TextExport, HeaderTrimsTheNamesAndTheWorkedLineSitsOnItsColumns) {
                               blanks(9) + " 0 ";
     EXPECT_EQ(text, "Axes = , Tilt, Track, Focus, Lens2\r\n" + line1 + "\r\n" + line2 + "\r\n");
     EXPECT_EQ(s.status(), files_msg::exported((s.moves() / "pan1.asc").string()));
-}
 
-TEST(TextExport, AValueOverrunningItsColumnMovesTheNextToANewLine) {
     // Ten digits still fit before column 18; eleven do not.
     EXPECT_EQ(export_line({1234567890, 1, 0, 0, 0}).find("\r\n"), std::string::npos);
     const std::string wrapped = export_line({12345678901.0, 1, 0, 0, 0});
@@ -55,7 +53,7 @@ TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "typed.asc"));
 }
 
-TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndARefusedFileChangesNothing) {
+TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndRefusesMalformedTextWithItsLine) {
     Started s;
     s.state().files.selected = "round";
     s.set_length(40);
@@ -80,9 +78,8 @@ TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndARefusedFileChanges
     s.app.press(ctl::import_menu);
     EXPECT_NE(s.status().find("Import Ascii refused"), std::string::npos);
     EXPECT_EQ(encode_move(s.move()), before);
-}
 
-TEST(ImportAscii, MalformedTextIsRefusedWithItsLine) {
+    // Malformed text is refused with its line.
     const std::string head = "Axes = a, b, c, d, e\r\n";
     const std::pair<std::string, std::string> cases[] = {
         {"Axis = \r\n1 2 3 4 5\r\n", "line 1"},

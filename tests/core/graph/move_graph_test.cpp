@@ -25,7 +25,7 @@ struct Rig : test_support::StartedApp {
 
 }  // namespace
 
-TEST(MoveGraph, SpeedModeShowsForwardDifferencesWithEndsAtZeroAndAxisEFlat) {
+TEST(MoveGraph, SpeedModeShowsForwardDifferencesEndsAtZeroAndHiddenAxesLieFlatInBothModes) {
     Rig r;
     r.app.press(ctl::speed_mode_button);
     EXPECT_EQ(r.text(ctl::speed_mode_button), "show position");
@@ -42,14 +42,7 @@ TEST(MoveGraph, SpeedModeShowsForwardDifferencesWithEndsAtZeroAndAxisEFlat) {
     EXPECT_EQ(r.text(ctl::speed_mode_button), "show speed");
     EXPECT_DOUBLE_EQ(r.shown(4, 5), 50);
 
-    Rig one(1);
-    one.app.press(ctl::speed_mode_button);
-    EXPECT_DOUBLE_EQ(one.move().graphpos.at(1, 0), 0);
-    EXPECT_EQ(one.g().series[0].size(), 1u);
-}
-
-TEST(MoveGraph, HiddenAxesLieFlatInBothModesAndComeBack) {
-    Rig r;
+    // A hidden axis lies flat in both modes and comes back.
     r.app.press(ctl::show_axis_buttons[2]);
     EXPECT_EQ(r.colour(ctl::show_axis_buttons[2]), colour::red);
     for (int f = 1; f <= 10; ++f) EXPECT_DOUBLE_EQ(r.shown(2, f), 0);
@@ -68,13 +61,16 @@ TEST(MoveGraph, HiddenAxesLieFlatInBothModesAndComeBack) {
     EXPECT_EQ(r.colour(ctl::show_axis_buttons[6]), colour::red);
     EXPECT_GT(r.g().revision, revision);
     EXPECT_EQ(r.g().series, before);
+
+    Rig one(1);
+    one.app.press(ctl::speed_mode_button);
+    EXPECT_DOUBLE_EQ(one.move().graphpos.at(1, 0), 0);
+    EXPECT_EQ(one.g().series[0].size(), 1u);
 }
 
 TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
     Rig r;
-    r.app.type(ctl::axis_name_boxes[1], "Tilt");
-    r.app.type(ctl::axis_name_boxes[0], "");
-    r.app.press(ctl::redraw_chart_button);
+    r.app.press(ctl::redraw_chart_button);  // B is named Tilt, A is unnamed
     chart_point_selected(graph_context(r.state()), 1, 4);
     ASSERT_TRUE(r.state().notices.box);
     EXPECT_EQ(r.state().notices.box->text, "Tilt, frame 4\r\n16");

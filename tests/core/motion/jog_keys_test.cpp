@@ -17,7 +17,7 @@ constexpr int F1 = 112, F2 = 113, F5 = 116, F10 = 121;
 int held(const JogState& j) { return static_cast<int>(std::count(j.fkeydown.begin(), j.fkeydown.end(), true)); }
 }  // namespace
 
-TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsAndLosingTheFocusReleasesEveryHeldKey) {
+TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsLosingTheFocusReleasesThemAndEnablingNamesAxesWithoutSpeed) {
     Rig r;
     r.app.press(ctl::enable_fkeys_button);
     const JogState& j = r.engine().jog;
@@ -43,10 +43,8 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsAndLosingTheFocusRel
     EXPECT_EQ(held(j), 0);
     EXPECT_TRUE(j.fkeyup[0] && j.fkeyup[1] && j.fkeyup[9]);
     EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
-}
 
-TEST(FKeys, EnablingThemWhileAnEnabledAxisHasNoFSpeedSaysWhich) {
-    Rig r;
+    // Enabling them while an enabled axis has no F speed says which.
     AxisSettings& ax = r.state().axes;
     ax.ena = {true, true, true, false, false};
     r.panel().set_text(ctl::fspeed_boxes[0], "20");

@@ -22,7 +22,7 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheStartOfTheMove) {
     }
 }
 
-TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisAndRunningRefusesARestart) {
+TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisRunningRefusesARestartAndStopEndsEverything) {
     Rig r;
     for (int a = 0; a < move_axes; ++a) {
         r.engine().curpos[a] = 100 * (a + 1);
@@ -45,23 +45,20 @@ TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisAndRunningRefusesARestart) {
     normal.app.press(ctl::run_button);
     EXPECT_EQ(normal.engine().play.divcount, 1);
     EXPECT_EQ(normal.engine().sound_sync.synccount, 2);
-}
 
-TEST(Stop, LeavesTheRigWhereTheLastFrameSentItAndEndsEverything) {
-    Rig r;
-    r.app.press(ctl::run_button);
-    r.app.press(ctl::single_frame_button);
-    r.app.press(ctl::zero_all_button);
-    PlaybackState& pl = r.engine().play;
-    PositioningState& ps = r.engine().positioning;
-    pl.next = {10.9, -3.2, 7, 0, 5.5};
-    pl.looping = ps.posmoving = ps.hometarget = ps.entrytarget = ps.gotoactive = pl.restartflag = true;
-    r.app.press(ctl::stop_button);
-    EXPECT_EQ(r.engine().curpos[0], 10);
-    EXPECT_EQ(r.engine().curpos[1], -4);
-    EXPECT_FALSE(pl.running || pl.looping || ps.posmoving || ps.hometarget || ps.entrytarget || ps.gotoactive);
-    EXPECT_FALSE(pl.restartflag);  // a looping return that has just arrived must not restart
-    EXPECT_FALSE(r.state().single_frame.sfrun);
-    EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
-    EXPECT_EQ(r.text(ctl::zero_all_button), motion_msg::zero_all_caption);
+    // Stop leaves the rig where the last frame sent it and ends everything.
+    normal.app.press(ctl::single_frame_button);
+    normal.app.press(ctl::zero_all_button);
+    PlaybackState& played = normal.engine().play;
+    PositioningState& ps = normal.engine().positioning;
+    played.next = {10.9, -3.2, 7, 0, 5.5};
+    played.looping = ps.posmoving = ps.hometarget = ps.entrytarget = ps.gotoactive = played.restartflag = true;
+    normal.app.press(ctl::stop_button);
+    EXPECT_EQ(normal.engine().curpos[0], 10);
+    EXPECT_EQ(normal.engine().curpos[1], -4);
+    EXPECT_FALSE(played.running || played.looping || ps.posmoving || ps.hometarget || ps.entrytarget || ps.gotoactive);
+    EXPECT_FALSE(played.restartflag);  // a looping return that has just arrived must not restart
+    EXPECT_FALSE(normal.state().single_frame.sfrun);
+    EXPECT_EQ(normal.text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_EQ(normal.text(ctl::zero_all_button), motion_msg::zero_all_caption);
 }

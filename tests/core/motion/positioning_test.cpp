@@ -8,7 +8,7 @@
 using namespace kestrova;
 using Rig = test_support::StartedApp;
 
-TEST(Step, AtTheEndsOfTheMoveOrFromAnEmptyBoxDoesNothing) {
+TEST(StepAndGoToPage, DoNothingAtTheEndsOrFromAnEmptyBoxAndAPageGoesToItsFirstFrame) {
     Rig r;
     const PositioningState& ps = r.engine().positioning;
     r.app.type(ctl::sub_frame_box, "1500");
@@ -25,11 +25,8 @@ TEST(Step, AtTheEndsOfTheMoveOrFromAnEmptyBoxDoesNothing) {
     EXPECT_FALSE(ps.gotoactive);
     EXPECT_EQ(r.text(ctl::sub_frame_box), "1");
     EXPECT_EQ(r.status(), motion_msg::not_a_number(motion_msg::sub_frame_box, "1"));
-}
 
-TEST(GoToPage, ClampsThePageGoesToItsFirstFrameAndRefusesAFrameWithoutARow) {
-    Rig r;
-    const PositioningState& ps = r.engine().positioning;
+    // Go to page clamps the page, goes to its first frame and refuses a frame without a row.
     r.app.type(ctl::page_box, "3");
     r.app.press(ctl::go_to_page_button);
     EXPECT_FALSE(ps.gotoactive);
@@ -51,7 +48,7 @@ TEST(GoToPage, ClampsThePageGoesToItsFirstFrameAndRefusesAFrameWithoutARow) {
     EXPECT_EQ(r.text(ctl::sub_frame_box), "2049");
 }
 
-TEST(GoToPosition, StartsOnlyFromTenPulsesAway) {
+TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     Rig r;
     const PositioningState& ps = r.engine().positioning;
     r.engine().curpos[1] = 100;
@@ -66,21 +63,20 @@ TEST(GoToPosition, StartsOnlyFromTenPulsesAway) {
     r.app.press(ctl::go_to_position_button);
     EXPECT_TRUE(ps.posmoving && ps.entrytarget);
     EXPECT_EQ(ps.target[1], 110);
-}
 
-TEST(ZeroAll, NeedsTwoPressesAndStopInBetweenCancels) {
-    Rig r;
-    r.engine().curpos = {5, 6, 7, 8, 9, 10, 0, 0};
-    r.app.press(ctl::zero_all_button);
-    EXPECT_EQ(r.text(ctl::zero_all_button), motion_msg::zero_all_armed);
-    r.app.press(ctl::stop_button);
-    r.app.press(ctl::zero_all_button);
-    EXPECT_EQ(r.engine().curpos[0], 5);
-    EXPECT_FALSE(r.state().link.resetreq);
+    // Zero All needs two presses; a Stop in between cancels.
+    Rig z;
+    z.engine().curpos = {5, 6, 7, 8, 9, 10, 0, 0};
+    z.app.press(ctl::zero_all_button);
+    EXPECT_EQ(z.text(ctl::zero_all_button), motion_msg::zero_all_armed);
+    z.app.press(ctl::stop_button);
+    z.app.press(ctl::zero_all_button);
+    EXPECT_EQ(z.engine().curpos[0], 5);
+    EXPECT_FALSE(z.state().link.resetreq);
 
-    r.app.press(ctl::zero_all_button);
-    EXPECT_EQ(r.engine().curpos[4], 0);
-    EXPECT_EQ(r.engine().curpos[5], 10);  // axis F is not a move axis
-    EXPECT_TRUE(r.state().link.resetreq);
-    EXPECT_EQ(r.text(ctl::position_boxes[0]), "0");
+    z.app.press(ctl::zero_all_button);
+    EXPECT_EQ(z.engine().curpos[4], 0);
+    EXPECT_EQ(z.engine().curpos[5], 10);  // axis F is not a move axis
+    EXPECT_TRUE(z.state().link.resetreq);
+    EXPECT_EQ(z.text(ctl::position_boxes[0]), "0");
 }

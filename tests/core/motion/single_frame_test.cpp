@@ -42,7 +42,6 @@ TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterThe
     // lamp lights every 250 ticks (10 s) and the step follows two ticks later.
     EXPECT_EQ(t.lamp_on, (std::vector<int>{250, 500, 750, 1000}));
     EXPECT_EQ(t.steps, (std::vector<int>{2, 252, 502, 752}));
-    EXPECT_EQ(r.text(ctl::sub_frame_box), "5");
 }
 
 TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAnUnusableExposure) {
@@ -84,7 +83,6 @@ TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
     EXPECT_FALSE(t.trigtc || t.trigtone || t.triggpi);
     EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_off);
     r.app.press(ctl::time_code_trigger_button);  // the first press after clearing switches it on
-    EXPECT_TRUE(t.trigtc);
     EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_on);
 }
 

@@ -40,7 +40,7 @@ TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFra
     EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
 }
 
-TEST(KeyframeEditing, AFrameThatIsNotAWholeNumberWithinTheMoveIsRefusedAndChangesNothing) {
+TEST(KeyframeEditing, AddOrDeleteIsRefusedForAFrameOutsideTheMoveAFullTableOrAPositionTooLarge) {
     Rig r;
     for (const char* frame : {"1", "2", "1e3", " 1500 "}) r.add_keyframe(frame);
     const std::vector<int> kept{1, 2, 1000, 1500};
@@ -55,6 +55,19 @@ TEST(KeyframeEditing, AFrameThatIsNotAWholeNumberWithinTheMoveIsRefusedAndChange
         EXPECT_EQ(r.text(ctl::keyframe_frame_box), frame);
         EXPECT_EQ(r.move().curframe, 7) << frame;
     }
+
+    // A full table, or a position too large.
+    Rig full;
+    full.set_length(3);
+    for (const char* f : {"1", "2", "3"}) full.add_keyframe(f);
+    full.add_keyframe("2");
+    EXPECT_EQ(full.status(), move_msg::table_full(3));
+    EXPECT_EQ(full.frames(), (std::vector<int>{1, 2, 3}));
+
+    Rig far;
+    far.add_keyframe("5", {0, 0, 0, 0, 3e9});
+    EXPECT_EQ(far.status(), move_msg::position_out_of_range);
+    EXPECT_EQ(far.move().keyframe_count(), 0);
 }
 
 TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
@@ -77,20 +90,6 @@ TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
     EXPECT_EQ(r.text(ctl::keyframe_count_box), "0");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(1, 0), 0);
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
-}
-
-TEST(KeyframeEditing, AddIsRefusedWithAMessageWhenTheTableIsFullOrAPositionTooLarge) {
-    Rig r;
-    r.set_length(3);
-    for (const char* f : {"1", "2", "3"}) r.add_keyframe(f);
-    r.add_keyframe("2");
-    EXPECT_EQ(r.status(), move_msg::table_full(3));
-    EXPECT_EQ(r.frames(), (std::vector<int>{1, 2, 3}));
-
-    Rig far;
-    far.add_keyframe("5", {0, 0, 0, 0, 3e9});
-    EXPECT_EQ(far.status(), move_msg::position_out_of_range);
-    EXPECT_EQ(far.move().keyframe_count(), 0);
 }
 
 // Clear Move keeps the length; a re-calc with no keyframe left changes nothing

@@ -42,7 +42,6 @@ TEST(Smoothing, OnePassOfWidthOneOnAStepAndCorrectedWithoutKeyframesSmoothsOnly)
     EXPECT_DOUBLE_EQ(r.m().movepos.at(2, 0), 20);  // reads the 60 of the pass's start
     EXPECT_DOUBLE_EQ(r.m().movepos.at(19, 0), 400);
     EXPECT_DOUBLE_EQ(r.m().movepos.at(20, 0), 600);
-    EXPECT_TRUE(r.panel().at(ctl::smooth_button).enabled);
 
     // Corrected smoothing without keyframes to correct towards only smooths, twice:
     // three passes in all.

@@ -15,23 +15,7 @@ TEST(LookupTable, StepValuesRiseFromTheFirstEntry) {
     for (auto [i, v] : known) EXPECT_EQ(t[static_cast<std::size_t>(i - 1)], v) << i;
 }
 
-TEST(LookupTable, ArrayWritesTheSameRecordsEveryTimeAndMovesAxisA) {
-    StartedApp s;
-    s.panel().press(ctl::lookup_bin_button);
-    const auto path = s.dir.path() / "lookup.bin";
-    const Bytes first = test_support::file_bytes(path);
-    ASSERT_EQ(first.size(), 10250u);
-    EXPECT_EQ(Bytes(first.begin(), first.begin() + 5), (Bytes{0x08, 0x00, 0x01, 0x00, 0x00}));
-    EXPECT_EQ(Bytes(first.begin() + 10, first.begin() + 15), (Bytes{0x08, 0x00, 0x01, 0x00, 0x80}));
-    EXPECT_EQ(first[24], 0x28);  // high byte of entry 1 (10240)
-    EXPECT_EQ(first[29], 0x00);  // its low byte
-    EXPECT_EQ(s.engine().curpos[0], 200);
-    s.panel().press(ctl::lookup_bin_button);
-    EXPECT_EQ(test_support::file_bytes(path), first);
-    EXPECT_EQ(s.status(), tools_msg::written(path.string()));
-}
-
-TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
+TEST(LookupTable, TheListingAndTheArrayWriteTheirBytesAndOnlyTheArrayMovesAxisA) {
     StartedApp s;
     s.panel().press(ctl::lookup_listing_button);
     const Bytes b = test_support::file_bytes(s.dir.path() / "lookup.txt");
@@ -47,6 +31,19 @@ TEST(LookupTable, MakeListWritesTheByteListingBesideTheBinary) {
     EXPECT_EQ(lines[6], " .byte  148");  // 37888 = 148 * 256
     for (std::size_t i = 4; i < lines.size(); ++i) ASSERT_EQ(lines[i].size(), 11u) << i;
     EXPECT_EQ(s.engine().curpos[0], 0);
+
+    s.panel().press(ctl::lookup_bin_button);
+    const auto path = s.dir.path() / "lookup.bin";
+    const Bytes first = test_support::file_bytes(path);
+    ASSERT_EQ(first.size(), 10250u);
+    EXPECT_EQ(Bytes(first.begin(), first.begin() + 5), (Bytes{0x08, 0x00, 0x01, 0x00, 0x00}));
+    EXPECT_EQ(Bytes(first.begin() + 10, first.begin() + 15), (Bytes{0x08, 0x00, 0x01, 0x00, 0x80}));
+    EXPECT_EQ(first[24], 0x28);  // high byte of entry 1 (10240)
+    EXPECT_EQ(first[29], 0x00);  // its low byte
+    EXPECT_EQ(s.engine().curpos[0], 200);
+    s.panel().press(ctl::lookup_bin_button);
+    EXPECT_EQ(test_support::file_bytes(path), first);
+    EXPECT_EQ(s.status(), tools_msg::written(path.string()));
 }
 
 TEST(LookupTable, AFailedWriteIsReportedAndChangesNothing) {
