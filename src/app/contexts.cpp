@@ -3,7 +3,6 @@
 #include "app/editing_commands.h"
 
 #include "engine/frame_engine.h"
-#include "axes/controls.h"
 #include "graph/controls.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
@@ -17,13 +16,7 @@ AxesContext axes_context(AppState& s) {
     // The engine applies the dialog on its next step.
     hooks.settings_applied = [&s] {
         request_setup_apply(s.engine);
-        const Result<PadSettings> pad = s.pad_section.read();
-        if (pad) {
-            s.gamepad.set_settings(pad.value());
-        } else {
-            s.notices.say(pad.error());
-            s.form1.set_visible(ctl::setup_dialog, true);  // with the typed values, to mend them
-        }
+        s.pad_section.save(s.gamepad, s.notices);
     };
     hooks.dialog_opened = [&s] { s.pad_section.open(s.gamepad.settings()); };
     return AxesContext{s.panel, s.form1, s.axes, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "base/numeric.h"
-#include "engine/pad_ramp.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/jog_keys.h"
@@ -50,7 +49,6 @@ void show_page(const MotionContext& c) {
 
 void stop_move_axes(JogState& j) {
     for (int a = 0; a < move_axes; ++a) j.speed[static_cast<std::size_t>(a)] = 0;
-    pad_let_go(j.pad);
 }
 
 bool step_by(const MotionContext& c, int delta) {

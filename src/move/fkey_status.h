@@ -15,6 +15,9 @@ inline void disable_fkeys(Panel& panel, std::uint32_t colour = colour::red) {
     panel.set_colour(ctl::fkey_status_box, colour);
 }
 
+// Whether F-key jogging is on, as the status box shows it.
+inline bool fkeys_enabled(const Panel& panel) { return panel.text(ctl::fkey_status_box) == move_msg::fkeys_enabled; }
+
 inline void enable_fkeys_display(Panel& panel) {
     panel.set_text(ctl::fkey_status_box, move_msg::fkeys_enabled);
     panel.set_colour(ctl::fkey_status_box, colour::green);

@@ -7,15 +7,12 @@
 #include "motion/controls.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
-#include "move/messages.h"
 #include "pad/messages.h"
 #include "pad/pad_targets.h"
 
 namespace kestrova {
 
 namespace {
-
-bool fkeys_enabled(const Panel& panel) { return panel.text(ctl::fkey_status_box) == move_msg::fkeys_enabled; }
 
 // The commands a button runs switch F-key jogging off because clicking moves
 // the keyboard focus; a pad button moves no focus, so jogging stays on.

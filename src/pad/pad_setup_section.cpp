@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "axes/controls.h"
 #include "base/colours.h"
 #include "base/numeric.h"
 #include "move/move_model.h"
@@ -61,6 +62,16 @@ void PadSetupSection::show() {
         dialog_.set_colour(ctl::pad_invert_buttons[s], draft_.sticks[s].inverted ? colour::green : colour::red);
     }
     dialog_.set_caption(ctl::pad_dead_man_button, std::string(dead_man_name(draft_.dead_man)));
+}
+
+void PadSetupSection::save(Gamepad& pad, Notices& notices) const {
+    const Result<PadSettings> s = read();
+    if (s) {
+        pad.set_settings(s.value());
+        return;
+    }
+    notices.say(s.error());
+    dialog_.set_visible(ctl::setup_dialog, true);
 }
 
 Result<PadSettings> PadSetupSection::read() const {

@@ -6,6 +6,8 @@
 
 #include "base/panel.h"
 #include "base/result.h"
+#include "base/notices.h"
+#include "pad/gamepad.h"
 #include "pad/pad_settings.h"
 
 namespace kestrova {
@@ -19,10 +21,12 @@ public:
     void install();
     // The dialog opens: show `current` and edit a copy of it.
     void open(const PadSettings& current);
-    // The settings the section holds, or why the typed values cannot be taken.
-    Result<PadSettings> read() const;
+    // "save and exit setup": the pad takes the section's settings, or the
+    // status says why not and the dialog opens again with what was typed.
+    void save(Gamepad& pad, Notices& notices) const;
 
 private:
+    Result<PadSettings> read() const;
     void show();
 
     Panel& dialog_;
