@@ -5,8 +5,10 @@
 
 #include "files/controls.h"
 #include "graph/controls.h"
+#include "motion/controls.h"
 #include "move/controls.h"
 #include "move/history_messages.h"
+#include "move/keyframe_editing.h"
 #include "shaping/controls.h"
 #include "tools/controls.h"
 
@@ -36,7 +38,18 @@ const std::array<std::pair<ControlName, const std::string*>, 14> labels{{
 
 }  // namespace
 
-std::string command_label(std::string_view control, const Panel& panel) {
+bool changes_what_rig_follows(std::string_view control, const FilePanelState& files) {
+    for (const auto& entry : labels)
+        if (entry.first.view() == control) return true;
+    if (control == ctl::file_list.view()) return files.loadmode;  // picking a file to load it
+    return control == ctl::play_speed_button.view();
+}
+
+std::string command_label(std::string_view control, const Panel& panel, const MoveModel& move) {
+    if (control == ctl::add_keyframe_button.view()) {
+        const std::optional<int> frame = entered_frame(panel, move);
+        if (frame && keyframe_row(move, *frame)) return label::replace_keyframe;
+    }
     for (const auto& [name, text] : labels)
         if (name.view() == control) return *text;
     // Picking a file in the file panel loads it (or saves, which changes no move).

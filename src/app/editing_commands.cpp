@@ -12,6 +12,7 @@
 #include "axes/controls.h"
 #include "base/numeric.h"
 #include "check/messages.h"
+#include "engine/move_lock.h"
 #include "graph/move_graph.h"
 #include "move/controls.h"
 #include "move/history_messages.h"
@@ -76,9 +77,10 @@ void ask_before_playing(AppState& s, std::function<void()> play) {
 
 void install_editing(AppState& s) {
     s.editing.set_show_move([&s] { show_whole_move(s); });
+    s.editing.set_guard([&s] { return may_change_move(s.engine, s.single_frame.sfrun); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
-        s.editing.around(command_label(control, s.panel), command);
-        update_move_check(s);
+        const bool edits = changes_what_rig_follows(control, s.files);
+        report(s, s.editing.around(command_label(control, s.panel, s.move), command, edits));
     });
     s.form1.set_around([&s](std::string_view, const Panel::Action& command) {
         command();
@@ -104,18 +106,20 @@ bool export_csv_file(AppState& s, const std::filesystem::path& path) {
 
 bool import_csv_file(AppState& s, const std::filesystem::path& path) {
     bool ok = false;
-    s.editing.around(history_msg::label::import_csv, [&] { ok = import_move_csv(files_context(s), path); });
-    update_move_check(s);
+    report(s, s.editing.around(
+                  history_msg::label::import_csv, [&] { ok = import_move_csv(files_context(s), path); }, true));
     return ok;
 }
 
 bool load_recent_move(AppState& s, const std::filesystem::path& path) {
     bool ok = false;
-    s.editing.around(history_msg::label::load_move, [&] {
-        change_folder(s.files, path.parent_path().string());
-        ok = load_move_file(files_context(s), path.filename().string());
-    });
-    update_move_check(s);
+    report(s, s.editing.around(
+                  history_msg::label::load_move,
+                  [&] {
+                      change_folder(s.files, path.parent_path().string());
+                      ok = load_move_file(files_context(s), path.filename().string());
+                  },
+                  true));
     return ok;
 }
 

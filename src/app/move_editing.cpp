@@ -6,21 +6,37 @@ namespace {
 constexpr long unreachable = -1;
 }
 
-void MoveEditing::around(std::string label, const std::function<void()>& command) {
+Result<> MoveEditing::around(std::string label, const std::function<void()>& command, bool edits) {
+    if (edits && may_change_)
+        if (Result<> allowed = may_change_(); !allowed) return allowed;
     history_.begin(std::move(label), move_);
+    const std::filesystem::path file_before = file_;
     in_command_ = true;
     matched_ = false;
     command();
     in_command_ = false;
+    if (may_change_) {
+        if (Result<> allowed = may_change_(); !allowed) {
+            file_ = file_before;
+            if (history_.roll_back(move_)) {
+                if (show_move_) show_move_();
+                return allowed;
+            }
+            return {};
+        }
+    }
     if (history_.commit(move_)) {
         // The saved state was on the branch that a new step leaves behind.
         if (saved_position_ > position_) saved_position_ = unreachable;
         ++position_;
     }
     if (matched_) saved_position_ = position_;  // a load is a step, and the move then equals its file
+    return {};
 }
 
 Result<> MoveEditing::undo() {
+    if (may_change_)
+        if (Result<> allowed = may_change_(); !allowed) return allowed;
     if (Result<> r = history_.undo(move_); !r) return r;
     --position_;
     if (show_move_) show_move_();
@@ -28,6 +44,8 @@ Result<> MoveEditing::undo() {
 }
 
 Result<> MoveEditing::redo() {
+    if (may_change_)
+        if (Result<> allowed = may_change_(); !allowed) return allowed;
     if (Result<> r = history_.redo(move_); !r) return r;
     ++position_;
     if (show_move_) show_move_();

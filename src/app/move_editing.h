@@ -20,9 +20,13 @@ public:
         : move_(move), show_move_(std::move(show_move)) {}
 
     void set_show_move(std::function<void()> show_move) { show_move_ = std::move(show_move); }
+    // Asked before every change of the move; a failure refuses the change.
+    void set_guard(std::function<Result<>()> may_change) { may_change_ = std::move(may_change); }
 
     // Run an operator command; when it changed the move, it becomes a step.
-    void around(std::string label, const std::function<void()>& command);
+    // A command that `edits` the move is refused up front while the guard says
+    // no; any other command that changed the move then is taken back.
+    Result<> around(std::string label, const std::function<void()>& command, bool edits = false);
 
     Result<> undo();
     Result<> redo();
@@ -38,6 +42,7 @@ public:
 private:
     MoveModel& move_;
     std::function<void()> show_move_;
+    std::function<Result<>()> may_change_;
     MoveHistory history_;
     // Steps forward from the start; the saved position is where the move
     // equalled its file (unreachable once that step is dropped by a new branch).

@@ -1,6 +1,7 @@
 #include "base/panel.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kestrova {
 
@@ -56,8 +57,15 @@ void Panel::announce(ControlName n) {
 void Panel::set_text(const std::string& name, std::string text) {
     Control& c = mut(name);
     if (c.text == text) return;
-    c.text = std::move(text);
+    std::string before = std::exchange(c.text, std::move(text));
     notify(name);
+    // A rule that sets another box nests; each sees its own box's old text.
+    struct Keep {
+        std::string& slot;
+        std::string saved;
+        ~Keep() { slot.swap(saved); }
+    } keep{before_change_, std::move(before)};
+    before_change_.swap(keep.saved);
     run_rule(name);
 }
 

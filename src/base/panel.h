@@ -69,6 +69,9 @@ public:
     bool key_up(ControlName n, int code, bool auto_repeat = false) { return key_up(n.str(), code, auto_repeat); }
     void focus_lost(ControlName n) { focus_lost(n.str()); }
 
+    // While a change rule runs: the text its box held before this change.
+    const std::string& text_before_change() const { return before_change_; }
+
     // Show a text the program computed (a position, a time code) without
     // running the box's change rule: the rule is for what the operator types.
     void show(ControlName n, std::string t);
@@ -126,6 +129,7 @@ private:
     Around around_;
     Listener focus_listener_;
     std::string focus_request_;
+    std::string before_change_;
     int rule_depth_ = 0;
 };
 

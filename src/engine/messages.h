@@ -5,6 +5,8 @@
 
 namespace kestrova::engine_msg {
 
+inline const std::string stop_rig_first = "Stop the rig first: the move is playing.";
+
 inline const std::string target_clamped =
     "a play-back target lay outside its axis limits and was clamped to them";
 // `axes` are letters, e.g. "AC".

@@ -86,16 +86,24 @@ double position_scale(const AxisSettings& axes, int axis) {
     return pp > 0 ? pp : 1;
 }
 
-void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text) {
+void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, double present, int axis,
+                       const std::string& text) {
     const auto i = static_cast<std::size_t>(axis);
-    const double v = num::val(text);
     // The box shows units, the limits are in pulses.
     const double scale = position_scale(axes, axis);
     const double lo = axes.min[i] / scale;
     const double hi = axes.max[i] / scale;
-    if (v > lo - 1 && v < hi + 1) return;
-    panel.set_text(ctl::position_boxes[i], "0");
-    notices.say(motion_msg::position_outside_limits(static_cast<char>('A' + axis)));
+    const auto inside = [&](const std::string& t) {
+        const double v = num::val(t);
+        return v > lo - 1 && v < hi + 1;
+    };
+    if (inside(text)) return;
+    // Back to what the box held, so "go to position" never drives towards a
+    // value nobody typed; where the rig stands when that was outside too.
+    const std::string& before = panel.text_before_change();
+    const std::string kept = inside(before) ? before : num::to_text(num::int_floor(present / scale));
+    panel.show(ctl::position_boxes[i], kept);
+    notices.say(motion_msg::position_outside_limits(static_cast<char>('A' + axis), kept));
 }
 
 }  // namespace kestrova

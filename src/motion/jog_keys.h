@@ -35,7 +35,9 @@ void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, i
 
 // Pulses per unit shown in the position box of a move axis (1 when unset).
 double position_scale(const AxisSettings& axes, int axis);
-// Change rule of posA..posE: a value outside the axis's limits becomes "0".
-void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, int axis, const std::string& text);
+// Change rule of posA..posE: a value outside the axis's limits is refused and
+// the box shows what it held before (`present`, in pulses, when that was outside too).
+void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, double present, int axis,
+                       const std::string& text);
 
 }  // namespace kestrova

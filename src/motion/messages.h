@@ -37,8 +37,8 @@ inline std::string fkeys_without_speed(const std::string& axes) {
     return axes.size() == 1 ? "Axis " + axes + " has no F speed (empty or 0): its F keys do not move it."
                             : "Axes " + axes + " have no F speed (empty or 0): their F keys do not move them.";
 }
-inline std::string position_outside_limits(char axis) {
-    return std::string("Position of axis ") + axis + " is outside its limits; reset to 0.";
+inline std::string position_outside_limits(char axis, const std::string& kept) {
+    return std::string("Position of axis ") + axis + " is outside its limits; the box keeps " + kept + ".";
 }
 
 inline const std::string no_interval = "Single frame: set an interval above 00:00:00 first.";

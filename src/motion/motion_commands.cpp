@@ -61,8 +61,8 @@ void install_jog_keys(const MotionContext& c) {
     auto accepted = std::make_shared<std::array<std::string, move_axes>>();
     for (int a = 0; a < move_axes; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        p.on_change(ctl::position_boxes[i],
-                    [&p, &n = c.notices, &axes = c.axes, a](const std::string& t) { position_box_rule(p, n, axes, a, t); });
+        p.on_change(ctl::position_boxes[i], [&p, &n = c.notices, &axes = c.axes, &pos = c.engine.curpos, a, i](
+                                                const std::string& t) { position_box_rule(p, n, axes, pos[i], a, t); });
         (*accepted)[i] = p.text(ctl::fspeed_boxes[i]);
         p.on_change(ctl::fspeed_boxes[i], [&p, &n = c.notices, &axes = c.axes, a, accepted](const std::string& t) {
             fspeed_box_rule(p, n, axes, a, t, (*accepted)[static_cast<std::size_t>(a)]);

@@ -9,6 +9,7 @@ namespace kestrova::history_msg {
 // Action names, as the Edit menu shows them after "Undo " / "Redo ".
 namespace label {
 inline const std::string add_keyframe = "Add KeyFrame";
+inline const std::string replace_keyframe = "Replace keyframe";
 inline const std::string delete_keyframe = "Del KeyFrame";
 inline const std::string clear_move = "Clear Move";
 inline const std::string set_total_frames = "Set Total Frames";

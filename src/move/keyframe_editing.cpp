@@ -38,6 +38,12 @@ void copy_row(MoveModel& m, int to, int from) {
 
 }  // namespace
 
+std::optional<int> keyframe_row(const MoveModel& move, int frame) {
+    for (int row = 1; row <= move.keyframe_count(); ++row)
+        if (move.frame_of(0, row) == frame) return row;
+    return std::nullopt;
+}
+
 std::optional<int> entered_frame(const Panel& panel, const MoveModel& move) {
     const auto x = num::whole_number(panel.text(ctl::keyframe_frame_box));
     if (!x || *x != num::int_floor(*x) || *x < 1 || *x > move.totalframes) return std::nullopt;
@@ -50,8 +56,6 @@ Result<> add_keyframe(MoveContext& ctx) {
     const auto frame = entered_frame(ctx.panel, m);
     if (!frame) return fail(move_msg::add_frame_not_valid(m.totalframes));
     const int n = m.keyframe_count();
-    const int capacity = static_cast<int>(m.kfframe[0].size());
-    if (n >= capacity) return fail(move_msg::table_full(capacity));
     std::array<std::int32_t, move_axes> pose{};
     for (std::size_t a = 0; a < pose.size(); ++a) {
         const auto p = num::to_int32(ctx.present_positions[a]);
@@ -59,18 +63,20 @@ Result<> add_keyframe(MoveContext& ctx) {
         pose[a] = *p;
     }
 
-    // In frame order; in front of a keyframe already on this frame.
-    int row = n + 1;
-    if (n > 0 && !(*frame > m.frame_of(0, n))) {
+    // In frame order; a keyframe already on this frame takes the new pose.
+    int row = keyframe_row(m, *frame).value_or(0);
+    if (row == 0) {
+        const int capacity = static_cast<int>(m.kfframe[0].size());
+        if (n >= capacity) return fail(move_msg::table_full(capacity));
         row = 1;
         while (row <= n && m.frame_of(0, row) < *frame) ++row;
         for (int j = n; j >= row; --j) copy_row(m, j + 1, j);
+        ++m.nextkf;
     }
     for (int a = 0; a < move_axes; ++a) {
         m.frame_of(a, row) = *frame;
         m.pos_of(a, row) = pose[static_cast<std::size_t>(a)];
     }
-    ++m.nextkf;
 
     calculate_linear(m);
     show_keyframe_count(ctx.panel, m);
@@ -84,19 +90,16 @@ Result<> delete_keyframe(MoveContext& ctx) {
     MoveModel& m = ctx.move;
     const auto frame = entered_frame(ctx.panel, m);
     if (!frame) return fail(move_msg::delete_frame_not_valid(m.totalframes));
+    const std::optional<int> row = keyframe_row(m, *frame);
+    if (!row) return fail(move_msg::no_keyframe_at(*frame));
     const int n = m.keyframe_count();
-    for (int i = 1; i <= n; ++i) {
-        if (m.frame_of(0, i) != *frame) continue;
-        for (int j = i + 1; j <= n; ++j) copy_row(m, j - 1, j);
-        --m.nextkf;
-        break;
-    }
+    for (int j = *row + 1; j <= n; ++j) copy_row(m, j - 1, j);
+    --m.nextkf;
     for (int a = 0; a < move_axes; ++a) m.movepos.at(1, a) = 0;
     calculate_linear(m);
     show_keyframe_count(ctx.panel, m);
     ctx.refresh_chart();
-    // After a delete every list starts with a line "0".
-    show_lists(ctx.panel, m, "0\r\n");
+    show_lists(ctx.panel, m, "");
     return {};
 }
 

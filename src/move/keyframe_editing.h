@@ -12,12 +12,16 @@ namespace kestrova {
 // within 1 .. totalframes, else nothing.
 std::optional<int> entered_frame(const Panel& panel, const MoveModel& move);
 
-// Add KeyFrame: store the present pose at the entered frame, recalculate, redraw.
-// Refused, with nothing changed, when the frame is not valid, the table is full
-// or a position does not fit 32 bits.
+// The row of the keyframe on `frame`, if there is one.
+std::optional<int> keyframe_row(const MoveModel& move, int frame);
+
+// Add KeyFrame: store the present pose at the entered frame (replacing the pose
+// of a keyframe already there), recalculate, redraw. Refused, with nothing
+// changed, when the frame is not valid, the table is full or a position does
+// not fit 32 bits.
 Result<> add_keyframe(MoveContext& ctx);
-// Del KeyFrame: remove the first keyframe at the entered frame, recalculate,
-// redraw. Refused, with nothing changed, when the frame is not valid.
+// Del KeyFrame: remove the keyframe at the entered frame, recalculate, redraw.
+// Refused, with nothing changed, when the frame is not valid or has no keyframe.
 Result<> delete_keyframe(MoveContext& ctx);
 // Clear Move: empty the keyframe table, zero the move, redraw.
 void clear_move(MoveContext& ctx);

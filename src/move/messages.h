@@ -25,6 +25,10 @@ inline std::string delete_frame_not_valid(int frames) {
            "; nothing was changed.";
 }
 
+inline std::string no_keyframe_at(int frame) {
+    return "Del KeyFrame refused: no keyframe at frame " + num::to_text(frame) + "; nothing was changed.";
+}
+
 inline const std::string position_out_of_range =
     "Add KeyFrame refused: a present position is beyond the 32-bit range; nothing was changed.";
 

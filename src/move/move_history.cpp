@@ -298,6 +298,14 @@ void MoveHistory::cancel() {
     pending_label_.reset();
 }
 
+bool MoveHistory::roll_back(MoveModel& move) {
+    if (!pending_) return false;
+    const bool changed = make_step({}, *pending_, move) != nullptr;
+    if (changed) move = std::move(*pending_);
+    cancel();
+    return changed;
+}
+
 bool MoveHistory::commit(const MoveModel& after) {
     if (!pending_) return false;
     const bool changed = record(std::move(*pending_label_), *pending_, after);

@@ -45,6 +45,9 @@ public:
     bool commit(const MoveModel& after);
     // Forget the remembered move (the action was refused).
     void cancel();
+    // Put the remembered move back (the action must not stand) and forget it.
+    // True when the action had changed the move.
+    bool roll_back(MoveModel& move);
     // begin + commit with the caller's copy of the move before.
     bool record(std::string label, const MoveModel& before, const MoveModel& after);
 

@@ -20,12 +20,12 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
         std::string status = {};  // checked when given
     };
     const Case cases[] = {
-        // Positions: within the limits, or less than 1 beyond them.
-        {ctl::position_boxes[0], "60000", "0", motion_msg::position_outside_limits('A')},
+        // Positions: within the limits, or less than 1 beyond them; else the box keeps its text.
+        {ctl::position_boxes[0], "60000", "7", motion_msg::position_outside_limits('A', "7")},
         {ctl::position_boxes[0], "50000.5", "50000.5"},
         {ctl::position_boxes[0], "-50000.5", "-50000.5"},
         // The limits are in pulses: at 2 pulses a unit, 30000 on B lies beyond them.
-        {ctl::position_boxes[1], "30000", "0"},
+        {ctl::position_boxes[1], "30000", "7"},
         // F speeds: from 0 to the axis's maximum speed (101 on A).
         {ctl::fspeed_boxes[0], "-300", "7", axes_msg::out_of_range(0, axes_msg::fspeed_field, -300, "0..101")},
         {ctl::fspeed_boxes[0], "3000", "7"},

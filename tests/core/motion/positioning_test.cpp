@@ -64,6 +64,21 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     EXPECT_TRUE(ps.posmoving && ps.entrytarget);
     EXPECT_EQ(ps.target[1], 110);
 
+    // A slip past the limit keeps the box's text: the rig is not sent to 0.
+    Rig slip;
+    slip.state().axes.min[0] = -8000;
+    slip.state().axes.max[0] = 8000;
+    slip.engine().curpos[0] = 8000;
+    slip.panel().show(ctl::position_boxes[0], "8000");  // as the engine shows it
+    slip.app.type(ctl::position_boxes[0], "8005");
+    EXPECT_EQ(slip.text(ctl::position_boxes[0]), "8000");
+    slip.app.press(ctl::go_to_position_button);
+    EXPECT_FALSE(slip.engine().positioning.posmoving);
+    // When the old text lies outside too (the limits were lowered), the box shows where the rig stands.
+    slip.panel().show(ctl::position_boxes[0], "9000");
+    slip.app.type(ctl::position_boxes[0], "9001");
+    EXPECT_EQ(slip.text(ctl::position_boxes[0]), "8000");
+
     // Zero All needs two presses; a Stop in between cancels.
     Rig z;
     z.engine().curpos = {5, 6, 7, 8, 9, 10, 0, 0};

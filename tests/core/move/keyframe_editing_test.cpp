@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "move/controls.h"
+#include "move/history_messages.h"
 #include "move/messages.h"
 #include "started_app.h"
 
@@ -22,7 +23,7 @@ struct Rig : test_support::StartedApp {
 
 }  // namespace
 
-TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFrame) {
+TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndReplacesTheKeyframeOnItsFrame) {
     Rig r;
     r.add_keyframe("100", {10.5, 11.5, 30, 40, 50});  // positions round half to even
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 5);  // the ramp from 0 at frame 0
@@ -34,10 +35,11 @@ TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndGoesInFrontOfAnEqualFra
     r.add_keyframe("200", {2});
     r.add_keyframe("150", {3});
     r.add_keyframe("150", {4});
-    EXPECT_EQ(r.frames(), (std::vector<int>{100, 150, 150, 200}));
-    EXPECT_EQ(r.text(ctl::keyframe_count_box), "4");
-    // The later add at 150 stands first.
-    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n3\r\n2\r\n");
+    EXPECT_EQ(r.frames(), (std::vector<int>{100, 150, 200}));
+    EXPECT_EQ(r.text(ctl::keyframe_count_box), "3");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n2\r\n");
+    EXPECT_DOUBLE_EQ(r.move().movepos.at(150, 0), 4);
+    EXPECT_EQ(r.state().editing.history().undo_label(), history_msg::label::replace_keyframe);
 }
 
 TEST(KeyframeEditing, AddOrDeleteIsRefusedForAFrameOutsideTheMoveAFullTableOrAPositionTooLarge) {
@@ -56,35 +58,31 @@ TEST(KeyframeEditing, AddOrDeleteIsRefusedForAFrameOutsideTheMoveAFullTableOrAPo
         EXPECT_EQ(r.move().curframe, 7) << frame;
     }
 
-    // A full table, or a position too large.
-    Rig full;
-    full.set_length(3);
-    for (const char* f : {"1", "2", "3"}) full.add_keyframe(f);
-    full.add_keyframe("2");
-    EXPECT_EQ(full.status(), move_msg::table_full(3));
-    EXPECT_EQ(full.frames(), (std::vector<int>{1, 2, 3}));
-
+    // A position too large.
     Rig far;
     far.add_keyframe("5", {0, 0, 0, 0, 3e9});
     EXPECT_EQ(far.status(), move_msg::position_out_of_range);
     EXPECT_EQ(far.move().keyframe_count(), 0);
 }
 
-TEST(KeyframeEditing, DeleteRemovesTheFirstMatchAndListsStartWithZero) {
+TEST(KeyframeEditing, DeleteRemovesTheKeyframeOrSaysThereIsNone) {
     Rig r;
     r.add_keyframe("50", {10});
     r.add_keyframe("100", {20});
     r.del_at("50");
     EXPECT_EQ(r.frames(), std::vector<int>{100});
     EXPECT_EQ(r.text(ctl::keyframe_count_box), "1");
-    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "0\r\n100\r\n");
-    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "0\r\n20\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "100\r\n");
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "20\r\n");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 10);  // recalculated: the ramp to 20 at 100
 
     r.move().movepos.at(5, 0) = 999;  // as if shaped
-    r.del_at("60");                   // no keyframe there, but recalculates
+    r.del_at("60");                   // no keyframe there: the shape stays
+    EXPECT_EQ(r.status(), move_msg::no_keyframe_at(60));
     EXPECT_EQ(r.move().keyframe_count(), 1);
-    EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 1);
+    EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 999);
+    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "100\r\n");
+    r.move().movepos.at(5, 0) = 1;
 
     r.del_at("100");  // the only keyframe: frame 1 alone is zeroed
     EXPECT_EQ(r.text(ctl::keyframe_count_box), "0");
