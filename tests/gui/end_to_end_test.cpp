@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
@@ -19,6 +20,8 @@
 #include "link/messages.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
+#include "engine/messages.h"
+#include "files/controls.h"
 #include "move/controls.h"
 #include "temp_dir.h"
 
@@ -233,4 +236,49 @@ TEST(EndToEnd, ARigThatStopsReadingMidPlayIsReportedOnceAndGetsWholeMessagesWith
             EXPECT_LE(std::abs(got[i].pos[a] - got[i - 1].pos[a]), st.axes.mSpeed[a]) << "message " << i << " axis " << a;
     }
     EXPECT_TRUE(s.line_is_quiet());
+}
+
+// Edits reach the move, never the rig that plays it: Clear Move, Undo and a
+// load during play-back are refused and the wire carries the move as it was.
+TEST(EndToEnd, EditsDuringPlayBackLeaveTheWireAlone) {
+    Session s;
+    AppState& st = s.app.state();
+    program_three_keyframes(s);
+    s.app.press(ctl::save_move_menu);
+    s.type("Fname", "m1");
+    QTest::keyClick(s.widget("Fname"), Qt::Key_Return);
+    ASSERT_FALSE(st.recent.list().empty());
+    const MoveModel played = st.move;
+    s.click("gotostart");
+    s.tick_until([&] { return !st.engine.positioning.posmoving; });
+    s.click("run");
+    ASSERT_TRUE(st.engine.play.running) << st.notices.status;
+
+    auto* recent = s.window->findChild<QMenu*>("recentMenu");
+    emit recent->aboutToShow();
+    const std::vector<std::function<void()>> edits{
+        [&] { s.click("Command7"); },  // Clear Move
+        [&] { s.window->findChild<QAction*>("undoAction")->trigger(); },
+        [&] { recent->actions().front()->trigger(); },
+    };
+    std::vector<Decoded> got;
+    for (int f = 1; f <= 60; ++f) {
+        if (f % 15 == 0) {
+            edits[static_cast<std::size_t>(f / 15 - 1) % edits.size()]();
+            EXPECT_EQ(st.notices.status, engine_msg::stop_rig_first) << "frame " << f;
+        }
+        got.push_back(s.tick());
+        ASSERT_EQ(got.back().lead, lead_frame) << "frame " << f;
+        for (int a = 0; a < move_axes; ++a)
+            ASSERT_EQ(got.back().pos[a], static_cast<std::int32_t>(std::nearbyint(played.movepos.at(f, a))))
+                << "frame " << f << " axis " << a;
+    }
+    for (std::size_t i = 2; i < got.size(); ++i)
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            const int step = got[i].pos[a] - got[i - 1].pos[a];
+            EXPECT_LE(std::abs(step), st.axes.mSpeed[a]) << "message " << i;
+            EXPECT_LE(std::abs(step - (got[i - 1].pos[a] - got[i - 2].pos[a])), st.axes.acc[a]) << "message " << i;
+        }
+    EXPECT_EQ(st.move.keyframe_count(), 3);
+    EXPECT_EQ(st.editing.name(), "m1");
 }

@@ -24,6 +24,7 @@
 #include "app/app_controls.h"
 #include "axes/controls.h"
 #include "engine/controls.h"
+#include "engine/move_lock.h"
 #include "graph/controls.h"
 #include "link/controls.h"
 #include "motion/controls.h"
@@ -200,7 +201,7 @@ void MainWindow::build_menus() {
                 close();
                 return;
             }
-            if (replaces_move && !may_drop_move()) return;
+            if (replaces_move && !may_replace_move()) return;
             app_.press(control);
             sync();
         });
@@ -248,7 +249,7 @@ void MainWindow::build_csv_and_recent(QMenu* file) {
     QAction* import_csv = file->addAction("Import CSV...");
     import_csv->setObjectName("importCsvAction");
     connect(import_csv, &QAction::triggered, this, [this] {
-        if (!may_drop_move()) return;
+        if (!may_replace_move()) return;
         const QString path = ask_csv_path(false);
         if (path.isEmpty()) return;
         import_csv_file(app_.state(), path.toStdString());
@@ -267,7 +268,7 @@ void MainWindow::fill_recent_menu() {
     for (const auto& path : paths) {
         QAction* a = recent_menu_->addAction(QString::fromStdString(path.string()));
         connect(a, &QAction::triggered, this, [this, path] {
-            if (!may_drop_move()) return;
+            if (!may_replace_move()) return;
             load_recent_move(app_.state(), path);
             sync();
         });
@@ -292,6 +293,17 @@ void MainWindow::build_edit_menu() {
         redo_move(app_.state());
         sync();
     });
+}
+
+bool MainWindow::may_replace_move() {
+    AppState& s = app_.state();
+    // Refused before any question: nothing replaces the move the rig follows.
+    if (Result<> r = may_change_move(s.engine, s.single_frame.sfrun); !r) {
+        s.notices.say(r.error());
+        sync();
+        return false;
+    }
+    return may_drop_move();
 }
 
 bool MainWindow::may_drop_move() {

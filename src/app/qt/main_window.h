@@ -52,9 +52,12 @@ private:
     void build_edit_menu();
     void build_csv_and_recent(QMenu* file);
     void fill_recent_menu();
-    // The move may be replaced or dropped: nothing unsaved, or the operator
-    // saved or discarded it.
+    // The move may be dropped: nothing unsaved, or the operator saved or
+    // discarded it.
     bool may_drop_move();
+    // The same for a command that replaces the move, first refused while the
+    // rig follows it.
+    bool may_replace_move();
     QWidget* build_axes_group();
     QWidget* build_keyframe_group();
     QWidget* build_shaping_group();

@@ -1,0 +1,77 @@
+// While the rig follows the move, nothing the operator does changes the move
+// or how it is played; every refusal says why.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/editing_commands.h"
+#include "engine/messages.h"
+#include "files/controls.h"
+#include "files/move_codec.h"
+#include "motion/controls.h"
+#include "move/controls.h"
+#include "shaping/controls.h"
+#include "started_app.h"
+
+using namespace kestrova;
+using test_support::StartedApp;
+
+TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
+    struct Mode {
+        const char* name;
+        std::function<void(StartedApp&)> enter;
+    };
+    const Mode modes[] = {
+        {"playing", [](StartedApp& s) { s.engine().play.running = true; }},
+        {"loop return", [](StartedApp& s) { s.engine().play.restartflag = true; }},
+        {"positioning", [](StartedApp& s) { s.engine().positioning.posmoving = true; }},
+        {"going to a frame", [](StartedApp& s) { s.engine().positioning.gotoactive = true; }},
+        {"single frame", [](StartedApp& s) { s.state().single_frame.sfrun = true; }},
+    };
+    struct Edit {
+        const char* name;
+        std::function<void(StartedApp&)> act;
+    };
+    const Edit edits[] = {
+        {"add", [](StartedApp& s) { s.add_keyframe(50, {9, 9, 9, 9, 9}); }},
+        {"delete", [](StartedApp& s) { s.app.type(ctl::keyframe_frame_box, "100"); s.app.press(ctl::delete_keyframe_button); }},
+        {"clear", [](StartedApp& s) { s.app.press(ctl::clear_move_button); }},
+        {"length", [](StartedApp& s) { s.set_length(40); }},
+        {"length by Enter", [](StartedApp& s) { s.app.type(ctl::total_frames_box, "40"); s.app.key_down(ctl::total_frames_box, 13); }},
+        {"smooth", [](StartedApp& s) { s.app.press(ctl::smooth_button); }},
+        {"undo", [](StartedApp& s) { undo_move(s.state()); }},
+        {"load", [](StartedApp& s) { s.load("other"); }},
+        {"recent", [](StartedApp& s) { (void)load_recent_move(s.state(), s.moves() / "other"); }},
+        {"play speed", [](StartedApp& s) { s.app.type(ctl::divider_box, "3"); s.app.press(ctl::play_speed_button); }},
+    };
+    for (const Mode& mode : modes)
+        for (const Edit& edit : edits) {
+            StartedApp s;
+            s.add_keyframe(1, {5});
+            s.save_as("other");
+            s.add_keyframe(100, {300});
+            const Bytes before = encode_move(s.move());
+            mode.enter(s);
+            edit.act(s);
+            EXPECT_EQ(encode_move(s.move()), before) << mode.name << ": " << edit.name;
+            EXPECT_EQ(s.status(), engine_msg::stop_rig_first) << mode.name << ": " << edit.name;
+            EXPECT_EQ(s.engine().play.playdiv, 1) << mode.name << ": " << edit.name;
+            EXPECT_EQ(s.text(ctl::keyframe_count_box), "2") << mode.name << ": " << edit.name;
+            EXPECT_TRUE(s.state().editing.unsaved()) << mode.name << ": " << edit.name;
+        }
+}
+
+TEST(MoveLock, AnEditOutsideTheListIsTakenBackAndTheRigStillJogsAndStops) {
+    StartedApp s;
+    s.add_keyframe(100, {300});
+    const Bytes before = encode_move(s.move());
+    s.engine().play.running = true;
+    // A command nobody listed as an edit changes the move: it does not stand.
+    (void)s.state().editing.around("stray", [&] { s.move().movepos.at(7, 0) = 1e6; });
+    EXPECT_EQ(encode_move(s.move()), before);
+    // Stop is no edit, and after it the move may change again.
+    s.app.press(ctl::stop_button);
+    EXPECT_FALSE(s.engine().play.running);
+    s.add_keyframe(50, {9});
+    EXPECT_EQ(s.move().keyframe_count(), 2);
+}
