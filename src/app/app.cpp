@@ -92,7 +92,8 @@ void App::install_shell_commands() {
     });
     // The name labels above the position columns follow the axis names.
     for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
-        p.on_change(ctl::axis_name_boxes[a], [this, a](const std::string& name) { state_.panel.show(ctl::axis_name_labels[a], name); });
+        p.on_change(ctl::axis_name_boxes[a],
+                    [this, a](const std::string& name) { state_.panel.show(ctl::axis_name_labels[a], name); });
     p.on_press(ctl::help_menu, [this] { state_.form2.set_visible(ctl::help_window, true); });
     state_.form2.on_press(ctl::help_close_button, [this] { state_.form2.set_visible(ctl::help_window, false); });
     p.on_press(ctl::exit_menu, [this] {

@@ -117,7 +117,8 @@ bool apply_setup_dialog(const AxesContext& c) {
     const bool pulses_changed = next.settings->pp_rev != c.axes.pp_rev;
     c.axes = std::move(next.settings).value();
     // The names as if typed into the main window's boxes (their rule shows them above the columns).
-    for (std::size_t i = 0; i < axis_count; ++i) c.panel.set_text(ctl::axis_name_boxes[i], f.text(ctl::setup_name_boxes[i]));
+    for (std::size_t i = 0; i < axis_count; ++i)
+        c.panel.set_text(ctl::axis_name_boxes[i], f.text(ctl::setup_name_boxes[i]));
     if (pulses_changed && c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
     return true;
 }

@@ -48,7 +48,8 @@ TEST(Log, WhatThePanelSaysIsInTheLogFileAndALogThatCannotBeWrittenStopsNothing) 
         app.tick();
         EXPECT_EQ(app.state().move.totalframes, 75);
         EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));
-        EXPECT_EQ(said(app, log_text::not_a_file((dir.path() / log_text::log_file).string())), 1);  // once, not per line
+        // Said once, not at every line.
+        EXPECT_EQ(said(app, log_text::not_a_file((dir.path() / log_text::log_file).string())), 1);
     }
     ::chmod(dir.path().c_str(), 0755);
 

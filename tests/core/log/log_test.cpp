@@ -69,7 +69,10 @@ TEST(Journal, WritesMessagesLinkChangesAndTheRateOnceAMinuteAndNoticesKeepTheLas
 
     // A log that cannot be written is said once, on the next tick, and again
     // only after a line got through.
-    auto failures = [&] { return std::count_if(notices.said.begin(), notices.said.end(), [](const SaidMessage& m) { return m.text == "cannot write"; }); };
+    auto failures = [&] {
+        return std::count_if(notices.said.begin(), notices.said.end(),
+                             [](const SaidMessage& m) { return m.text == "cannot write"; });
+    };
     writable = false;
     notices.say("a");
     notices.say("b");
