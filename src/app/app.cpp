@@ -43,7 +43,7 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     engine_ = std::make_unique<FrameEngine>(engine_context(state_), *link_);
     engine_->set_hooks({
         .single_frame_step = [this] { single_frame_engine_step(motion_context(state_)); },
-        .apply_setup = [this] { apply_setup_dialog(state_.form1, state_.axes, state_.notices); },
+        .apply_setup = [this] { apply_setup_dialog(axes_context(state_)); },
     });
     create_main_controls(state_.panel);
     create_setup_controls(state_.form1);
@@ -90,6 +90,10 @@ void App::install_shell_commands() {
         state_.panel.set_colour(ctl::message_form_button, l.smallversionbit ? colour::green : colour::red);
         state_.panel.set_caption(ctl::message_form_button, l.smallversionbit ? "Small" : "Large");
     });
+    // The name labels above the position columns follow the axis names.
+    for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
+        p.on_change(ctl::axis_name_boxes[a],
+                    [this, a](const std::string& name) { state_.panel.show(ctl::axis_name_labels[a], name); });
     p.on_press(ctl::help_menu, [this] { state_.form2.set_visible(ctl::help_window, true); });
     state_.form2.on_press(ctl::help_close_button, [this] { state_.form2.set_visible(ctl::help_window, false); });
     p.on_press(ctl::exit_menu, [this] {
@@ -126,8 +130,8 @@ void App::start() {
     s.axes = AxisSettings::defaults();
     e.curpos.fill(0);
     e.lastpos.fill(0);
-    // 13: the setup file overwrites names and settings.
-    load_setup(axes_context(s));
+    // 13: the setup file overwrites names and settings; without one the F keys still move.
+    if (load_setup(axes_context(s)) != SetupLoad::loaded) give_starting_fspeeds(axes_context(s));
     // 14, 15
     e.play.restartflag = false;
     e.play.playdiv = 1;

@@ -6,6 +6,7 @@
 
 #include "app/move_editing.h"
 #include "app/recent_moves.h"
+#include "axes/axes_context.h"
 #include "axes/axis_settings.h"
 #include "check/move_check.h"
 #include "files/file_panel_state.h"
@@ -30,6 +31,9 @@ struct AppState {
     Panel form2;   // the help window's controls
     MoveModel move;
     AxisSettings axes = AxisSettings::defaults();
+    SetupDialogState setup_dialog;  // refused edits kept for the next opening
+    // Told when pulses per unit or a toggle change; the window keeps them.
+    std::function<void()> axes_kept_changed;
     EngineState engine;
     LinkState link;
     SingleFrameState single_frame;

@@ -19,7 +19,10 @@ AxesContext axes_context(AppState& s) {
         s.pad_section.save(s.gamepad, s.notices);
     };
     hooks.dialog_opened = [&s] { s.pad_section.open(s.gamepad.settings()); };
-    return AxesContext{s.panel, s.form1, s.axes, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
+    hooks.kept_settings_changed = [&s] {
+        if (s.axes_kept_changed) s.axes_kept_changed();
+    };
+    return AxesContext{s.panel, s.form1, s.axes, s.setup_dialog, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
 }
 
 GraphContext graph_context(AppState& s) {

@@ -3,7 +3,9 @@
 #include "axes/controls.h"
 #include "axes/messages.h"
 #include "axes/setup_dialog.h"
+#include "axes/setting_rules.h"
 #include "axes/setup_file.h"
+#include "base/numeric.h"
 
 namespace kestrova {
 
@@ -12,30 +14,54 @@ namespace {
 // Toggle buttons show their flag: green when on, red when off.
 void show_toggle(Panel& p, ControlName button, bool on) { p.set_colour(button, on ? colour::green : colour::red); }
 
+void kept_changed(const AxesContext& c) {
+    if (c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
+}
+
 }  // namespace
+
+void show_axis_toggles(const AxesContext& c) {
+    for (std::size_t a = 0; a < axis_count; ++a) show_toggle(c.dialog, ctl::setup_reverse_buttons[a], c.axes.rev[a]);
+    for (std::size_t a = 0; a < ctl::enable_buttons.size(); ++a)
+        if (c.axes.ena[a]) show_toggle(c.panel, ctl::enable_buttons[a], true);
+}
+
+void give_starting_fspeeds(const AxesContext& c) {
+    // Into the boxes, as if typed: "enable F keys" takes them from there.
+    for (std::size_t a = 0; a < jog_axes; ++a)
+        c.panel.set_text(ctl::fspeed_boxes[a], num::to_text(starting_fspeed(c.axes.mSpeed[a])));
+}
 
 void install_axes_commands(const AxesContext& c) {
     make_unused_setup_fields_read_only(c.dialog);
     c.panel.on_press(ctl::setup_menu, [c] {
-        open_setup_dialog(c.dialog, c.axes, c.positions);
+        open_setup_dialog(c);
         if (c.hooks.dialog_opened) c.hooks.dialog_opened();
     });
     c.dialog.on_press(ctl::setup_ok_button, [c] {
         c.dialog.set_visible(ctl::setup_dialog, false);
         c.hooks.settings_applied();
     });
-    c.dialog.on_press(ctl::setup_exit_button, [c] { c.dialog.set_visible(ctl::setup_dialog, false); });
+    c.dialog.on_press(ctl::setup_exit_button, [c] {
+        c.setup.keeps_typed = false;  // the edits are dropped
+        c.dialog.set_visible(ctl::setup_dialog, false);
+    });
+    for_each_setup_box([c](ControlName box) {
+        c.dialog.on_change(box, [c, box](const std::string&) { recheck_marked_setup_box(c, box); });
+    });
     c.dialog.on_press(ctl::setup_show_values_button, [c] { c.dialog.set_text(ctl::setup_min_boxes[0], "-50000"); });
     for (std::size_t a = 0; a < axis_count; ++a) {
         c.dialog.on_press(ctl::setup_reverse_buttons[a], [c, a] {
             c.axes.rev[a] = !c.axes.rev[a];
             show_toggle(c.dialog, ctl::setup_reverse_buttons[a], c.axes.rev[a]);
+            kept_changed(c);
         });
     }
     for (std::size_t a = 0; a < ctl::enable_buttons.size(); ++a) {
         c.panel.on_press(ctl::enable_buttons[a], [c, a] {
             c.axes.ena[a] = !c.axes.ena[a];
             show_toggle(c.panel, ctl::enable_buttons[a], c.axes.ena[a]);
+            kept_changed(c);
         });
     }
     c.panel.on_press(ctl::load_setup_menu, [c] {

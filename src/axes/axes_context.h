@@ -17,12 +17,21 @@ struct AxesHooks {
     std::function<void()> settings_applied;
     // "Setup" opened the dialog: other sections show their settings too.
     std::function<void()> dialog_opened;
+    // Pulses per unit, an enable or a reverse toggle changed: they are kept
+    // in the program's settings, not in stats.ini.
+    std::function<void()> kept_settings_changed;
+};
+
+// What the setup dialog remembers between its openings.
+struct SetupDialogState {
+    bool keeps_typed = false;  // a refused apply: reopening shows what was typed
 };
 
 struct AxesContext {
     Panel& panel;   // main window: axis names, F speed boxes, enable toggles
     Panel& dialog;  // the setup dialog
     AxisSettings& axes;
+    SetupDialogState& setup;
     Notices& notices;
     const std::array<double, axis_count>& positions;  // where the axes stand, shown by the dialog
     const std::filesystem::path& workdir;             // holds stats.ini

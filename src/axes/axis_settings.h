@@ -7,6 +7,7 @@ namespace kestrova {
 
 inline constexpr int axis_count = 8;
 inline constexpr int enable_axes = 7;  // the enable toggles exist for A..G
+inline constexpr int jog_axes = 5;     // A..E have F keys
 
 struct AxisSettings {
     std::array<double, axis_count> pp_rev{};  // pulses per unit shown

@@ -49,4 +49,9 @@ std::string apply_refused(const std::string& reason) {
     return "Setup not applied: " + reason + "; settings unchanged";
 }
 
+std::string kept_unreadable(const std::string& key, const std::string& value) {
+    return "Kept axis settings not restored: " + key + " \"" + value +
+           "\" cannot be read; pulses per unit and the enable and reverse toggles start at their defaults";
+}
+
 }  // namespace kestrova::axes_msg

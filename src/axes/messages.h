@@ -37,4 +37,7 @@ std::string load_refused(const std::string& reason);    // short, unreadable or 
 std::string loaded();
 std::string apply_refused(const std::string& reason);   // setup dialog values not applied
 
+// Pulses per unit and the toggles as kept in the program's settings.
+std::string kept_unreadable(const std::string& key, const std::string& value);
+
 }  // namespace kestrova::axes_msg

@@ -1,5 +1,7 @@
 #include "axes/setting_rules.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "axes/messages.h"
@@ -32,6 +34,8 @@ Result<> check_fspeed(int axis, double v, double max_speed) {
     if (!within(v, 0, max_speed)) return fail(axes_msg::out_of_range(axis, axes_msg::fspeed_field, v, range(0, max_speed)));
     return {};
 }
+
+double starting_fspeed(double max_speed) { return std::max(1.0, std::floor(max_speed / 4)); }
 
 Result<> check_limits(int axis, double min, double max) {
     const std::string limits = range(controller_min, controller_max);

@@ -22,6 +22,10 @@ Result<> check_speed(int axis, double max_speed);
 Result<> check_acceleration(int axis, double acceleration);
 // An F-key jog speed: 0 (no jogging) up to the axis's maximum speed.
 Result<> check_fspeed(int axis, double fspeed, double max_speed);
+// The F speed an axis starts with when no setup file gives one: a quarter of
+// its maximum speed, whole, at least 1, so that the F keys move every axis
+// gently from the first start.
+double starting_fspeed(double max_speed);
 // Both limits within the controller's range, the minimum not above the maximum.
 Result<> check_limits(int axis, double min, double max);
 

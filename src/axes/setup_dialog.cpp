@@ -3,6 +3,7 @@
 #include "axes/controls.h"
 #include "axes/messages.h"
 #include "axes/setting_rules.h"
+#include "base/colours.h"
 #include "base/numeric.h"
 
 namespace kestrova {
@@ -20,18 +21,45 @@ void round_axis_h(AxisSettings& s) {
     if (const auto v = num::to_int32(s.max[last])) s.max[last] = *v;
 }
 
+SetupReading refused(ControlName box, std::string reason) { return {fail(std::move(reason)), box}; }
+
+// The first rule axis `i` breaks, with the box the operator fixes it in.
+std::optional<SetupReading> check_axis(const AxisSettings& s, std::size_t i) {
+    const int a = static_cast<int>(i);
+    const std::pair<Result<>, ControlName> rules[] = {
+        {check_speed(a, s.mSpeed[i]), ctl::setup_speed_boxes[i]},
+        {check_acceleration(a, s.acc[i]), ctl::setup_acceleration_boxes[i]},
+        {check_fspeed(a, s.FSpeed[i], s.mSpeed[i]), ctl::setup_speed_boxes[i]},  // the F speed is not in the dialog
+        // A maximum the controller cannot reach is the max box's fault; the rest, the min box's.
+        {check_limits(a, s.min[i], s.max[i]),
+         check_limits(a, s.min[i], controller_max) && !check_limits(a, controller_min, s.max[i])
+             ? ctl::setup_max_boxes[i]
+             : ctl::setup_min_boxes[i]},
+    };
+    for (const auto& [r, box] : rules)
+        if (!r) return refused(box, r.error());
+    return std::nullopt;
+}
+
 }  // namespace
 
-Result<AxisSettings> read_setup_dialog(const Panel& f, const AxisSettings& current) {
+void for_each_setup_box(const std::function<void(ControlName)>& visit) {
+    for (std::size_t i = 0; i < axis_count; ++i)
+        for (ControlName box : {ctl::setup_pulses_boxes[i], ctl::setup_speed_boxes[i], ctl::setup_acceleration_boxes[i],
+                                ctl::setup_min_boxes[i], ctl::setup_max_boxes[i]})
+            visit(box);
+}
+
+SetupReading read_setup_dialog(const Panel& f, const AxisSettings& current) {
     AxisSettings next = current;
-    std::string error;
     for (std::size_t i = 0; i < axis_count; ++i) {
         const int a = static_cast<int>(i);
         // Each box must hold one number and nothing else.
+        std::optional<SetupReading> bad;
         auto read = [&](ControlName box, const char* field, double& out) {
             const std::optional<double> v = num::whole_number(f.text(box));
             if (v) out = *v;
-            else error = axes_msg::not_a_number(a, field, f.text(box));
+            else bad = refused(box, axes_msg::not_a_number(a, field, f.text(box)));
             return v.has_value();
         };
         if ((i < applied_pp_rev && !read(ctl::setup_pulses_boxes[i], axes_msg::pulses_field, next.pp_rev[i])) ||
@@ -39,23 +67,30 @@ Result<AxisSettings> read_setup_dialog(const Panel& f, const AxisSettings& curre
             !read(ctl::setup_acceleration_boxes[i], axes_msg::acceleration_field, next.acc[i]) ||
             !read(ctl::setup_min_boxes[i], axes_msg::min_field, next.min[i]) ||
             !read(ctl::setup_max_boxes[i], axes_msg::max_field, next.max[i]))
-            return fail(error);
+            return std::move(*bad);
         if (i < applied_pp_rev && next.pp_rev[i] == 0)
-            return fail(axes_msg::out_of_range(a, axes_msg::pulses_field, 0, "numbers other than 0"));
+            return refused(ctl::setup_pulses_boxes[i],
+                           axes_msg::out_of_range(a, axes_msg::pulses_field, 0, "numbers other than 0"));
+        if (i == last) round_axis_h(next);
+        if (auto broken = check_axis(next, i)) return std::move(*broken);
     }
-    round_axis_h(next);
-    if (const Result<> ok = check_settings(next); !ok) return fail(ok.error());
-    return next;
+    return {std::move(next), std::nullopt};
 }
 
-void open_setup_dialog(Panel& f, const AxisSettings& ax, const std::array<double, axis_count>& positions) {
-    for (std::size_t i = 0; i < axis_count; ++i) {
-        f.show(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
-        f.show(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
-        f.show(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
-        f.show(ctl::setup_position_boxes[i], num::to_text(positions[i]));
-        f.show(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
-        f.show(ctl::setup_max_boxes[i], num::to_text(ax.max[i]));
+void open_setup_dialog(const AxesContext& c) {
+    Panel& f = c.dialog;
+    for (std::size_t i = 0; i < axis_count; ++i) f.show(ctl::setup_position_boxes[i], num::to_text(c.positions[i]));
+    if (!c.setup.keeps_typed) {
+        const AxisSettings& ax = c.axes;
+        for (std::size_t i = 0; i < axis_count; ++i) {
+            f.show(ctl::setup_name_boxes[i], c.panel.text(ctl::axis_name_boxes[i]));
+            f.show(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
+            f.show(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
+            f.show(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
+            f.show(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
+            f.show(ctl::setup_max_boxes[i], num::to_text(ax.max[i]));
+        }
+        for_each_setup_box([&f](ControlName box) { f.set_colour(box, colour::none); });
     }
     f.set_visible(ctl::setup_dialog, true);
 }
@@ -67,15 +102,31 @@ void make_unused_setup_fields_read_only(Panel& f) {
     }
 }
 
-bool apply_setup_dialog(Panel& dialog, AxisSettings& axes, Notices& notices) {
-    Result<AxisSettings> next = read_setup_dialog(dialog, axes);
-    if (!next) {
-        notices.say(axes_msg::apply_refused(next.error()));
-        dialog.set_visible(ctl::setup_dialog, true);
+bool apply_setup_dialog(const AxesContext& c) {
+    Panel& f = c.dialog;
+    SetupReading next = read_setup_dialog(f, c.axes);
+    for_each_setup_box([&f](ControlName box) { f.set_colour(box, colour::none); });
+    if (!next.settings) {
+        if (next.refused_box) f.set_colour(*next.refused_box, colour::light_red);
+        c.setup.keeps_typed = true;
+        c.notices.say(axes_msg::apply_refused(next.settings.error()));
+        f.set_visible(ctl::setup_dialog, true);
         return false;
     }
-    axes = std::move(next).value();
+    c.setup.keeps_typed = false;
+    const bool pulses_changed = next.settings->pp_rev != c.axes.pp_rev;
+    c.axes = std::move(next.settings).value();
+    // The names as if typed into the main window's boxes (their rule shows them above the columns).
+    for (std::size_t i = 0; i < axis_count; ++i)
+        c.panel.set_text(ctl::axis_name_boxes[i], f.text(ctl::setup_name_boxes[i]));
+    if (pulses_changed && c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
     return true;
+}
+
+void recheck_marked_setup_box(const AxesContext& c, ControlName box) {
+    if (c.dialog.at(box).colour != colour::light_red) return;
+    const SetupReading now = read_setup_dialog(c.dialog, c.axes);
+    if (!now.refused_box || !(*now.refused_box == box)) c.dialog.set_colour(box, colour::none);
 }
 
 }  // namespace kestrova

@@ -1,10 +1,12 @@
 // What goes into the log: every status message, each change of the link's
 // state, and while on line the link's rate once a minute. The journal only
-// words the events; where the lines go is the sink's business.
+// words the events; where the lines go is the sink's business. A line the
+// sink cannot write is said once, on the next tick, until a write succeeds again.
 #pragma once
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/notices.h"
@@ -13,21 +15,24 @@ namespace kestrova {
 
 class Journal {
 public:
-    using Sink = std::function<void(const std::string& line)>;
+    using Sink = std::function<Result<>(const std::string& line)>;
 
     explicit Journal(Sink sink) : sink_(std::move(sink)) {}
 
     // Start listening to the notices' messages.
     void attach(Notices& notices);
-    // Once per 40 ms clock tick: link state changes and the minute's rate.
-    void tick(const Notices& notices);
+    // Once per 40 ms clock tick: link state changes and the minute's rate,
+    // and a failure to write that is not yet said.
+    void tick(Notices& notices);
 
     static constexpr int ticks_per_minute = 1500;
 
 private:
-    void write(const std::string& line) const;
+    void write(const std::string& line);
 
     Sink sink_;
+    std::optional<std::string> failure_;  // since the last line written
+    bool failure_said_ = false;
     std::string last_link_;
     int ticks_on_line_ = 0;
 };

@@ -1,7 +1,10 @@
 #include "log/rotating_file.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <string>
 
 #include "log/messages.h"
@@ -9,6 +12,15 @@
 namespace kestrova {
 
 namespace fs = std::filesystem;
+
+namespace {
+struct Fd {
+    int fd;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+}  // namespace
 
 RotatingFile::RotatingFile(fs::path path, std::uintmax_t max_bytes, int kept_old)
     : path_(std::move(path)), max_bytes_(max_bytes), kept_old_(kept_old) {}
@@ -25,10 +37,23 @@ Result<> RotatingFile::append_line(std::string_view line) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(path_, ec);
     if (!ec && size + line.size() + 1 > max_bytes_) rotate();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path_.c_str(), "ab"), &std::fclose);
-    if (!f) return fail(log_text::cannot_write(path_.string()));
-    const bool written = std::fwrite(line.data(), 1, line.size(), f.get()) == line.size() && std::fputc('\n', f.get()) != EOF;
-    if (!written || std::fflush(f.get()) != 0) return fail(log_text::cannot_write(path_.string()));
+    // Never blocking: a FIFO or a device under the log's name is refused, not
+    // waited on (a FIFO without a reader fails the open; with one, the check after it).
+    const fs::file_status before = fs::status(path_, ec);
+    if (fs::exists(before) && !fs::is_regular_file(before)) return fail(log_text::not_a_file(path_.string()));
+    const Fd file{::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644)};
+    const int fd = file.fd;
+    if (fd < 0) return fail(log_text::cannot_write(path_.string()));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return fail(log_text::not_a_file(path_.string()));
+    std::string out(line);
+    out += '\n';
+    for (std::size_t done = 0; done < out.size();) {
+        const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return fail(log_text::cannot_write(path_.string()));
+        done += static_cast<std::size_t>(n);
+    }
     return {};
 }
 

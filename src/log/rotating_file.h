@@ -1,6 +1,7 @@
 // An append-only text file that never grows beyond a size: when a line would
 // take it past the limit, it becomes NAME.1 (NAME.1 becomes NAME.2, ...) and
-// a fresh file starts. A failure to write is reported, never thrown.
+// a fresh file starts. A failure to write is reported, never thrown; only a
+// regular file is written (a pipe or a device under its name never blocks).
 #pragma once
 
 #include <filesystem>

@@ -25,11 +25,11 @@ int fkey_index(int code) {
 void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes) {
     enable_fkeys_display(panel);
     panel.request_focus(ctl::fkey_status_box);
-    std::string still;  // enabled axes whose keys will not move them
+    std::string still;  // axes whose keys will not move them
     for (std::size_t a = 0; a < move_axes; ++a) {
         jog.speed[a] = 1;
         axes.FSpeed[a] = num::val(panel.text(ctl::fspeed_boxes[a]));
-        if (axes.ena[a] && axes.FSpeed[a] == 0) still += static_cast<char>('A' + a);
+        if (axes.FSpeed[a] == 0) still += static_cast<char>('A' + a);
     }
     if (!still.empty()) notices.say(motion_msg::fkeys_without_speed(still));
 }

@@ -15,7 +15,7 @@ inline constexpr int first_fkey_code = 112;  // F1; F10 is 121
 inline constexpr int f10_code = 121;
 
 // "enable F keys": the status box, the focus, jog speeds of 1 and the F speeds
-// from their boxes.
+// from their boxes; names the axes whose F speed is 0.
 void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes);
 
 // Key events of the box "enable". Auto-repeats are ignored (a held key on X11

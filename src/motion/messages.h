@@ -32,7 +32,7 @@ inline std::string no_such_frame(double frame, int totalframes) {
 }
 inline const std::string nothing_to_position =
     "Go to position: every axis is within 10 pulses of its typed position; nothing to move.";
-// F keys enabled while enabled axes (letters, e.g. "AC") have an empty or 0 F speed.
+// F keys enabled while axes of A..E (letters, e.g. "AC") have an empty or 0 F speed; the others jog.
 inline std::string fkeys_without_speed(const std::string& axes) {
     return axes.size() == 1 ? "Axis " + axes + " has no F speed (empty or 0): its F keys do not move it."
                             : "Axes " + axes + " have no F speed (empty or 0): their F keys do not move them.";

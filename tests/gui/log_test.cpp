@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "files/messages.h"
 #include "log/messages.h"
 #include "log/qt/log_sink.h"
@@ -10,6 +12,13 @@
 #include "started_app.h"
 
 using namespace kestrova;
+
+namespace {
+long said(App& app, const std::string& text) {
+    const auto& all = app.state().notices.said;
+    return std::count_if(all.begin(), all.end(), [&](const SaidMessage& m) { return m.text == text; });
+}
+}  // namespace
 
 // What goes into the journal is the journal's own test; here, that it reaches the file.
 TEST(Log, WhatThePanelSaysIsInTheLogFileAndALogThatCannotBeWrittenStopsNothing) {
@@ -36,8 +45,21 @@ TEST(Log, WhatThePanelSaysIsInTheLogFileAndALogThatCannotBeWrittenStopsNothing) 
         app.type(ctl::total_frames_box, "75");
         app.press(ctl::set_total_frames_button);
         app.tick();
+        app.tick();
         EXPECT_EQ(app.state().move.totalframes, 75);
         EXPECT_TRUE(std::filesystem::is_directory(dir.path() / log_text::log_file));
+        // Said once, not at every line.
+        EXPECT_EQ(said(app, log_text::not_a_file((dir.path() / log_text::log_file).string())), 1);
     }
     ::chmod(dir.path().c_str(), 0755);
+
+    // A pipe under the log's name neither holds up the start nor goes unsaid.
+    test_support::TempDir piped;
+    ASSERT_EQ(::mkfifo((piped.path() / log_text::log_file).c_str(), 0644), 0);
+    App app(piped.path(), nullptr);
+    install_log_file(piped.path() / log_text::log_file);
+    app.keep_log(qt_log_sink());
+    app.start();
+    app.tick();
+    EXPECT_EQ(said(app, log_text::not_a_file((piped.path() / log_text::log_file).string())), 1);
 }

@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "axes/qt/axis_settings_store.h"
+#include "base/qt/settings_writer.h"
 #include "files/qt/file_lists.h"
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
@@ -85,10 +87,10 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
         for (const QString& p : QSettings().value(recent_key).toStringList()) kept.emplace_back(p.toStdString());
         RecentMoves& recent = app_.state().recent;
         recent.restore(kept);
-        recent.changed = [&recent] {
+        recent.changed = [&recent, &notices = app_.state().notices] {
             QStringList paths;
             for (const auto& p : recent.list()) paths << QString::fromStdString(p.string());
-            QSettings().setValue(recent_key, paths);
+            write_settings(notices, [&paths](QSettings& out) { out.setValue(recent_key, paths); });
         };
     }
     setObjectName("Varn");
@@ -100,6 +102,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     help_->binder()->after_event = [this] { sync(); };
     messages_ = new MessagesWindow(app_.state().notices, this);
     keep_pad_settings(app_.state().gamepad, app_.state().notices);
+    keep_axis_settings(axes_context(app_.state()), app_.state().axes_kept_changed);
     pad_ = std::make_unique<SdlPad>();
     if (!pad_->started()) app_.state().notices.say(pad_msg::unavailable(pad_->started().error()));
     clock_ = new FrameClock([this] {
@@ -171,6 +174,7 @@ MainWindow::~MainWindow() {
     closing_ = true;
     app_.state().recent.changed = nullptr;
     app_.state().gamepad.settings_changed = nullptr;
+    app_.state().axes_kept_changed = nullptr;
     clock_->stop();
     setup_->binder()->after_event = nullptr;
     help_->binder()->after_event = nullptr;

@@ -13,10 +13,11 @@ namespace {
 
 std::unique_ptr<RotatingFile> log_file;
 QtMessageHandler previous_handler = nullptr;
+Result<> last_append;  // the handler runs inside the logging call, so the sink can read it
 
 void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (log_file && context.category && std::strcmp(context.category, "kestrova") == 0) {
-        (void)log_file->append_line(text.toStdString());
+        last_append = log_file->append_line(text.toStdString());
         return;
     }
     if (previous_handler) previous_handler(type, context, text);
@@ -31,7 +32,11 @@ void install_log_file(const std::filesystem::path& path) {
 }
 
 Journal::Sink qt_log_sink() {
-    return [](const std::string& line) { qCInfo(lcKestrova).noquote() << QString::fromStdString(line); };
+    return [](const std::string& line) {
+        last_append = {};
+        qCInfo(lcKestrova).noquote() << QString::fromStdString(line);
+        return last_append;
+    };
 }
 
 }  // namespace kestrova

@@ -13,7 +13,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcKestrova)
 namespace kestrova {
 
 // Send the category to `path` (rotated at 1 MB, three old files kept). A log
-// that cannot be written is given up quietly: the program runs on.
+// that cannot be written stops nothing: the sink returns the failure, which
+// the journal says once.
 void install_log_file(const std::filesystem::path& path);
 
 Journal::Sink qt_log_sink();

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "base/qt/settings_writer.h"
+
 namespace kestrova {
 
 namespace {
@@ -21,11 +23,13 @@ void keep_pad_settings(Gamepad& pad, Notices& notices) {
         pad.set_settings(stored.value());
     else
         notices.say(stored.error());
-    pad.settings_changed = [](const PadSettings& s) {
-        QSettings out;
-        out.beginGroup(group);
-        for (const auto& [key, value] : encode_pad_settings(s))
-            out.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    pad.settings_changed = [&notices](const PadSettings& s) {
+        write_settings(notices, [&s](QSettings& out) {
+            out.beginGroup(group);
+            for (const auto& [key, value] : encode_pad_settings(s))
+                out.setValue(QString::fromStdString(key), QString::fromStdString(value));
+            out.endGroup();
+        });
     };
 }
 

@@ -1,5 +1,6 @@
 // The gamepad's settings kept in the program's settings (beside the window
-// geometry), read at start and written whenever the operator changes them.
+// geometry), read at start and written whenever the operator changes them;
+// a settings file that cannot be written is said.
 #pragma once
 
 #include "base/notices.h"

@@ -2,6 +2,7 @@
 
 #include "started_app.h"
 #include "app/app_controls.h"
+#include "axes/controls.h"
 #include "files/controls.h"
 #include "motion/controls.h"
 #include "move/controls.h"
@@ -21,6 +22,15 @@ TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabledAndTheLongM
     EXPECT_EQ(s.text(ctl::axis_name_labels[1]), "Tilt");  // the axis names of the setup
     EXPECT_FALSE(s.panel().at(ctl::not_at_start_warning).visible);
     EXPECT_FALSE(s.panel().at(ctl::folder_list).visible);
+
+    // Without stats.ini the F keys move every axis from the start: a quarter of its maximum speed.
+    EXPECT_EQ(s.text(ctl::fspeed_boxes[0]), "25");
+    EXPECT_EQ(s.text(ctl::fspeed_boxes[4]), "26");
+    s.app.press(ctl::enable_fkeys_button);
+    s.app.key_down(ctl::fkey_status_box, 113);  // F2
+    for (int i = 0; i < 5; ++i) s.app.tick();
+    s.app.key_up(ctl::fkey_status_box, 113);
+    EXPECT_GT(s.engine().curpos[0], 0);
 
     // The message form starts long and toggles.
     for (bool small : {false, true, false}) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "axes/messages.h"
-#include "started_app.h"
+#include <map>
+
 #include "axes/controls.h"
+#include "axes/kept_settings.h"
+#include "axes/messages.h"
+#include "files/controls.h"
+#include "started_app.h"
 
 using namespace kestrova;
 
@@ -42,7 +46,9 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
     d.app.press(ctl::setup_menu);
     EXPECT_EQ(d.form().text(ctl::setup_speed_boxes[0]), "101");
 
-    // Axis H's whole numbers round half to even; pulses per unit stop at E.
+    // Axis H's whole numbers round half to even; pulses per unit stop at E;
+    // the names apply as if typed into the main window.
+    d.form().set_text(ctl::setup_name_boxes[0], "Pan");
     d.form().set_text(ctl::setup_acceleration_boxes[7], "7.5");
     d.form().set_text(ctl::setup_speed_boxes[7], "6.5");
     d.form().set_text(ctl::setup_max_boxes[7], "101.5");
@@ -57,6 +63,10 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
     EXPECT_EQ(ax.acc[6], 7.5);  // axis G keeps the fraction
     EXPECT_EQ(ax.pp_rev[5], 1);
     EXPECT_EQ(ax.pp_rev[4], 2.5);
+    EXPECT_EQ(d.text(ctl::axis_name_boxes[0]), "Pan");
+    EXPECT_EQ(d.text(ctl::axis_name_labels[0]), "Pan");  // above the position column
+    d.app.type(ctl::axis_name_boxes[2], "Dolly");
+    EXPECT_EQ(d.text(ctl::axis_name_labels[2]), "Dolly");
 }
 
 TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
@@ -70,7 +80,16 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     EXPECT_EQ(s.axes.mSpeed[0], 101);
     EXPECT_EQ(s.axes.max[1], 50000);
     EXPECT_TRUE(d.form().at(ctl::setup_dialog).visible);
+    // The refused box is marked; reopening keeps every edit, and the mark goes when the box is fixed.
+    EXPECT_EQ(d.form().at(ctl::setup_max_boxes[1]).colour, colour::light_red);
+    EXPECT_EQ(d.form().at(ctl::setup_speed_boxes[0]).colour, colour::none);
+    d.app.press(ctl::setup_menu);
     EXPECT_EQ(d.form().text(ctl::setup_max_boxes[1]), "8388608");
+    EXPECT_EQ(d.form().text(ctl::setup_speed_boxes[0]), "300");
+    EXPECT_EQ(d.form().at(ctl::setup_max_boxes[1]).colour, colour::light_red);
+    d.form().set_text(ctl::setup_max_boxes[1], "8388600");
+    EXPECT_EQ(d.form().at(ctl::setup_max_boxes[1]).colour, colour::none);
+    d.form().set_text(ctl::setup_max_boxes[1], "8388608");
 
     // Every box takes one number, within what the rig and stats.ini can hold.
     const std::pair<std::pair<ControlName, const char*>, std::string> refused[] = {
@@ -95,6 +114,7 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
         d.form().set_text(typed.first, typed.second);
         d.save_and_exit();
         EXPECT_NE(s.notices.status.find(reason), std::string::npos) << s.notices.status;
+        EXPECT_EQ(d.form().at(typed.first).colour, colour::light_red) << reason;
         EXPECT_EQ(s.axes.mSpeed[0], 101) << reason;
         d.form().set_text(typed.first, kept);
     }
@@ -104,6 +124,14 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     EXPECT_EQ(s.axes.max[1], 8388607);
     EXPECT_EQ(s.axes.min[7], -8388608);
     EXPECT_EQ(s.axes.mSpeed[0], 300);
+
+    // "exit setup" drops refused edits: the next opening shows the settings.
+    d.form().set_text(ctl::setup_speed_boxes[2], "x");
+    d.save_and_exit();
+    d.form().press(ctl::setup_exit_button);
+    d.app.press(ctl::setup_menu);
+    EXPECT_EQ(d.form().text(ctl::setup_speed_boxes[2]), "103");
+    EXPECT_EQ(d.form().at(ctl::setup_speed_boxes[2]).colour, colour::none);
 }
 
 TEST(SetupDialog, UnusedFieldsTakeNoInputAndTheTogglesAndShowValuesWork) {
@@ -113,6 +141,8 @@ TEST(SetupDialog, UnusedFieldsTakeNoInputAndTheTogglesAndShowValuesWork) {
         EXPECT_FALSE(d.form().at(unused).enabled) << unused.str();
     EXPECT_TRUE(d.form().at(ctl::setup_pulses_boxes[4]).enabled);
 
+    int kept = 0;  // pulses per unit and the toggles go to the program's settings at each change
+    d.state().axes_kept_changed = [&kept] { ++kept; };
     Panel& f = d.form();
     f.press(ctl::setup_reverse_buttons[2]);
     EXPECT_TRUE(d.state().axes.rev[2]);
@@ -123,8 +153,37 @@ TEST(SetupDialog, UnusedFieldsTakeNoInputAndTheTogglesAndShowValuesWork) {
     d.app.press(ctl::enable_buttons[2]);
     EXPECT_TRUE(d.state().axes.ena[2]);
     EXPECT_EQ(d.colour(ctl::enable_buttons[2]), colour::green);
+    f.set_text(ctl::setup_pulses_boxes[0], "100");
+    d.save_and_exit();
+    d.save_and_exit();  // unchanged: not written again
+    EXPECT_EQ(kept, 4);
 
     f.set_text(ctl::setup_min_boxes[0], "5");
     f.press(ctl::setup_show_values_button);
     EXPECT_EQ(f.text(ctl::setup_min_boxes[0]), "-50000");
+}
+
+TEST(KeptAxisSettings, ReadBackAsWrittenKeyByKeyAndRefusedWholeByTheKeyThatCannotBeRead) {
+    AxisSettings s = AxisSettings::defaults();
+    s.pp_rev = {100, 2.5, 1, 1, 1, 1, 1, -4};
+    s.ena[1] = s.ena[6] = true;
+    s.rev[0] = s.rev[7] = true;
+    std::map<std::string, std::string> stored;
+    for (const auto& [key, value] : encode_kept_axis_settings(s)) stored[key] = value;
+    auto lookup = [&stored](const std::string& key) -> std::optional<std::string> {
+        const auto it = stored.find(key);
+        return it == stored.end() ? std::nullopt : std::optional<std::string>(it->second);
+    };
+    const AxisSettings back = decode_kept_axis_settings(AxisSettings::defaults(), lookup).value();
+    EXPECT_EQ(back.pp_rev, s.pp_rev);
+    EXPECT_EQ(back.ena, s.ena);
+    EXPECT_EQ(back.rev, s.rev);
+    EXPECT_EQ(stored.count("enableH"), 0u);  // the enable toggles stop at G
+
+    stored = {{"pulsesPerUnitC", "7"}};  // what is not stored keeps its value
+    EXPECT_EQ(decode_kept_axis_settings(s, lookup).value().pp_rev[0], 100);
+    for (const auto& [key, value] : {std::pair{"pulsesPerUnitB", "0"}, {"pulsesPerUnitB", "x"}, {"reverseH", "yes"}}) {
+        stored = {{"pulsesPerUnitA", "5"}, {key, value}};
+        EXPECT_EQ(decode_kept_axis_settings(s, lookup).error(), axes_msg::kept_unreadable(key, value));
+    }
 }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "log/journal.h"
+#include "log/messages.h"
 #include "log/rotating_file.h"
 #include "started_app.h"
 
@@ -28,16 +32,26 @@ TEST(RotatingFile, StartsAFreshFileAtTheLimitKeepsThreeOldAndReportsAFolderItCan
     for (const char* name : {"kestrova.log", "kestrova.log.1", "kestrova.log.2", "kestrova.log.3"})
         EXPECT_LE(fs::file_size(dir.path() / name), 100u) << name;
 
-    // A folder that cannot be written is a failure, not a throw.
+    // A folder that cannot be written is a failure, not a throw; a pipe or a
+    // device under the log's name is refused at once, never waited on.
     RotatingFile nowhere("/proc/kestrova-no-such/kestrova.log");
     const Result<> r = nowhere.append_line("x");
     EXPECT_FALSE(r.ok());
     EXPECT_NE(r.error().find("/proc/kestrova-no-such/kestrova.log"), std::string::npos);
+    const fs::path fifo = dir.path() / "fifo.log";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const fs::path& odd : {fifo, fs::path("/dev/null")})
+        EXPECT_EQ(RotatingFile(odd).append_line("x").error(), log_text::not_a_file(odd.string()));
 }
 
 TEST(Journal, WritesMessagesLinkChangesAndTheRateOnceAMinuteAndNoticesKeepTheLastFiveHundred) {
     std::vector<std::string> lines;
-    Journal journal([&](const std::string& l) { lines.push_back(l.substr(20)); });  // without the time
+    bool writable = true;
+    Journal journal([&](const std::string& l) -> Result<> {
+        if (!writable) return fail("cannot write");
+        lines.push_back(l.substr(20));  // without the time
+        return {};
+    });
     Notices notices;
     notices.link = "off line";
     journal.attach(notices);
@@ -52,6 +66,24 @@ TEST(Journal, WritesMessagesLinkChangesAndTheRateOnceAMinuteAndNoticesKeepTheLas
     EXPECT_EQ(lines, (std::vector<std::string>{"link: off line", "status: Move saved to moves/a",
                                                "link: on line /dev/pts/3", "link rate: 25.0 msg/s",
                                                "link rate: 25.0 msg/s", "link: port lost"}));
+
+    // A log that cannot be written is said once, on the next tick, and again
+    // only after a line got through.
+    auto failures = [&] {
+        return std::count_if(notices.said.begin(), notices.said.end(),
+                             [](const SaidMessage& m) { return m.text == "cannot write"; });
+    };
+    writable = false;
+    notices.say("a");
+    notices.say("b");
+    for (int i = 0; i < 3; ++i) journal.tick(notices);
+    EXPECT_EQ(failures(), 1);
+    writable = true;
+    notices.say("c");
+    writable = false;
+    notices.say("d");
+    journal.tick(notices);
+    EXPECT_EQ(failures(), 2);
 
     // The notices keep the last five hundred messages with their times.
     Notices n;

@@ -44,19 +44,17 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsLosingTheFocusReleas
     EXPECT_TRUE(j.fkeyup[0] && j.fkeyup[1] && j.fkeyup[9]);
     EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
 
-    // Enabling them while an enabled axis has no F speed says which.
-    AxisSettings& ax = r.state().axes;
-    ax.ena = {true, true, true, false, false};
+    // Enabling them while an axis has no F speed says which, enabled toggle or not.
+    r.state().axes.ena = {true, true, true, false, false};
     r.panel().set_text(ctl::fspeed_boxes[0], "20");
     r.panel().set_text(ctl::fspeed_boxes[1], "");
     r.panel().set_text(ctl::fspeed_boxes[2], "0");
-    r.panel().set_text(ctl::fspeed_boxes[3], "");  // not enabled: not named
+    r.panel().set_text(ctl::fspeed_boxes[3], "");
     r.panel().press(ctl::enable_fkeys_button);
-    EXPECT_EQ(r.status(), motion_msg::fkeys_without_speed("BC"));
+    EXPECT_EQ(r.status(), motion_msg::fkeys_without_speed("BCD"));
     EXPECT_EQ(r.text(ctl::fkey_status_box), move_msg::fkeys_enabled);  // the keys are enabled all the same
 
-    r.panel().set_text(ctl::fspeed_boxes[1], "5");
-    r.panel().set_text(ctl::fspeed_boxes[2], "5");
+    for (std::size_t a : {1u, 2u, 3u}) r.panel().set_text(ctl::fspeed_boxes[a], "5");
     r.app.state().notices.status.clear();
     r.panel().press(ctl::enable_fkeys_button);
     EXPECT_EQ(r.status(), "");
