@@ -42,6 +42,8 @@ FilesContext files_context(AppState& s) {
         s.editing.matches_file(path);
         s.recent.add(path);
     };
+    hooks.move_has_no_file = [&s] { s.editing.untitled(); };
+    hooks.move_file = [&s] { return s.editing.file(); };
     hooks.show_move = [&s] {
         s.panel.show(ctl::total_frames_box, std::to_string(s.move.totalframes));
         show_keyframes(s.panel, s.move);

@@ -1,10 +1,12 @@
 // Undo, redo and the unsaved-work marker of the move. Every operator command
 // runs between a look at the move before and after it; a command that changed
-// the move becomes a step that undo takes back.
+// the move becomes a step that undo takes back. The move's file name is part
+// of the move: undoing a load gives back the name and saved state before it.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/result.h"
@@ -33,24 +35,32 @@ public:
     const MoveHistory& history() const { return history_; }
 
     // Changes made since the move last equalled a file.
-    bool unsaved() const { return position_ != saved_position_; }
+    bool unsaved() const { return position_ != name_.saved_position; }
     void matches_file(const std::filesystem::path& path);
+    // The move came from no move file (an import): untitled, and unsaved.
+    void untitled();
     // The move's name for the title: its file's name, or "untitled".
     std::string name() const;
-    const std::filesystem::path& file() const { return file_; }
+    const std::filesystem::path& file() const { return name_.file; }
 
 private:
+    // A name the running command gave the move; it takes effect once the step is recorded.
+    struct Naming {
+        std::filesystem::path file;
+        bool equals_file;  // saved or loaded, not imported
+    };
+    void take_name(const Naming& naming, bool renamed);
+
     MoveModel& move_;
     std::function<void()> show_move_;
     std::function<Result<>()> may_change_;
     MoveHistory history_;
-    // Steps forward from the start; the saved position is where the move
+    // Steps forward from the start; the name's saved position is where the move
     // equalled its file (unreachable once that step is dropped by a new branch).
     long position_ = 0;
-    long saved_position_ = 0;
-    std::filesystem::path file_;
+    MoveName name_;
     bool in_command_ = false;
-    bool matched_ = false;  // the command running now saved or loaded the move
+    std::optional<Naming> naming_;  // given by the command running now
 };
 
 }  // namespace kestrova

@@ -35,6 +35,12 @@ std::string no_home() { return "cannot find the per-user folder: neither XDG_DAT
 std::string user_folder_failed(const std::string& folder, const std::string& reason) {
     return "cannot make the per-user folder " + folder + ": " + reason;
 }
+std::string folder_in_use(const std::string& folder) {
+    return "another kestrova is already working in " + folder + "; close it first";
+}
+std::string folder_lock_failed(const std::string& folder) {
+    return "cannot lock the working folder " + folder + " (is it writable?)";
+}
 std::string try_help() { return "Try 'kestrova --help' for more information."; }
 
 }  // namespace kestrova::start_msg

@@ -22,5 +22,8 @@ std::string no_such_folder(const std::string& folder);
 std::string no_home();
 std::string user_folder_failed(const std::string& folder, const std::string& reason);
 std::string try_help();
+// One program per working folder: a second one refuses to start.
+std::string folder_in_use(const std::string& folder);
+std::string folder_lock_failed(const std::string& folder);
 
 }  // namespace kestrova::start_msg

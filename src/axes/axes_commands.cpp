@@ -27,9 +27,11 @@ void show_axis_toggles(const AxesContext& c) {
 }
 
 void give_starting_fspeeds(const AxesContext& c) {
-    // Into the boxes, as if typed: "enable F keys" takes them from there.
-    for (std::size_t a = 0; a < jog_axes; ++a)
-        c.panel.set_text(ctl::fspeed_boxes[a], num::to_text(starting_fspeed(c.axes.mSpeed[a])));
+    // Kept as settings too, so a Save Setup straight after the first start keeps them.
+    for (std::size_t a = 0; a < jog_axes; ++a) {
+        c.axes.FSpeed[a] = starting_fspeed(c.axes.mSpeed[a]);
+        c.panel.set_text(ctl::fspeed_boxes[a], num::to_text(c.axes.FSpeed[a]));
+    }
 }
 
 void install_axes_commands(const AxesContext& c) {

@@ -123,6 +123,10 @@ bool is_temporary_name(std::string_view name) {
            name.substr(name.size() - tail, temporary_mark.size()) == temporary_mark;
 }
 
+bool is_program_file_name(std::string_view name) {
+    return is_temporary_name(name) || name.starts_with(working_folder_lock);
+}
+
 std::size_t remove_stale_temporaries(const fs::path& folder, std::chrono::seconds age) {
     std::size_t removed = 0;
     std::error_code ec;

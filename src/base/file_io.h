@@ -38,6 +38,14 @@ Result<> write_file_keeping_tail(const std::filesystem::path& path, Bytes bytes)
 // Whether a file name is that of a write's temporary file.
 bool is_temporary_name(std::string_view name);
 
+// The file in the working folder that keeps a second program off it.
+inline constexpr std::string_view working_folder_lock = ".kestrova.lock";
+
+// Whether a name belongs to the program's own files: a write's temporary file,
+// or the working folder's lock (and the lock's helper files). A move saved
+// under such a name would be hidden, removed at a later start, or break the lock.
+bool is_program_file_name(std::string_view name);
+
 // A temporary file older than this belongs to no write still running.
 inline constexpr std::chrono::hours stale_temporary_age{1};
 

@@ -21,6 +21,10 @@ struct FilesHooks {
     std::function<void()> show_move;
     // The move now equals the file at `path` (it was just saved or loaded).
     std::function<void(const std::filesystem::path& path)> move_matches_file;
+    // The move came from no move file (an import): it has no name until saved.
+    std::function<void()> move_has_no_file;
+    // The file the move is named after; empty when it has none.
+    std::function<std::filesystem::path()> move_file;
 };
 
 struct FilesContext {

@@ -9,6 +9,9 @@ std::string no_name(const std::string& operation) { return operation + ": no fil
 std::string bad_name(const std::string& operation, const std::string& name) {
     return operation + ": \"" + name + "\" is not a file name";
 }
+std::string program_file_name(const std::string& operation, const std::string& name) {
+    return operation + ": \"" + name + "\" is a name the program keeps for its own files; choose another";
+}
 std::string no_folder(const std::string& operation, const std::string& folder) {
     return operation + ": the folder " + folder + " does not exist";
 }
@@ -16,6 +19,8 @@ std::string save_failed(const std::string& path, const std::string& reason) {
     return "Save Move failed for " + path + ": " + reason + "; the file is unchanged";
 }
 std::string saved(const std::string& path) { return "Move saved to " + path; }
+std::string replace_declined(const std::string& path) { return "Save Move cancelled: " + path + " was not replaced"; }
+std::string replace_question(const std::string& name) { return "Replace " + name + "?"; }
 std::string load_refused(const std::string& path, const std::string& reason) {
     return "Move file " + path + " not loaded: " + reason + "; the move is unchanged";
 }

@@ -9,9 +9,11 @@ namespace kestrova::files_msg {
 
 std::string no_name(const std::string& operation);                     // empty move name
 std::string bad_name(const std::string& operation, const std::string& name);  // a path, "." or ".."
+std::string program_file_name(const std::string& operation, const std::string& name);
 std::string no_folder(const std::string& operation, const std::string& folder);
 std::string save_failed(const std::string& path, const std::string& reason);
 std::string saved(const std::string& path);
+std::string replace_declined(const std::string& path);
 std::string load_refused(const std::string& path, const std::string& reason);
 std::string loaded(const std::string& path);
 std::string export_failed(const std::string& path, const std::string& reason);
@@ -37,6 +39,10 @@ std::string position_beyond(int frame, int axis, double value);
 // Why the move cannot be saved.
 std::string move_length_outside(int frames);
 std::string too_many_keyframes(int count, int frames);
+
+// The question before Save Move writes over another move's file.
+inline constexpr const char* replace_box_title = "Save Move";
+std::string replace_question(const std::string& name);
 
 // The message box of a failed drive change.
 inline constexpr const char* drive_box_title = "No Data";

@@ -25,6 +25,10 @@ std::optional<fs::path> file_in_folder(const FilesContext& c, const std::string&
         c.notices.say(files_msg::bad_name(operation, name));
         return std::nullopt;
     }
+    if (is_program_file_name(name)) {
+        c.notices.say(files_msg::program_file_name(operation, name));
+        return std::nullopt;
+    }
     std::error_code ec;
     if (c.files.folder.empty() || !fs::is_directory(c.files.folder, ec)) {
         c.notices.say(files_msg::no_folder(operation, c.files.folder));
@@ -34,6 +38,28 @@ std::optional<fs::path> file_in_folder(const FilesContext& c, const std::string&
 }
 
 std::string export_name(const FilePanelState& f) { return f.selected.empty() ? f.movename : f.selected; }
+
+// A file that exists and is not the one the move is named after.
+bool another_move_file(const FilesContext& c, const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return false;
+    const fs::path own = c.hooks.move_file ? c.hooks.move_file() : fs::path();
+    return own.empty() || !fs::equivalent(path, own, ec);
+}
+
+bool write_move_file(const FilesContext& c, const fs::path& path) {
+    if (const Result<> savable = check_savable(c.move); !savable) {
+        c.notices.say(files_msg::save_failed(path.string(), savable.error()));
+        return false;
+    }
+    if (const Result<> written = write_file_atomically(path, encode_move(c.move)); !written) {
+        c.notices.say(files_msg::save_failed(path.string(), written.error()));
+        return false;
+    }
+    c.notices.say(files_msg::saved(path.string()));
+    if (c.hooks.move_matches_file) c.hooks.move_matches_file(path);
+    return true;
+}
 
 }  // namespace
 
@@ -59,22 +85,25 @@ void install_positions(const FilesContext& c, FrameTable positions) {
     }
     data.movepos = std::move(positions);
     install_move(c, std::move(data));
+    if (c.hooks.move_has_no_file) c.hooks.move_has_no_file();
 }
 
 bool save_move_file(const FilesContext& c, const std::string& name) {
     const auto path = file_in_folder(c, "Save Move", name);
     if (!path) return false;
-    if (const Result<> savable = check_savable(c.move); !savable) {
-        c.notices.say(files_msg::save_failed(path->string(), savable.error()));
-        return false;
-    }
-    if (const Result<> written = write_file_atomically(*path, encode_move(c.move)); !written) {
-        c.notices.say(files_msg::save_failed(path->string(), written.error()));
-        return false;
-    }
-    c.notices.say(files_msg::saved(path->string()));
-    if (c.hooks.move_matches_file) c.hooks.move_matches_file(*path);
-    return true;
+    if (!another_move_file(c, *path)) return write_move_file(c, *path);
+    // Another move's file (or one that another program just wrote) goes only when the operator says so.
+    c.notices.box = MessageBoxRequest{.title = files_msg::replace_box_title,
+                                      .text = files_msg::replace_question(name),
+                                      .ok_cancel = true,
+                                      .exclamation = true,
+                                      .answer = [c, path = *path](bool ok) {
+                                          if (ok)
+                                              write_move_file(c, path);
+                                          else
+                                              c.notices.say(files_msg::replace_declined(path.string()));
+                                      }};
+    return false;
 }
 
 bool load_move_file(const FilesContext& c, const std::string& name) {

@@ -11,6 +11,8 @@
 namespace kestrova {
 
 // Save Move: the move under `name` in the shown folder, replacing the file whole.
+// Another existing file than the move's own is replaced only after "Replace
+// <name>?" is answered OK (a message box; false until then, and on Cancel).
 bool save_move_file(const FilesContext& c, const std::string& name);
 
 // Load Move: checks the whole file, then makes it the move.

@@ -51,6 +51,7 @@ struct Step {
     std::vector<ArrayChange<double>> bezier;           // units 0..4 bzframe, 5..9 bzpos
     std::vector<ArrayChange<double>> corrections;      // units 0..4, never resized
     std::vector<TableChange> tables;                   // units 0 movepos, 1 smoothpos, 2 graphpos
+    std::optional<MoveName> name;                      // the other side's, when the step renamed the move
     std::size_t bytes = 0;
 };
 
@@ -202,7 +203,7 @@ std::vector<double>& bezier_array(MoveModel& m, int unit) {
 FrameTable& table(MoveModel& m, int unit) { return unit == 0 ? m.movepos : unit == 1 ? m.smoothpos : m.graphpos; }
 
 std::size_t step_bytes(const Step& s) {
-    std::size_t n = sizeof(Step) + s.label.capacity();
+    std::size_t n = sizeof(Step) + s.label.capacity() + (s.name ? s.name->file.native().capacity() : 0);
     auto arrays = [&](const auto& list) {
         n += list.capacity() * sizeof(list.front());
         for (const auto& c : list) n += c.cells.bytes();
@@ -306,16 +307,21 @@ bool MoveHistory::roll_back(MoveModel& move) {
     return changed;
 }
 
-bool MoveHistory::commit(const MoveModel& after) {
+bool MoveHistory::commit(const MoveModel& after, std::optional<MoveName> renamed_from) {
     if (!pending_) return false;
-    const bool changed = record(std::move(*pending_label_), *pending_, after);
+    const bool changed = record(std::move(*pending_label_), *pending_, after, std::move(renamed_from));
     cancel();
     return changed;
 }
 
-bool MoveHistory::record(std::string label, const MoveModel& before, const MoveModel& after) {
+bool MoveHistory::record(std::string label, const MoveModel& before, const MoveModel& after,
+                         std::optional<MoveName> renamed_from) {
     StepPtr step = make_step(std::move(label), before, after);
     if (!step) return false;
+    if (renamed_from) {
+        step->name = std::move(renamed_from);
+        step->bytes = step_bytes(*step);
+    }
     for (const StepPtr& s : redo_) bytes_ -= s->bytes;
     redo_.clear();
     bytes_ += step->bytes;
@@ -324,10 +330,14 @@ bool MoveHistory::record(std::string label, const MoveModel& before, const MoveM
     return true;
 }
 
-Result<> MoveHistory::undo(MoveModel& move) { return move_step(undo_, redo_, move, history_msg::nothing_to_undo); }
-Result<> MoveHistory::redo(MoveModel& move) { return move_step(redo_, undo_, move, history_msg::nothing_to_redo); }
+Result<> MoveHistory::undo(MoveModel& move, MoveName* name) {
+    return move_step(undo_, redo_, move, name, history_msg::nothing_to_undo);
+}
+Result<> MoveHistory::redo(MoveModel& move, MoveName* name) {
+    return move_step(redo_, undo_, move, name, history_msg::nothing_to_redo);
+}
 
-Result<> MoveHistory::move_step(std::deque<StepPtr>& from, std::deque<StepPtr>& to, MoveModel& move,
+Result<> MoveHistory::move_step(std::deque<StepPtr>& from, std::deque<StepPtr>& to, MoveModel& move, MoveName* name,
                                 const std::string& nothing) {
     cancel();
     if (from.empty()) return fail(nothing);
@@ -337,6 +347,7 @@ Result<> MoveHistory::move_step(std::deque<StepPtr>& from, std::deque<StepPtr>& 
         return fail(history_msg::move_changed_elsewhere);
     }
     bytes_ -= s.bytes;
+    if (s.name && name) std::swap(*s.name, *name);
     apply(s, move);
     bytes_ += s.bytes;  // a step that took a longer table in exchange has grown
     to.push_back(std::move(from.back()));

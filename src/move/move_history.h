@@ -7,6 +7,9 @@
 // load) is kept as the runs of its non-zero cells, since the tables are created
 // zero-filled.
 //
+// A step that gave the move another name (a load, an import) also carries the
+// name of the other side, swapped with the editor's as the cells are.
+//
 // Restored: the length, the keyframe count, the keyframe table, movepos,
 // smoothpos, graphpos, the Bezier working storage and the keyframe corrections,
 // i.e. everything the move's operations read. Not restored: curframe, the frame
@@ -16,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +32,13 @@ namespace kestrova {
 namespace history_detail {
 struct Step;
 }
+
+// The file the move is named after (empty: untitled) and the editor's count of
+// steps at which the move last equalled that file.
+struct MoveName {
+    std::filesystem::path file;
+    long saved_position = 0;
+};
 
 inline constexpr std::size_t default_history_bytes = std::size_t{64} << 20;
 
@@ -42,21 +53,24 @@ public:
     void begin(std::string label, const MoveModel& before);
     // Record the step from the remembered move to `after`. An action that changed
     // nothing records nothing (returns false). Without a begin, nothing happens.
-    bool commit(const MoveModel& after);
+    // `renamed_from`: the name the move had before, when the action renamed it.
+    bool commit(const MoveModel& after, std::optional<MoveName> renamed_from = std::nullopt);
     // Forget the remembered move (the action was refused).
     void cancel();
     // Put the remembered move back (the action must not stand) and forget it.
     // True when the action had changed the move.
     bool roll_back(MoveModel& move);
     // begin + commit with the caller's copy of the move before.
-    bool record(std::string label, const MoveModel& before, const MoveModel& after);
+    bool record(std::string label, const MoveModel& before, const MoveModel& after,
+                std::optional<MoveName> renamed_from = std::nullopt);
 
     // Put the move back as it was before the last recorded step / after the last
     // undone one. Fails, leaving the move as it is, when there is nothing to do,
     // and, clearing the history, when the move no longer has the shape the step
-    // was recorded from (it was changed without being recorded).
-    Result<> undo(MoveModel& move);
-    Result<> redo(MoveModel& move);
+    // was recorded from (it was changed without being recorded). A step that
+    // renamed the move swaps its other name with `name`.
+    Result<> undo(MoveModel& move, MoveName* name = nullptr);
+    Result<> redo(MoveModel& move, MoveName* name = nullptr);
 
     bool can_undo() const { return !undo_.empty(); }
     bool can_redo() const { return !redo_.empty(); }
@@ -75,7 +89,7 @@ public:
 
 private:
     using StepPtr = std::unique_ptr<history_detail::Step>;
-    Result<> move_step(std::deque<StepPtr>& from, std::deque<StepPtr>& to, MoveModel& move,
+    Result<> move_step(std::deque<StepPtr>& from, std::deque<StepPtr>& to, MoveModel& move, MoveName* name,
                        const std::string& nothing);
     void keep_within_limit();
 

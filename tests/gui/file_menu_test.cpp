@@ -1,10 +1,14 @@
 // The File menu on the real window: the file panel's lists, and Recent moves.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QListView>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -53,6 +57,23 @@ TEST(FileMenu, TheListsShowTheMovesFolderWithoutHiddenFilesAndRecentMovesListsAn
     EXPECT_EQ(actions[1]->text().toStdString(), (w.moves() / "first").string());
     actions[1]->trigger();
     EXPECT_EQ(w.move().totalframes, 30);
+    EXPECT_EQ(w.window->windowTitle(), "first - Kestrova");
+
+    // File names: saving over another move's file asks first; Cancel keeps it.
+    const Bytes second = w.file("second");
+    QString asked;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    answer.start(10);
+    w.save_as("second");
+    w.window->sync();
+    EXPECT_EQ(asked, "Replace second?");
+    EXPECT_EQ(w.file("second"), second);
     EXPECT_EQ(w.window->windowTitle(), "first - Kestrova");
 
     // Kept for the next start.

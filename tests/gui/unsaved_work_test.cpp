@@ -39,6 +39,16 @@ TEST(UnsavedWork, TitleMarksChangesUntilSavedAndUndoIsNamedInTheEditMenu) {
     undo->trigger();
     EXPECT_EQ(w.window->windowTitle(), "pan* - Kestrova");
     EXPECT_EQ(action(w, "redoAction")->text(), "Redo Add KeyFrame");
+    // File names: undoing a load gives the title back the earlier move's name.
+    w.set_length(50);
+    w.save_as("tilt");
+    w.load("pan");
+    w.window->sync();
+    EXPECT_EQ(w.window->windowTitle(), "pan - Kestrova");
+    undo->trigger();
+    EXPECT_EQ(w.window->windowTitle(), "tilt - Kestrova");
+    action(w, "redoAction")->trigger();
+    EXPECT_EQ(w.window->windowTitle(), "pan - Kestrova");
 }
 
 TEST(UnsavedWork, ExitAndLoadAskFirstAndOnlyWhenThereIsSomethingToLose) {

@@ -13,23 +13,32 @@ fail() { echo "FAIL: $*"; echo "-- stdout:"; cat "$out"; echo "-- stderr:"; cat 
 # No display, no platform: only what a bare login shell would have.
 bare() { (cd "$scratch/cwd" && env -i PATH=/usr/bin:/bin HOME="$scratch/home" "$program" "$@" >"$out" 2>"$err"); }
 
-# Starts the program offscreen from an empty current folder, waits until its
-# working folder $1 holds moves/, checks it is still running, then stops it.
-start_until_moves() {
-  local workdir=$1; shift
+# Starts the program offscreen from an empty current folder in the background
+# ($pid), output to $1.out/.err, and waits until its working folder $2 holds
+# moves/ and its lock names it, or it has ended.
+launch() {
+  local name=$1 workdir=$2; shift 2
   (cd "$scratch/cwd" && exec env -i PATH=/usr/bin:/bin HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" \
-     QT_QPA_PLATFORM=offscreen "$@" "$program" "${args[@]}" >"$out" 2>"$err") &
-  local pid=$!
+     QT_QPA_PLATFORM=offscreen "$@" "$program" "${args[@]}" >"$scratch/$name.out" 2>"$scratch/$name.err") &
+  pid=$!
   for _ in $(seq 300); do
-    [ -d "$workdir/moves" ] && break
+    [ -d "$workdir/moves" ] && [ "$(head -n 1 "$workdir/.kestrova.lock" 2>/dev/null)" = "$pid" ] && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
+}
+
+# launch, then checks the program is still running, stops it, and checks it
+# wrote nothing in the current folder.
+start_until_moves() {
+  local workdir=$1; shift
+  launch program "$workdir" "$@"
   sleep 0.5
   local alive=1
   kill -0 "$pid" 2>/dev/null || alive=0
   kill "$pid" 2>/dev/null
   wait "$pid"; local status=$?
+  cp "$scratch/program.out" "$out"; cp "$scratch/program.err" "$err"
   [ -d "$workdir/moves" ] || fail "no moves/ in $workdir"
   [ $alive -eq 1 ] || fail "the program ended on its own (status $status)"
   [ -z "$(ls -A "$scratch/cwd")" ] || fail "written in the current folder: $(ls -A "$scratch/cwd")"
@@ -58,6 +67,22 @@ case $case in
   user-folder)
     args=(--user-folder)
     start_until_moves "$scratch/data/kestrova" XDG_DATA_HOME="$scratch/data" ;;
+  one-per-folder)
+    # A second program on the same working folder says so and does not start.
+    mkdir "$scratch/rig"
+    args=(--workdir "$scratch/rig")
+    launch first "$scratch/rig"
+    first=$pid
+    [ "$(head -n 1 "$scratch/rig/.kestrova.lock" 2>/dev/null)" = "$first" ] || fail "the first program holds no lock"
+    (cd "$scratch/cwd" && env -i PATH=/usr/bin:/bin HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" \
+       QT_QPA_PLATFORM=offscreen timeout 30 "$program" "${args[@]}" >"$out" 2>"$err"); status=$?
+    [ $status -eq 1 ] || { kill $first; fail "the second program's status is $status, not 1"; }
+    [ "$(wc -l <"$err")" -eq 1 ] && grep -q "^kestrova: another kestrova is already working in $scratch/rig" "$err" \
+      || { kill $first; fail "the second program did not say in one line that the folder is in use"; }
+    # A killed program's lock is taken over by the next one.
+    kill -KILL $first; wait $first 2>/dev/null
+    [ -f "$scratch/rig/.kestrova.lock" ] || fail "the killed program left no lock to take over"
+    start_until_moves "$scratch/rig" ;;
   *) echo "unknown case $case"; exit 2 ;;
 esac
 echo "$case: 1 passed, 0 failed"

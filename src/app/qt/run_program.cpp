@@ -1,12 +1,15 @@
 #include "app/qt/run_program.h"
 
 #include <QApplication>
+#include <QLockFile>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app/start_messages.h"
 #include "app/start_plan.h"
+#include "base/file_io.h"
 #include "link/link.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
@@ -25,6 +28,19 @@ int run_program(int argc, char** argv) {
     std::fputs(plan.output.c_str(), stdout);
     std::fputs(plan.error.c_str(), stderr);
     if (!plan.open_window) return plan.exit_status;
+
+    // One program per working folder: two would overwrite each other's moves
+    // and setup unasked. A lock left by a killed program names a process that
+    // is gone and is taken over.
+    QLockFile folder_lock(QString::fromStdString((plan.workdir / working_folder_lock).string()));
+    folder_lock.setStaleLockTime(0);  // stale only when its program is gone, however long a program runs
+    if (!folder_lock.tryLock(0)) {
+        const std::string folder = plan.workdir.string();
+        const std::string why = folder_lock.error() == QLockFile::LockFailedError ? start_msg::folder_in_use(folder)
+                                                                                  : start_msg::folder_lock_failed(folder);
+        std::fprintf(stderr, "%s: %s\n", start_msg::program_name, why.c_str());
+        return 1;
+    }
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("kestrova");

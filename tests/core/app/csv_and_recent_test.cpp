@@ -37,6 +37,7 @@ TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoesARe
 
     s.set_length(30);
     s.add_keyframe(5, {9, 9, 9, 9, 9});
+    s.save_as("pan move 1");
     const Bytes before = encode_move(s.move());
     ASSERT_TRUE(import_csv_file(s.state(), csv));
     EXPECT_EQ(s.status(), files_msg::imported(csv.string(), 120));
@@ -45,11 +46,18 @@ TEST(CsvImport, ImportReplacesPositionsSetsTheLengthEmptiesKeyframesAndUndoesARe
     for (int f = 1; f <= 120; ++f)
         for (int a = 0; a < move_axes; ++a) ASSERT_EQ(s.move().movepos.at(f, a), exported.at(f, a));
     EXPECT_EQ(s.state().editing.history().undo_label(), "Import CSV");
-    EXPECT_TRUE(s.state().editing.unsaved());  // an import is no file the move equals
+    // An import is no file the move equals: untitled, and Save asks for a name.
+    EXPECT_EQ(s.state().editing.name(), "untitled");
+    EXPECT_TRUE(s.state().editing.unsaved());
+    EXPECT_FALSE(save_move_again(s.state()));
+    EXPECT_TRUE(s.state().files.savemode);
+    EXPECT_EQ(s.file("pan move 1"), before);
 
     undo_move(s.state());
     EXPECT_EQ(encode_move(s.move()), before);
     EXPECT_EQ(s.text(ctl::total_frames_box), "30");
+    EXPECT_EQ(s.state().editing.name(), "pan move 1");
+    EXPECT_FALSE(s.state().editing.unsaved());
 
     // A refused file names the line and leaves move and history alone.
     const Bytes kept = encode_move(s.move());

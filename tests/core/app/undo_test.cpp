@@ -38,6 +38,8 @@ std::pair<Bytes, std::vector<double>> whole(const MoveModel& m) {
 struct Change {
     const char* label;
     std::function<void(StartedApp&)> act;
+    std::string name_after = "untitled";  // the move's name after the change, and before it
+    std::string name_before = "untitled";
 };
 
 }  // namespace
@@ -54,14 +56,16 @@ TEST(Undo, EveryKindOfChangeUndoesAndRedoesExactlyAgainAndAgain) {
         {"Smooth", [](StartedApp& s) { s.app.press(ctl::smooth_button); }},
         {"Corrected Smooth", [](StartedApp& s) { s.app.press(ctl::corrected_smooth_button); }},
         {"Bezier Samples on A", [](StartedApp& s) { s.app.press(ctl::bezier_smooth_button), s.app.press(ctl::bezier_samples_button); }},
-        {"Load Move", [](StartedApp& s) { s.save_as("other"), s.app.press(ctl::clear_move_button), s.load("other"); }},
+        {"Load Move", [](StartedApp& s) { s.save_as("other"), s.app.press(ctl::clear_move_button), s.load("other"); },
+         "other", "other"},
         {"Import Ascii",
          [](StartedApp& s) {
-             s.state().files.selected = "pan";
+             s.save_as("pan");
              s.app.press(ctl::export_menu);
              s.set_length(20);
              s.app.press(ctl::import_menu);
-         }},
+         },
+         "untitled", "pan"},
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.label);
@@ -71,14 +75,17 @@ TEST(Undo, EveryKindOfChangeUndoesAndRedoesExactlyAgainAndAgain) {
         // The last step is the change under test; undo it alone.
         const auto after = whole(s.move());
         ASSERT_EQ(s.state().editing.history().undo_label(), change.label);
+        EXPECT_EQ(s.state().editing.name(), change.name_after);
         undo_move(s.state());
         const auto before = whole(s.move());
         EXPECT_NE(before, after);
         for (int round = 0; round < 2; ++round) {
             redo_move(s.state());
             EXPECT_TRUE(whole(s.move()) == after);
+            EXPECT_EQ(s.state().editing.name(), change.name_after);
             undo_move(s.state());
             EXPECT_TRUE(whole(s.move()) == before);
+            EXPECT_EQ(s.state().editing.name(), change.name_before);
         }
         // The boxes show the move undo gave back.
         EXPECT_EQ(s.text(ctl::total_frames_box), std::to_string(s.move().totalframes));
@@ -103,4 +110,45 @@ TEST(Undo, UnsavedFollowsEditsSavesAndUndo) {
     StartedApp fresh;
     undo_move(fresh.state());
     EXPECT_FALSE(fresh.status().empty());
+}
+
+// File names: the name and the saved state travel with the move through undo and redo.
+TEST(FileNames, UndoingALoadGivesBackTheEarlierNameAndSaveWritesThere) {
+    StartedApp s;
+    s.set_length(30);
+    s.save_as("b");
+    s.set_length(40);
+    s.save_as("a");
+    s.load("b");
+    const MoveEditing& e = s.state().editing;
+    auto named = [&](const std::string& name, bool unsaved) {
+        return e.name() == name && e.unsaved() == unsaved;
+    };
+    s.load("a");
+    undo_move(s.state());
+    EXPECT_EQ(s.move().totalframes, 30);
+    EXPECT_TRUE(named("b", false));
+    redo_move(s.state());
+    EXPECT_TRUE(named("a", false));
+    // A change after the undo is saved into b; a is left alone.
+    undo_move(s.state());
+    const Bytes a = s.file("a");
+    s.add_keyframe(5, {1, 2, 3, 4, 5});
+    EXPECT_TRUE(named("b", true));
+    ASSERT_TRUE(save_move_again(s.state()));
+    EXPECT_EQ(s.file("b"), encode_move(s.move()));
+    EXPECT_EQ(s.file("a"), a);
+
+    // An untitled move with changes stays untitled and unsaved under the load.
+    StartedApp fresh;
+    fresh.add_keyframe(3);
+    test_support::write_bytes(fresh.moves() / "a", a);
+    fresh.load("a");
+    undo_move(fresh.state());
+    EXPECT_EQ(fresh.state().editing.name(), "untitled");
+    EXPECT_TRUE(fresh.state().editing.unsaved());
+    EXPECT_TRUE(fresh.state().editing.file().empty());
+    redo_move(fresh.state());
+    EXPECT_EQ(fresh.state().editing.name(), "a");
+    EXPECT_FALSE(fresh.state().editing.unsaved());
 }

@@ -84,3 +84,44 @@ TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     EXPECT_EQ(s.state().files.folder, "/");
     EXPECT_EQ(s.state().files.drive, "/");
 }
+
+// File names: Save Move writes over another move's file only when told to, and
+// never under a name the program keeps for its own files.
+TEST(FileNames, SavingOverAnotherMovesFileAsksAndTheProgramsOwnNamesAreRefused) {
+    StartedApp s;
+    s.set_length(10);
+    s.save_as("a");
+    s.set_length(20);
+    s.save_as("b");
+    const Bytes a = s.file("a");
+    s.set_length(30);
+    for (const bool ok : {false, true}) {
+        s.save_as("a");
+        ASSERT_TRUE(s.state().notices.box.has_value());
+        const MessageBoxRequest box = *s.state().notices.box;
+        s.state().notices.box.reset();
+        EXPECT_EQ(box.text, "Replace a?");
+        EXPECT_TRUE(box.ok_cancel);
+        EXPECT_EQ(s.file("a"), a);  // nothing written before the answer
+        box.answer(ok);
+        const std::string path = (s.moves() / "a").string();
+        EXPECT_EQ(s.status(), ok ? files_msg::saved(path) : files_msg::replace_declined(path));
+        EXPECT_EQ(s.state().editing.name(), ok ? "a" : "b");
+        EXPECT_EQ(s.state().editing.unsaved(), !ok);
+    }
+    EXPECT_EQ(s.file("a").size(), 2406u);
+    // The move's own file is saved over without a question.
+    s.set_length(40);
+    s.app.press(ctl::save_move_menu);
+    s.state().files.selected = "a";
+    s.app.press(ctl::file_list);
+    EXPECT_FALSE(s.state().notices.box.has_value());
+    EXPECT_EQ(s.file("a").size(), 3206u);
+
+    for (const std::string name : {".take1.tmp-AAAAAA", ".kestrova.lock"}) {
+        s.save_as(name);
+        EXPECT_EQ(s.status(), files_msg::program_file_name("Save Move", name));
+        EXPECT_FALSE(std::filesystem::exists(s.moves() / name));
+        EXPECT_EQ(s.state().editing.name(), "a");
+    }
+}
