@@ -105,7 +105,8 @@ Result<FrameTable> parse_csv(std::string_view text) {
             header_seen = true;
             continue;
         }
-        if (line.empty() && text.find_first_not_of(" \t\r\n") == std::string_view::npos) break;  // blank lines at the end
+        // Blank lines may end the file.
+        if (line.empty() && text.find_first_not_of(" \t\r\n") == std::string_view::npos) break;
         const auto fields = split(line, sep);
         if (fields.size() != 1 + move_axes) return fail(csv_text::at_line(line_no, csv_text::columns));
         double frame = 0;
