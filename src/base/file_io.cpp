@@ -76,6 +76,15 @@ Result<FileContent> read_file(const fs::path& path, std::size_t limit) {
     return r;
 }
 
+Result<FileStamp> file_stamp(const fs::path& path) {
+    std::error_code ec;
+    FileStamp st;
+    st.size = fs::file_size(path, ec);
+    if (!ec) st.modified = fs::last_write_time(path, ec);
+    if (ec) return fail(ec.message());
+    return st;
+}
+
 Result<> write_file_atomically(const fs::path& path, const Bytes& bytes) {
     std::error_code ec;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");

@@ -29,6 +29,15 @@ inline constexpr std::size_t default_read_limit = 64u << 20;
 // are refused: reading them could block or never end. A missing file fails too.
 Result<FileContent> read_file(const std::filesystem::path& path, std::size_t limit = default_read_limit);
 
+// A file's size and last modification: two looks that differ mean it changed
+// in between.
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+    bool operator==(const FileStamp&) const = default;
+};
+Result<FileStamp> file_stamp(const std::filesystem::path& path);
+
 // Replace the file by `bytes`; on failure the reason.
 Result<> write_file_atomically(const std::filesystem::path& path, const Bytes& bytes);
 

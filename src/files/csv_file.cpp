@@ -3,6 +3,7 @@
 #include "axes/controls.h"
 #include "base/file_io.h"
 #include "files/csv_move.h"
+#include "files/csv_texts.h"
 #include "files/messages.h"
 #include "files/move_file.h"
 
@@ -27,17 +28,24 @@ bool export_move_csv(const FilesContext& c, const std::filesystem::path& path) {
     return true;
 }
 
-bool import_move_csv(const FilesContext& c, const std::filesystem::path& path) {
+Result<FrameTable> read_csv_file(const std::filesystem::path& path, const std::function<void()>& between_looks) {
+    const Result<FileStamp> before = file_stamp(path);
     const Result<FileContent> file = read_file(path, csv_read_limit);
-    if (!file) {
-        c.notices.say(files_msg::csv_import_refused(path.string(), file.error()));
-        return false;
-    }
+    if (!file) return fail(file.error());
+    if (between_looks) between_looks();
+    const Result<FileStamp> after = file_stamp(path);
+    if (!before || !after || before.value() != after.value()) return fail(csv_text::changed);
     // A cut-off file still has its first fault named when there is one.
     Result<FrameTable> table =
         parse_csv(std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
-    if (!table || file->truncated) {
-        c.notices.say(files_msg::csv_import_refused(path.string(), table ? files_msg::too_large : table.error()));
+    if (table && file->truncated) return fail(files_msg::too_large);
+    return table;
+}
+
+bool import_move_csv(const FilesContext& c, const std::filesystem::path& path) {
+    Result<FrameTable> table = read_csv_file(path);
+    if (!table) {
+        c.notices.say(files_msg::csv_import_refused(path.string(), table.error()));
         return false;
     }
     install_positions(c, std::move(table).value());

@@ -83,6 +83,9 @@ std::string export_csv(const FrameTable& positions, int frames, const std::array
 }
 
 Result<FrameTable> parse_csv(std::string_view text) {
+    // Spreadsheets on Windows start the file with a byte-order mark.
+    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+    if (text.starts_with(byte_order_mark)) text.remove_prefix(byte_order_mark.size());
     std::vector<std::array<double, move_axes>> rows;
     std::size_t line_no = 0;
     char sep = ',';
@@ -102,7 +105,8 @@ Result<FrameTable> parse_csv(std::string_view text) {
             header_seen = true;
             continue;
         }
-        if (line.empty() && text.empty()) break;  // the last line's end
+        // Blank lines may end the file.
+        if (line.empty() && text.find_first_not_of(" \t\r\n") == std::string_view::npos) break;
         const auto fields = split(line, sep);
         if (fields.size() != 1 + move_axes) return fail(csv_text::at_line(line_no, csv_text::columns));
         double frame = 0;
@@ -119,7 +123,7 @@ Result<FrameTable> parse_csv(std::string_view text) {
         rows.push_back(row);
     }
     if (!header_seen) return fail(csv_text::at_line(1, csv_text::no_header));
-    if (rows.empty()) return fail(csv_text::at_line(line_no + 1, csv_text::no_rows));
+    if (rows.empty()) return fail(csv_text::at_line(2, csv_text::no_rows));  // the line after the header
     FrameTable table;
     table.create(static_cast<int>(rows.size()));
     for (int f = 1; f <= table.rows(); ++f)

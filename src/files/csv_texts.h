@@ -16,5 +16,6 @@ inline const std::string out_of_order = "frames must run 1, 2, 3, .. in order";
 inline const std::string too_long = "longer than 4096 characters";
 inline const std::string no_rows = "no frames after the header";
 inline const std::string too_many = "more than 32766 frames";
+inline const std::string changed = "the file changed while it was read; import it again once it is written";
 
 }  // namespace kestrova::csv_text

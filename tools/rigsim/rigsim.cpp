@@ -14,11 +14,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <variant>
 #include <string>
 #include <vector>
 
 #include "link/fd_port.h"
 #include "link/messages.h"
+#include "message_stream.h"
 #include "period_stats.h"
 
 namespace {
@@ -65,24 +67,10 @@ public:
     Rig(int master, Options o) : master_(master), opt_(o) {}
 
     void on_bytes(const std::uint8_t* data, std::size_t n, double t_ms) {
-        // The form follows the size of what arrives: 25-byte or 5-byte messages.
-        if (form_ == 0 || (n % form_ != 0 && n % other() == 0)) {
-            form_ = n % kestrova::long_size == 0 ? kestrova::long_size : kestrova::short_size;
-            buf_.clear();
+        for (const auto& item : stream_.feed({data, n})) {
+            if (const auto* d = std::get_if<kestrova::Decoded>(&item)) on_message(*d, t_ms);
+            else on_skipped(std::get<rigsim::Skipped>(item).bytes, t_ms);
         }
-        buf_.insert(buf_.end(), data, data + n);
-        std::size_t at = 0;
-        while (buf_.size() - at >= form_) {
-            const auto d = kestrova::decode_message({buf_.data() + at, form_});
-            if (!d) {
-                std::printf("%10.3f ms  unreadable byte %02X skipped\n", t_ms, buf_[at]);
-                ++at;
-                continue;
-            }
-            on_message(*d, t_ms);
-            at += form_;
-        }
-        buf_.erase(buf_.begin(), buf_.begin() + static_cast<long>(at));
     }
 
     void send_marker(double t_ms) {
@@ -94,7 +82,13 @@ public:
     const std::vector<double>& arrivals() const { return arrivals_; }
 
 private:
-    std::size_t other() const { return form_ == kestrova::long_size ? kestrova::short_size : kestrova::long_size; }
+    static void on_skipped(const std::vector<std::uint8_t>& bytes, double t_ms) {
+        std::printf("%10.3f ms  %zu unreadable byte%s skipped:", t_ms, bytes.size(), bytes.size() == 1 ? "" : "s");
+        constexpr std::size_t shown = kestrova::long_size;
+        for (std::size_t i = 0; i < bytes.size() && i < shown; ++i) std::printf(" %02X", bytes[i]);
+        std::printf("%s\n", bytes.size() > shown ? " .." : "");
+        std::fflush(stdout);
+    }
 
     void on_message(const kestrova::Decoded& d, double t_ms) {
         arrivals_.push_back(t_ms);
@@ -110,8 +104,7 @@ private:
 
     int master_;
     Options opt_;
-    std::size_t form_ = 0;
-    std::vector<std::uint8_t> buf_;
+    rigsim::MessageStream stream_;
     std::vector<double> arrivals_;
     std::array<std::int32_t, kestrova::move_axes> pos_{};
 };

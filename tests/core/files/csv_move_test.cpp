@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
+#include <functional>
 #include <random>
+#include <tuple>
 
+#include "base/file_io.h"
+#include "files/csv_file.h"
 #include "files/csv_move.h"
 #include "files/csv_texts.h"
+#include "temp_dir.h"
 
 using namespace kestrova;
 
@@ -49,11 +56,18 @@ TEST(CsvMove, ExportThenImportGivesBackEveryDoubleExactlyAndTheHeaderNamesTheAxe
 }
 
 TEST(CsvMove, SemicolonFilesTakeACommaAsTheDecimalMarkAndMalformedFilesAreRefusedNamingTheLine) {
-    const auto r = parse_csv("frame;A;B;C;D;E\r\n1;1,5;2;3;4;5\r\n2; -0,25 ;0;0;0;+7\r\n");
-    ASSERT_TRUE(r.ok()) << r.error();
-    EXPECT_EQ(r->at(1, 0), 1.5);
-    EXPECT_EQ(r->at(2, 0), -0.25);
-    EXPECT_EQ(r->at(2, 4), 7);
+    // Semicolon files; a byte-order mark in front and blank lines at the end
+    // are what spreadsheets write.
+    const std::string semicolons = "frame;A;B;C;D;E\r\n1;1,5;2;3;4;5\r\n2; -0,25 ;0;0;0;+7";
+    for (const std::string& text : {semicolons + "\r\n", "\xEF\xBB\xBF" + semicolons, semicolons + "\n\n \n",
+                                     semicolons + "\r\n\r\n\r\n"}) {
+        const auto r = parse_csv(text);
+        ASSERT_TRUE(r.ok()) << r.error();
+        EXPECT_EQ(r->rows(), 2);
+        EXPECT_EQ(r->at(1, 0), 1.5);
+        EXPECT_EQ(r->at(2, 0), -0.25);
+        EXPECT_EQ(r->at(2, 4), 7);
+    }
 
     // Malformed files are refused naming the line.
     using namespace csv_text;
@@ -65,9 +79,31 @@ TEST(CsvMove, SemicolonFilesTakeACommaAsTheDecimalMarkAndMalformedFilesAreRefuse
     EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n3,0,0,0,0,0\n"), at_line(3, out_of_order));
     EXPECT_EQ(error_of("frame,A,B,C,D,E\n2,0,0,0,0,0\n"), at_line(2, out_of_order));
     EXPECT_EQ(error_of("frame,A,B,C,D,E\n"), at_line(2, no_rows));
+    EXPECT_EQ(error_of("\xEF\xBB\xBF" "frame,A,B,C,D,E\r\n\r\n\r\n"), at_line(2, no_rows));
+    EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n\n2,0,0,0,0,0\n"), at_line(3, columns));  // blank only at the end
+    EXPECT_EQ(error_of("\xEF\xBB\xBF\xEF\xBB\xBF" "frame,A,B,C,D,E\n1,0,0,0,0,0\n"), at_line(1, no_header));
     EXPECT_EQ(error_of("frame,A,B,C,D,E\n1,0,0,0,0,0\n" + std::string(10u << 20, '1') + "\n"), at_line(3, too_long));
 
     std::string many = "frame,A,B,C,D,E\n";
     for (int f = 1; f <= max_frames + 1; ++f) many += std::to_string(f) + ",0,0,0,0,0\n";
     EXPECT_EQ(error_of(many), at_line(static_cast<std::size_t>(max_frames) + 2, too_many));
+}
+
+TEST(CsvMove, AFileThatChangesWhileItIsReadIsRefused) {
+    const test_support::TempDir dir;
+    const auto path = dir.path() / "move.csv";
+    const std::string text = "frame,A,B,C,D,E\n1,0,0,0,0,0\n2,5,0,0,0,0\n";
+    const auto later = [&] { return std::filesystem::last_write_time(path) + std::chrono::seconds(1); };
+    const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
+        {"unchanged", [] {}, "accepted"},
+        {"grows", [&] { std::ofstream(path, std::ios::app) << "3,0,0,0,0,0\n"; }, csv_text::changed},
+        {"shrinks", [&] { std::filesystem::resize_file(path, 16); }, csv_text::changed},
+        {"rewritten at the same size", [&] { std::filesystem::last_write_time(path, later()); }, csv_text::changed},
+        {"removed", [&] { std::filesystem::remove(path); }, csv_text::changed},
+    };
+    for (const auto& [what, change, want] : cases) {
+        ASSERT_TRUE(write_file_atomically(path, Bytes(text.begin(), text.end())));
+        const auto r = read_csv_file(path, change);
+        EXPECT_EQ(r.ok() ? "accepted" : r.error(), want) << what;
+    }
 }
