@@ -10,7 +10,7 @@ namespace {
 std::string key(const char* name, std::size_t axis) { return name + std::string(1, static_cast<char>('A' + axis)); }
 
 constexpr const char* pulses_key = "pulsesPerUnit";
-constexpr const char* enable_key = "enable";
+constexpr const char* enable_key = "enabled";
 constexpr const char* reverse_key = "reverse";
 
 }  // namespace
