@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "base/notices.h"
+#include "base/numeric.h"
 #include "base/panel.h"
 #include "graph/move_graph.h"
 #include "move/controls.h"
@@ -90,13 +91,13 @@ struct SmoothingRig {
     ShapingState shaping;
     Panel panel;
     Notices notices;
-    ShapingContext ctx{move, shaping, panel, notices, {}};
+    ShapingContext ctx{move, shaping, panel, notices, ctl::shared_readout_box, {}};
 
     SmoothingRig(MoveModel m, const char* width, const char* passes) : move(std::move(m)) {
         for (ControlName n : ctl::move_main_window_controls) panel.add(n, ControlKind::Box);
         for (ControlName n : ctl::shaping_main_window_controls) panel.add(n, ControlKind::Box);
-        panel.set_text(ctl::smoothing_width_box, width);
-        panel.set_text(ctl::smoothing_passes_box, passes);
+        shaping.width_entry = num::whole_number(width);
+        shaping.passes_entry = num::whole_number(passes);
     }
 };
 

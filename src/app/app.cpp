@@ -23,6 +23,8 @@
 #include "motion/playback_commands.h"
 #include "motion/single_frame_timing.h"
 #include "move/controls.h"
+#include "move/fkey_status.h"
+#include "base/numeric.h"
 #include "move/move_commands.h"
 #include "move/move_length.h"
 #include "shaping/shaping_commands.h"
@@ -69,7 +71,7 @@ void App::install() {
                              state_.graph.divisions_per_label = divisions_per_label(frames);
                          }};
     state_.shaping_hooks = {[this] { refresh_graph(graph_context(state_)); }};
-    install_move_commands(state_.move_context());
+    install_move_commands(state_.move_context(), state_.move_entries);
     install_shaping_commands(state_.shaping_context());
     install_graph_commands(graph_context(state_));
     install_axes_commands(axes_context(state_));
@@ -139,8 +141,9 @@ void App::start() {
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
     set_chart_rows(s.graph, s.move.totalframes);
-    // 16: its change rule turns the F-key status box red.
-    p.set_text(ctl::total_frames_box, "1500");
+    // 16: the box shows the length; the F keys start switched off.
+    p.show(ctl::total_frames_box, num::to_text(s.move.totalframes));
+    disable_fkeys(p);
     // 17: the port stays closed; going on line is the operator's choice.
     s.link.commnum = 1;
     // 18: every axis shown on the graph.
@@ -153,9 +156,8 @@ void App::start() {
     p.set_colour(ctl::message_form_button, colour::red);
     p.set_caption(ctl::message_form_button, "Large");
     s.link.resetreq = false;
-    // 20: the name labels; Text9's change also runs the file panel's pick once.
-    for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a)
-        p.set_text(ctl::axis_name_labels[a], p.text(ctl::axis_name_boxes[a]));
+    // 20: the name labels show the axis names.
+    for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a) p.show(ctl::axis_name_labels[a], s.axis_names[a]);
     // The help window's text.
     s.form2.set_text(ctl::help_text_box, help_text);
 }

@@ -14,6 +14,7 @@
 #include "engine/engine_state.h"
 #include "link/link_state.h"
 #include "motion/motion_state.h"
+#include "move/controls.h"
 #include "move/move_context.h"
 #include "move/move_model.h"
 #include "pad/gamepad.h"
@@ -30,6 +31,8 @@ struct AppState {
     Panel form1;   // the setup dialog's controls
     Panel form2;   // the help window's controls
     MoveModel move;
+    MoveEntries move_entries;  // the Position and Total frames boxes, as read
+    AxisNames axis_names;      // the main window's name boxes, as read
     AxisSettings axes = AxisSettings::defaults();
     SetupDialogState setup_dialog;  // refused edits kept for the next opening
     // Told when pulses per unit or a toggle change; the window keeps them.
@@ -53,8 +56,8 @@ struct AppState {
     // What the move and shaping commands may touch; the App wires the hooks.
     MoveHooks move_hooks;
     ShapingHooks shaping_hooks;
-    MoveContext move_context() { return {move, panel, notices, engine.curpos, move_hooks}; }
-    ShapingContext shaping_context() { return {move, shaping, panel, notices, shaping_hooks}; }
+    MoveContext move_context() { return {move, move_entries, panel, notices, engine.curpos, move_hooks}; }
+    ShapingContext shaping_context() { return {move, shaping, panel, notices, ctl::shared_readout_box, shaping_hooks}; }
 };
 
 }  // namespace kestrova

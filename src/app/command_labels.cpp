@@ -45,9 +45,10 @@ bool changes_what_rig_follows(std::string_view control, const FilePanelState& fi
     return control == ctl::play_speed_button.view();
 }
 
-std::string command_label(std::string_view control, const Panel& panel, const MoveModel& move) {
+std::string command_label(std::string_view control, const Panel& panel, const MoveModel& move,
+                          const MoveEntries& entries) {
     if (control == ctl::add_keyframe_button.view()) {
-        const std::optional<int> frame = entered_frame(panel, move);
+        const std::optional<int> frame = entered_frame(entries, move);
         if (frame && keyframe_row(move, *frame)) return label::replace_keyframe;
     }
     for (const auto& [name, text] : labels)

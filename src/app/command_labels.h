@@ -6,11 +6,13 @@
 
 #include "base/panel.h"
 #include "files/file_panel_state.h"
+#include "move/move_entries.h"
 #include "move/move_model.h"
 
 namespace kestrova {
 
-std::string command_label(std::string_view control, const Panel& panel, const MoveModel& move);
+std::string command_label(std::string_view control, const Panel& panel, const MoveModel& move,
+                          const MoveEntries& entries);
 
 // Commands that change the move, or how it is played (the play speed): they
 // wait while the rig follows the move.

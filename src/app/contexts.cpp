@@ -2,8 +2,11 @@
 
 #include "app/editing_commands.h"
 
+#include "engine/controls.h"
 #include "engine/frame_engine.h"
+#include "axes/controls.h"
 #include "graph/controls.h"
+#include "motion/controls.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
 #include "move/keyframe_editing.h"
@@ -16,19 +19,20 @@ AxesContext axes_context(AppState& s) {
     // The engine applies the dialog on its next step.
     hooks.settings_applied = [&s] {
         request_setup_apply(s.engine);
-        s.pad_section.save(s.gamepad, s.notices);
+        if (!s.pad_section.save(s.gamepad, s.notices)) s.form1.set_visible(ctl::setup_dialog, true);
     };
     hooks.dialog_opened = [&s] { s.pad_section.open(s.gamepad.settings()); };
     hooks.kept_settings_changed = [&s] {
         if (s.axes_kept_changed) s.axes_kept_changed();
     };
-    return AxesContext{s.panel, s.form1, s.axes, s.setup_dialog, s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
+    return AxesContext{s.panel,   s.form1,         s.axes,    s.axis_names, s.setup_dialog,
+                       s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
 }
 
 GraphContext graph_context(AppState& s) {
     GraphHooks hooks;
     hooks.disable_fkeys = [&s] { disable_fkeys(s.panel); };
-    return GraphContext{s.graph, s.move, s.panel, s.notices, ctl::shared_readout_box, std::move(hooks)};
+    return GraphContext{s.graph, s.move, s.panel, s.axis_names, s.notices, ctl::shared_readout_box, std::move(hooks)};
 }
 
 FilesContext files_context(AppState& s) {
@@ -48,12 +52,18 @@ FilesContext files_context(AppState& s) {
         s.panel.show(ctl::total_frames_box, std::to_string(s.move.totalframes));
         show_keyframes(s.panel, s.move);
     };
-    return FilesContext{s.files, s.move, s.panel, s.notices, s.workdir, graph_context(s), std::move(hooks)};
+    return FilesContext{s.files, s.move, s.panel, s.axis_names, s.notices, s.workdir, graph_context(s), std::move(hooks)};
 }
 
 EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
 
-GamepadContext gamepad_context(AppState& s) { return {s.engine, s.axes, s.move, s.panel, s.notices}; }
+GamepadContext gamepad_context(AppState& s) {
+    return {s.engine, s.axes, s.move, s.move_entries, s.panel, s.notices,
+            {.stop = ctl::stop_button,
+             .add_keyframe = ctl::add_keyframe_button,
+             .go_to_frame = ctl::go_to_frame_button,
+             .go_to_frame_box = ctl::go_to_frame_box}};
+}
 
 MotionContext motion_context(AppState& s) {
     return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices,

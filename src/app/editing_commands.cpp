@@ -42,9 +42,7 @@ void report(AppState& s, const Result<>& r) {
 void update_move_check(AppState& s) {
     const int divider = s.engine.play.playdiv >= 1 ? static_cast<int>(s.engine.play.playdiv) : 1;
     s.check = check_move(s.move, s.axes, divider);
-    std::array<std::string, move_axes> names;
-    for (int a = 0; a < move_axes; ++a) names[static_cast<std::size_t>(a)] = s.panel.text(ctl::axis_name_boxes[a]);
-    s.check_line = check_summary(s.check, names);
+    s.check_line = check_summary(s.check, move_axis_names(s.axis_names));
     // The chart shades where the move asks too much.
     std::vector<GraphState::Mark> marks;
     for (const auto& axis : s.check.axes)
@@ -80,7 +78,7 @@ void install_editing(AppState& s) {
     s.editing.set_guard([&s] { return may_change_move(s.engine, s.single_frame.sfrun); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
         const bool edits = changes_what_rig_follows(control, s.files);
-        report(s, s.editing.around(command_label(control, s.panel, s.move), command, edits));
+        report(s, s.editing.around(command_label(control, s.panel, s.move, s.move_entries), command, edits));
     });
     s.form1.set_around([&s](std::string_view, const Panel::Action& command) {
         command();

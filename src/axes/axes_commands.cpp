@@ -35,6 +35,10 @@ void give_starting_fspeeds(const AxesContext& c) {
 }
 
 void install_axes_commands(const AxesContext& c) {
+    for (std::size_t a = 0; a < axis_count; ++a) {
+        c.panel.keep_value(ctl::axis_name_boxes[a], [&n = c.names[a]](const std::string& text) { n = text; });
+        c.dialog.keep_value(ctl::setup_name_boxes[a], [&n = c.setup.names[a]](const std::string& text) { n = text; });
+    }
     make_unused_setup_fields_read_only(c.dialog);
     c.panel.on_press(ctl::setup_menu, [c] {
         open_setup_dialog(c);

@@ -25,12 +25,14 @@ struct AxesHooks {
 // What the setup dialog remembers between its openings.
 struct SetupDialogState {
     bool keeps_typed = false;  // a refused apply: reopening shows what was typed
+    AxisNames names;           // the dialog's name boxes, kept by their reading
 };
 
 struct AxesContext {
     Panel& panel;   // main window: axis names, F speed boxes, enable toggles
     Panel& dialog;  // the setup dialog
     AxisSettings& axes;
+    AxisNames& names;  // the main window's name boxes, kept by their reading
     SetupDialogState& setup;
     Notices& notices;
     const std::array<double, axis_count>& positions;  // where the axes stand, shown by the dialog

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace kestrova {
 
@@ -36,5 +37,8 @@ struct AxisSettings {
 
 inline constexpr std::array<const char*, axis_count> default_axis_names = {
     "", "Tilt", "Track", "Focus", "Lens2", "Spare1", "Spare2", "Spare3"};
+
+// The axis names as their boxes hold them, kept by the boxes' reading (axes_commands.cpp).
+using AxisNames = std::array<std::string, axis_count>;
 
 }  // namespace kestrova

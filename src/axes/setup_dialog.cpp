@@ -83,7 +83,7 @@ void open_setup_dialog(const AxesContext& c) {
     if (!c.setup.keeps_typed) {
         const AxisSettings& ax = c.axes;
         for (std::size_t i = 0; i < axis_count; ++i) {
-            f.show(ctl::setup_name_boxes[i], c.panel.text(ctl::axis_name_boxes[i]));
+            f.show(ctl::setup_name_boxes[i], c.names[i]);
             f.show(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
             f.show(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
             f.show(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
@@ -118,7 +118,7 @@ bool apply_setup_dialog(const AxesContext& c) {
     c.axes = std::move(next.settings).value();
     // The names as if typed into the main window's boxes (their rule shows them above the columns).
     for (std::size_t i = 0; i < axis_count; ++i)
-        c.panel.set_text(ctl::axis_name_boxes[i], f.text(ctl::setup_name_boxes[i]));
+        c.panel.set_text(ctl::axis_name_boxes[i], c.setup.names[i]);
     if (pulses_changed && c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
     return true;
 }

@@ -14,7 +14,7 @@ namespace kestrova {
 namespace {
 
 // Every setting converted to its field, or the first that does not fit.
-Result<SetupRecord> record_from(const Panel& panel, const AxisSettings& ax) {
+Result<SetupRecord> record_from(const AxisNames& names, const AxisSettings& ax) {
     SetupRecord r;
     const std::string r16 = "-32768..32767";
     const std::string r32 = "-2147483648..2147483647";
@@ -34,7 +34,7 @@ Result<SetupRecord> record_from(const Panel& panel, const AxisSettings& ax) {
     };
     for (std::size_t i = 0; i < axis_count; ++i) {
         const int a = static_cast<int>(i);
-        r.names[i] = name_to_field(panel.text(ctl::axis_name_boxes[i]));
+        r.names[i] = name_to_field(names[i]);
         if (!small(a, "acceleration", ax.acc[i], r.acc[i]) || !small(a, "max speed", ax.mSpeed[i], r.mSpeed[i]) ||
             !small(a, "F speed", ax.FSpeed[i], r.FSpeed[i]) || !large(a, "min pos", ax.min[i], r.min[i]) ||
             !large(a, "max pos", ax.max[i], r.max[i]))
@@ -89,7 +89,7 @@ bool save_setup(const AxesContext& c) {
         c.notices.say(axes_msg::save_refused(ok.error()));
         return false;
     }
-    const Result<SetupRecord> r = record_from(c.panel, c.axes);
+    const Result<SetupRecord> r = record_from(c.names, c.axes);
     if (!r) {
         c.notices.say(axes_msg::save_refused(r.error()));
         return false;

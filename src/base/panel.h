@@ -69,6 +69,12 @@ public:
     bool key_up(ControlName n, int code, bool auto_repeat = false) { return key_up(n.str(), code, auto_repeat); }
     void focus_lost(ControlName n) { focus_lost(n.str()); }
 
+    // A box's reading parses its text into its subsystem's typed field: once
+    // when bound and again on every change of the text, typed, set or shown,
+    // before the change rule runs. Nothing else reads the box's text.
+    using Reading = std::function<void(const std::string& text)>;
+    void keep_value(ControlName n, Reading reading);
+
     // While a change rule runs: the text its box held before this change.
     const std::string& text_before_change() const { return before_change_; }
 
@@ -118,9 +124,11 @@ private:
     Control& mut(const std::string& name);
     void notify(const std::string& name);
     void run_rule(const std::string& name);
+    void read(const std::string& name);
 
     std::map<std::string, Control, std::less<>> controls_;
     std::map<std::string, Rule, std::less<>> rules_;
+    std::map<std::string, Reading, std::less<>> readings_;
     std::map<std::string, Action, std::less<>> actions_;
     std::map<std::string, KeyHandler, std::less<>> key_down_;
     std::map<std::string, KeyHandler, std::less<>> key_up_;

@@ -1,6 +1,5 @@
 #include "files/csv_file.h"
 
-#include "axes/controls.h"
 #include "base/file_io.h"
 #include "files/csv_move.h"
 #include "files/csv_texts.h"
@@ -17,8 +16,7 @@ constexpr std::size_t csv_read_limit = (static_cast<std::size_t>(max_frames) + 2
 }  // namespace
 
 bool export_move_csv(const FilesContext& c, const std::filesystem::path& path) {
-    std::array<std::string, move_axes> names;
-    for (std::size_t a = 0; a < move_axes; ++a) names[a] = c.panel.text(ctl::axis_name_boxes[a]);
+    const auto names = move_axis_names(c.axis_names);
     const std::string text = export_csv(c.move.movepos, c.move.totalframes, names);
     if (const Result<> written = write_file_atomically(path, Bytes(text.begin(), text.end())); !written) {
         c.notices.say(files_msg::csv_export_failed(path.string(), written.error()));

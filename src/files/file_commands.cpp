@@ -19,9 +19,7 @@ void install_file_commands(const FilesContext& c) {
     // A click in the file list: the window has put the clicked name into
     // files.selected.
     p.on_press(ctl::file_list, [c] { pick_file(c); });
-    // The label of axis B's name; its change runs the pick as a click does
-    // (once at start-up, with the panel closed).
-    p.on_change(ctl::axis_name_labels[1], [c](const std::string&) { pick_file(c); });
+    p.keep_value(ctl::file_name_box, [&f = c.files](const std::string& text) { f.typed_name = text; });
     p.on_key_down(ctl::file_name_box, [c](int code, bool) {
         if (code != enter_key) return false;
         typed_pick(c);

@@ -97,7 +97,7 @@ void pick_file(const FilesContext& c) {
 
 void typed_pick(const FilesContext& c) {
     FilePanelState& f = c.files;
-    f.movename = c.panel.text(ctl::file_name_box);
+    f.movename = f.typed_name;
     if (f.savemode) save_move_file(c, f.movename);
     close_panel(c);
     ++f.list_revision;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "axes/axis_settings.h"
 #include "base/notices.h"
 #include "base/panel.h"
 #include "files/file_panel_state.h"
@@ -30,7 +31,8 @@ struct FilesHooks {
 struct FilesContext {
     FilePanelState& files;
     MoveModel& move;
-    Panel& panel;  // the file panel, the axis names of the export
+    Panel& panel;  // the file panel
+    const AxisNames& axis_names;  // head the exported columns
     Notices& notices;
     const std::filesystem::path& workdir;  // holds the moves folder
     GraphContext graph;                    // a read move is drawn

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "axes/controls.h"
 #include "base/file_io.h"
 #include "files/messages.h"
 #include "files/text_export.h"
@@ -126,12 +125,17 @@ bool load_move_file(const FilesContext& c, const std::string& name) {
     return true;
 }
 
+std::array<std::string, move_axes> move_axis_names(const AxisNames& names) {
+    std::array<std::string, move_axes> out;
+    std::copy_n(names.begin(), move_axes, out.begin());
+    return out;
+}
+
 bool export_move_text(const FilesContext& c) {
     const auto base = file_in_folder(c, "Export Ascii", export_name(c.files));
     if (!base) return false;
     const fs::path path = base->string() + ".asc";
-    std::array<std::string, move_axes> names;
-    for (std::size_t a = 0; a < move_axes; ++a) names[a] = c.panel.text(ctl::axis_name_boxes[a]);
+    const auto names = move_axis_names(c.axis_names);
     const std::string text = export_text(c.move, names);
     if (const Result<> written = write_file_atomically(path, Bytes(text.begin(), text.end())); !written) {
         c.notices.say(files_msg::export_failed(path.string(), written.error()));

@@ -3,6 +3,7 @@
 // both the move and the files as they were.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "files/files_context.h"
@@ -25,6 +26,9 @@ bool export_move_text(const FilesContext& c);
 // Import Ascii: reads "<name>.asc" back into the per-frame table; the move
 // length becomes its frame count and the keyframe table is emptied.
 bool import_move_text(const FilesContext& c);
+
+// The names of the axes that carry the move (A..E), heading written columns.
+std::array<std::string, move_axes> move_axis_names(const AxisNames& names);
 
 // Make a read move the current one: the move takes its length and tables
 // (every other table afresh, the keyframe corrections cleared), then the boxes

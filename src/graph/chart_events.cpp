@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "axes/controls.h"
 #include "base/numeric.h"
 
 namespace kestrova {
 
-std::string line_name(const Panel& panel, int line) {
-    const std::string& name = panel.text(ctl::axis_name_boxes[static_cast<std::size_t>(line)]);
+std::string line_name(const AxisNames& names, int line) {
+    const std::string& name = names[static_cast<std::size_t>(line)];
     if (name.find_first_not_of(' ') == std::string::npos) return std::string(1, static_cast<char>('A' + line));
     return name;
 }
@@ -26,7 +25,7 @@ void chart_point_selected(const GraphContext& c, int line, int frame) {
     if (frame < 1 || frame > static_cast<int>(values.size())) return;
     g.selected_column = line + 1;
     g.selected_row = frame;
-    const std::string label = line_name(c.panel, line) + ", frame " + num::to_text(frame);
+    const std::string label = line_name(c.axis_names, line) + ", frame " + num::to_text(frame);
     MessageBoxRequest box;
     box.text = label + "\r\n" + num::to_text(values[static_cast<std::size_t>(frame - 1)]);
     c.notices.box = std::move(box);

@@ -9,7 +9,7 @@
 namespace kestrova {
 
 // The name a line carries in the legend: the axis name, or its letter when unnamed.
-std::string line_name(const Panel& panel, int line);
+std::string line_name(const AxisNames& names, int line);
 
 // The pointer moved over the chart: the value read-out in the read-out box.
 void chart_pointer(const GraphContext& c, const PlotRect& plot, ValueRange frames, ValueRange values, float x,

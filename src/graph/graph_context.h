@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "axes/axis_settings.h"
 #include "base/control_name.h"
 #include "base/notices.h"
 #include "base/panel.h"
@@ -19,7 +20,8 @@ struct GraphHooks {
 struct GraphContext {
     GraphState& graph;
     MoveModel& move;  // drawn; the speed table and the Bezier samples are written into it
-    Panel& panel;     // the graph's buttons, the axis names and the read-out box
+    Panel& panel;     // the graph's buttons and the read-out box
+    const AxisNames& axis_names;  // name the chart's lines
     Notices& notices;
     ControlName readout_box;  // the read-out box the chart shares with the shaping tools
     GraphHooks hooks;

@@ -44,8 +44,8 @@ std::optional<int> keyframe_row(const MoveModel& move, int frame) {
     return std::nullopt;
 }
 
-std::optional<int> entered_frame(const Panel& panel, const MoveModel& move) {
-    const auto x = num::whole_number(panel.text(ctl::keyframe_frame_box));
+std::optional<int> entered_frame(const MoveEntries& entries, const MoveModel& move) {
+    const std::optional<double>& x = entries.position;
     if (!x || *x != num::int_floor(*x) || *x < 1 || *x > move.totalframes) return std::nullopt;
     return static_cast<int>(*x);
 }
@@ -53,7 +53,7 @@ std::optional<int> entered_frame(const Panel& panel, const MoveModel& move) {
 Result<> add_keyframe(MoveContext& ctx) {
     disable_fkeys(ctx.panel);
     MoveModel& m = ctx.move;
-    const auto frame = entered_frame(ctx.panel, m);
+    const auto frame = entered_frame(ctx.entries, m);
     if (!frame) return fail(move_msg::add_frame_not_valid(m.totalframes));
     const int n = m.keyframe_count();
     std::array<std::int32_t, move_axes> pose{};
@@ -88,7 +88,7 @@ Result<> add_keyframe(MoveContext& ctx) {
 Result<> delete_keyframe(MoveContext& ctx) {
     disable_fkeys(ctx.panel);
     MoveModel& m = ctx.move;
-    const auto frame = entered_frame(ctx.panel, m);
+    const auto frame = entered_frame(ctx.entries, m);
     if (!frame) return fail(move_msg::delete_frame_not_valid(m.totalframes));
     const std::optional<int> row = keyframe_row(m, *frame);
     if (!row) return fail(move_msg::no_keyframe_at(*frame));
@@ -114,6 +114,8 @@ void clear_move(MoveContext& ctx) {
         for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) = 0;
     ctx.draw_chart();
 }
+
+void enter_position(Panel& panel, double frame) { panel.set_text(ctl::keyframe_frame_box, num::to_text(frame)); }
 
 void show_keyframes(Panel& panel, const MoveModel& move) {
     show_lists(panel, move, "");

@@ -10,7 +10,7 @@ namespace kestrova {
 
 // The frame typed in the Position box for Add and Del KeyFrame: a whole number
 // within 1 .. totalframes, else nothing.
-std::optional<int> entered_frame(const Panel& panel, const MoveModel& move);
+std::optional<int> entered_frame(const MoveEntries& entries, const MoveModel& move);
 
 // The row of the keyframe on `frame`, if there is one.
 std::optional<int> keyframe_row(const MoveModel& move, int frame);
@@ -25,6 +25,9 @@ Result<> add_keyframe(MoveContext& ctx);
 Result<> delete_keyframe(MoveContext& ctx);
 // Clear Move: empty the keyframe table, zero the move, redraw.
 void clear_move(MoveContext& ctx);
+
+// The Position box takes `frame`, as if typed.
+void enter_position(Panel& panel, double frame);
 
 // The six keyframe list boxes and the count box show the keyframe table.
 void show_keyframes(Panel& panel, const MoveModel& move);

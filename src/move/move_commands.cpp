@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "base/numeric.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
 #include "move/keyframe_editing.h"
@@ -11,8 +12,13 @@
 
 namespace kestrova {
 
-void install_move_commands(const MoveContext& context) {
+void install_move_commands(const MoveContext& context, MoveEntries& entries) {
     Panel& p = context.panel;
+    p.keep_value(ctl::keyframe_frame_box, [&entries](const std::string& text) {
+        entries.position = num::whole_number(text);
+        entries.position_prefix = num::val(text);
+    });
+    p.keep_value(ctl::total_frames_box, [&entries](const std::string& text) { entries.length = num::whole_number(text); });
     // The handlers share one context; it holds only references and hooks.
     auto ctx = std::make_shared<MoveContext>(context);
     p.on_press(ctl::add_keyframe_button, [ctx] { ctx->notices.report(add_keyframe(*ctx)); });

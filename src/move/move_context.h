@@ -8,6 +8,7 @@
 
 #include "base/notices.h"
 #include "base/panel.h"
+#include "move/move_entries.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -20,6 +21,7 @@ struct MoveHooks {
 
 struct MoveContext {
     MoveModel& move;
+    const MoveEntries& entries;  // the typed position and length
     Panel& panel;
     Notices& notices;
     std::span<const double> present_positions;  // axes A..E at least: the pose a keyframe records

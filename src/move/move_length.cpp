@@ -15,7 +15,7 @@ namespace {
 // The typed length, rounded down. A text that is not one number, a length
 // below 1 or beyond the longest move is refused; the box shows the length kept.
 Result<int> typed_length(MoveContext& ctx) {
-    const auto typed = num::whole_number(ctx.panel.text(ctl::total_frames_box));
+    const std::optional<double>& typed = ctx.entries.length;
     const double n = typed ? num::int_floor(*typed) : 0;
     const int kept = ctx.move.totalframes;
     if (n >= 1 && n <= max_frames) return static_cast<int>(n);

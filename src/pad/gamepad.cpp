@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "base/numeric.h"
-#include "engine/controls.h"
-#include "motion/controls.h"
-#include "move/controls.h"
 #include "move/fkey_status.h"
+#include "move/keyframe_editing.h"
 #include "pad/messages.h"
 #include "pad/pad_targets.h"
 
@@ -54,7 +52,7 @@ void Gamepad::tick(const PadPoll& poll, const GamepadContext& c) {
     held_ = r.buttons;
     auto was_pressed = [&](PadButton b) { return pressed[static_cast<std::size_t>(b)]; };
 
-    if (was_pressed(PadButton::b)) c.panel.press(ctl::stop_button);
+    if (was_pressed(PadButton::b)) c.panel.press(c.controls.stop);
     const bool dead_man = r.held(settings_.dead_man);
     if (!dead_man) pad.halted = false;
     const bool fkeys_on = fkeys_enabled(c.panel);
@@ -77,15 +75,15 @@ void Gamepad::tick(const PadPoll& poll, const GamepadContext& c) {
 
 void Gamepad::add_keyframe_and_advance(const GamepadContext& c) {
     const int before = c.move.keyframe_count();
-    press_keeping_fkeys(c.panel, ctl::add_keyframe_button);
+    press_keeping_fkeys(c.panel, c.controls.add_keyframe);
     if (c.move.keyframe_count() == before) return;  // refused; the command said why
-    const double at = num::val(c.panel.text(ctl::keyframe_frame_box));
+    const double at = c.entries.position_prefix;
     const double next = std::min(at + settings_.keyframe_step, static_cast<double>(c.move.totalframes));
-    c.panel.set_text(ctl::keyframe_frame_box, num::to_text(next));
+    enter_position(c.panel, next);
 }
 
 void Gamepad::go_to_neighbour(const GamepadContext& c, int direction) {
-    const double at = num::val(c.panel.text(ctl::keyframe_frame_box));
+    const double at = c.entries.position_prefix;
     std::optional<double> found;
     for (int row = 1; row <= c.move.keyframe_count(); ++row) {
         const double f = c.move.frame_of(0, row);
@@ -96,9 +94,9 @@ void Gamepad::go_to_neighbour(const GamepadContext& c, int direction) {
         c.notices.say(direction < 0 ? pad_msg::no_keyframe_before(at) : pad_msg::no_keyframe_after(at));
         return;
     }
-    c.panel.set_text(ctl::go_to_frame_box, num::to_text(*found));
-    press_keeping_fkeys(c.panel, ctl::go_to_frame_button);
-    if (c.engine.positioning.gotoactive) c.panel.set_text(ctl::keyframe_frame_box, num::to_text(*found));
+    c.panel.set_text(c.controls.go_to_frame_box, num::to_text(*found));
+    press_keeping_fkeys(c.panel, c.controls.go_to_frame);
+    if (c.engine.positioning.gotoactive) enter_position(c.panel, *found);
 }
 
 }  // namespace kestrova

@@ -12,6 +12,8 @@
 #include "base/notices.h"
 #include "base/panel.h"
 #include "engine/engine_state.h"
+#include "base/control_name.h"
+#include "move/move_entries.h"
 #include "move/move_model.h"
 #include "pad/pad_input.h"
 #include "pad/pad_settings.h"
@@ -25,12 +27,23 @@ struct PadPoll {
     bool window_active = true;  // the window has the focus
 };
 
+// The window's controls the pad works as the operator would, named by the
+// app that wires the pad to the window.
+struct PadControls {
+    ControlName stop;             // B
+    ControlName add_keyframe;     // A
+    ControlName go_to_frame;      // X and Y press it ...
+    ControlName go_to_frame_box;  // ... with the keyframe's frame typed here
+};
+
 struct GamepadContext {
     EngineState& engine;  // the pad's jog targets; whether play or positioning has the rig
     const AxisSettings& axes;
-    const MoveModel& move;  // its keyframes, for X and Y
-    Panel& panel;           // the F-key status, the Position box, the buttons the pad presses
+    const MoveModel& move;        // its keyframes, for X and Y
+    const MoveEntries& entries;   // the Position box's frame, stepped on by A
+    Panel& panel;                 // the F-key status, the Position box, the buttons the pad presses
     Notices& notices;
+    PadControls controls;
 };
 
 class Gamepad {

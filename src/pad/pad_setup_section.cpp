@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "axes/controls.h"
 #include "base/colours.h"
 #include "base/numeric.h"
 #include "move/move_model.h"
@@ -31,6 +30,8 @@ void create_pad_setup_controls(Panel& dialog) {
 }
 
 void PadSetupSection::install() {
+    dialog_.keep_value(ctl::pad_dead_zone_box, [this](const std::string& text) { dead_zone_ = read_dead_zone_percent(text); });
+    dialog_.keep_value(ctl::pad_step_box, [this](const std::string& text) { step_ = read_keyframe_step(text); });
     for (std::size_t s = 0; s < pad_stick_count; ++s) {
         dialog_.on_press(ctl::pad_axis_buttons[s], [this, s] {
             int& axis = draft_.sticks[s].axis;
@@ -64,24 +65,19 @@ void PadSetupSection::show() {
     dialog_.set_caption(ctl::pad_dead_man_button, std::string(dead_man_name(draft_.dead_man)));
 }
 
-void PadSetupSection::save(Gamepad& pad, Notices& notices) const {
+bool PadSetupSection::save(Gamepad& pad, Notices& notices) const {
     const Result<PadSettings> s = read();
-    if (s) {
-        pad.set_settings(s.value());
-        return;
-    }
-    notices.say(s.error());
-    dialog_.set_visible(ctl::setup_dialog, true);
+    if (s) pad.set_settings(s.value());
+    else notices.say(s.error());
+    return s.ok();
 }
 
 Result<PadSettings> PadSetupSection::read() const {
     PadSettings s = draft_;
-    const Result<double> dead_zone = read_dead_zone_percent(dialog_.text(ctl::pad_dead_zone_box));
-    if (!dead_zone) return fail(dead_zone.error());
-    const Result<int> step = read_keyframe_step(dialog_.text(ctl::pad_step_box));
-    if (!step) return fail(step.error());
-    s.dead_zone = dead_zone.value();
-    s.keyframe_step = step.value();
+    if (!dead_zone_) return fail(dead_zone_.error());
+    if (!step_) return fail(step_.error());
+    s.dead_zone = dead_zone_.value();
+    s.keyframe_step = step_.value();
     return s;
 }
 

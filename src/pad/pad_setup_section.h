@@ -22,8 +22,8 @@ public:
     // The dialog opens: show `current` and edit a copy of it.
     void open(const PadSettings& current);
     // "save and exit setup": the pad takes the section's settings, or the
-    // status says why not and the dialog opens again with what was typed.
-    void save(Gamepad& pad, Notices& notices) const;
+    // status says why not and false asks for the dialog again with what was typed.
+    bool save(Gamepad& pad, Notices& notices) const;
 
 private:
     Result<PadSettings> read() const;
@@ -31,6 +31,9 @@ private:
 
     Panel& dialog_;
     PadSettings draft_ = PadSettings::defaults();
+    // The dead zone and step boxes, each read by its own reading.
+    Result<double> dead_zone_ = fail({});
+    Result<int> step_ = fail({});
 };
 
 }  // namespace kestrova

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "base/numeric.h"
-#include "move/controls.h"
 #include "shaping/controls.h"
 #include "shaping/messages.h"
 
@@ -116,10 +115,10 @@ int bezier_sample_count(int d) {
     return n;
 }
 
-double handle_share(Panel& panel) {
-    const double v = num::val(panel.text(ctl::handle_share_box));
+double handle_share(const ShapingContext& ctx) {
+    const double v = ctx.shaping.handle_share;
     if (v > 0 && v < 101) return v;
-    panel.set_text(ctl::handle_share_box, "20");
+    ctx.panel.set_text(ctl::handle_share_box, "20");
     return 20;
 }
 
@@ -138,8 +137,8 @@ Result<> make_bezier(ShapingContext& ctx) {
     for (int a = 0; a < move_axes; ++a)
         if (knots_of(ctx.move, a).size() < 2) return fail(shaping_msg::bezier_needs_two_frames);
     ctx.panel.show(ctl::bezier_readout_box, "");
-    ctx.panel.show(ctl::shared_readout_box, "");
-    const double share = handle_share(ctx.panel);
+    ctx.panel.show(ctx.readout_box, "");
+    const double share = handle_share(ctx);
     Result<> done = calculate_bezier(ctx.move, share, ctx.shaping.bzsmooth);
     ctx.refresh_chart();
     return done;

@@ -19,7 +19,7 @@ int bezier_sample_count(int d);
 
 // Handle share in percent from its box; an entry outside 0 < p < 101 puts
 // "20" back into the box.
-double handle_share(Panel& panel);
+double handle_share(const ShapingContext& ctx);
 
 // Build the samples of axes A..E and resample them into movepos. Refused (and
 // nothing changed) when an axis has its keyframes on fewer than two frames.

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "base/control_name.h"
 #include "base/notices.h"
 #include "base/panel.h"
 #include "move/move_model.h"
@@ -20,6 +21,7 @@ struct ShapingContext {
     ShapingState& shaping;
     Panel& panel;
     Notices& notices;
+    ControlName readout_box;  // the read-out box the corrected smoothing shares with the chart
     ShapingHooks hooks;
 
     void refresh_chart() const {

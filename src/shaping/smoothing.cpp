@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "base/numeric.h"
-#include "move/controls.h"
 #include "move/fkey_status.h"
 #include "move/linear_move.h"
 #include "shaping/controls.h"
@@ -26,8 +25,7 @@ constexpr double max_window_places = 2.5e8;
 int frames_in_move(const MoveModel& m) { return std::min(m.totalframes, m.rows()); }
 
 // A whole number from 1 to 32767 as the only content of a box, else nothing.
-std::optional<int> whole_count(std::string_view text) {
-    const auto v = num::whole_number(text);
+std::optional<int> whole_count(const std::optional<double>& v) {
     if (!v || *v != num::int_floor(*v) || *v < 1 || *v > 32767) return std::nullopt;
     return static_cast<int>(*v);
 }
@@ -45,12 +43,12 @@ std::string first_frames_of_a(const MoveModel& m) {
 
 }  // namespace
 
-Result<SmoothingParams> read_smoothing_params(const Panel& panel, const MoveModel& move) {
-    const auto width = whole_count(panel.text(ctl::smoothing_width_box));
+Result<SmoothingParams> read_smoothing_params(const ShapingState& shaping, const MoveModel& move) {
+    const auto width = whole_count(shaping.width_entry);
     if (!width) return fail(shaping_msg::width_not_valid);
     const int frames = frames_in_move(move);
     if (*width > frames) return fail(shaping_msg::width_beyond_move(frames));
-    const auto passes = whole_count(panel.text(ctl::smoothing_passes_box));
+    const auto passes = whole_count(shaping.passes_entry);
     if (!passes) return fail(shaping_msg::passes_not_valid);
     const SmoothingParams params{*width, *passes};
     if (Result<> ok = check_smoothing(move, params); !ok) return fail(ok.error());
@@ -112,7 +110,7 @@ Result<> smooth_all(ShapingContext& ctx) {
     Panel& p = ctx.panel;
     p.show(ctl::smoothing_readout_box, "");
     disable_fkeys(p);
-    const Result<SmoothingParams> params = read_smoothing_params(p, ctx.move);
+    const Result<SmoothingParams> params = read_smoothing_params(ctx.shaping, ctx.move);
     if (!params) return fail(params.error());
     p.set_enabled(ctl::smooth_button, false);
     ctx.shaping.smoothwidth = params->width;
@@ -136,10 +134,10 @@ void recal_corrected(ShapingContext& ctx) {
 
 Result<> corrected_smoothing(ShapingContext& ctx) {
     // Refuse before anything changes when the smoothing cannot run.
-    if (Result<SmoothingParams> params = read_smoothing_params(ctx.panel, ctx.move); !params)
+    if (Result<SmoothingParams> params = read_smoothing_params(ctx.shaping, ctx.move); !params)
         return fail(params.error());
     MoveModel& m = ctx.move;
-    ctx.panel.show(ctl::shared_readout_box, "");
+    ctx.panel.show(ctx.readout_box, "");
     recal_corrected(ctx);
     if (Result<> done = smooth_all(ctx); !done) return done;
     std::string readout;
@@ -152,7 +150,7 @@ Result<> corrected_smoothing(ShapingContext& ctx) {
             readout += num::to_text(num::int_floor(corr)) + "," + num::to_text(k) + "\r\n";
         }
     }
-    ctx.panel.show(ctl::shared_readout_box, readout);
+    ctx.panel.show(ctx.readout_box, readout);
     recal_corrected(ctx);
     return smooth_all(ctx);
 }

@@ -17,7 +17,7 @@ struct SmoothingParams {
 
 // Width and passes as typed in their boxes, each a whole number from 1 to
 // 32767, checked against the move.
-Result<SmoothingParams> read_smoothing_params(const Panel& panel, const MoveModel& move);
+Result<SmoothingParams> read_smoothing_params(const ShapingState& shaping, const MoveModel& move);
 // Whether these parameters can run on this move: the window fits the move,
 // the work stays bounded, and axis E's sums fit 32 bits.
 Result<> check_smoothing(const MoveModel& move, SmoothingParams params);

@@ -60,7 +60,7 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
 
 void MoveChartView::update_names() {
     for (int c = 0; c < chart_lines; ++c) {
-        std::string name = line_name(context_.panel, c);
+        std::string name = line_name(context_.axis_names, c);
         auto& shown = names_[static_cast<std::size_t>(c)];
         if (name == shown) continue;
         shown = std::move(name);

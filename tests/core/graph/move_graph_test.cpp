@@ -74,7 +74,7 @@ TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
     chart_point_selected(graph_context(r.state()), 1, 4);
     ASSERT_TRUE(r.state().notices.box);
     EXPECT_EQ(r.state().notices.box->text, "Tilt, frame 4\r\n16");
-    EXPECT_EQ(line_name(r.panel(), 0), "A");
+    EXPECT_EQ(line_name(r.state().axis_names, 0), "A");
     chart_selected(graph_context(r.state()));
     EXPECT_EQ(r.text(ctl::shared_readout_box), "2 4");
 
