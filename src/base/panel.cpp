@@ -45,7 +45,7 @@ void Panel::show(ControlName n, std::string t) {
     Control& c = mut(name);
     if (c.text == t) return;
     c.text = std::move(t);
-    read(name);
+    read(name);  // a shown text is the box's value too
     notify(name);
 }
 
