@@ -98,7 +98,7 @@ void Gamepad::go_to_neighbour(const GamepadContext& c, int direction) {
     }
     c.panel.set_text(ctl::go_to_frame_box, num::to_text(*found));
     press_keeping_fkeys(c.panel, ctl::go_to_frame_button);
-    if (c.engine.positioning.gotoactive) c.panel.set_text(ctl::keyframe_frame_box, num::to_text(*found));
+    if (c.engine.mode == EngineMode::GoingToFrame || c.engine.mode == EngineMode::SingleFrameStep) c.panel.set_text(ctl::keyframe_frame_box, num::to_text(*found));
 }
 
 }  // namespace kestrova
