@@ -62,7 +62,6 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     r.app.type(ctl::position_boxes[1], "110");
     r.app.press(ctl::go_to_position_button);
     EXPECT_EQ(r.engine().mode, EngineMode::Positioning);
-    EXPECT_EQ(ps.goal_kind, PositionGoal::Typed);
     EXPECT_EQ(ps.target[1], 110);
 
     // A slip past the limit keeps the box's text: the rig is not sent to 0.
