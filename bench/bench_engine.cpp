@@ -8,6 +8,7 @@
 #include "link/link.h"
 #include "link/port.h"
 #include "app/app.h"
+#include "engine/positioning.h"
 
 using namespace kestrova;
 
@@ -76,15 +77,14 @@ BENCHMARK(BM_TickJogging);
 
 void BM_TickPositioning(benchmark::State& st) {
     Rig rig;
-    PositioningState& ps = rig.app.state().engine.positioning;
+    EngineState& e = rig.app.state().engine;
     double goal = 40000;
     for (auto _ : st) {
-        if (!ps.posmoving) {
+        if (e.mode != EngineMode::Positioning && enter(e.mode, EngineMode::Positioning)) {
             goal = -goal;
-            ps.target = {goal, -goal, goal, -goal, goal};
-            ps.entrytarget = true;
-            ps.posmoving = true;
-            ps.gotophase = 1;
+            e.positioning.target = {goal, -goal, goal, -goal, goal};
+            e.positioning.goal_kind = PositionGoal::Typed;
+            start_ramp(e.positioning);
         }
         rig.app.tick();
     }
@@ -93,12 +93,9 @@ BENCHMARK(BM_TickPositioning);
 
 void BM_TickPlayback(benchmark::State& st) {
     Rig rig;
-    PlaybackState& play = rig.app.state().engine.play;
+    EngineState& e = rig.app.state().engine;
     for (auto _ : st) {
-        if (!play.running) {
-            play.running = true;
-            play.playframe = 1;
-        }
+        if (e.mode != EngineMode::Playing && enter(e.mode, EngineMode::Playing)) e.play.playframe = 1;
         rig.app.tick();
     }
 }

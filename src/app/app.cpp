@@ -44,7 +44,6 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
     });
     engine_ = std::make_unique<FrameEngine>(engine_context(state_), *link_);
     engine_->set_hooks({
-        .single_frame_step = [this] { single_frame_engine_step(motion_context(state_)); },
         .apply_setup = [this] { apply_setup_dialog(axes_context(state_)); },
     });
     create_main_controls(state_.panel);
@@ -114,8 +113,6 @@ void App::start() {
     s.move.totalframes = default_frames;
     s.move.curframe = 1;
     s.move.create_tables(default_frames);
-    e.positioning.entrytarget = false;
-    s.single_frame.sfrun = false;
     s.move.nextkf = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     // 5, 6: the folder list and the Bezier option.
@@ -135,7 +132,6 @@ void App::start() {
     // 13: the setup file overwrites names and settings; without one the F keys still move.
     if (load_setup(axes_context(s)) != SetupLoad::loaded) give_starting_fspeeds(axes_context(s));
     // 14, 15
-    e.play.restartflag = false;
     e.play.playdiv = 1;
     p.set_text(ctl::keyframe_count_box, "0");
     for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
@@ -163,9 +159,10 @@ void App::start() {
 }
 
 void App::tick() {
-    single_frame_timer_tick(motion_context(state_));
-    engine_->step();
-    state_.graph.play_head = state_.engine.play.running ? static_cast<int>(state_.move.curframe) : 0;
+    const std::optional<std::uint8_t> first_byte = engine_->receive();
+    single_frame_tick(motion_context(state_));
+    engine_->step(first_byte);
+    state_.graph.play_head = state_.engine.mode == EngineMode::Playing ? static_cast<int>(state_.move.curframe) : 0;
     if (journal_) journal_->tick(state_.notices);
 }
 

@@ -75,7 +75,7 @@ void ask_before_playing(AppState& s, std::function<void()> play) {
 
 void install_editing(AppState& s) {
     s.editing.set_show_move([&s] { show_whole_move(s); });
-    s.editing.set_guard([&s] { return may_change_move(s.engine, s.single_frame.sfrun); });
+    s.editing.set_guard([&s] { return may_change_move(s.engine); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
         const bool edits = changes_what_rig_follows(control, s.files);
         report(s, s.editing.around(command_label(control, s.panel, s.move, s.move_entries), command, edits));

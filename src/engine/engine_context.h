@@ -24,8 +24,6 @@ struct EngineContext {
 
 // What the engine asks of the layers above it.
 struct EngineHooks {
-    // The single-frame timing's part of the step (second in the step).
-    std::function<void()> single_frame_step;
     // Copy the setup dialog's values into the axis settings.
     std::function<void()> apply_setup;
 };

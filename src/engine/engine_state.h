@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "axes/axis_settings.h"
+#include "engine/engine_mode.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -15,15 +16,14 @@ inline constexpr int fkey_count = 10;  // F1..F10: A down, A up, .. E down, E up
 inline constexpr int ramp_axes = 7;    // positioning ramps move A..G
 
 struct PlaybackState {
-    bool running = false;
     std::int32_t playframe = 1;
     double playdiv = 1;  // steps per frame
+    double divider = 1;  // the play-speed box's value; Run and Play Back Speed take it
     int divcount = 0;    // steps of the present frame done
     std::array<double, move_axes> next{};     // targets of this step
     std::array<double, move_axes> frompos{};  // slow play: where the present frame starts
     std::array<double, move_axes> delta{};
     std::array<double, move_axes> step{};
-    bool restartflag = false;     // a looping return has arrived: play again
     bool looping = false;
     bool clamp_reported = false;  // a clamped target was reported in this play
 };
@@ -48,22 +48,27 @@ struct JogState {
     PadJog pad;
 };
 
+// Where a positioning (not a go-to-frame) ramp heads.
+enum class PositionGoal {
+    Start,       // frame 1's goals
+    Zero,
+    Typed,       // `target`
+    IntoLimits,  // `target`, the nearest points inside the limits
+};
+
 struct PositioningState {
-    bool posmoving = false;    // to the start, to zero or to typed positions
-    bool hometarget = false;   // ... to zero
-    bool entrytarget = false;  // ... to `target`
+    PositionGoal goal_kind = PositionGoal::Start;
     std::array<double, move_axes> target{};
-    bool gotoactive = false;   // to the frame `gototarget`
-    int gotophase = 0;         // steps of the move; 1 fixes its goals
+    int ramp_step = 0;  // steps of the ramp; 1 fixes its goals
     double gototarget = 1;
+    double frame_box = 1;  // the go-to-frame box's value; the frame bar follows it while ramping
     std::array<double, ramp_axes> goal{};
     std::array<double, ramp_axes> mid{};
     std::array<double, ramp_axes> start{};
     std::array<double, ramp_axes> ramp{};  // braking distance
     std::array<bool, axis_count> atspeed{};
-    // The move brings axes that stood outside their limits inside; until it
-    // arrives each axis's limits stretch to where it started.
-    bool into_limits = false;
+    // Bringing axes inside their limits: until the ramp arrives each axis's
+    // limits stretch to where it started.
     std::array<double, move_axes> outside_from{};
 };
 
@@ -74,6 +79,7 @@ struct SoundSyncState {
 };
 
 struct EngineState {
+    EngineMode mode = EngineMode::Idle;  // changed only through `enter`
     // Present positions A..H in controller counts and their copies of the last step.
     std::array<double, axis_count> curpos{};
     std::array<double, axis_count> lastpos{};

@@ -24,13 +24,14 @@ std::array<double, move_axes> move_part(const std::array<double, axis_count>& p)
 }
 }  // namespace
 
-void FrameEngine::step() {
+std::optional<std::uint8_t> FrameEngine::receive() { return link_.receive(); }
+
+void FrameEngine::step(std::optional<std::uint8_t> first_byte) {
     EngineState& e = c_.engine;
-    const std::optional<std::uint8_t> first_byte = link_.receive();
-    if (hooks_.single_frame_step) hooks_.single_frame_step();
-    if (e.positioning.posmoving) positioning_step(c_, PositioningKind::ToStart);
-    if (e.positioning.gotoactive) positioning_step(c_, PositioningKind::ToFrame);
-    if (!e.play.running)
+    // A loop's return that arrives in this step starts play with the next one.
+    const bool playing = e.mode == EngineMode::Playing;
+    if (ramping(e.mode)) positioning_step(c_);
+    if (!playing)
         idle_branch();
     else
         playback_branch(first_byte);
@@ -44,15 +45,10 @@ void FrameEngine::step() {
 
 void FrameEngine::idle_branch() {
     EngineState& e = c_.engine;
-    if (e.play.restartflag) {
-        e.play.restartflag = false;
-        e.play.running = true;
-    }
     e.play.clamp_reported = false;  // the next play reports its first clamped target again
     bring_into_limits();
     std::array<bool, move_axes> jogged = jog();
-    const PositioningState& ps = e.positioning;
-    if (ps.posmoving || ps.gotoactive) {
+    if (ramping(e.mode)) {
         pad_let_go(e.jog.pad);
     } else {
         const std::array<bool, move_axes> by_pad = pad_ramp_step(e.jog, c_.axes, e.curpos);
@@ -73,7 +69,7 @@ void FrameEngine::idle_branch() {
 void FrameEngine::bring_into_limits() {
     EngineState& e = c_.engine;
     PositioningState& ps = e.positioning;
-    if (e.play.running || ps.posmoving || ps.gotoactive) return;
+    if (e.mode != EngineMode::Idle) return;
     std::string outside;
     std::array<double, move_axes> inside{};
     for (std::size_t a = 0; a < move_axes; ++a) {
@@ -82,14 +78,11 @@ void FrameEngine::bring_into_limits() {
         if (inside[a] != e.curpos[a]) outside += static_cast<char>('A' + a);
     }
     if (outside.empty()) return;
+    if (!enter(e.mode, EngineMode::Positioning)) return;
     ps.target = inside;
     std::copy_n(e.curpos.begin(), move_axes, ps.outside_from.begin());
-    ps.hometarget = false;
-    ps.entrytarget = true;
-    ps.into_limits = true;
-    ps.posmoving = true;
-    ps.gotophase = 1;
-    ps.atspeed.fill(false);
+    ps.goal_kind = PositionGoal::IntoLimits;
+    start_ramp(ps);
     c_.notices.say(engine_msg::brought_into_limits(outside));
 }
 
@@ -129,7 +122,7 @@ std::array<bool, move_axes> FrameEngine::jog() {
 void FrameEngine::clamp_to_limits() {
     EngineState& e = c_.engine;
     const PositioningState& ps = e.positioning;
-    const bool stretched = ps.into_limits && ps.posmoving;
+    const bool stretched = e.mode == EngineMode::Positioning && ps.goal_kind == PositionGoal::IntoLimits;
     for (std::size_t a = 0; a < move_axes; ++a) {
         const double hi = stretched ? std::max(c_.axes.max[a], ps.outside_from[a]) : c_.axes.max[a];
         const double lo = stretched ? std::min(c_.axes.min[a], ps.outside_from[a]) : c_.axes.min[a];
@@ -159,7 +152,7 @@ void FrameEngine::playback_branch(std::optional<std::uint8_t> first_byte) {
     pad_let_go(e.jog.pad);
     if (!m.movepos.has_frame(pl.playframe)) {
         // Nothing to play at this frame (the move was shortened under it).
-        pl.running = false;
+        (void)enter(e.mode, EngineMode::Idle);
         idle_branch();
         return;
     }
@@ -174,12 +167,13 @@ void FrameEngine::playback_branch(std::optional<std::uint8_t> first_byte) {
     if (v) p.set_value(ctl::frame_scroll_bar, *v);
     advance_frame(first_byte);
     if (pl.playframe > m.totalframes) {
-        pl.running = false;
         for (std::size_t a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(pl.next[a]);
-        if (pl.looping) {
-            e.positioning.posmoving = true;
-            e.positioning.gotophase = 1;
+        if (pl.looping && enter(e.mode, EngineMode::LoopingBack)) {
+            e.positioning.goal_kind = PositionGoal::Start;
+            start_ramp(e.positioning);
             pl.playframe = 1;
+        } else {
+            (void)enter(e.mode, EngineMode::Idle);
         }
     }
 }

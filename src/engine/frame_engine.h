@@ -1,6 +1,6 @@
-// The 40 ms engine step: reads the port, runs single-frame timing and the
-// positioning ramps, jogs or plays one frame, sends one message, applies the
-// setup dialog and refreshes the displays.
+// The 40 ms engine step (after the port is read and the single-frame timing
+// has run): the positioning ramps, jogging or one frame of play, one message,
+// the setup dialog's values and the displays.
 #pragma once
 
 #include <array>
@@ -16,7 +16,10 @@ class FrameEngine {
 public:
     FrameEngine(EngineContext ctx, Link& link) : c_(ctx), link_(link) {}
     void set_hooks(EngineHooks hooks) { hooks_ = std::move(hooks); }
-    void step();
+    // The port's input of this step; read before the single-frame timing so a
+    // lost line stops a run before it steps.
+    std::optional<std::uint8_t> receive();
+    void step(std::optional<std::uint8_t> first_byte);
 
 private:
     void idle_branch();

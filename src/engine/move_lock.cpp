@@ -4,13 +4,11 @@
 
 namespace kestrova {
 
-bool rig_follows_move(const EngineState& engine, bool single_frame_run) {
-    const PositioningState& ps = engine.positioning;
-    return engine.play.running || engine.play.restartflag || ps.posmoving || ps.gotoactive || single_frame_run;
-}
+// Every mode but standing follows the move, or ramps to a goal taken from it.
+bool rig_follows_move(const EngineState& engine) { return engine.mode != EngineMode::Idle; }
 
-Result<> may_change_move(const EngineState& engine, bool single_frame_run) {
-    if (rig_follows_move(engine, single_frame_run)) return fail(engine_msg::stop_rig_first);
+Result<> may_change_move(const EngineState& engine) {
+    if (rig_follows_move(engine)) return fail(engine_msg::stop_rig_first);
     return {};
 }
 

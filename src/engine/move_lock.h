@@ -9,9 +9,9 @@
 
 namespace kestrova {
 
-bool rig_follows_move(const EngineState& engine, bool single_frame_run);
+bool rig_follows_move(const EngineState& engine);
 
 // Fails, saying why, while the rig follows the move.
-Result<> may_change_move(const EngineState& engine, bool single_frame_run);
+Result<> may_change_move(const EngineState& engine);
 
 }  // namespace kestrova

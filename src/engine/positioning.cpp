@@ -28,6 +28,8 @@ double frame_goal(const MoveModel& m, const AxisSettings& ax, int frame, int axi
 
 namespace {
 
+enum class PositioningKind { ToStart, ToFrame };
+
 int target_frame(const EngineContext& c) {
     const double f = num::int_floor(c.engine.positioning.gototarget);
     return static_cast<int>(std::clamp(f, 1.0, static_cast<double>(std::max(1, c.move.rows()))));
@@ -40,9 +42,10 @@ void start_move(const EngineContext& c, PositioningKind kind) {
     const int frame = kind == PositioningKind::ToStart ? 1 : target_frame(c);
     for (int a = 0; a < move_axes; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        const bool to_zero = kind == PositioningKind::ToStart && ps.hometarget;
+        const bool to_zero = kind == PositioningKind::ToStart && ps.goal_kind == PositionGoal::Zero;
+        const bool typed = ps.goal_kind == PositionGoal::Typed || ps.goal_kind == PositionGoal::IntoLimits;
         ps.goal[i] = to_zero || m.rows() < 1 ? 0 : num::int_floor(m.movepos.at(frame, a));
-        if (kind == PositioningKind::ToStart && ps.entrytarget) ps.goal[i] = num::int_floor(ps.target[i]);
+        if (kind == PositioningKind::ToStart && typed) ps.goal[i] = num::int_floor(ps.target[i]);
     }
     ps.goal[5] = ps.goal[6] = 0;
     for (std::size_t i = 0; i < ramp_axes; ++i) {
@@ -112,20 +115,40 @@ bool all_arrived(const EngineState& e) {
     return true;
 }
 
+// Where the ramp ends: a looping move that is back at its start plays again.
+EngineMode arrived_mode(const EngineState& e) {
+    switch (e.mode) {
+    case EngineMode::SingleFrameStep: return EngineMode::SingleFrame;
+    case EngineMode::Positioning:
+    case EngineMode::LoopingBack: {
+        const PositionGoal g = e.positioning.goal_kind;
+        const bool again = e.play.looping && (g == PositionGoal::Start || g == PositionGoal::Typed);
+        return again ? EngineMode::Playing : EngineMode::Idle;
+    }
+    case EngineMode::Idle:
+    case EngineMode::GoingToFrame:
+    case EngineMode::Playing:
+    case EngineMode::SingleFrame: break;
+    }
+    return EngineMode::Idle;
+}
+
 }  // namespace
 
-void positioning_step(const EngineContext& c, PositioningKind kind) {
+void positioning_step(const EngineContext& c) {
     EngineState& e = c.engine;
     PositioningState& ps = e.positioning;
     Panel& p = c.panel;
-    if (ps.gotophase == 1) start_move(c, kind);
-    if (kind == PositioningKind::ToStart && ps.hometarget)
+    const bool to_start = e.mode == EngineMode::Positioning || e.mode == EngineMode::LoopingBack;
+    const PositioningKind kind = to_start ? PositioningKind::ToStart : PositioningKind::ToFrame;
+    if (ps.ramp_step == 1) start_move(c, kind);
+    if (kind == PositioningKind::ToStart && ps.goal_kind == PositionGoal::Zero)
         for (std::size_t i = 0; i < move_axes; ++i) ps.goal[i] = 0;
     if (kind == PositioningKind::ToFrame) {
         p.show(ctl::keyframe_frame_box, num::to_text(ps.gototarget));
         c.move.curframe = ps.gototarget;
         // The bar follows the go-to-frame box on a fixed 1500-frame scale.
-        const HScrollValue v = scroll_value(num::val(p.text(ctl::go_to_frame_box)), 1500,
+        const HScrollValue v = scroll_value(ps.frame_box, 1500,
                                             p.at(ctl::frame_scroll_bar).maximum);
         if (v) p.set_value(ctl::frame_scroll_bar, *v);
     }
@@ -133,25 +156,16 @@ void positioning_step(const EngineContext& c, PositioningKind kind) {
     for (std::size_t i = 0; i < ramp_axes; ++i) ramp_axis(e, c.axes, i);
 
     if (kind == PositioningKind::ToStart) {
-        p.show(ctl::positioning_step_box, num::to_text(ps.gotophase + 1));
-        ++ps.gotophase;
+        p.show(ctl::positioning_step_box, num::to_text(ps.ramp_step + 1));
+        ++ps.ramp_step;
         for (int a = 0; a < move_axes; ++a) show_position_whole_div(p, c.axes, a, e.curpos[static_cast<std::size_t>(a)]);
-        if (all_arrived(e)) {
-            ps.entrytarget = false;
-            ps.posmoving = false;
-            if (ps.hometarget)
-                ps.hometarget = false;
-            else if (e.play.looping && !ps.into_limits)
-                e.play.restartflag = true;
-            ps.into_limits = false;
-        }
     } else {
-        p.show(ctl::positioning_step_box, num::to_text(ps.gotophase));
-        ++ps.gotophase;
+        p.show(ctl::positioning_step_box, num::to_text(ps.ramp_step));
+        ++ps.ramp_step;
         show_position(p, c.axes, 0, e.curpos[0]);
         for (int a = 1; a < move_axes; ++a) show_position_whole_div(p, c.axes, a, e.curpos[static_cast<std::size_t>(a)]);
-        if (all_arrived(e)) ps.gotoactive = false;
     }
+    if (all_arrived(e)) (void)enter(e.mode, arrived_mode(e));
 }
 
 }  // namespace kestrova

@@ -6,14 +6,16 @@
 
 namespace kestrova {
 
-enum class PositioningKind {
-    ToStart,  // go to start / go to zero / go to typed positions (`posmoving`)
-    ToFrame,  // go to frame (`gotoactive`)
-};
+// The next step of a ramping mode fixes the goals anew.
+inline void start_ramp(PositioningState& ps) {
+    ps.ramp_step = 1;
+    ps.atspeed.fill(false);
+}
 
-// One engine step of the move; the first step (gotophase = 1) fixes goals,
-// midpoints and start positions. Clears the move's flag on arrival.
-void positioning_step(const EngineContext& ctx, PositioningKind kind);
+// One engine step of the ramping mode's move; the first step fixes goals,
+// midpoints and start positions. On arrival the mode moves on: to Idle, to the
+// run's standing mode, or to Playing when a looping move is back at its start.
+void positioning_step(const EngineContext& ctx);
 
 // Where a move to `frame` takes axis `axis`: the frame's whole-number position,
 // inside the axis limits (0 while the move has no rows). "Go to start" drives

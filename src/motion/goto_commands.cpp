@@ -6,6 +6,7 @@
 
 #include "base/numeric.h"
 #include "engine/controls.h"
+#include "engine/positioning.h"
 #include "motion/controls.h"
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
@@ -28,11 +29,26 @@ std::optional<double> read_box(const MotionContext& c, ControlName box, std::str
 
 void clear_atspeed(PositioningState& ps) { ps.atspeed.fill(false); }
 
+// Whether the rig may start a ramp now; says why not.
+bool may_ramp(const MotionContext& c, EngineMode to) {
+    Result<> r = can_enter(c.engine.mode, to);
+    if (!r) c.notices.say(r.error());
+    return r.ok();
+}
+bool may_go_to_frame(const MotionContext& c) { return may_ramp(c, frame_move_mode(c.engine.mode)); }
+
 // Starts the engine's go-to-frame ramp towards gototarget.
-void start_frame_move(PositioningState& ps) {
-    ps.gotoactive = true;
-    ps.gotophase = 1;
-    clear_atspeed(ps);
+void start_frame_move(const MotionContext& c) {
+    EngineState& e = c.engine;
+    if (enter(e.mode, frame_move_mode(e.mode))) start_ramp(e.positioning);
+}
+
+// Starts the engine's positioning ramp towards `goal`.
+void start_positioning(const MotionContext& c, PositionGoal goal) {
+    EngineState& e = c.engine;
+    if (!enter(e.mode, EngineMode::Positioning)) return;
+    e.positioning.goal_kind = goal;
+    start_ramp(e.positioning);
 }
 
 bool refuse_frame(const MotionContext& c, double frame) {
@@ -52,6 +68,7 @@ void stop_move_axes(JogState& j) {
 }
 
 bool step_by(const MotionContext& c, int delta) {
+    if (!may_go_to_frame(c)) return false;
     const auto f = read_box(c, ctl::sub_frame_box, motion_msg::sub_frame_box, "1");
     if (!f) return false;
     if (delta > 0 && !(*f < c.move.totalframes)) {
@@ -81,6 +98,7 @@ bool step_forward(const MotionContext& c) { return step_by(c, +1); }
 bool step_back(const MotionContext& c) { return step_by(c, -1); }
 
 bool go_to_sub_frame(const MotionContext& c) {
+    if (!may_go_to_frame(c)) return false;
     disable_fkeys(c.panel);
     const auto f = read_box(c, ctl::sub_frame_box, motion_msg::sub_frame_box, "1");
     if (!f) return false;
@@ -90,14 +108,14 @@ bool go_to_sub_frame(const MotionContext& c) {
         c.panel.set_text(ctl::sub_frame_box, "1");
     }
     if (!is_move_frame(c.move, target)) return refuse_frame(c, target);
-    PositioningState& ps = c.engine.positioning;
-    ps.gototarget = target;
-    start_frame_move(ps);
+    c.engine.positioning.gototarget = target;
+    start_frame_move(c);
     stop_move_axes(c.engine.jog);
     return true;
 }
 
 bool go_to_frame(const MotionContext& c) {
+    if (!may_go_to_frame(c)) return false;
     disable_fkeys(c.panel);
     const auto t = read_box(c, ctl::go_to_frame_box, motion_msg::frame_box, "1");
     if (!t) return false;
@@ -111,17 +129,19 @@ bool go_to_frame(const MotionContext& c) {
     PositioningState& ps = c.engine.positioning;
     ps.gototarget = target;
     c.panel.set_text(ctl::sub_frame_box, num::to_text(target));
-    start_frame_move(ps);
+    start_frame_move(c);
     stop_move_axes(c.engine.jog);
     return true;
 }
 
 bool go_to_end(const MotionContext& c) {
+    if (!may_go_to_frame(c)) return false;
     c.panel.set_text(ctl::go_to_frame_box, num::to_text(c.move.totalframes));
     return go_to_frame(c);
 }
 
 bool go_to_page(const MotionContext& c) {
+    if (!may_go_to_frame(c)) return false;
     disable_fkeys(c.panel);
     const auto read = read_box(c, ctl::page_box, motion_msg::page_box, "0");
     if (!read) return false;
@@ -138,21 +158,15 @@ bool go_to_page(const MotionContext& c) {
     PositioningState& ps = c.engine.positioning;
     ps.gototarget = target;
     c.panel.set_text(ctl::sub_frame_box, num::to_text(target));
-    start_frame_move(ps);
+    start_frame_move(c);
     c.engine.jog.speed[0] = 0;
     return true;
 }
 
 void go_to_start(const MotionContext& c) {
+    if (!may_ramp(c, EngineMode::Positioning)) return;
     disable_fkeys(c.panel);
-    PositioningState& ps = c.engine.positioning;
-    // The start is the goal: neither zero nor old typed positions.
-    ps.hometarget = false;
-    ps.entrytarget = false;
-    ps.into_limits = false;
-    ps.posmoving = true;
-    ps.gotophase = 1;
-    clear_atspeed(ps);
+    start_positioning(c, PositionGoal::Start);
     c.panel.show(ctl::keyframe_frame_box, "1");
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
@@ -161,6 +175,7 @@ void go_to_start(const MotionContext& c) {
 }
 
 bool go_to_position(const MotionContext& c) {
+    if (!may_ramp(c, EngineMode::Positioning)) return false;
     EngineState& e = c.engine;
     PositioningState& ps = e.positioning;
     double largest = 0;
@@ -178,23 +193,14 @@ bool go_to_position(const MotionContext& c) {
         c.notices.say(motion_msg::nothing_to_position);
         return false;
     }
-    ps.hometarget = false;
-    ps.entrytarget = true;
-    ps.into_limits = false;
-    ps.posmoving = true;
-    ps.gotophase = 1;
+    start_positioning(c, PositionGoal::Typed);
     return true;
 }
 
 void go_to_zero(const MotionContext& c) {
+    if (!may_ramp(c, EngineMode::Positioning)) return;
     disable_fkeys(c.panel);
-    PositioningState& ps = c.engine.positioning;
-    ps.gotophase = 1;
-    clear_atspeed(ps);
-    ps.entrytarget = false;  // typed targets would override the zero goals
-    ps.into_limits = false;
-    ps.hometarget = true;
-    ps.posmoving = true;
+    start_positioning(c, PositionGoal::Zero);
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
     c.panel.set_value(ctl::frame_scroll_bar, 1);
@@ -217,7 +223,10 @@ void zero_all(const MotionContext& c) {
 
 void frame_box_rule(const MotionContext& c, const std::string& text) {
     const double v = num::val(text);
-    if (v > 0 && v < c.move.totalframes + 1) return;
+    if (v > 0 && v < c.move.totalframes + 1) {
+        c.engine.positioning.frame_box = v;
+        return;
+    }
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.notices.say(motion_msg::out_of_range(motion_msg::frame_box, "1 to " + num::to_text(c.move.totalframes), "1"));
 }

@@ -25,10 +25,10 @@ void install_playback(const MotionContext& c) {
     p.on_press(ctl::run_button, [c] { run_move(c); });
     p.on_press(ctl::stop_button, [c] { stop_all(c); });
     p.on_press(ctl::loop_button, [&p, &pl] { toggle_loop(p, pl); });
-    p.on_press(ctl::play_speed_button, [&p, &pl] { set_play_speed(p, pl); });
+    p.on_press(ctl::play_speed_button, [&pl] { set_play_speed(pl); });
     p.on_press(ctl::counter_reset_button, [&link = c.link] { request_counter_reset(link); });
     p.on_press(ctl::show_nums_button, [&p] { disable_fkeys(p); });
-    p.on_change(ctl::divider_box, [&p, &n = c.notices](const std::string& t) { divider_box_rule(p, n, t); });
+    p.on_change(ctl::divider_box, [&p, &n = c.notices, &pl](const std::string& t) { divider_box_rule(p, n, pl, t); });
 }
 
 void install_positioning(const MotionContext& c) {
@@ -74,10 +74,10 @@ void install_single_frame(const MotionContext& c) {
     Panel& p = c.panel;
     Notices& n = c.notices;
     p.on_press(ctl::single_frame_button, [c] { toggle_single_frame(c); });
-    p.on_change(ctl::hours_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Hours, t); });
-    p.on_change(ctl::minutes_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Minutes, t); });
-    p.on_change(ctl::seconds_box, [&p, &n](const std::string& t) { interval_box_rule(p, n, IntervalField::Seconds, t); });
-    p.on_change(ctl::exposure_box, [&n](const std::string& t) { exposure_box_rule(n, t); });
+    SingleFrameState& sf = c.single_frame;
+    for (IntervalField f : {IntervalField::Hours, IntervalField::Minutes, IntervalField::Seconds})
+        p.on_change(interval_box_name(f), [&p, &n, &sf, f](const std::string& t) { interval_box_rule(p, n, sf, f, t); });
+    p.on_change(ctl::exposure_box, [&n, &sf](const std::string& t) { exposure_box_rule(n, sf, t); });
     set_lamp(p, false);
 }
 

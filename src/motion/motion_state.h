@@ -5,15 +5,19 @@
 namespace kestrova {
 
 struct SingleFrameState {
-    bool sfrun = false;
+    // The interval and exposure boxes' values, taken by their change rules.
+    double hours = 0;
+    double minutes = 0;
+    double seconds = 10;
+    double exposure = 2;  // engine steps the lamp stays lit
     // Interval counter: ticks within the second, seconds, minutes, hours.
     int tcframes = 0;
     int tcsecs = 0;
     int tcmins = 0;
     int tchours = 0;
     int exposureticks = 0;  // engine steps since the lamp lit
-    bool sfmatch = false;
-    double first_frame = 1;  // where the run started, for its progress   // the clock counted an interval match; the next engine step lights the lamp
+    bool sfmatch = false;  // the interval matched; the lamp lights in this tick
+    double first_frame = 1;  // where the run started, for its progress
 };
 
 // Toggles only; nothing acts on them yet.

@@ -26,10 +26,8 @@ std::string playing(const MotionContext& c) {
 }
 
 std::string shooting(const MotionContext& c) {
-    const Panel& p = c.panel;
-    const long interval = static_cast<long>(num::val(p.text(ctl::hours_box)) * 3600 +
-                                            num::val(p.text(ctl::minutes_box)) * 60 +
-                                            num::val(p.text(ctl::seconds_box)));
+    const SingleFrameState& sf = c.single_frame;
+    const long interval = static_cast<long>(sf.hours * 3600 + sf.minutes * 60 + sf.seconds);
     const double at = c.engine.positioning.gototarget;
     const int shot = static_cast<int>(std::max(0.0, at - c.single_frame.first_frame));
     const long left = static_cast<long>(std::max(0.0, c.move.totalframes - at)) * interval;
@@ -39,8 +37,8 @@ std::string shooting(const MotionContext& c) {
 }  // namespace
 
 std::string play_progress(const MotionContext& c) {
-    if (c.engine.play.running) return playing(c);
-    if (c.single_frame.sfrun) return shooting(c);
+    if (c.engine.mode == EngineMode::Playing) return playing(c);
+    if (single_frame_run(c.engine.mode)) return shooting(c);
     return motion_msg::running_time(c.move.totalframes, seconds_for(c.move.totalframes));
 }
 

@@ -18,7 +18,10 @@ namespace {
 // Frame 1 played from where "go to start" left the rig.
 void start_playback(const MotionContext& c) {
     PlaybackState& pl = c.engine.play;
-    if (pl.running) return;
+    if (Result<> r = enter(c.engine.mode, EngineMode::Playing); !r) {
+        c.notices.say(r.error());
+        return;
+    }
     pl.playframe = 1;
     if (pl.playdiv == 1) {
         pl.divcount = 1;
@@ -27,7 +30,6 @@ void start_playback(const MotionContext& c) {
         pl.divcount = 0;
         for (int a = 0; a < move_axes; ++a) pl.frompos[static_cast<std::size_t>(a)] = frame_goal(c.move, c.axes, 1, a);
     }
-    pl.running = true;
 }
 
 }  // namespace
@@ -37,11 +39,15 @@ bool run_move(const MotionContext& c) {
     PlaybackState& pl = e.play;
     Panel& p = c.panel;
     // Restarting from frame 1 mid-play would make the rig jump to the start in one frame.
-    if (pl.running) {
+    if (e.mode == EngineMode::Playing) {
         c.notices.say(motion_msg::already_playing);
         return false;
     }
-    pl.playdiv = num::val(p.text(ctl::divider_box));
+    if (Result<> r = can_enter(e.mode, EngineMode::Playing); !r) {
+        c.notices.say(r.error());
+        return false;
+    }
+    pl.playdiv = pl.divider;
     e.sound_sync.soundsynced = false;
     e.sound_sync.synccount = 2;
     disable_fkeys(p);
@@ -55,7 +61,7 @@ bool run_move(const MotionContext& c) {
     p.set_visible(ctl::not_at_start_warning, false);
     if (c.hooks.before_play) {
         c.hooks.before_play([c] { start_playback(c); });
-        return pl.running;
+        return e.mode == EngineMode::Playing;
     }
     start_playback(c);
     return true;
@@ -64,27 +70,20 @@ bool run_move(const MotionContext& c) {
 void stop_all(const MotionContext& c) {
     EngineState& e = c.engine;
     PlaybackState& pl = e.play;
-    PositioningState& ps = e.positioning;
     Panel& p = c.panel;
-    if (pl.running) {
+    if (e.mode == EngineMode::Playing) {
         // The rig stands where the last frame message sent it.
         for (std::size_t a = 0; a < move_axes; ++a) e.curpos[a] = num::int_floor(pl.next[a]);
     }
     c.link.incontrol = 0;
-    pl.running = false;
+    (void)enter(e.mode, EngineMode::Idle);
     pl.looping = false;
-    ps.posmoving = false;
-    ps.hometarget = false;
-    ps.entrytarget = false;  // else the next "go to start" would head for old typed positions
-    ps.gotoactive = false;
-    ps.into_limits = false;
-    pl.restartflag = false;  // a looping return that has just arrived must not restart
     // The pad's axes coast to rest and stay there until its dead-man button is held anew.
     e.jog.pad.target.fill(0);
     e.jog.pad.halted = true;
     p.set_colour(ctl::loop_button, colour::inactive_border);
     p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
-    end_single_frame(c.panel, c.single_frame);
+    end_single_frame(c);
     p.set_visible(ctl::not_at_start_warning, false);
 }
 
@@ -126,14 +125,9 @@ void stop_everything(const MotionContext& c) {
 
 void stop_motion_keep_positions(const MotionContext& c, const std::optional<Decoded>& last_taken) {
     EngineState& e = c.engine;
-    e.play.running = false;
-    e.play.restartflag = false;
-    e.positioning.posmoving = false;
-    e.positioning.hometarget = false;
-    e.positioning.entrytarget = false;
-    e.positioning.gotoactive = false;
-    e.positioning.into_limits = false;
-    if (c.single_frame.sfrun) end_single_frame(c.panel, c.single_frame);  // also puts its button and lamp back
+    const bool run_on = single_frame_run(e.mode);
+    (void)enter(e.mode, EngineMode::Idle);
+    if (run_on) end_single_frame(c);  // puts its button and lamp back
     let_go_of_everything(e.jog);
     hold_where_the_rig_is(c, last_taken);
 }
@@ -149,14 +143,17 @@ void toggle_loop(Panel& panel, PlaybackState& play) {
     panel.set_colour(ctl::loop_button, play.looping ? colour::green : colour::red);
 }
 
-void set_play_speed(const Panel& panel, PlaybackState& play) { play.playdiv = num::val(panel.text(ctl::divider_box)); }
+void set_play_speed(PlaybackState& play) { play.playdiv = play.divider; }
 
 void request_counter_reset(LinkState& link) { link.resetreq = true; }
 
-void divider_box_rule(Panel& panel, Notices& notices, const std::string& text) {
+void divider_box_rule(Panel& panel, Notices& notices, PlaybackState& play, const std::string& text) {
     const double v = num::val(text);
     // A fractional divider would never complete a frame.
-    if (v > 0 && v < 1001 && v == std::floor(v)) return;
+    if (v > 0 && v < 1001 && v == std::floor(v)) {
+        play.divider = v;
+        return;
+    }
     panel.set_text(ctl::divider_box, "1");
     notices.say(motion_msg::out_of_range(motion_msg::divider_box, "a whole number 1 to 1000", "1"));
 }

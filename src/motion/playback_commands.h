@@ -30,11 +30,11 @@ void stop_motion_keep_positions(const MotionContext& ctx, const std::optional<De
 void stop_for_stalled_rig(const MotionContext& ctx, const std::optional<Decoded>& last_taken);
 void toggle_loop(Panel& panel, PlaybackState& play);
 // "Play Back Speed": the divider in Text6 becomes the play-back divider.
-void set_play_speed(const Panel& panel, PlaybackState& play);
+void set_play_speed(PlaybackState& play);
 // "Reset": ask the controller to zero its counters with the next message.
 void request_counter_reset(LinkState& link);
 
 // Change rule of Text6: a whole divider 1..1000, otherwise "1".
-void divider_box_rule(Panel& panel, Notices& notices, const std::string& text);
+void divider_box_rule(Panel& panel, Notices& notices, PlaybackState& play, const std::string& text);
 
 }  // namespace kestrova

@@ -18,15 +18,17 @@ struct IntervalBox {
     const char* default_text;
     double below;  // values run 0 .. below - 1
     std::string_view what;
+    double SingleFrameState::*field;
 };
 
 IntervalBox interval_box(IntervalField f) {
     switch (f) {
-    case IntervalField::Hours: return {ctl::hours_box, "00", 100, motion_msg::hours_box};
-    case IntervalField::Minutes: return {ctl::minutes_box, "00", 60, motion_msg::minutes_box};
+    case IntervalField::Hours: return {ctl::hours_box, "00", 100, motion_msg::hours_box, &SingleFrameState::hours};
+    case IntervalField::Minutes:
+        return {ctl::minutes_box, "00", 60, motion_msg::minutes_box, &SingleFrameState::minutes};
     case IntervalField::Seconds: break;
     }
-    return {ctl::seconds_box, "10", 60, motion_msg::seconds_box};
+    return {ctl::seconds_box, "10", 60, motion_msg::seconds_box, &SingleFrameState::seconds};
 }
 
 void show_button(Panel& p, bool on) {
@@ -42,25 +44,27 @@ void set_lamp(Panel& panel, bool lit) {
 
 bool lamp_lit(const Panel& panel) { return panel.at(ctl::frame_lamp).colour == colour::highlight; }
 
-void end_single_frame(Panel& panel, SingleFrameState& sf) {
-    sf.sfrun = false;
-    sf.sfmatch = false;
-    show_button(panel, false);
-    set_lamp(panel, false);
+void end_single_frame(const MotionContext& c) {
+    EngineMode& mode = c.engine.mode;
+    if (mode == EngineMode::SingleFrame) (void)enter(mode, EngineMode::Idle);
+    if (mode == EngineMode::SingleFrameStep) (void)enter(mode, EngineMode::GoingToFrame);
+    c.single_frame.sfmatch = false;
+    show_button(c.panel, false);
+    set_lamp(c.panel, false);
 }
 
 void toggle_single_frame(const MotionContext& c) {
     Panel& p = c.panel;
     SingleFrameState& sf = c.single_frame;
-    const bool interval_set = num::val(p.text(ctl::hours_box)) > 0 || num::val(p.text(ctl::minutes_box)) > 0 ||
-                              num::val(p.text(ctl::seconds_box)) > 0;
+    const bool interval_set = sf.hours > 0 || sf.minutes > 0 || sf.seconds > 0;
     if (!interval_set) {
-        end_single_frame(p, sf);
+        end_single_frame(c);
         c.notices.say(motion_msg::no_interval);
         return;
     }
-    if (sf.sfrun) {
-        end_single_frame(p, sf);
+    EngineMode& mode = c.engine.mode;
+    if (single_frame_run(mode)) {
+        end_single_frame(c);
         return;
     }
     // The run steps on from the frame in the Position box; it must be one of the move.
@@ -70,7 +74,12 @@ void toggle_single_frame(const MotionContext& c) {
         c.notices.say(motion_msg::no_start_frame);
         return;
     }
-    sf.sfrun = true;
+    // A run started while the rig ramps to a frame counts that ramp as its step.
+    const EngineMode run = mode == EngineMode::GoingToFrame ? EngineMode::SingleFrameStep : EngineMode::SingleFrame;
+    if (Result<> r = enter(mode, run); !r) {
+        c.notices.say(r.error());
+        return;
+    }
     sf.sfmatch = false;
     c.engine.positioning.gototarget = *frame;
     sf.first_frame = *frame;
@@ -80,7 +89,10 @@ void toggle_single_frame(const MotionContext& c) {
     set_lamp(p, true);
 }
 
-void interval_box_rule(Panel& panel, Notices& notices, IntervalField field, const std::string& text) {
+ControlName interval_box_name(IntervalField field) { return interval_box(field).name; }
+
+void interval_box_rule(Panel& panel, Notices& notices, SingleFrameState& sf, IntervalField field,
+                       const std::string& text) {
     const IntervalBox box = interval_box(field);
     const auto v = num::whole_number(text);
     if (!v) {
@@ -89,13 +101,17 @@ void interval_box_rule(Panel& panel, Notices& notices, IntervalField field, cons
         return;
     }
     // Only whole counts can ever match the interval counter.
-    if (*v >= 0 && *v < box.below && *v == std::floor(*v)) return;
+    if (*v >= 0 && *v < box.below && *v == std::floor(*v)) {
+        sf.*box.field = num::val(text);
+        return;
+    }
     panel.set_text(box.name, "0");
     notices.say(motion_msg::out_of_range(box.what, "a whole number 0 to " + num::to_text(box.below - 1), "0"));
 }
 
-void exposure_box_rule(Notices& notices, const std::string& text) {
+void exposure_box_rule(Notices& notices, SingleFrameState& sf, const std::string& text) {
     const double x = num::val(text);
+    sf.exposure = x;
     if (x > 0 && x < exposure_limit && x == std::floor(x)) return;
     notices.say(motion_msg::bad_exposure);
 }

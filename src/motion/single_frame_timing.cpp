@@ -30,34 +30,38 @@ bool advance_counter(const MotionContext& c) {
         ++sf.tchours;
     }
     if (sf.tchours < hours_limit) return true;
-    end_single_frame(c.panel, sf);
+    end_single_frame(c);
     c.notices.say(motion_msg::single_frame_timeout);
     return false;
 }
 
 // The ticks within the second are not compared.
-bool interval_matches(const Panel& p, const SingleFrameState& sf) {
-    return num::val(p.text(ctl::hours_box)) == sf.tchours && num::val(p.text(ctl::minutes_box)) == sf.tcmins &&
-           num::val(p.text(ctl::seconds_box)) == sf.tcsecs;
+bool interval_matches(const SingleFrameState& sf) {
+    return sf.hours == sf.tchours && sf.minutes == sf.tcmins && sf.seconds == sf.tcsecs;
 }
 
 }  // namespace
 
-// The interval is counted here, once per clock tick, so it runs in real
-// seconds; a match is handed to the engine step, which lights the lamp.
-void single_frame_timer_tick(const MotionContext& c) {
+namespace {
+
+// The interval is counted once per tick, so it runs in real seconds; a match
+// lights the lamp below.
+void count_interval(const MotionContext& c) {
     SingleFrameState& sf = c.single_frame;
-    if (!sf.sfrun || !advance_counter(c)) return;
-    if (!interval_matches(c.panel, sf)) return;
+    if (!single_frame_run(c.engine.mode) || !advance_counter(c)) return;
+    if (!interval_matches(sf)) return;
     sf.tcsecs = sf.tcmins = sf.tchours = 0;
     sf.sfmatch = true;
 }
 
-void single_frame_engine_step(const MotionContext& c) {
+}  // namespace
+
+void single_frame_tick(const MotionContext& c) {
+    count_interval(c);
     SingleFrameState& sf = c.single_frame;
-    if (!sf.sfrun) return;
+    if (!single_frame_run(c.engine.mode)) return;
     ++sf.exposureticks;
-    const double x = num::val(c.panel.text(ctl::exposure_box));
+    const double x = sf.exposure;
     if (x > 0 && x < exposure_limit) {
         if (x == sf.exposureticks) {
             set_lamp(c.panel, false);
@@ -67,7 +71,7 @@ void single_frame_engine_step(const MotionContext& c) {
         set_lamp(c.panel, false);
     }
     if (c.engine.positioning.gototarget == c.move.totalframes) {
-        end_single_frame(c.panel, sf);
+        end_single_frame(c);
         c.notices.say(motion_msg::single_frame_done);
         return;
     }

@@ -6,9 +6,8 @@
 
 namespace kestrova {
 
-// The clock's part, before the engine step.
-void single_frame_timer_tick(const MotionContext& ctx);
-// The engine step's part (its second step); nothing unless a run is on.
-void single_frame_engine_step(const MotionContext& ctx);
+// One 40 ms tick of a run, before the engine step: the interval counter, then
+// the lamp and the exposure, which steps the rig on. Nothing unless a run is on.
+void single_frame_tick(const MotionContext& ctx);
 
 }  // namespace kestrova

@@ -96,7 +96,8 @@ void Gamepad::go_to_neighbour(const GamepadContext& c, int direction) {
     }
     c.panel.set_text(c.controls.go_to_frame_box, num::to_text(*found));
     press_keeping_fkeys(c.panel, c.controls.go_to_frame);
-    if (c.engine.positioning.gotoactive) enter_position(c.panel, *found);
+    if (c.engine.mode == EngineMode::GoingToFrame || c.engine.mode == EngineMode::SingleFrameStep)
+        enter_position(c.panel, *found);
 }
 
 }  // namespace kestrova

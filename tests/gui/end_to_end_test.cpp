@@ -151,7 +151,7 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
     Session s;
     AppState& st = s.app.state();
     const PlaybackState& play = st.engine.play;
-    const PositioningState& ps = st.engine.positioning;
+    const EngineMode& mode = st.engine.mode;
     program_three_keyframes(s);
     ASSERT_EQ(st.move.keyframe_count(), 3);
     ASSERT_EQ(s.app.panel().text(ctl::keyframe_count_box), "3");
@@ -161,13 +161,13 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Back to frame 1 by a positioning move: position messages until it arrives.
     s.click("gotostart");
-    const Decoded arrived = s.tick_until([&] { return !ps.posmoving; });
+    const Decoded arrived = s.tick_until([&] { return mode != EngineMode::Positioning; });
     EXPECT_EQ(arrived.lead, lead_position);
     EXPECT_EQ(arrived.pos[0], 0);
 
     // Run: one frame message per tick, carrying the move frame by frame.
     s.click("run");
-    ASSERT_TRUE(play.running) << st.notices.status;
+    ASSERT_TRUE(mode == EngineMode::Playing) << st.notices.status;
     for (int f = 1; f <= 60; ++f) {
         const Decoded m = s.tick();
         ASSERT_EQ(m.lead, lead_frame) << "frame " << f;
@@ -175,17 +175,17 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
             ASSERT_EQ(m.pos[a], static_cast<std::int32_t>(std::nearbyint(st.move.movepos.at(f, a))))
                 << "frame " << f << " axis " << a;
     }
-    EXPECT_FALSE(play.running);
+    EXPECT_NE(mode, EngineMode::Playing);
     EXPECT_EQ(s.tick().lead, lead_position);
     EXPECT_TRUE(s.line_is_quiet());
 
     // Loop: the end of the move returns to the start and plays again.
     s.click("gotostart");
-    s.tick_until([&] { return !ps.posmoving; });
+    s.tick_until([&] { return mode != EngineMode::Positioning; });
     s.click("Loopy");
     s.click("run");
     for (int f = 1; f <= 60; ++f) ASSERT_EQ(s.tick().lead, lead_frame);
-    const Decoded back = s.tick_until([&] { return play.running; });
+    const Decoded back = s.tick_until([&] { return mode == EngineMode::Playing; });
     EXPECT_EQ(back.lead, lead_position);
     const Decoded again = s.tick();
     EXPECT_EQ(again.lead, lead_frame);
@@ -193,7 +193,7 @@ TEST(EndToEnd, AJoggedMovePlaysFrameByFrameLoopsAndStops) {
 
     // Stop: position messages from the frame reached, nothing moves on.
     s.click("Stop");
-    EXPECT_FALSE(play.running);
+    EXPECT_NE(mode, EngineMode::Playing);
     EXPECT_FALSE(play.looping);
     const Decoded stopped = s.tick();
     EXPECT_EQ(stopped.lead, lead_position);
@@ -205,9 +205,9 @@ TEST(EndToEnd, ARigThatStopsReadingMidPlayIsReportedOnceAndGetsWholeMessagesWith
     AppState& st = s.app.state();
     program_three_keyframes(s);
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.positioning.posmoving; });
+    s.tick_until([&] { return st.engine.mode != EngineMode::Positioning; });
     s.click("run");
-    ASSERT_TRUE(st.engine.play.running) << st.notices.status;
+    ASSERT_TRUE(st.engine.mode == EngineMode::Playing) << st.notices.status;
     std::vector<Decoded> got;
     for (int f = 1; f <= 10; ++f) got.push_back(s.tick());
     const unsigned serial = st.notices.status_serial;
@@ -224,7 +224,7 @@ TEST(EndToEnd, ARigThatStopsReadingMidPlayIsReportedOnceAndGetsWholeMessagesWith
     EXPECT_EQ(st.notices.status, link_text::not_reading(device));
     EXPECT_EQ(st.notices.status_serial, serial + 1);
     EXPECT_EQ(st.notices.link, link_text::not_reading(device));
-    EXPECT_FALSE(st.engine.play.running);
+    EXPECT_NE(st.engine.mode, EngineMode::Playing);
 
     s.read_again();
     const std::size_t resumed = got.size();
@@ -250,9 +250,9 @@ TEST(EndToEnd, EditsDuringPlayBackLeaveTheWireAlone) {
     ASSERT_FALSE(st.recent.list().empty());
     const MoveModel played = st.move;
     s.click("gotostart");
-    s.tick_until([&] { return !st.engine.positioning.posmoving; });
+    s.tick_until([&] { return st.engine.mode != EngineMode::Positioning; });
     s.click("run");
-    ASSERT_TRUE(st.engine.play.running) << st.notices.status;
+    ASSERT_TRUE(st.engine.mode == EngineMode::Playing) << st.notices.status;
 
     auto* recent = s.window->findChild<QMenu*>("recentMenu");
     emit recent->aboutToShow();

@@ -63,7 +63,7 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
     ASSERT_NE(box, nullptr);
     box->setFocus();
     w.panel().press(ctl::run_button);
-    ASSERT_TRUE(w.engine().play.running);
+    ASSERT_EQ(w.engine().mode, EngineMode::Playing);
     QTest::keyClick(box, Qt::Key_Escape);  // what the stop stops is the core's test
-    EXPECT_FALSE(w.engine().play.running);
+    EXPECT_EQ(w.engine().mode, EngineMode::Idle);
 }

@@ -302,7 +302,7 @@ void MainWindow::build_edit_menu() {
 bool MainWindow::may_replace_move() {
     AppState& s = app_.state();
     // Refused before any question: nothing replaces the move the rig follows.
-    if (Result<> r = may_change_move(s.engine, s.single_frame.sfrun); !r) {
+    if (Result<> r = may_change_move(s.engine); !r) {
         s.notices.say(r.error());
         sync();
         return false;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "app/editing_commands.h"
+#include "engine/engine_mode.h"
 #include "engine/messages.h"
 #include "files/controls.h"
 #include "files/move_codec.h"
@@ -17,17 +19,11 @@ using namespace kestrova;
 using test_support::StartedApp;
 
 TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
-    struct Mode {
-        const char* name;
-        std::function<void(StartedApp&)> enter;
-    };
-    const Mode modes[] = {
-        {"playing", [](StartedApp& s) { s.engine().play.running = true; }},
-        {"loop return", [](StartedApp& s) { s.engine().play.restartflag = true; }},
-        {"positioning", [](StartedApp& s) { s.engine().positioning.posmoving = true; }},
-        {"going to a frame", [](StartedApp& s) { s.engine().positioning.gotoactive = true; }},
-        {"single frame", [](StartedApp& s) { s.state().single_frame.sfrun = true; }},
-    };
+    // Each mode but standing, entered by a legal path from standing.
+    using M = EngineMode;
+    const std::vector<std::vector<M>> modes = {
+        {M::Playing}, {M::Playing, M::LoopingBack}, {M::Positioning}, {M::GoingToFrame},
+        {M::SingleFrame}, {M::SingleFrame, M::SingleFrameStep}};
     struct Edit {
         const char* name;
         std::function<void(StartedApp&)> act;
@@ -44,20 +40,21 @@ TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
         {"recent", [](StartedApp& s) { (void)load_recent_move(s.state(), s.moves() / "other"); }},
         {"play speed", [](StartedApp& s) { s.app.type(ctl::divider_box, "3"); s.app.press(ctl::play_speed_button); }},
     };
-    for (const Mode& mode : modes)
+    for (const std::vector<M>& path : modes)
         for (const Edit& edit : edits) {
+            const std::string_view name = mode_name(path.back());
             StartedApp s;
             s.add_keyframe(1, {5});
             s.save_as("other");
             s.add_keyframe(100, {300});
             const Bytes before = encode_move(s.move());
-            mode.enter(s);
+            for (M m : path) ASSERT_TRUE(enter(s.engine().mode, m));
             edit.act(s);
-            EXPECT_EQ(encode_move(s.move()), before) << mode.name << ": " << edit.name;
-            EXPECT_EQ(s.status(), engine_msg::stop_rig_first) << mode.name << ": " << edit.name;
-            EXPECT_EQ(s.engine().play.playdiv, 1) << mode.name << ": " << edit.name;
-            EXPECT_EQ(s.text(ctl::keyframe_count_box), "2") << mode.name << ": " << edit.name;
-            EXPECT_TRUE(s.state().editing.unsaved()) << mode.name << ": " << edit.name;
+            EXPECT_EQ(encode_move(s.move()), before) << name << ": " << edit.name;
+            EXPECT_EQ(s.status(), engine_msg::stop_rig_first) << name << ": " << edit.name;
+            EXPECT_EQ(s.engine().play.playdiv, 1) << name << ": " << edit.name;
+            EXPECT_EQ(s.text(ctl::keyframe_count_box), "2") << name << ": " << edit.name;
+            EXPECT_TRUE(s.state().editing.unsaved()) << name << ": " << edit.name;
         }
 }
 
@@ -65,13 +62,13 @@ TEST(MoveLock, AnEditOutsideTheListIsTakenBackAndTheRigStillJogsAndStops) {
     StartedApp s;
     s.add_keyframe(100, {300});
     const Bytes before = encode_move(s.move());
-    s.engine().play.running = true;
+    ASSERT_TRUE(enter(s.engine().mode, EngineMode::Playing));
     // A command nobody listed as an edit changes the move: it does not stand.
     (void)s.state().editing.around("stray", [&] { s.move().movepos.at(7, 0) = 1e6; });
     EXPECT_EQ(encode_move(s.move()), before);
     // Stop is no edit, and after it the move may change again.
     s.app.press(ctl::stop_button);
-    EXPECT_FALSE(s.engine().play.running);
+    EXPECT_EQ(s.engine().mode, EngineMode::Idle);
     s.add_keyframe(50, {9});
     EXPECT_EQ(s.move().keyframe_count(), 2);
 }

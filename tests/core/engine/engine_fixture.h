@@ -47,7 +47,7 @@ protected:
         for (std::size_t a = 0; a < move_axes; ++a) e().curpos[a] = e().lastpos[a] = e().last_sent[a] = p[a];
     }
     void play_from(int frame) {
-        play().running = true;
+        EXPECT_TRUE(e().mode == EngineMode::Playing || enter(e().mode, EngineMode::Playing));
         play().playframe = frame;
     }
 

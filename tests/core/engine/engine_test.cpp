@@ -34,7 +34,7 @@ TEST_F(EngineTest, IdleStepSendsTheLongPositionMessageAResetOnceAndNeverMovesFur
     play_from(1);
     tick();
     EXPECT_EQ(last().pos[0], 1000);
-    play().running = false;
+    ASSERT_TRUE(enter(e().mode, EngineMode::Idle));
     e().curpos[0] = 1000;
     tick();
     EXPECT_EQ(last().pos[0], 1000);  // stands still: no jump past where it is
@@ -120,7 +120,7 @@ TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
     s.move.movepos.at(1500, 4) = -3.2;
     play_from(1500);
     tick();
-    EXPECT_FALSE(play().running);
+    EXPECT_NE(e().mode, EngineMode::Playing);
     EXPECT_EQ(e().curpos[0], 100);
     EXPECT_EQ(e().curpos[4], -4);
     EXPECT_EQ(last().lead, lead_frame);
@@ -197,7 +197,7 @@ TEST_F(EngineTest, ALimitLoweredUnderAnAxisBringsItInByARampNotAJumpAndSaysSoOnc
     const unsigned before = notices().status_serial;
     std::vector<int> at = per_tick(60, [&] { return last().pos[0]; });
     EXPECT_EQ(at.back(), 100);
-    EXPECT_FALSE(ps().posmoving);
+    EXPECT_NE(e().mode, EngineMode::Positioning);
     // From standstill: the first moving steps are one and two accelerations long.
     const auto first = std::find_if(at.begin(), at.end(), [](int p) { return p != 900; });
     ASSERT_LT(first + 1, at.end());

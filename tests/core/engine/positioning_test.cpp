@@ -1,15 +1,15 @@
 #include "core/engine/engine_fixture.h"
+#include "engine/positioning.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
 
 namespace {
-void go_to(PositioningState& ps, std::array<double, move_axes> target) {
-    ps.target = target;
-    ps.entrytarget = true;
-    ps.hometarget = false;
-    ps.posmoving = true;
-    ps.gotophase = 1;
+void ramp(EngineState& e, EngineMode mode, PositionGoal goal = PositionGoal::Typed, std::array<double, move_axes> to = {}) {
+    e.positioning.target = to;
+    e.positioning.goal_kind = goal;
+    ASSERT_TRUE(enter(e.mode, mode));
+    start_ramp(e.positioning);
 }
 }  // namespace
 
@@ -24,22 +24,21 @@ TEST_F(EngineTest, RampAcceleratesToTheMidpointBrakesOntoTheGoalOrCruisesAndStop
         std::vector<double> steps;
     } moves[] = {{10, {2, 5, 7, 9, 10}}, {21, {12, 15, 17, 19, 21}}, {10, {19, 15, 13, 11, 10}}};
     for (const auto& mv : moves) {
-        go_to(ps(), {mv.goal, 0, 0, 0, 0});
+        ramp(e(), EngineMode::Positioning, PositionGoal::Typed, {mv.goal, 0, 0, 0, 0});
         using Step = std::array<double, 2>;  // where the engine holds A, what it sent
         std::vector<Step> want;
         for (double p : mv.steps) want.push_back({p, p});
         EXPECT_EQ(per_tick(int(want.size()), [&] { return Step{e().curpos[0], double(last().pos[0])}; }), want)
             << "to " << mv.goal;
-        EXPECT_FALSE(ps().posmoving);
+        EXPECT_EQ(e().mode, EngineMode::Idle);
     }
-    EXPECT_FALSE(ps().entrytarget);
     EXPECT_EQ(panel().text(ctl::positioning_step_box), "6");
     EXPECT_EQ(panel().text(ctl::position_boxes[0]), "10");
 
     // Already at the goal: the move ends in its first step.
-    go_to(ps(), {10, 0, 0, 0, 0});
+    ramp(e(), EngineMode::Positioning, PositionGoal::Typed, {10, 0, 0, 0, 0});
     tick();
-    EXPECT_FALSE(ps().posmoving);
+    EXPECT_EQ(e().mode, EngineMode::Idle);
     EXPECT_EQ(panel().text(ctl::positioning_step_box), "2");
 
     // A long ramp cruises at the maximum speed. Its goal lies beyond the lower
@@ -48,16 +47,16 @@ TEST_F(EngineTest, RampAcceleratesToTheMidpointBrakesOntoTheGoalOrCruisesAndStop
     axes().mSpeed[2] = 50;
     axes().min[2] = -2000;
     stand_at({0, 0, 3000, 0, 0});
-    go_to(ps(), {0, 0, -9000, 0, 0});
+    ramp(e(), EngineMode::Positioning, PositionGoal::Typed, {0, 0, -9000, 0, 0});
     double prev = 3000, fastest = 0;
     int steps = 0;
-    while (ps().posmoving && ++steps < 1000) {
+    while (e().mode == EngineMode::Positioning && ++steps < 1000) {
         tick();
         fastest = std::max(fastest, prev - e().curpos[2]);
         EXPECT_LE(e().curpos[2], prev);  // never turns back
         prev = e().curpos[2];
     }
-    EXPECT_FALSE(ps().posmoving);
+    EXPECT_EQ(e().mode, EngineMode::Idle);
     EXPECT_EQ(e().curpos[2], -2000);
     EXPECT_EQ(fastest, 50);
 }
@@ -65,22 +64,17 @@ TEST_F(EngineTest, RampAcceleratesToTheMidpointBrakesOntoTheGoalOrCruisesAndStop
 TEST_F(EngineTest, GoToZeroNeverRestartsButGoToStartDoesWhenLooping) {
     play().looping = true;
     stand_at({30, 0, 0, 0, 0});
-    ps().hometarget = true;
-    ps().posmoving = true;
-    ps().gotophase = 1;
+    ramp(e(), EngineMode::Positioning, PositionGoal::Zero);
     tick(20);
     EXPECT_EQ(e().curpos[0], 0);
-    EXPECT_FALSE(ps().hometarget);
-    EXPECT_FALSE(play().restartflag);
-    EXPECT_FALSE(play().running);
+    EXPECT_EQ(e().mode, EngineMode::Idle);
 
     app->state().move.movepos.at(1, 0) = 30;
-    ps().posmoving = true;
-    ps().gotophase = 1;
+    ramp(e(), EngineMode::Positioning, PositionGoal::Start);
     int steps = 0;
-    while (ps().posmoving && ++steps < 50) tick();
-    // The arrival step's idle branch already takes the restart: the next step plays.
-    EXPECT_TRUE(play().running);
+    while (e().mode == EngineMode::Positioning && ++steps < 50) tick();
+    // The arrival step still sends a position: the next step plays.
+    EXPECT_EQ(e().mode, EngineMode::Playing);
     EXPECT_EQ(last().lead, lead_position);
     tick();
     EXPECT_EQ(last().lead, lead_frame);
@@ -92,11 +86,10 @@ TEST_F(EngineTest, GoToFrameShowsTheTargetFrameAndReachesItsRow) {
     s.move.movepos.at(300, 3) = 120;
     panel().set_text(ctl::go_to_frame_box, "300");
     ps().gototarget = 300;
-    ps().gotoactive = true;
-    ps().gotophase = 1;
+    ramp(e(), EngineMode::GoingToFrame);
     int steps = 0;
-    while (ps().gotoactive && ++steps < 100) tick();
-    EXPECT_FALSE(ps().gotoactive);
+    while (e().mode == EngineMode::GoingToFrame && ++steps < 100) tick();
+    EXPECT_EQ(e().mode, EngineMode::Idle);
     EXPECT_EQ(e().curpos[0], -251);
     EXPECT_EQ(e().curpos[3], 120);
     EXPECT_EQ(panel().text(ctl::keyframe_frame_box), "300");

@@ -29,8 +29,8 @@ protected:
     void go_to_start() {
         stand_at({});
         panel().press(ctl::go_to_start_button);
-        for (int i = 0; i < 3000 && ps().posmoving; ++i) tick();
-        ASSERT_FALSE(ps().posmoving);
+        for (int i = 0; i < 3000 && e().mode == EngineMode::Positioning; ++i) tick();
+        ASSERT_NE(e().mode, EngineMode::Positioning);
     }
     // The positions of frame 1 of the move as a frame message carries them.
     std::array<std::int32_t, move_axes> frame_1() {
@@ -46,7 +46,7 @@ protected:
     void run_and_expect_frame_1() {
         const std::size_t before = line->sent.size();
         panel().press(ctl::run_button);
-        ASSERT_TRUE(play().running) << notices().status;
+        ASSERT_EQ(e().mode, EngineMode::Playing) << notices().status;
         tick();
         ASSERT_EQ(line->sent.size(), before + 1);
         EXPECT_EQ(last().lead, lead_frame);
@@ -91,12 +91,12 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     EXPECT_TRUE(std::any_of(marks.begin(), marks.end(),
                             [](const auto& m) { return m.first == 10 && m.last == 12 && !m.acceleration; }));
     EXPECT_NE(notices().box->text.find("at frames 10-12"), std::string::npos);
-    EXPECT_FALSE(play().running);
+    EXPECT_NE(e().mode, EngineMode::Playing);
     const auto cancel = notices().box->answer;
     notices().box.reset();
     cancel(false);
     tick(3);
-    EXPECT_FALSE(play().running);
+    EXPECT_NE(e().mode, EngineMode::Playing);
     for (std::size_t i = before; i < line->sent.size(); ++i) EXPECT_NE(line->sent[i][0], lead_frame);
 
     // OK plays as a move within the limits would, and asks nothing more.
@@ -105,7 +105,7 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     const auto ok = notices().box->answer;
     notices().box.reset();
     ok(true);
-    EXPECT_TRUE(play().running);
+    EXPECT_EQ(e().mode, EngineMode::Playing);
     tick();
     EXPECT_EQ(last().lead, lead_frame);
     EXPECT_FALSE(notices().box);
@@ -129,7 +129,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
     for (const auto& start : starts) {
         start();
         tick(5);
-        ASSERT_TRUE(play().running || ps().posmoving || e().jog.speed[1] > 0);
+        ASSERT_TRUE(e().mode != EngineMode::Idle || e().jog.speed[1] > 0);
         app->stop_everything();
         const auto at = e().curpos;
         const std::size_t sent = line->sent.size();
@@ -138,7 +138,7 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
         EXPECT_EQ(last().lead, lead_position);
         tick();
         EXPECT_EQ(e().curpos, at);
-        EXPECT_FALSE(play().running || ps().posmoving);
+        EXPECT_EQ(e().mode, EngineMode::Idle);
         for (double s : e().jog.speed) EXPECT_EQ(s, 0);
     }
     // A release arriving after the stop sets nothing coasting.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/messages.h"
 #include "motion/messages.h"
 #include "started_app.h"
 #include "motion/controls.h"
@@ -14,7 +15,7 @@ TEST(Run, StartsOnlyWhenTheWholeNumberPartMatchesTheStartOfTheMove) {
         r.move().movepos.at(1, 2) = c.keyframe + 0.4;  // go to start drives to the whole number
         r.engine().curpos[2] = c.at;
         r.app.press(ctl::run_button);
-        EXPECT_EQ(r.engine().play.running, c.starts) << c.at;
+        EXPECT_EQ(r.engine().mode == EngineMode::Playing, c.starts) << c.at;
         EXPECT_EQ(r.app.panel().at(ctl::not_at_start_warning).visible, !c.starts);
         if (!c.starts) {
             EXPECT_EQ(r.status(), motion_msg::not_at_start('C'));
@@ -31,7 +32,7 @@ TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisRunningRefusesARestartAndStopEnds
     r.app.type(ctl::divider_box, "2");
     r.app.press(ctl::run_button);
     const PlaybackState& pl = r.engine().play;
-    ASSERT_TRUE(pl.running);
+    ASSERT_EQ(r.engine().mode, EngineMode::Playing);
     EXPECT_EQ(pl.divcount, 0);
     for (int a = 0; a < move_axes; ++a) EXPECT_EQ(pl.frompos[a], 100 * (a + 1));
 
@@ -46,19 +47,23 @@ TEST(Run, SlowPlayStartsFromTheStartOfEveryAxisRunningRefusesARestartAndStopEnds
     EXPECT_EQ(normal.engine().play.divcount, 1);
     EXPECT_EQ(normal.engine().sound_sync.synccount, 2);
 
-    // Stop leaves the rig where the last frame sent it and ends everything.
+    // Stop leaves the rig where the last frame sent it and ends everything;
+    // a single-frame run cannot start while the move plays.
     normal.app.press(ctl::single_frame_button);
+    EXPECT_EQ(normal.status(), engine_msg::stop_play_first);
     normal.app.press(ctl::zero_all_button);
     PlaybackState& played = normal.engine().play;
-    PositioningState& ps = normal.engine().positioning;
     played.next = {10.9, -3.2, 7, 0, 5.5};
-    played.looping = ps.posmoving = ps.hometarget = ps.entrytarget = ps.gotoactive = played.restartflag = true;
+    played.looping = true;
     normal.app.press(ctl::stop_button);
     EXPECT_EQ(normal.engine().curpos[0], 10);
     EXPECT_EQ(normal.engine().curpos[1], -4);
-    EXPECT_FALSE(played.running || played.looping || ps.posmoving || ps.hometarget || ps.entrytarget || ps.gotoactive);
-    EXPECT_FALSE(played.restartflag);  // a looping return that has just arrived must not restart
-    EXPECT_FALSE(normal.state().single_frame.sfrun);
-    EXPECT_EQ(normal.text(ctl::single_frame_button), motion_msg::single_frame_off);
+    EXPECT_EQ(normal.engine().mode, EngineMode::Idle);
+    EXPECT_FALSE(played.looping);
     EXPECT_EQ(normal.text(ctl::zero_all_button), motion_msg::zero_all_caption);
+    normal.app.press(ctl::single_frame_button);
+    ASSERT_EQ(normal.engine().mode, EngineMode::SingleFrame);
+    normal.app.press(ctl::stop_button);
+    EXPECT_EQ(normal.engine().mode, EngineMode::Idle);
+    EXPECT_EQ(normal.text(ctl::single_frame_button), motion_msg::single_frame_off);
 }

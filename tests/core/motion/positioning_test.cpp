@@ -16,24 +16,24 @@ TEST(StepAndGoToPage, DoNothingAtTheEndsOrFromAnEmptyBoxAndAPageGoesToItsFirstFr
     EXPECT_EQ(r.status(), motion_msg::at_last_frame);
     r.app.type(ctl::sub_frame_box, "1");
     r.app.press(ctl::step_back_button);
-    EXPECT_FALSE(ps.gotoactive);
+    EXPECT_EQ(r.engine().mode, EngineMode::Idle);
     EXPECT_EQ(r.text(ctl::sub_frame_box), "1");
     EXPECT_EQ(r.status(), motion_msg::at_first_frame);
 
     r.app.type(ctl::sub_frame_box, "");
     r.app.press(ctl::step_button);
-    EXPECT_FALSE(ps.gotoactive);
+    EXPECT_EQ(r.engine().mode, EngineMode::Idle);
     EXPECT_EQ(r.text(ctl::sub_frame_box), "1");
     EXPECT_EQ(r.status(), motion_msg::not_a_number(motion_msg::sub_frame_box, "1"));
 
     // Go to page clamps the page, goes to its first frame and refuses a frame without a row.
     r.app.type(ctl::page_box, "3");
     r.app.press(ctl::go_to_page_button);
-    EXPECT_FALSE(ps.gotoactive);
+    EXPECT_EQ(r.engine().mode, EngineMode::Idle);
     EXPECT_EQ(r.status(), motion_msg::no_such_frame(2049, 1500));
     r.app.type(ctl::sub_frame_box, "1501");
     r.app.press(ctl::go_to_sub_frame_button);
-    EXPECT_FALSE(ps.gotoactive);
+    EXPECT_EQ(r.engine().mode, EngineMode::Idle);
 
     r.move().create_tables(20000);
     r.move().totalframes = 20000;
@@ -43,7 +43,7 @@ TEST(StepAndGoToPage, DoNothingAtTheEndsOrFromAnEmptyBoxAndAPageGoesToItsFirstFr
     EXPECT_EQ(ps.gototarget, 18993);
     r.app.type(ctl::page_box, "3");
     r.app.press(ctl::go_to_page_button);
-    EXPECT_TRUE(ps.gotoactive);
+    EXPECT_EQ(r.engine().mode, EngineMode::GoingToFrame);
     EXPECT_EQ(ps.gototarget, 2049);
     EXPECT_EQ(r.text(ctl::sub_frame_box), "2049");
 }
@@ -55,13 +55,13 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     r.app.type(ctl::position_boxes[1], "109.9");
     r.engine().positioning.atspeed.fill(true);
     r.app.press(ctl::go_to_position_button);
-    EXPECT_FALSE(ps.posmoving || ps.entrytarget);
+    EXPECT_EQ(r.engine().mode, EngineMode::Idle);
     EXPECT_FALSE(ps.atspeed[7]);
     EXPECT_EQ(r.status(), motion_msg::nothing_to_position);
 
     r.app.type(ctl::position_boxes[1], "110");
     r.app.press(ctl::go_to_position_button);
-    EXPECT_TRUE(ps.posmoving && ps.entrytarget);
+    EXPECT_EQ(r.engine().mode, EngineMode::Positioning);
     EXPECT_EQ(ps.target[1], 110);
 
     // A slip past the limit keeps the box's text: the rig is not sent to 0.
@@ -73,7 +73,7 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     slip.app.type(ctl::position_boxes[0], "8005");
     EXPECT_EQ(slip.text(ctl::position_boxes[0]), "8000");
     slip.app.press(ctl::go_to_position_button);
-    EXPECT_FALSE(slip.engine().positioning.posmoving);
+    EXPECT_EQ(slip.engine().mode, EngineMode::Idle);
     // When the old text lies outside too (the limits were lowered), the box shows where the rig stands.
     slip.panel().show(ctl::position_boxes[0], "9000");
     slip.app.type(ctl::position_boxes[0], "9001");

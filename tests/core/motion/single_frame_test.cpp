@@ -49,7 +49,7 @@ TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAn
     r.app.type(ctl::keyframe_frame_box, "1499");
     r.app.press(ctl::single_frame_button);
     run_ticks(r, 3);
-    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_FALSE(single_frame_run(r.engine().mode));
     EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
     EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
     EXPECT_EQ(r.status(), motion_msg::single_frame_done);
@@ -58,7 +58,7 @@ TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAn
     r.app.type(ctl::keyframe_frame_box, "1");
     for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");
     r.app.press(ctl::single_frame_button);
-    EXPECT_FALSE(r.state().single_frame.sfrun);
+    EXPECT_FALSE(single_frame_run(r.engine().mode));
     EXPECT_EQ(r.status(), motion_msg::no_interval);
 
     Rig unusable;
@@ -69,32 +69,14 @@ TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAn
     EXPECT_FALSE(lamp_lit(unusable.panel()));
 }
 
-TEST(Triggers, OneAtATimeAndClearingResetsFlagsAndButtons) {
-    Rig r;
-    const TriggerState& t = r.state().triggers;
-    r.app.press(ctl::tone_trigger_button);
-    r.app.press(ctl::time_code_trigger_button);
-    EXPECT_TRUE(t.trigtc);
-    EXPECT_FALSE(t.trigtone);
-    EXPECT_EQ(r.text(ctl::tone_trigger_button), motion_msg::trigger_off);
-    EXPECT_EQ(r.colour(ctl::time_code_trigger_button), colour::green);
-
-    r.app.press(ctl::clear_triggers_button);
-    EXPECT_FALSE(t.trigtc || t.trigtone || t.triggpi);
-    EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_off);
-    r.app.press(ctl::time_code_trigger_button);  // the first press after clearing switches it on
-    EXPECT_EQ(r.text(ctl::time_code_trigger_button), motion_msg::trigger_on);
-}
-
 TEST(SingleFrameProgress, CountsFramesShotFromTheStartAndTheTimeLeftAtTheInterval) {
     test_support::StartedApp r;
     r.move().totalframes = 100;
     r.panel().set_text(ctl::seconds_box, "5");
     r.panel().show(ctl::keyframe_frame_box, "1");
     r.panel().press(ctl::single_frame_button);
-    ASSERT_TRUE(r.state().single_frame.sfrun);
+    ASSERT_EQ(r.engine().mode, EngineMode::SingleFrame);
     EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(0, 5, 99 * 5));
     r.engine().positioning.gototarget = 11;
     EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(10, 5, 89 * 5));
-    EXPECT_EQ(motion_msg::single_frame_progress(10, 5, 89 * 5), "single frame: 10 shot, every 00:05, 07:25 left");
 }
