@@ -76,7 +76,7 @@ if $check_only; then echo "${#entries[@]} faults, each found once"; exit 0; fi
 mkdir -p "$scratch"
 rm -rf "$tree"
 mkdir -p "$tree"
-cp -a "$repo/CMakeLists.txt" "$repo/src" "$repo/tests" "$repo/tools" "$tree/"
+cp -a "$repo/CMakeLists.txt" "$repo/src" "$repo/tests" "$repo/tools" "$repo/scripts" "$tree/"
 if [ -f "$dirty" ]; then
     while IFS= read -r f; do [ -f "$tree/$f" ] && touch "$tree/$f"; done <"$dirty"
 fi

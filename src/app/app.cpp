@@ -12,7 +12,6 @@
 #include "graph/controls.h"
 #include "graph/graph_commands.h"
 #include "graph/move_graph.h"
-#include "axes/controls.h"
 #include "axes/setup_dialog.h"
 #include "engine/frame_engine.h"
 #include "link/link.h"
@@ -107,7 +106,7 @@ void App::start() {
     AppState& s = state_;
     Panel& p = s.panel;
     EngineState& e = s.engine;
-    // 1..4: flags, the move length and the move tables.
+    // Nothing armed, running or on line; a move of the default length, all zero.
     s.triggers = TriggerState{};
     s.link.commsoff = true;
     s.move.totalframes = default_frames;
@@ -115,44 +114,42 @@ void App::start() {
     s.move.create_tables(default_frames);
     s.move.nextkf = 1;
     p.set_text(ctl::keyframe_count_box, "0");
-    // 5, 6: the folder list and the Bezier option.
+    // The file panel lists the moves folder, without what a killed save left behind.
     show_moves_folder(files_context(s));
-    remove_stale_temporaries(moves_folder(s.workdir));  // saves killed half-way
+    remove_stale_temporaries(moves_folder(s.workdir));
     s.shaping.bzsmooth = false;
-    // 7: the chart's frame axis labels.
+    // The chart's frame axis in one division until a length is applied.
     s.graph.divisions_per_label = s.move.totalframes;
-    // 8: play-back frame and sound sync.
+    // Play-back from the first frame, sound sync off.
     e.play.playframe = 1;
     p.set_colour(ctl::sound_sync_button, colour::red);
     e.sound_sync.soundsync = false;
-    // 10..12: reverse flags, present positions, axis defaults.
+    // Default axis settings and the rig at zero, before the setup file may change them.
     s.axes = AxisSettings::defaults();
     e.curpos.fill(0);
     e.lastpos.fill(0);
-    // 13: the setup file overwrites names and settings; without one the F keys still move.
+    // The setup file overwrites names and settings; without one the F keys still move.
     if (load_setup(axes_context(s)) != SetupLoad::loaded) give_starting_fspeeds(axes_context(s));
-    // 14, 15
     e.play.playdiv = 1;
-    p.set_text(ctl::keyframe_count_box, "0");
-    for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     // The chart shows the move's rows, all 0.
+    for (int f = 1; f <= s.move.totalframes; ++f) s.move.movepos.at(f, 0) = 0;
     set_chart_rows(s.graph, s.move.totalframes);
-    // 16: the box shows the length; the F keys start switched off.
+    // The box shows the length; the F keys start switched off.
     p.show(ctl::total_frames_box, num::to_text(s.move.totalframes));
     disable_fkeys(p);
-    // 17: the port stays closed; going on line is the operator's choice.
+    // The port stays closed; going on line is the operator's choice.
     s.link.commnum = 1;
-    // 18: every axis shown on the graph.
+    // Every axis shown on the chart.
     for (int i = 0; i < axis_count; ++i) {
         s.graph.showaxis[static_cast<std::size_t>(i)] = true;
         p.set_colour(ctl::show_axis_buttons[static_cast<std::size_t>(i)], colour::green);
     }
-    // 19: the message-form button shows the form in use (the long one).
+    // The message-form button shows the form in use (the long one).
     s.link.smallversionbit = false;
     p.set_colour(ctl::message_form_button, colour::red);
     p.set_caption(ctl::message_form_button, "Large");
     s.link.resetreq = false;
-    // 20: the name labels show the axis names.
+    // The name labels show the axis names.
     for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a) p.show(ctl::axis_name_labels[a], s.axis_names[a]);
     // The help window's text.
     s.form2.set_text(ctl::help_text_box, help_text);

@@ -194,7 +194,6 @@ void Panel::focus_lost(const std::string& name) {
 
 void Panel::request_focus(const std::string& name) {
     mut(name);
-    focus_request_ = name;
     if (focus_listener_) focus_listener_(name);
 }
 

@@ -96,7 +96,6 @@ public:
     // Ask the window to give a control the keyboard focus.
     void request_focus(ControlName n) { request_focus(n.str()); }
     void set_focus_listener(Listener l) { focus_listener_ = std::move(l); }
-    const std::string& last_focus_request() const { return focus_request_; }
 
 private:
     // The same by the name the control is stored under.
@@ -136,7 +135,6 @@ private:
     Listener listener_;
     Around around_;
     Listener focus_listener_;
-    std::string focus_request_;
     std::string before_change_;
     int rule_depth_ = 0;
 };

@@ -12,7 +12,7 @@
 #include "engine/pad_ramp.h"
 #include "engine/positioning.h"
 #include "engine/time_code.h"
-#include "link/messages.h"
+#include "link/wire_message.h"
 
 namespace kestrova {
 

@@ -1,6 +1,6 @@
 #include "link/link.h"
 
-#include "link/link_texts.h"
+#include "link/messages.h"
 #include "link/paced_sender.h"
 
 namespace kestrova {

@@ -11,7 +11,7 @@
 #include "base/notices.h"
 #include "base/result.h"
 #include "link/link_state.h"
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "link/port.h"
 #include "link/rate_meter.h"
 #include "link/thread_priority.h"

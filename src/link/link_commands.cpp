@@ -3,7 +3,7 @@
 #include "base/numeric.h"
 #include "link/controls.h"
 #include "link/link.h"
-#include "link/link_texts.h"
+#include "link/messages.h"
 
 namespace kestrova {
 

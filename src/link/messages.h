@@ -1,58 +1,61 @@
-// The controller's byte format: position, reset and frame messages in the long
-// (25-byte) and short (5-byte) forms, and the decoding the rig simulator uses.
+// Every text the link shows the operator, defined once; tests compare against these.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <span>
+#include <string>
 
-#include "base/result.h"
-#include "move/move_model.h"
+#include "link/thread_priority.h"
 
-namespace kestrova {
+namespace kestrova::link_text {
 
-inline constexpr std::uint8_t lead_position = 0x07;
-inline constexpr std::uint8_t lead_reset = 0x15;
-inline constexpr std::uint8_t lead_frame = 0x0E;
-inline constexpr std::uint8_t incontrol_marker = 0xA5;
-inline constexpr std::uint8_t sound_sync_marker = 0x96;
-inline constexpr std::size_t long_size = 25;
-inline constexpr std::size_t short_size = 5;
-inline constexpr std::size_t receive_backlog_limit = 1000;
+inline const std::string off_line = "off line";
+inline const std::string port_lost = "port lost";
+inline std::string on_line(const std::string& device) { return "on line " + device; }
 
-// One assembled message; only the first `size` bytes are sent.
-struct Message {
-    std::array<std::uint8_t, long_size> bytes{};
-    std::size_t size = 0;
-    std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
-};
+inline std::string cannot_open(const std::string& device, const std::string& why) {
+    return "cannot open " + device + ": " + why;
+}
+inline std::string lost(const std::string& device, const std::string& why) {
+    return "port lost: " + device + (why.empty() ? std::string() : " (" + why + ")") +
+           "; motion stopped, positions kept. Reconnect from the Comm menu.";
+}
+// The rig takes no more messages; the link stays open and sends again when it reads.
+inline std::string not_reading(const std::string& device) { return "rig not reading: " + device; }
+// Another program (or this one, twice) holds the device.
+inline std::string port_in_use(const std::string& device) { return "port in use: " + device; }
+inline const std::string no_opener = "no serial ports on this system";
+inline std::string bad_comm_number(const std::string& typed) {
+    return "Comm number \"" + typed + "\" is not a port number (1 or above); the port is unchanged";
+}
+inline std::string position_unencodable(char axis) {
+    return std::string("position of axis ") + axis + " is too large to send; message not sent";
+}
 
-// The position field: the value as a 32-bit integer (halves to even), its low
-// 24 bits big-endian. Nothing when the 32-bit conversion overflows.
-std::optional<std::array<std::uint8_t, 3>> encode_position(double value);
+// While on line: messages per second, the worst lateness over the last second
+// and the sending thread's scheduling.
+std::string rate(double per_second, double worst_late_ms, unsigned held, ThreadPriority priority);
 
-// The incontrol byte of a frame message for the frame being played.
-std::uint8_t incontrol_for_frame(std::int32_t playframe);
+inline const std::string priority_realtime = "real-time";
+inline const std::string priority_high = "high priority";
+inline const std::string priority_normal = "normal priority";
+const std::string& priority_name(ThreadPriority p);
 
-// Assemble one message: long form carries A..E, short form A and `incontrol`.
-// Fails when a position carried cannot be encoded, naming its axis.
-Result<Message> build_message(std::uint8_t lead, const std::array<double, move_axes>& pos, bool short_form,
-                          std::uint8_t incontrol);
+// Why the sending thread runs as it does: each request and its answer.
+inline const std::string asked_direct = "real-time class from the system";
+inline const std::string asked_broker_realtime = "real-time class from the broker";
+inline const std::string asked_broker_high = "high priority from the broker";
+inline const std::string no_broker = "no real-time broker";
+inline std::string priority_answer(const std::string& asked, const PriorityAnswer& a) {
+    return asked + (a.granted ? ": granted" : ": refused (" + a.error + ")");
+}
+inline std::string rttime_unusable(std::int64_t usec) {
+    return "the broker's real-time CPU limit of " + std::to_string(usec) + " us is unusable";
+}
+inline std::string no_system_bus(const std::string& why) {
+    return "no system bus" + (why.empty() ? std::string() : ": " + why);
+}
+inline std::string broker_property(const std::string& name, const std::string& why) {
+    return "cannot read the broker's " + name + ": " + why;
+}
 
-// A message as the rig sees it.
-struct Decoded {
-    std::uint8_t lead = 0;
-    std::array<std::int32_t, move_axes> pos{};  // short form: only A
-    std::uint8_t incontrol = 0;                 // short form only
-    bool short_form = false;
-};
-
-// The 24-bit two's complement field back to a number.
-std::int32_t decode_position(const std::uint8_t* field);
-// One message of `size` (25 or 5) bytes; nothing when the lead byte is unknown
-// or the long form's padding is not zero.
-std::optional<Decoded> decode_message(std::span<const std::uint8_t> bytes);
-
-}  // namespace kestrova
+}  // namespace kestrova::link_text

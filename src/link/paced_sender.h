@@ -16,7 +16,7 @@
 #include <mutex>
 #include <thread>
 
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "link/pacing_clock.h"
 #include "link/port.h"
 #include "link/rate_meter.h"

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "link/link_texts.h"
+#include "link/messages.h"
 
 namespace kestrova {
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "link/port.h"
 
 namespace kestrova {

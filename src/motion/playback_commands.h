@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "link/messages.h"
+#include "link/wire_message.h"
 
 #include "motion/motion_context.h"
 

@@ -77,7 +77,6 @@ public:
     const std::string& undo_label() const;  // empty when there is nothing to undo
     const std::string& redo_label() const;
     std::size_t undo_steps() const { return undo_.size(); }
-    std::size_t redo_steps() const { return redo_.size(); }
 
     // Memory held by the kept steps. Oldest steps are dropped to keep it within
     // the limit; a pending begin's copy of the move is not counted (it lives

@@ -53,10 +53,4 @@ Result<> set_total_frames(MoveContext& ctx) {
     return {};
 }
 
-void start_move(MoveContext& ctx, int frames) {
-    clear_move(ctx);
-    resize_move(ctx, frames);
-    ctx.panel.set_text(ctl::total_frames_box, num::to_text(ctx.move.totalframes));
-}
-
 }  // namespace kestrova

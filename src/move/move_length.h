@@ -21,7 +21,4 @@ Result<> set_total_frames(MoveContext& ctx);
 // Enter in the total-frames box: the same without clearing the move first.
 Result<> apply_total_frames(MoveContext& ctx);
 
-// A move read from a file: cleared and `frames` long, the box shows its length.
-void start_move(MoveContext& ctx, int frames);
-
 }  // namespace kestrova

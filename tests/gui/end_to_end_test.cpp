@@ -15,9 +15,9 @@
 #include <cmath>
 
 #include "link/fd_port.h"
-#include "link/link_texts.h"
-#include "link/link.h"
 #include "link/messages.h"
+#include "link/link.h"
+#include "link/wire_message.h"
 #include "link/qt/serial_port.h"
 #include "app/qt/main_window.h"
 #include "engine/messages.h"

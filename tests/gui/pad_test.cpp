@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "link/link.h"
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "link/qt/serial_port.h"
 #include "pty.h"
 #include "virtual_pad.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "link/link.h"
-#include "link/link_texts.h"
+#include "link/messages.h"
 #include "link/qt/serial_port.h"
 #include "pty.h"
 #include "started_app.h"

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "link/messages.h"
+#include "link/wire_message.h"
 
 namespace rigsim {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "link/fd_port.h"
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "message_stream.h"
 #include "period_stats.h"
 

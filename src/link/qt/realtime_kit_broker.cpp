@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "link/link_texts.h"
+#include "link/messages.h"
 
 namespace kestrova {
 

@@ -1,7 +1,7 @@
 #include "link/qt/serial_port.h"
 
 #include "link/fd_port.h"
-#include "link/link_texts.h"
+#include "link/messages.h"
 
 #include <unistd.h>
 

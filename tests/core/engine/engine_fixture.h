@@ -8,7 +8,7 @@
 #include "core/link/fake_port.h"
 #include "engine/controls.h"
 #include "link/link.h"
-#include "link/messages.h"
+#include "link/wire_message.h"
 #include "move/controls.h"
 #include "started_app.h"
 

@@ -1,6 +1,6 @@
 #include "core/engine/engine_fixture.h"
 #include "link/controls.h"
-#include "link/link_texts.h"
+#include "link/messages.h"
 #include "motion/controls.h"
 #include "graph/controls.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "core/engine/engine_fixture.h"
-#include "link/link_texts.h"
+#include "link/messages.h"
 #include "link/paced_sender.h"
 #include "link/thread_priority.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "link/link_texts.h"
 #include "link/messages.h"
+#include "link/wire_message.h"
 
 using namespace kestrova;
 

@@ -1,8 +1,8 @@
-#include "link/messages.h"
+#include "link/wire_message.h"
 
 #include <cstdio>
 
-#include "link/link_texts.h"
+#include "link/messages.h"
 #include "base/numeric.h"
 
 namespace kestrova {
