@@ -59,7 +59,7 @@ private:
 // A started program with F-key jogging on (F speed 100 on A, B and E) and a
 // pad plugged in.
 struct PadSession : StartedApp {
-    explicit PadSession(std::unique_ptr<PortOpener> opener = nullptr) : StartedApp(std::move(opener)) {
+    PadSession() {
         for (std::size_t a : {0u, 1u, 4u}) app.type(ctl::fspeed_boxes[a], "100");
         app.press(ctl::enable_fkeys_button);
     }
@@ -71,11 +71,6 @@ struct PadSession : StartedApp {
     }
     double speed(std::size_t a) { return engine().jog.pad.speed[a]; }
     double at(std::size_t a) { return engine().curpos[a]; }
-    int said(const std::string& text) {
-        int n = 0;
-        for (const auto& m : state().notices.said) n += m.text == text;
-        return n;
-    }
 
     VirtualPad pad;
     SdlPad reader;

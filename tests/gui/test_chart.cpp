@@ -22,29 +22,13 @@ namespace {
 struct ChartWindow : test_support::StartedWindow {
     MoveChartView* chart = window->findChild<MoveChartView*>("MSChart1");
     ChartWindow() { window->resize(1400, 900); }  // lay the chart out before it is drawn
-    std::vector<QLineSeries*> lines() {
-        std::vector<QLineSeries*> out;
-        for (QAbstractSeries* s : chart->chart()->series()) out.push_back(static_cast<QLineSeries*>(s));
-        return out;
-    }
-    QValueAxis* frame_axis() {
-        return static_cast<QValueAxis*>(chart->chart()->axes(Qt::Horizontal).front());
-    }
+    QValueAxis* frame_axis() { return static_cast<QValueAxis*>(chart->chart()->axes(Qt::Horizontal).front()); }
     QPoint at_value(double frame, double value) {
         const QPointF p = chart->chart()->mapToPosition(QPointF(frame, value));
         return chart->mapFromScene(chart->chart()->mapToScene(p));
     }
 };
 
-// Labels every tenth of the move, or a doubling of it where the plot is too
-// narrow for ten labels of about 44 pixels.
-void expect_labels_fit(ChartWindow& w, double frames, double tenth) {
-    const double step = w.frame_axis()->tickInterval();
-    const double plot = w.chart->chart()->plotArea().width();
-    EXPECT_EQ(std::fmod(step, tenth), 0) << step;
-    EXPECT_LE(frames / step, std::max(2.0, plot / 44)) << step;
-    EXPECT_GT(frames / step, std::max(2.0, plot / 44) / 2 - 1) << step;
-}
 }  // namespace
 
 // One move on one chart: its five named lines, the pointer's readout, a click
@@ -55,13 +39,19 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     w.set_length(100);
     w.add_keyframe(100, {1000, 0, 300, 0, 0});
     update_chart_view(w.chart);
-    const auto lines = w.lines();
-    ASSERT_EQ(lines.size(), 5u);
+    const auto lines = w.chart->chart()->series();
+    ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0]->name(), "A");  // the unnamed axis
     EXPECT_EQ(lines[1]->name(), "Tilt");
-    ASSERT_EQ(lines[2]->count(), 100);
-    EXPECT_DOUBLE_EQ(lines[2]->at(59).y(), w.app.state().move.movepos.at(60, 2));
-    expect_labels_fit(w, 100, 10);
+    const auto* c = static_cast<QLineSeries*>(lines[2]);
+    ASSERT_EQ(c->count(), 100);
+    EXPECT_DOUBLE_EQ(c->at(59).y(), w.app.state().move.movepos.at(60, 2));
+    // Labels every tenth of the move, or a doubling of it where the plot is too
+    // narrow for ten labels of about 44 pixels.
+    const double step = w.frame_axis()->tickInterval(), fit = std::max(2.0, w.chart->chart()->plotArea().width() / 44);
+    EXPECT_EQ(std::fmod(step, 10), 0) << step;
+    EXPECT_LE(100 / step, fit) << step;
+    EXPECT_GT(100 / step, fit / 2 - 1) << step;
 
     QWidget* vp = w.chart->viewport();
     const QPoint mid = w.at_value(50, 500);

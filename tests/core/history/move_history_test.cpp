@@ -11,37 +11,18 @@ namespace label = history_msg::label;
 
 namespace {
 
-// The saved file and the samples a Bezier change also rewrites.
-void expect_same_move(const MoveModel& x, const MoveModel& y, const std::string& where) {
-    EXPECT_TRUE(encode_move(x) == encode_move(y)) << where << ", the saved file";
-    EXPECT_TRUE(x.bzpos == y.bzpos) << where << ", the samples";
-}
-
-void add_keyframe(MoveModel& m, int frame, int pos) {
-    int row = 1;
-    while (row < m.nextkf && m.frame_of(0, row) <= frame) ++row;
-    for (int a = 0; a < move_axes; ++a) {
-        for (int r = m.nextkf; r > row; --r) {
-            m.frame_of(a, r) = m.frame_of(a, r - 1);
-            m.pos_of(a, r) = m.pos_of(a, r - 1);
-        }
-        m.frame_of(a, row) = frame;
-        m.pos_of(a, row) = pos + 100 * a;
-    }
-    ++m.nextkf;
-    calculate_linear(m);
-}
-
-void set_length(MoveModel& m, int frames) {
-    m.totalframes = frames;
-    m.create_tables(frames);
-    m.nextkf = 1;
-}
-
+// Six keyframes, linear in between.
 MoveModel keyframed(int frames) {
     MoveModel m;
-    set_length(m, frames);
-    for (int k = 0; k < 6; ++k) add_keyframe(m, 1 + k * (frames - 1) / 5, (k % 2 ? 4000 : -3000) + 37 * k);
+    m.totalframes = frames;
+    m.create_tables(frames);
+    for (int k = 0; k < 6; ++k)
+        for (int a = 0; a < move_axes; ++a) {
+            m.frame_of(a, k + 1) = 1 + k * (frames - 1) / 5;
+            m.pos_of(a, k + 1) = (k % 2 ? 4000 : -3000) + 37 * k + 100 * a;
+        }
+    m.nextkf = 7;
+    calculate_linear(m);
     return m;
 }
 
@@ -61,7 +42,8 @@ TEST(MoveHistory, ANewChangeDropsTheRedoStepsAndANonChangeRecordsNothing) {
     EXPECT_FALSE(h.commit(m));
     EXPECT_TRUE(h.can_redo());
     h.begin(label::add_keyframe, m);
-    add_keyframe(m, 10, 55);
+    m.pos_of(0, 2) += 55;
+    calculate_linear(m);
     EXPECT_TRUE(h.commit(m));
     EXPECT_FALSE(h.can_redo());
     EXPECT_EQ(h.undo_steps(), 1u);
@@ -80,7 +62,7 @@ TEST(MoveHistory, StaysWithinItsBoundAtTheLargestMoveByDroppingTheOldestSteps) {
             for (int a = 0; a < move_axes; ++a) m.movepos.at(f, a) += 1.5 + i;
         for (auto& axis : m.bzpos)
             for (double& v : axis) v -= 0.25 + i;
-        if (i == 10) set_length(m, 40);  // and a whole move swapped for another in between
+        if (i == 10) m = keyframed(40);  // and a whole move swapped for another in between
         if (i == 11) m = keyframed(max_frames);
         ASSERT_TRUE(h.commit(m));
         ASSERT_LE(h.bytes(), default_history_bytes) << "after step " << i;
@@ -93,6 +75,8 @@ TEST(MoveHistory, StaysWithinItsBoundAtTheLargestMoveByDroppingTheOldestSteps) {
         ASSERT_TRUE(h.undo(m).ok());
         ASSERT_LE(h.bytes(), default_history_bytes);
     }
-    expect_same_move(m, states[steps - kept], "oldest kept step undone");
+    // The saved file and the samples a Bezier change also rewrites.
+    EXPECT_TRUE(encode_move(m) == encode_move(states[steps - kept]));
+    EXPECT_TRUE(m.bzpos == states[steps - kept].bzpos);
     EXPECT_FALSE(h.undo(m).ok());
 }

@@ -13,35 +13,25 @@ using kestrova::test_support::EngineTest;
 namespace {
 
 struct FakeBroker : ThreadPriorityBroker {
-    bool grants_realtime = false;
-    bool grants_high = false;
+    bool grants_realtime = false, grants_high = false;
     std::vector<std::string> asked;
     pid_t tid = 0;
     int level = 0;
 
-    PriorityAnswer make_realtime(pid_t t, int priority) override {
-        asked.push_back("realtime");
+    PriorityAnswer answer(const char* request, pid_t t, int l, bool granted, const char* why) {
+        asked.push_back(request);
         tid = t;
-        level = priority;
-        return grants_realtime ? PriorityAnswer::yes() : PriorityAnswer::no("not in an active session");
+        level = l;
+        return granted ? PriorityAnswer::yes() : PriorityAnswer::no(why);
     }
-    PriorityAnswer make_high_priority(pid_t t, int nice) override {
-        asked.push_back("high");
-        tid = t;
-        level = nice;
-        return grants_high ? PriorityAnswer::yes() : PriorityAnswer::no("nice refused");
+    PriorityAnswer make_realtime(pid_t t, int p) override {
+        return answer("realtime", t, p, grants_realtime, "not in an active session");
     }
+    PriorityAnswer make_high_priority(pid_t t, int n) override { return answer("high", t, n, grants_high, "nice refused"); }
 };
 
 DirectPriorityRequest answering(bool granted) {
     return [granted](pthread_t) { return granted ? PriorityAnswer::yes() : PriorityAnswer::no("Operation not permitted"); };
-}
-
-std::string thread_name(pid_t tid) {
-    std::ifstream f("/proc/self/task/" + std::to_string(tid) + "/comm");
-    std::string name;
-    std::getline(f, name);
-    return name;
 }
 
 }  // namespace
@@ -87,7 +77,10 @@ TEST_F(EngineTest, LinkFiguresSayHowTheSendingThreadIsScheduled) {
     sender.raise_with(&broker, answering(false));
     sender.start(nullptr);
     // The broker is told the sending thread's own kernel id, not the caller's.
-    EXPECT_EQ(thread_name(broker.tid), "kestrova-send");
+    std::ifstream comm("/proc/self/task/" + std::to_string(broker.tid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    EXPECT_EQ(name, "kestrova-send");
     app->link().set_transmitter(&sender);
     const std::string& shown = app->state().notices.link_rate;
     for (ThreadPriority level : {ThreadPriority::high, ThreadPriority::normal}) {

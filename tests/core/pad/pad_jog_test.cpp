@@ -2,6 +2,8 @@
 // reader, the pad's rules and the engine's ramp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/controls.h"
 #include "move/controls.h"
 #include "move/messages.h"
@@ -31,10 +33,8 @@ TEST(Pad, DeflectionRampsToItsShareOfTheFSpeedAndCoastsDownWhenTheDeadManIsLetGo
     const double before = s.at(0);
     s.pad.dead_man(false);
     s.step();
-    EXPECT_NEAR(s.speed(0), 40, 0.01);
     EXPECT_NEAR(s.at(0), before + 40, 0.01);
     s.step(10);
-    EXPECT_EQ(s.speed(0), 0);
     EXPECT_NEAR(s.at(0), before + 40 + 30 + 20 + 10, 0.01) << "coasted down like a released F key";
 
     // The triggers drive E, one each way.
@@ -52,7 +52,8 @@ TEST(Pad, IsOffWhileFKeysAreDisabledAndSaysSoOnce) {
     s.pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 1);
     s.step(5);
     EXPECT_EQ(s.at(0), 0);
-    EXPECT_EQ(s.said(pad_msg::off_while_fkeys_disabled), 1);
+    const auto& said = s.state().notices.said;
+    EXPECT_EQ(std::count_if(said.begin(), said.end(), [](auto& m) { return m.text == pad_msg::off_while_fkeys_disabled; }), 1);
     s.app.press(ctl::enable_fkeys_button);
     s.step(2);
     EXPECT_GT(s.at(0), 0);
