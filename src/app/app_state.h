@@ -40,6 +40,7 @@ struct AppState {
     EngineState engine;
     LinkState link;
     SingleFrameState single_frame;
+    MotionEntries motion_entries;  // the boxes the motion commands read, as read
     TriggerState triggers;
     GraphState graph;
     ShapingState shaping;

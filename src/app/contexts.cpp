@@ -66,7 +66,7 @@ GamepadContext gamepad_context(AppState& s) {
 }
 
 MotionContext motion_context(AppState& s) {
-    return {s.engine, s.single_frame, s.link, s.move, s.axes, s.panel, s.notices,
+    return {s.engine, s.single_frame, s.motion_entries, s.move_entries, s.link, s.move, s.axes, s.panel, s.notices,
             {.before_play = [&s](std::function<void()> play) { ask_before_playing(s, std::move(play)); }}};
 }
 

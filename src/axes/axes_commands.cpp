@@ -1,5 +1,7 @@
 #include "axes/axes_commands.h"
 
+#include <utility>
+
 #include "axes/controls.h"
 #include "axes/messages.h"
 #include "axes/setup_dialog.h"
@@ -32,6 +34,16 @@ void give_starting_fspeeds(const AxesContext& c) {
         c.axes.FSpeed[a] = starting_fspeed(c.axes.mSpeed[a]);
         c.panel.set_text(ctl::fspeed_boxes[a], num::to_text(c.axes.FSpeed[a]));
     }
+}
+
+void keep_fspeed_box(Panel& panel, int axis, Panel::Reading reading, Panel::Rule rule) {
+    const ControlName box = ctl::fspeed_boxes[static_cast<std::size_t>(axis)];
+    panel.keep_value(box, std::move(reading));
+    panel.on_change(box, std::move(rule));
+}
+
+void put_back_fspeed(Panel& panel, int axis, std::string text) {
+    panel.set_text(ctl::fspeed_boxes[static_cast<std::size_t>(axis)], std::move(text));
 }
 
 void install_axes_commands(const AxesContext& c) {

@@ -1,12 +1,11 @@
-// The controls the engine shows its state in. The motion commands write some
-// of them too, and the position boxes carry the operator's limit rule.
+// The controls the engine shows its state in. The motion commands reach them
+// through engine_displays.h; the position boxes carry the operator's limit rule.
 #pragma once
 
 #include <array>
 #include <span>
 
 #include "base/control_name.h"
-#include "move/controls.h"  // play-back and go to frame show their frame in the keyframe frame box
 
 namespace kestrova::ctl {
 
@@ -15,7 +14,6 @@ inline constexpr ControlFamily<8> position_boxes{
     ControlName{"posA"}, ControlName{"posB"}, ControlName{"posC"}, ControlName{"posD"},
     ControlName{"posE"}, ControlName{"posF"}, ControlName{"posG"}, ControlName{"posH"}};
 inline constexpr ControlName position_heading{"Label3"};
-inline constexpr ControlName go_to_frame_box{"Text18"};
 inline constexpr ControlName frame_scroll_bar{"HScroll1"};
 inline constexpr ControlName positioning_step_box{"Text8"};
 inline constexpr ControlName page_display{"Text17"};
@@ -24,8 +22,8 @@ inline constexpr ControlName time_code_copy{"Text29"};
 inline constexpr ControlName current_frame_label{"Label34"};
 
 inline constexpr std::array engine_main_window_controls = {
-    position_heading, go_to_frame_box, frame_scroll_bar, positioning_step_box,
-    page_display,     time_code_box,   time_code_copy,   current_frame_label};
+    position_heading, frame_scroll_bar, positioning_step_box, page_display,
+    time_code_box,    time_code_copy,   current_frame_label};
 inline constexpr std::array<std::span<const ControlName>, 1> engine_main_window_families = {position_boxes};
 
 }  // namespace kestrova::ctl

@@ -1,5 +1,7 @@
 #include "engine/engine_displays.h"
 
+#include <utility>
+
 #include "base/numeric.h"
 #include "engine/controls.h"
 
@@ -20,5 +22,19 @@ void show_position_whole_div(Panel& panel, const AxisSettings& axes, int a, doub
     const auto q = num::int_div(p, axes.pp_rev[static_cast<std::size_t>(a)]);
     if (q) panel.show(ctl::position_boxes[static_cast<std::size_t>(a)], num::to_text(static_cast<double>(*q)));
 }
+
+void show_position_text(Panel& panel, int a, std::string text) {
+    panel.show(ctl::position_boxes[static_cast<std::size_t>(a)], std::move(text));
+}
+
+void keep_position_box(Panel& panel, int a, Panel::Reading reading, Panel::Rule rule) {
+    const ControlName box = ctl::position_boxes[static_cast<std::size_t>(a)];
+    panel.keep_value(box, std::move(reading));
+    panel.on_change(box, std::move(rule));
+}
+
+void show_frame_bar(Panel& panel, int value) { panel.set_value(ctl::frame_scroll_bar, value); }
+
+void show_page_number(Panel& panel, double page) { panel.show(ctl::page_display, num::to_text(page)); }
 
 }  // namespace kestrova

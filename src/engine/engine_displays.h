@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "axes/axis_settings.h"
 #include "base/panel.h"
@@ -20,5 +21,15 @@ HScrollValue scroll_value(double frame, double total, int max);
 void show_position(Panel& panel, const AxisSettings& axes, int a, double p);
 // ... or Int(p \ pulses per unit), the integer division, during a positioning move.
 void show_position_whole_div(Panel& panel, const AxisSettings& axes, int a, double p);
+// ... or a text as it stands (zeroed, or put back by the limit rule).
+void show_position_text(Panel& panel, int a, std::string text);
+
+// The position box of axis `a` keeps its value by `reading` and checks what
+// the operator types by `rule`.
+void keep_position_box(Panel& panel, int a, Panel::Reading reading, Panel::Rule rule);
+
+// The frame bar's position, and the page the go-to-frame target lies on.
+void show_frame_bar(Panel& panel, int value);
+void show_page_number(Panel& panel, double page);
 
 }  // namespace kestrova

@@ -6,8 +6,8 @@
 
 #include "base/numeric.h"
 #include "engine/controls.h"
-#include "move/controls.h"
 #include "engine/engine_displays.h"
+#include "move/keyframe_editing.h"
 #include "engine/messages.h"
 #include "engine/pad_ramp.h"
 #include "engine/positioning.h"
@@ -161,7 +161,7 @@ void FrameEngine::playback_branch(std::optional<std::uint8_t> first_byte) {
     c_.link.incontrol = incontrol_for_frame(pl.playframe);
     send(lead_frame, pl.next);
     for (int a = 0; a < 4; ++a) show_position(p, c_.axes, a, pl.next[static_cast<std::size_t>(a)]);
-    p.show(ctl::keyframe_frame_box, num::to_text(pl.playframe));
+    show_position_frame(p, pl.playframe);
     m.curframe = pl.playframe;
     const HScrollValue v = scroll_value(pl.playframe, m.totalframes, p.at(ctl::frame_scroll_bar).maximum);
     if (v) p.set_value(ctl::frame_scroll_bar, *v);

@@ -5,8 +5,8 @@
 
 #include "base/numeric.h"
 #include "engine/controls.h"
-#include "move/controls.h"
 #include "engine/engine_displays.h"
+#include "move/keyframe_editing.h"
 
 namespace kestrova {
 
@@ -145,7 +145,7 @@ void positioning_step(const EngineContext& c) {
     if (kind == PositioningKind::ToStart && ps.goal_kind == PositionGoal::Zero)
         for (std::size_t i = 0; i < move_axes; ++i) ps.goal[i] = 0;
     if (kind == PositioningKind::ToFrame) {
-        p.show(ctl::keyframe_frame_box, num::to_text(ps.gototarget));
+        show_position_frame(p, ps.gototarget);
         c.move.curframe = ps.gototarget;
         // The bar follows the go-to-frame box on a fixed 1500-frame scale.
         const HScrollValue v = scroll_value(ps.frame_box, 1500,

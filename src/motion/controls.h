@@ -5,9 +5,7 @@
 #include <array>
 #include <span>
 
-#include "axes/controls.h"
 #include "base/control_name.h"
-#include "move/controls.h"
 
 namespace kestrova::ctl {
 
@@ -25,6 +23,7 @@ inline constexpr ControlName not_at_start_warning{"warning"};
 // Going to frames and positions.
 inline constexpr ControlName step_button{"Step"};
 inline constexpr ControlName step_back_button{"stepB"};
+inline constexpr ControlName go_to_frame_box{"Text18"};
 inline constexpr ControlName sub_frame_box{"gotoFN"};
 inline constexpr ControlName go_to_sub_frame_button{"Command14"};
 inline constexpr ControlName go_to_frame_button{"Command15"};
@@ -38,7 +37,8 @@ inline constexpr ControlName go_home_button{"Home"};  // no action
 inline constexpr ControlName zero_all_button{"zeroall"};
 
 // Jog keys. The F-key status box belongs to the move commands, which switch
-// it off; the F speed column to the axis settings, which fill it in.
+// it off; the F speed column to the axis settings, which fill it in: the jog
+// keys reach both through their owners' functions.
 inline constexpr ControlName fkey_status_label{"Label25"};
 inline constexpr ControlName enable_fkeys_button{"enFkeys"};
 inline constexpr ControlName disable_fkeys_button{"disFkeys"};
@@ -72,7 +72,7 @@ inline constexpr std::array trigger_labels = {ControlName{"Label30"}, ControlNam
 inline constexpr std::array motion_main_window_controls = {
     motion_group,         run_button,           stop_button,           loop_button,
     play_speed_button,    divider_box,          counter_reset_button,  show_nums_button,
-    not_at_start_warning, step_button,          step_back_button,      sub_frame_box,
+    not_at_start_warning, step_button,          step_back_button,      go_to_frame_box,       sub_frame_box,
     go_to_sub_frame_button, go_to_frame_button, go_to_end_button,      page_box,
     go_to_page_button,    go_to_start_button,   go_to_position_button, go_to_zero_button,
     go_home_button,       zero_all_button,      fkey_status_label,

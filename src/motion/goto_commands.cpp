@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "base/numeric.h"
-#include "engine/controls.h"
+#include "engine/engine_displays.h"
 #include "engine/positioning.h"
 #include "motion/controls.h"
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
-#include "move/controls.h"
+#include "move/keyframe_editing.h"
 #include "move/fkey_status.h"
 
 namespace kestrova {
@@ -59,7 +59,7 @@ bool refuse_frame(const MotionContext& c, double frame) {
 void show_page(const MotionContext& c) {
     const double p =
         num::int_floor(std::max(0.0, c.engine.positioning.gototarget - first_page_frame) / frames_per_page);
-    c.panel.show(ctl::page_display, num::to_text(p));
+    show_page_number(c.panel, p);
     c.panel.set_text(ctl::page_box, num::to_text(p));
 }
 
@@ -167,11 +167,11 @@ void go_to_start(const MotionContext& c) {
     if (!may_ramp(c, EngineMode::Positioning)) return;
     disable_fkeys(c.panel);
     start_positioning(c, PositionGoal::Start);
-    c.panel.show(ctl::keyframe_frame_box, "1");
+    show_position_frame(c.panel, 1);
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
     c.move.curframe = 1;
-    c.panel.set_value(ctl::frame_scroll_bar, 1);
+    show_frame_bar(c.panel, 1);
 }
 
 bool go_to_position(const MotionContext& c) {
@@ -183,7 +183,7 @@ bool go_to_position(const MotionContext& c) {
         const auto i = static_cast<std::size_t>(a);
         // The boxes show units; goals are in pulses and inside the limits, or
         // the ramp and the limit clamp would fight for ever.
-        const double units = num::val(c.panel.text(ctl::position_boxes[i]));
+        const double units = c.entries.position_units[i];
         ps.target[i] = std::clamp(units * position_scale(c.axes, a), c.axes.min[i], c.axes.max[i]);
         largest = std::max(largest, std::fabs(ps.target[i] - e.curpos[i]));
     }
@@ -203,21 +203,24 @@ void go_to_zero(const MotionContext& c) {
     start_positioning(c, PositionGoal::Zero);
     c.panel.set_text(ctl::go_to_frame_box, "1");
     c.panel.set_text(ctl::sub_frame_box, "1");
-    c.panel.set_value(ctl::frame_scroll_bar, 1);
+    show_frame_bar(c.panel, 1);
 }
 
 void zero_all(const MotionContext& c) {
     Panel& p = c.panel;
     disable_fkeys(p);
-    if (p.text(ctl::zero_all_button) != motion_msg::zero_all_armed) {
+    bool& armed = c.entries.zero_all_armed;
+    if (!armed) {
+        armed = true;
         p.set_caption(ctl::zero_all_button, motion_msg::zero_all_armed);
         return;
     }
     for (std::size_t a = 0; a < move_axes; ++a) {
         c.engine.curpos[a] = 0;
-        p.show(ctl::position_boxes[a], "0");
+        show_position_text(p, static_cast<int>(a), "0");
     }
     c.link.resetreq = true;
+    armed = false;
     p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
 }
 

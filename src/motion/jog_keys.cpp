@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "axes/controls.h"
+#include "axes/axes_commands.h"
 #include "axes/setting_rules.h"
 #include "base/numeric.h"
-#include "engine/controls.h"
+#include "engine/engine_displays.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
-#include "move/controls.h"
 #include "move/fkey_status.h"
 
 namespace kestrova {
@@ -22,13 +21,13 @@ int fkey_index(int code) {
 }
 }  // namespace
 
-void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes) {
+void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes, const MotionEntries& entries) {
     enable_fkeys_display(panel);
-    panel.request_focus(ctl::fkey_status_box);
+    focus_fkey_status(panel);
     std::string still;  // axes whose keys will not move them
     for (std::size_t a = 0; a < move_axes; ++a) {
         jog.speed[a] = 1;
-        axes.FSpeed[a] = num::val(panel.text(ctl::fspeed_boxes[a]));
+        axes.FSpeed[a] = entries.fspeed[a];
         if (axes.FSpeed[a] == 0) still += static_cast<char>('A' + a);
     }
     if (!still.empty()) notices.say(motion_msg::fkeys_without_speed(still));
@@ -78,7 +77,7 @@ void fspeed_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes, i
     const bool keep = check_fspeed(axis, num::val(accepted), top).ok();
     const std::string kept = keep ? accepted : num::to_text(std::clamp(num::val(accepted), 0.0, std::max(0.0, top)));
     notices.say(fits.error());
-    panel.set_text(ctl::fspeed_boxes[i], kept);  // taken by this rule again
+    put_back_fspeed(panel, axis, kept);  // taken by this rule again
 }
 
 double position_scale(const AxisSettings& axes, int axis) {
@@ -102,7 +101,7 @@ void position_box_rule(Panel& panel, Notices& notices, const AxisSettings& axes,
     // value nobody typed; where the rig stands when that was outside too.
     const std::string& before = panel.text_before_change();
     const std::string kept = inside(before) ? before : num::to_text(num::int_floor(present / scale));
-    panel.show(ctl::position_boxes[i], kept);
+    show_position_text(panel, axis, kept);
     notices.say(motion_msg::position_outside_limits(static_cast<char>('A' + axis), kept));
 }
 

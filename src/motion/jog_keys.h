@@ -8,6 +8,7 @@
 #include "base/notices.h"
 #include "base/panel.h"
 #include "engine/engine_state.h"
+#include "motion/motion_state.h"
 
 namespace kestrova {
 
@@ -16,7 +17,7 @@ inline constexpr int f10_code = 121;
 
 // "enable F keys": the status box, the focus, jog speeds of 1 and the F speeds
 // from their boxes; names the axes whose F speed is 0.
-void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes);
+void enable_fkeys(Panel& panel, Notices& notices, JogState& jog, AxisSettings& axes, const MotionEntries& entries);
 
 // Key events of the box "enable". Auto-repeats are ignored (a held key on X11
 // repeats as release/press pairs). key_down returns true when the key must be

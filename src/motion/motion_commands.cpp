@@ -4,15 +4,16 @@
 #include <memory>
 #include <string>
 
-#include "axes/controls.h"
-#include "engine/controls.h"
+#include "base/numeric.h"
+
+#include "axes/axes_commands.h"
+#include "engine/engine_displays.h"
 #include "motion/controls.h"
 #include "motion/goto_commands.h"
 #include "motion/jog_keys.h"
 #include "motion/playback_commands.h"
 #include "motion/single_frame.h"
 #include "motion/triggers.h"
-#include "move/controls.h"
 #include "move/fkey_status.h"
 
 namespace kestrova {
@@ -50,23 +51,31 @@ void install_positioning(const MotionContext& c) {
 void install_jog_keys(const MotionContext& c) {
     Panel& p = c.panel;
     JogState& jog = c.engine.jog;
-    p.on_press(ctl::enable_fkeys_button, [&p, &n = c.notices, &jog, &axes = c.axes] { enable_fkeys(p, n, jog, axes); });
+    MotionEntries& entries = c.entries;
+    p.on_press(ctl::enable_fkeys_button,
+               [&p, &n = c.notices, &jog, &axes = c.axes, &entries] { enable_fkeys(p, n, jog, axes, entries); });
     p.on_press(ctl::disable_fkeys_button, [&p] { disable_fkeys(p); });
-    p.on_key_down(ctl::fkey_status_box, [&jog](int code, bool repeat) { return fkey_down(jog, code, repeat); });
-    p.on_key_up(ctl::fkey_status_box, [&jog](int code, bool repeat) {
-        fkey_up(jog, code, repeat);
-        return false;
-    });
-    p.on_focus_lost(ctl::fkey_status_box, [&jog] { release_all_fkeys(jog); });
+    on_fkey_status_keys(
+        p, [&jog](int code, bool repeat) { return fkey_down(jog, code, repeat); },
+        [&jog](int code, bool repeat) {
+            fkey_up(jog, code, repeat);
+            return false;
+        },
+        [&jog] { release_all_fkeys(jog); });
+    // What each F speed rule last took; the boxes start empty.
     auto accepted = std::make_shared<std::array<std::string, move_axes>>();
     for (int a = 0; a < move_axes; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        p.on_change(ctl::position_boxes[i], [&p, &n = c.notices, &axes = c.axes, &pos = c.engine.curpos, a, i](
-                                                const std::string& t) { position_box_rule(p, n, axes, pos[i], a, t); });
-        (*accepted)[i] = p.text(ctl::fspeed_boxes[i]);
-        p.on_change(ctl::fspeed_boxes[i], [&p, &n = c.notices, &axes = c.axes, a, accepted](const std::string& t) {
-            fspeed_box_rule(p, n, axes, a, t, (*accepted)[static_cast<std::size_t>(a)]);
-        });
+        keep_position_box(
+            p, a, [&u = entries.position_units[i]](const std::string& t) { u = num::val(t); },
+            [&p, &n = c.notices, &axes = c.axes, &pos = c.engine.curpos, a, i](const std::string& t) {
+                position_box_rule(p, n, axes, pos[i], a, t);
+            });
+        keep_fspeed_box(
+            p, a, [&f = entries.fspeed[i]](const std::string& t) { f = num::val(t); },
+            [&p, &n = c.notices, &axes = c.axes, a, accepted](const std::string& t) {
+                fspeed_box_rule(p, n, axes, a, t, (*accepted)[static_cast<std::size_t>(a)]);
+            });
     }
 }
 

@@ -11,6 +11,7 @@
 #include "engine/engine_state.h"
 #include "link/link_state.h"
 #include "motion/motion_state.h"
+#include "move/move_entries.h"
 #include "move/move_model.h"
 
 namespace kestrova {
@@ -24,6 +25,8 @@ struct MotionHooks {
 struct MotionContext {
     EngineState& engine;
     SingleFrameState& single_frame;
+    MotionEntries& entries;
+    const MoveEntries& move_entries;  // the Position box's frame, as read
     LinkState& link;
     MoveModel& move;
     AxisSettings& axes;

@@ -1,8 +1,20 @@
-// State of the motion commands that the engine does not read: the single-frame
-// run and the trigger toggles.
+// State of the motion commands that the engine does not read: the boxes they
+// read, the single-frame run and the trigger toggles.
 #pragma once
 
+#include <array>
+
+#include "move/move_model.h"
+
 namespace kestrova {
+
+// The values of the boxes the motion commands read, each kept by its box's
+// reading, and the Zero All button's arming.
+struct MotionEntries {
+    std::array<double, move_axes> position_units{};  // the position boxes, by their leading number
+    std::array<double, move_axes> fspeed{};          // the F speed boxes, by their leading number
+    bool zero_all_armed = false;  // pressed once; the next press zeroes the axes
+};
 
 struct SingleFrameState {
     // The interval and exposure boxes' values, taken by their change rules.

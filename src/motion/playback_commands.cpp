@@ -82,6 +82,7 @@ void stop_all(const MotionContext& c) {
     e.jog.pad.target.fill(0);
     e.jog.pad.halted = true;
     p.set_colour(ctl::loop_button, colour::inactive_border);
+    c.entries.zero_all_armed = false;
     p.set_caption(ctl::zero_all_button, motion_msg::zero_all_caption);
     end_single_frame(c);
     p.set_visible(ctl::not_at_start_warning, false);

@@ -1,10 +1,9 @@
 #include "motion/single_frame.h"
 
 #include <cmath>
+#include <optional>
 
 #include "base/numeric.h"
-#include "engine/controls.h"
-#include "move/controls.h"
 #include "motion/controls.h"
 #include "motion/goto_commands.h"
 #include "motion/messages.h"
@@ -68,8 +67,7 @@ void toggle_single_frame(const MotionContext& c) {
         return;
     }
     // The run steps on from the frame in the Position box; it must be one of the move.
-    const std::string start = p.text(ctl::keyframe_frame_box);
-    const auto frame = num::whole_number(start);
+    const std::optional<double> frame = c.move_entries.position;
     if (!frame || !is_move_frame(c.move, *frame)) {
         c.notices.say(motion_msg::no_start_frame);
         return;
@@ -83,7 +81,7 @@ void toggle_single_frame(const MotionContext& c) {
     sf.sfmatch = false;
     c.engine.positioning.gototarget = *frame;
     sf.first_frame = *frame;
-    p.set_text(ctl::sub_frame_box, start);
+    p.set_text(ctl::sub_frame_box, num::to_text(*frame));
     sf.tcframes = sf.tcsecs = sf.tcmins = sf.tchours = 0;
     show_button(p, true);
     set_lamp(p, true);

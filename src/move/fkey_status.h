@@ -16,4 +16,9 @@ bool fkeys_enabled(const Panel& panel);
 
 void enable_fkeys_display(Panel& panel);
 
+// The jog keys take the keys typed in the status box and let go when it loses
+// the focus; enabling them puts the focus there.
+void on_fkey_status_keys(Panel& panel, Panel::KeyHandler down, Panel::KeyHandler up, Panel::Action focus_lost);
+void focus_fkey_status(Panel& panel);
+
 }  // namespace kestrova

@@ -117,6 +117,8 @@ void clear_move(MoveContext& ctx) {
 
 void enter_position(Panel& panel, double frame) { panel.set_text(ctl::keyframe_frame_box, num::to_text(frame)); }
 
+void show_position_frame(Panel& panel, double frame) { panel.show(ctl::keyframe_frame_box, num::to_text(frame)); }
+
 void show_keyframes(Panel& panel, const MoveModel& move) {
     show_lists(panel, move, "");
     show_keyframe_count(panel, move);

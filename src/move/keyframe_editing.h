@@ -28,6 +28,9 @@ void clear_move(MoveContext& ctx);
 
 // The Position box takes `frame`, as if typed.
 void enter_position(Panel& panel, double frame);
+// Show `frame` in the Position box without running its rule: play-back and
+// the go-to-frame ramp show where they are.
+void show_position_frame(Panel& panel, double frame);
 
 // The six keyframe list boxes and the count box show the keyframe table.
 void show_keyframes(Panel& panel, const MoveModel& move);

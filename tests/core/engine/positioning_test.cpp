@@ -1,5 +1,6 @@
 #include "core/engine/engine_fixture.h"
 #include "engine/positioning.h"
+#include "motion/controls.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;

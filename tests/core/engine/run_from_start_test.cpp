@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "axes/controls.h"
 #include "check/messages.h"
 #include "engine_fixture.h"
 #include "motion/controls.h"

@@ -2,6 +2,7 @@
 // way to the box's fallback (or its previous value), an accepted one stays.
 #include <gtest/gtest.h>
 
+#include "axes/controls.h"
 #include "axes/messages.h"
 #include "engine/controls.h"
 #include "motion/controls.h"

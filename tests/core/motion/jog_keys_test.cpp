@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "axes/controls.h"
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
