@@ -73,8 +73,7 @@ void App::install() {
     install_shaping_commands(state_.shaping_context());
     install_graph_commands(graph_context(state_));
     install_axes_commands(axes_context(state_));
-    install_link_commands({state_.panel, state_.link, state_.notices, *link_,
-                           [this](bool visible) { state_.panel.set_visible(ctl::move_chart, visible); }});
+    install_link_commands({state_.panel, state_.link, state_.notices, *link_, ctl::move_chart});
     install_motion_commands(motion_context(state_), state_.triggers);
     install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});

@@ -24,9 +24,8 @@ namespace kestrova {
 namespace {
 
 // After undo or redo: the length, the keyframes and the chart show the move.
-void show_whole_move(AppState& s) {
-    s.panel.show(ctl::total_frames_box, num::to_text(s.move.totalframes));
-    show_keyframes(s.panel, s.move);
+void show_move_again(AppState& s) {
+    show_whole_move(s.panel, s.move);
     set_chart_rows(s.graph, s.move.totalframes);
     s.graph.divisions_per_label = divisions_per_label(s.move.totalframes);
     draw_graph(graph_context(s));
@@ -74,7 +73,7 @@ void ask_before_playing(AppState& s, std::function<void()> play) {
 }
 
 void install_editing(AppState& s) {
-    s.editing.set_show_move([&s] { show_whole_move(s); });
+    s.editing.set_show_move([&s] { show_move_again(s); });
     s.editing.set_guard([&s] { return may_change_move(s.engine); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
         const bool edits = changes_what_rig_follows(control, s.files);
