@@ -76,7 +76,7 @@ void install_move(const FilesContext& c, MoveFileData data) {
     m.kfpos = std::move(data.kfpos);
     m.movepos = std::move(data.movepos);
     show_whole_move(c.panel, m);
-    draw_graph(c.graph);
+    mc.draw_chart();
 }
 
 void install_positions(const FilesContext& c, FrameTable positions) {
