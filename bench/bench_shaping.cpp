@@ -91,7 +91,8 @@ struct SmoothingRig {
     ShapingState shaping;
     Panel panel;
     Notices notices;
-    ShapingContext ctx{move, shaping, panel, notices, ctl::shared_readout_box, {}};
+    Events events;
+    ShapingContext ctx{move, shaping, panel, notices, ctl::shared_readout_box, events};
 
     SmoothingRig(MoveModel m, const char* width, const char* passes) : move(std::move(m)) {
         for (ControlName n : ctl::move_main_window_controls) panel.add(n, ControlKind::Box);

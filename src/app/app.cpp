@@ -2,6 +2,7 @@
 
 #include "app/contexts.h"
 #include "app/editing_commands.h"
+#include "app/event_dispatch.h"
 #include "axes/axes_commands.h"
 #include "axes/controls.h"
 #include "axes/setup_file.h"
@@ -61,20 +62,11 @@ std::string App::progress() { return play_progress(motion_context(state_)); }
 
 void App::install() {
     install_shell_commands();
-    // The chart follows every change of the move.
-    state_.move_hooks = {[this] { draw_graph(graph_context(state_)); },
-                         [this] { refresh_graph(graph_context(state_)); },
-                         [this](int frames) {
-                             set_chart_rows(state_.graph, frames);
-                             state_.graph.divisions_per_label = divisions_per_label(frames);
-                         }};
-    state_.shaping_hooks = {[this] { refresh_graph(graph_context(state_)); }};
     install_move_commands(state_.move_context(), state_.move_entries);
     install_shaping_commands(state_.shaping_context());
     install_graph_commands(graph_context(state_));
     install_axes_commands(axes_context(state_));
-    install_link_commands({state_.panel, state_.link, state_.notices, *link_,
-                           [this](bool visible) { state_.panel.set_visible(ctl::move_chart, visible); }});
+    install_link_commands({state_.panel, state_.link, state_.notices, *link_, ctl::move_chart});
     install_motion_commands(motion_context(state_), state_.triggers);
     install_file_commands(files_context(state_));
     install_tool_commands(state_.panel, {state_.workdir, state_.notices, state_.engine.curpos[0]});
@@ -153,6 +145,7 @@ void App::start() {
     for (std::size_t a = 0; a < ctl::axis_name_labels.size(); ++a) p.show(ctl::axis_name_labels[a], s.axis_names[a]);
     // The help window's text.
     s.form2.set_text(ctl::help_text_box, help_text);
+    dispatch_events(s);
 }
 
 void App::tick() {
@@ -160,6 +153,7 @@ void App::tick() {
     single_frame_tick(motion_context(state_));
     engine_->step(first_byte);
     state_.graph.play_head = state_.engine.mode == EngineMode::Playing ? static_cast<int>(state_.move.curframe) : 0;
+    dispatch_events(state_);
     if (journal_) journal_->tick(state_.notices);
 }
 

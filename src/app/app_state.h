@@ -8,6 +8,7 @@
 #include "app/recent_moves.h"
 #include "axes/axes_context.h"
 #include "axes/axis_settings.h"
+#include "base/events.h"
 #include "check/move_check.h"
 #include "files/file_panel_state.h"
 #include "graph/graph_state.h"
@@ -54,11 +55,11 @@ struct AppState {
     Gamepad gamepad;                     // jogging and keyframes from a game controller
     PadSetupSection pad_section{form1};  // its part of the setup dialog
 
-    // What the move and shaping commands may touch; the App wires the hooks.
-    MoveHooks move_hooks;
-    ShapingHooks shaping_hooks;
-    MoveContext move_context() { return {move, move_entries, panel, notices, engine.curpos, move_hooks}; }
-    ShapingContext shaping_context() { return {move, shaping, panel, notices, ctl::shared_readout_box, shaping_hooks}; }
+    // What the lower layers posted for the App to dispatch (app/event_dispatch.h).
+    Events events;
+    // What the move and shaping commands may touch.
+    MoveContext move_context() { return {move, move_entries, panel, notices, engine.curpos, events}; }
+    ShapingContext shaping_context() { return {move, shaping, panel, notices, ctl::shared_readout_box, events}; }
 };
 
 }  // namespace kestrova

@@ -30,29 +30,19 @@ AxesContext axes_context(AppState& s) {
 }
 
 GraphContext graph_context(AppState& s) {
-    GraphHooks hooks;
-    hooks.disable_fkeys = [&s] { disable_fkeys(s.panel); };
-    return GraphContext{s.graph, s.move, s.panel, s.axis_names, s.notices, ctl::shared_readout_box, std::move(hooks)};
+    return GraphContext{s.graph, s.move, s.panel, s.axis_names, s.notices, ctl::shared_readout_box};
 }
 
 FilesContext files_context(AppState& s) {
     FilesHooks hooks;
-    hooks.start_move = [&s](int frames) {
-        MoveContext mc = s.move_context();
-        clear_move(mc);
-        resize_move(mc, frames);
-    };
     hooks.move_matches_file = [&s](const std::filesystem::path& path) {
         s.editing.matches_file(path);
         s.recent.add(path);
     };
     hooks.move_has_no_file = [&s] { s.editing.untitled(); };
     hooks.move_file = [&s] { return s.editing.file(); };
-    hooks.show_move = [&s] {
-        s.panel.show(ctl::total_frames_box, std::to_string(s.move.totalframes));
-        show_keyframes(s.panel, s.move);
-    };
-    return FilesContext{s.files, s.move, s.panel, s.axis_names, s.notices, s.workdir, graph_context(s), std::move(hooks)};
+    return FilesContext{s.files,   s.move,    s.panel,           s.axis_names,
+                        s.notices, s.workdir, graph_context(s), s.move_context(), std::move(hooks)};
 }
 
 EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }

@@ -4,6 +4,7 @@
 
 #include "app/command_labels.h"
 #include "app/contexts.h"
+#include "app/event_dispatch.h"
 #include "app/messages.h"
 #include "files/controls.h"
 #include "files/csv_file.h"
@@ -24,9 +25,8 @@ namespace kestrova {
 namespace {
 
 // After undo or redo: the length, the keyframes and the chart show the move.
-void show_whole_move(AppState& s) {
-    s.panel.show(ctl::total_frames_box, num::to_text(s.move.totalframes));
-    show_keyframes(s.panel, s.move);
+void show_move_again(AppState& s) {
+    show_whole_move(s.panel, s.move);
     set_chart_rows(s.graph, s.move.totalframes);
     s.graph.divisions_per_label = divisions_per_label(s.move.totalframes);
     draw_graph(graph_context(s));
@@ -74,14 +74,18 @@ void ask_before_playing(AppState& s, std::function<void()> play) {
 }
 
 void install_editing(AppState& s) {
-    s.editing.set_show_move([&s] { show_whole_move(s); });
+    s.editing.set_show_move([&s] { show_move_again(s); });
     s.editing.set_guard([&s] { return may_change_move(s.engine); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
         const bool edits = changes_what_rig_follows(control, s.files);
-        report(s, s.editing.around(command_label(control, s.panel, s.move, s.move_entries), command, edits));
+        report(s, s.editing.around(command_label(control, s.panel, s.move, s.move_entries), [&] {
+            command();
+            dispatch_events(s);
+        }, edits));
     });
     s.form1.set_around([&s](std::string_view, const Panel::Action& command) {
         command();
+        dispatch_events(s);
         update_move_check(s);
     });
     update_move_check(s);
@@ -105,7 +109,10 @@ bool export_csv_file(AppState& s, const std::filesystem::path& path) {
 bool import_csv_file(AppState& s, const std::filesystem::path& path) {
     bool ok = false;
     report(s, s.editing.around(
-                  history_msg::label::import_csv, [&] { ok = import_move_csv(files_context(s), path); }, true));
+                  history_msg::label::import_csv, [&] {
+                      ok = import_move_csv(files_context(s), path);
+                      dispatch_events(s);
+                  }, true));
     return ok;
 }
 
@@ -116,6 +123,7 @@ bool load_recent_move(AppState& s, const std::filesystem::path& path) {
                   [&] {
                       change_folder(s.files, path.parent_path().string());
                       ok = load_move_file(files_context(s), path.filename().string());
+                      dispatch_events(s);
                   },
                   true));
     return ok;

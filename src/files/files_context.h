@@ -9,17 +9,12 @@
 #include "base/panel.h"
 #include "files/file_panel_state.h"
 #include "graph/graph_context.h"
+#include "move/move_context.h"
 #include "move/move_model.h"
 
 namespace kestrova {
 
 struct FilesHooks {
-    // A read move replaces the old one: a fresh move of `frames` frames, its
-    // tables all zero, for the reader to fill.
-    std::function<void(int frames)> start_move;
-    // A read move has replaced the old one: its length, keyframe count and
-    // keyframe lists are to be shown.
-    std::function<void()> show_move;
     // The move now equals the file at `path` (it was just saved or loaded).
     std::function<void(const std::filesystem::path& path)> move_matches_file;
     // The move came from no move file (an import): it has no name until saved.
@@ -36,6 +31,7 @@ struct FilesContext {
     Notices& notices;
     const std::filesystem::path& workdir;  // holds the moves folder
     GraphContext graph;                    // a read move is drawn
+    MoveContext moves;                     // a read move replaces the old one
     FilesHooks hooks;
 };
 

@@ -7,6 +7,8 @@
 #include "files/messages.h"
 #include "files/text_export.h"
 #include "graph/move_graph.h"
+#include "move/keyframe_editing.h"
+#include "move/move_length.h"
 
 namespace kestrova {
 
@@ -64,14 +66,17 @@ bool write_move_file(const FilesContext& c, const fs::path& path) {
 
 void install_move(const FilesContext& c, MoveFileData data) {
     // The model first: a fresh move of the read length, then its tables.
-    c.hooks.start_move(data.totalframes);
+    // A fresh move of the read length, its tables all zero, for the reader to fill.
+    MoveContext mc = c.moves;
+    clear_move(mc);
+    resize_move(mc, data.totalframes);
     MoveModel& m = c.move;
     m.nextkf = data.nextkf;
     m.kfframe = std::move(data.kfframe);
     m.kfpos = std::move(data.kfpos);
     m.movepos = std::move(data.movepos);
-    c.hooks.show_move();
-    draw_graph(c.graph);
+    show_whole_move(c.panel, m);
+    mc.draw_chart();
 }
 
 void install_positions(const FilesContext& c, FrameTable positions) {

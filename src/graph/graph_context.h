@@ -1,7 +1,5 @@
-// What the chart reads and changes, and what it asks of others.
+// What the chart reads and changes.
 #pragma once
-
-#include <functional>
 
 #include "axes/axis_settings.h"
 #include "base/control_name.h"
@@ -12,11 +10,6 @@
 
 namespace kestrova {
 
-struct GraphHooks {
-    // Drawing takes the operator away from the rig: the F keys are switched off.
-    std::function<void()> disable_fkeys;
-};
-
 struct GraphContext {
     GraphState& graph;
     MoveModel& move;  // drawn; the speed table and the Bezier samples are written into it
@@ -24,7 +17,6 @@ struct GraphContext {
     const AxisNames& axis_names;  // name the chart's lines
     Notices& notices;
     ControlName readout_box;  // the read-out box the chart shares with the shaping tools
-    GraphHooks hooks;
 };
 
 }  // namespace kestrova

@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "graph/controls.h"
+#include "move/fkey_status.h"
 #include "move/move_length.h"
 
 namespace kestrova {
 
 void draw_graph(const GraphContext& c) {
-    c.hooks.disable_fkeys();
+    // Drawing takes the operator away from the rig: the F keys are switched off.
+    disable_fkeys(c.panel);
     const MoveModel& m = c.move;
     GraphState& g = c.graph;
     g.divisions_per_label = divisions_per_label(m.totalframes);

@@ -14,7 +14,7 @@ void install_link_commands(LinkCommandContext ctx) {
     // where entering a number is a way of going on line.
     ctx.panel.on_press(ctl::comm_entry, [ctx] {
         ctx.panel.show(ctl::comm_number_box, num::to_text(ctx.state.commnum + 1));  // hidden: not an edit
-        if (ctx.show_chart) ctx.show_chart(false);
+        ctx.panel.set_visible(ctx.chart, false);
         ctx.panel.set_visible(ctl::comm_number_label, true);
         ctx.panel.set_visible(ctl::comm_number_box, true);
     });
@@ -24,7 +24,7 @@ void install_link_commands(LinkCommandContext ctx) {
         if (!panel.at(ctl::comm_number_box).visible) return;  // filled in by the "Comm" entry
         panel.set_visible(ctl::comm_number_box, false);
         panel.set_visible(ctl::comm_number_label, false);
-        if (ctx.show_chart) ctx.show_chart(true);
+        panel.set_visible(ctx.chart, true);
         const double n = num::int_floor(num::val(text));
         if (n < 1 || n > 255) {
             ctx.notices.say(link_text::bad_comm_number(text));

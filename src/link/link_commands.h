@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "base/control_name.h"
 #include "base/notices.h"
 #include "base/panel.h"
 #include "link/link_state.h"
@@ -16,8 +16,8 @@ struct LinkCommandContext {
     LinkState& state;
     Notices& notices;
     Link& link;
-    // The Comm number box takes the chart's place while it is shown.
-    std::function<void(bool visible)> show_chart;
+    // The Comm number box takes this control's place (the chart) while it is shown.
+    ControlName chart;
 };
 
 // Wire this subsystem's buttons, menu entries and box rules into the panels.

@@ -124,4 +124,9 @@ void show_keyframes(Panel& panel, const MoveModel& move) {
     show_keyframe_count(panel, move);
 }
 
+void show_whole_move(Panel& panel, const MoveModel& move) {
+    panel.show(ctl::total_frames_box, num::to_text(move.totalframes));
+    show_keyframes(panel, move);
+}
+
 }  // namespace kestrova

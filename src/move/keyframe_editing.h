@@ -34,5 +34,7 @@ void show_position_frame(Panel& panel, double frame);
 
 // The six keyframe list boxes and the count box show the keyframe table.
 void show_keyframes(Panel& panel, const MoveModel& move);
+// The same, and the Total frames box the length: a whole new move is shown.
+void show_whole_move(Panel& panel, const MoveModel& move);
 
 }  // namespace kestrova

@@ -35,7 +35,7 @@ void resize_move(MoveContext& ctx, int frames) {
     m.create_tables(m.totalframes);
     m.nextkf = 1;
     show_keyframe_count(ctx.panel, m);
-    ctx.length_changed(m.totalframes);
+    ctx.length_changed();
 }
 
 Result<> apply_total_frames(MoveContext& ctx) {
