@@ -43,9 +43,6 @@ App::App(std::filesystem::path workdir, std::unique_ptr<PortOpener> opener) {
         .rig_not_reading = [this](const std::optional<Decoded>& last) { stop_for_stalled_rig(motion_context(state_), last); },
     });
     engine_ = std::make_unique<FrameEngine>(engine_context(state_), *link_);
-    engine_->set_hooks({
-        .apply_setup = [this] { apply_setup_dialog(axes_context(state_)); },
-    });
     create_main_controls(state_.panel);
     create_setup_controls(state_.form1);
     create_help_controls(state_.form2);

@@ -15,18 +15,8 @@
 namespace kestrova {
 
 AxesContext axes_context(AppState& s) {
-    AxesHooks hooks;
-    // The engine applies the dialog on its next step.
-    hooks.settings_applied = [&s] {
-        request_setup_apply(s.engine);
-        if (!s.pad_section.save(s.gamepad, s.notices)) s.form1.set_visible(ctl::setup_dialog, true);
-    };
-    hooks.dialog_opened = [&s] { s.pad_section.open(s.gamepad.settings()); };
-    hooks.kept_settings_changed = [&s] {
-        if (s.axes_kept_changed) s.axes_kept_changed();
-    };
     return AxesContext{s.panel,   s.form1,         s.axes,    s.axis_names, s.setup_dialog,
-                       s.notices, s.engine.curpos, s.workdir, std::move(hooks)};
+                       s.notices, s.engine.curpos, s.workdir, s.events};
 }
 
 GraphContext graph_context(AppState& s) {
@@ -45,7 +35,7 @@ FilesContext files_context(AppState& s) {
                         s.notices, s.workdir, graph_context(s), s.move_context(), std::move(hooks)};
 }
 
-EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices}; }
+EngineContext engine_context(AppState& s) { return {s.engine, s.link, s.move, s.axes, s.panel, s.notices, s.events}; }
 
 GamepadContext gamepad_context(AppState& s) {
     return {s.engine, s.axes, s.move, s.move_entries, s.panel, s.notices,

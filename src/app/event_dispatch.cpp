@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "app/contexts.h"
+#include "axes/controls.h"
+#include "axes/setup_dialog.h"
+#include "engine/frame_engine.h"
 #include "graph/move_graph.h"
 #include "move/move_length.h"
 
@@ -24,6 +27,20 @@ void dispatch_events(AppState& s) {
             break;
         case Event::chart_stale:
             refresh_graph(graph_context(s));
+            break;
+        case Event::setup_opened:
+            s.pad_section.open(s.gamepad.settings());
+            break;
+        case Event::setup_accepted:
+            // The engine applies the dialog on its next step; the pad's section is its own.
+            request_setup_apply(s.engine);
+            if (!s.pad_section.save(s.gamepad, s.notices)) s.form1.set_visible(ctl::setup_dialog, true);
+            break;
+        case Event::setup_due:
+            apply_setup_dialog(axes_context(s));
+            break;
+        case Event::kept_settings_changed:
+            if (s.axes_kept_changed) s.axes_kept_changed();
             break;
         }
     }

@@ -17,7 +17,7 @@ namespace {
 void show_toggle(Panel& p, ControlName button, bool on) { p.set_colour(button, on ? colour::green : colour::red); }
 
 void kept_changed(const AxesContext& c) {
-    if (c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
+    c.events.post(Event::kept_settings_changed);
 }
 
 }  // namespace
@@ -54,11 +54,11 @@ void install_axes_commands(const AxesContext& c) {
     make_unused_setup_fields_read_only(c.dialog);
     c.panel.on_press(ctl::setup_menu, [c] {
         open_setup_dialog(c);
-        if (c.hooks.dialog_opened) c.hooks.dialog_opened();
+        c.events.post(Event::setup_opened);
     });
     c.dialog.on_press(ctl::setup_ok_button, [c] {
         c.dialog.set_visible(ctl::setup_dialog, false);
-        c.hooks.settings_applied();
+        c.events.post(Event::setup_accepted);
     });
     c.dialog.on_press(ctl::setup_exit_button, [c] {
         c.setup.keeps_typed = false;  // the edits are dropped

@@ -119,7 +119,7 @@ bool apply_setup_dialog(const AxesContext& c) {
     // The names as if typed into the main window's boxes (their rule shows them above the columns).
     for (std::size_t i = 0; i < axis_count; ++i)
         c.panel.set_text(ctl::axis_name_boxes[i], c.setup.names[i]);
-    if (pulses_changed && c.hooks.kept_settings_changed) c.hooks.kept_settings_changed();
+    if (pulses_changed) c.events.post(Event::kept_settings_changed);
     return true;
 }
 

@@ -13,8 +13,12 @@ enum class Event : std::uint8_t {
     length_changed,  // the move has a new row count: the chart takes it and its labels
     move_changed,    // the move's tables changed: the chart draws them again
     chart_stale,     // the same in the chart's mode (its speed table rebuilt)
+    setup_opened,    // "Setup" opened the dialog: other sections show their settings too
+    setup_accepted,  // "save and exit setup": the engine applies the dialog between two messages
+    setup_due,       // the engine's step has come: the dialog's values are applied now
+    kept_settings_changed,  // pulses per unit or a toggle changed: the program's settings keep them
 };
-inline constexpr int event_kinds = 3;
+inline constexpr int event_kinds = 7;
 
 class Events {
 public:

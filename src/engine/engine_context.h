@@ -2,9 +2,9 @@
 // the move it plays, the axis settings it obeys and the boxes it shows them in.
 #pragma once
 
-#include <functional>
 
 #include "axes/axis_settings.h"
+#include "base/events.h"
 #include "base/notices.h"
 #include "base/panel.h"
 #include "engine/engine_state.h"
@@ -20,12 +20,7 @@ struct EngineContext {
     const AxisSettings& axes;
     Panel& panel;
     Notices& notices;
-};
-
-// What the engine asks of the layers above it.
-struct EngineHooks {
-    // Copy the setup dialog's values into the axis settings.
-    std::function<void()> apply_setup;
+    Events& events;  // the setup dialog's values are due
 };
 
 }  // namespace kestrova

@@ -37,7 +37,7 @@ void FrameEngine::step(std::optional<std::uint8_t> first_byte) {
         playback_branch(first_byte);
     if (e.setup_waiting) {
         e.setup_waiting = false;
-        if (hooks_.apply_setup) hooks_.apply_setup();
+        c_.events.post(Event::setup_due);
     }
     e.lastpos = e.curpos;
     refresh_displays();

@@ -15,7 +15,6 @@ namespace kestrova {
 class FrameEngine {
 public:
     FrameEngine(EngineContext ctx, Link& link) : c_(ctx), link_(link) {}
-    void set_hooks(EngineHooks hooks) { hooks_ = std::move(hooks); }
     // The port's input of this step; read before the single-frame timing so a
     // lost line stops a run before it steps.
     std::optional<std::uint8_t> receive();
@@ -36,7 +35,6 @@ private:
 
     EngineContext c_;
     Link& link_;
-    EngineHooks hooks_;
 };
 
 // The setup dialog has new values: the next step applies them.
