@@ -1,16 +1,22 @@
 // A started program in a fresh working folder, driven as the operator drives
-// it, with short-hands for the state the tests read back.
+// it. Tests reach the program's state only through the typed accessors and
+// commands here, so a renamed AppState member is renamed here alone.
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "base/file_io.h"
 #include "app/app.h"
+#include "app/contexts.h"
+#include "app/editing_commands.h"
 #include "temp_dir.h"
 #include "files/controls.h"
 #include "move/controls.h"
@@ -26,14 +32,44 @@ struct StartedApp {
     TempDir dir;
     App app;
     explicit StartedApp(std::unique_ptr<PortOpener> opener = nullptr) : app(dir.path(), std::move(opener)) { app.start(); }
+    // Started in `sub` of the folder, after `prepare` has put files into the folder.
+    template <std::invocable<const std::filesystem::path&> Prepare>
+    explicit StartedApp(Prepare prepare, const std::filesystem::path& sub = {})
+        : app((prepare(dir.path()), sub.empty() ? dir.path() : dir.path() / sub)) {
+        app.start();
+    }
 
-    AppState& state() { return app.state(); }
-    EngineState& engine() { return app.state().engine; }
-    MoveModel& move() { return app.state().move; }
+    EngineState& engine() { return st().engine; }
+    MoveModel& move() { return st().move; }
+    AxisSettings& axes() { return st().axes; }
+    AxisNames& axis_names() { return st().axis_names; }
+    Notices& notices() { return st().notices; }
+    MoveEditing& editing() { return st().editing; }
+    FilePanelState& files() { return st().files; }
+    GraphState& graph() { return st().graph; }
+    LinkState& link_status() { return st().link; }
+    SingleFrameState& single_frame() { return st().single_frame; }
+    RecentMoves& recent() { return st().recent; }
+    Gamepad& gamepad() { return st().gamepad; }
+    const std::string& check_line() { return st().check_line; }
+    std::function<void()>& axes_kept_changed() { return st().axes_kept_changed; }
     Panel& panel() { return app.panel(); }
+    Panel& setup_form() { return st().form1; }
     const std::string& text(ControlName name) { return app.panel().text(name); }
     std::uint32_t colour(ControlName name) { return app.panel().at(name).colour; }
-    const std::string& status() { return app.state().notices.status; }
+    const std::string& status() { return notices().status; }
+    // The message box asked, taken off the screen to be answered.
+    std::optional<MessageBoxRequest> take_box() { return std::exchange(notices().box, std::nullopt); }
+
+    // The commands the menus run, and the contexts the chart and the file panel hand on.
+    void undo() { undo_move(st()); }
+    void redo() { redo_move(st()); }
+    bool save_again() { return save_move_again(st()); }
+    bool export_csv(const std::filesystem::path& p) { return export_csv_file(st(), p); }
+    bool import_csv(const std::filesystem::path& p) { return import_csv_file(st(), p); }
+    bool load_recent(const std::filesystem::path& p) { return load_recent_move(st(), p); }
+    GraphContext graph_context() { return kestrova::graph_context(st()); }
+    FilesContext files_context() { return kestrova::files_context(st()); }
 
     // "Set Total Frames" with the typed length.
     void set_length(const std::string& frames) {
@@ -68,9 +104,12 @@ struct StartedApp {
     }
     void load(const std::string& name) {
         app.press(ctl::load_move_menu);
-        state().files.selected = name;
+        files().selected = name;
         app.press(ctl::file_list);
     }
+
+private:
+    AppState& st() { return app.state(); }
 };
 
 inline void write_bytes(const std::filesystem::path& p, const Bytes& b) {

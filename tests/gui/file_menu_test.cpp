@@ -81,7 +81,7 @@ TEST(FileMenu, TheListsShowTheMovesFolderWithoutHiddenFilesAndRecentMovesListsAn
 
     // Kept for the next start.
     Window next;
-    const auto& kept = next.state().recent.list();
+    const auto& kept = next.recent().list();
     EXPECT_NE(std::find(kept.begin(), kept.end(), w.moves() / "first"), kept.end());
 }
 
@@ -135,13 +135,13 @@ TEST(UnsavedWork, ExitAndLoadAskFirstAndOnlyWhenThereIsSomethingToLose) {
     action(w, "Load")->trigger();
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(w.window->isVisible());
-    EXPECT_FALSE(w.state().files.loadmode);  // the file panel did not open for loading
+    EXPECT_FALSE(w.files().loadmode);  // the file panel did not open for loading
     EXPECT_EQ(encode_move(w.move()), before);
     // Save without a name opens the file panel for one and loads nothing yet.
     answer(w, SaveChoice::save, &asked);
     action(w, "Load")->trigger();
-    EXPECT_TRUE(w.state().files.savemode);
-    EXPECT_FALSE(w.state().files.loadmode);
+    EXPECT_TRUE(w.files().savemode);
+    EXPECT_FALSE(w.files().loadmode);
 
     answer(w, SaveChoice::discard, &asked);
     action(w, "exitmenu")->trigger();
@@ -153,5 +153,5 @@ TEST(UnsavedWork, ExitAndLoadAskFirstAndOnlyWhenThereIsSomethingToLose) {
     answer(fresh, SaveChoice::cancel, &asked);
     action(fresh, "Load")->trigger();
     EXPECT_EQ(asked, 4);  // nothing to lose: not asked
-    EXPECT_TRUE(fresh.state().files.loadmode);
+    EXPECT_TRUE(fresh.files().loadmode);
 }

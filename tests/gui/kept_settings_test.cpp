@@ -27,20 +27,20 @@ TEST(KeptSettings, PulsesPerUnitAndTheTogglesComeBackAtTheNextStartAndAnUnwritab
     {
         Window w;
         w.app.press(ctl::setup_menu);
-        w.state().form1.set_text(ctl::setup_pulses_boxes[0], "100");
-        w.state().form1.press(ctl::setup_ok_button);
+        w.setup_form().set_text(ctl::setup_pulses_boxes[0], "100");
+        w.setup_form().press(ctl::setup_ok_button);
         w.app.tick();
         w.app.press(ctl::enable_buttons[1]);
-        w.state().form1.press(ctl::setup_reverse_buttons[2]);
+        w.setup_form().press(ctl::setup_reverse_buttons[2]);
     }
     {
         Window next;
-        const AxisSettings& ax = next.state().axes;
+        const AxisSettings& ax = next.axes();
         EXPECT_EQ(ax.pp_rev[0], 100);
         EXPECT_TRUE(ax.ena[1]);
         EXPECT_TRUE(ax.rev[2]);
         EXPECT_EQ(next.colour(ctl::enable_buttons[1]), colour::green);
-        EXPECT_EQ(next.state().form1.at(ctl::setup_reverse_buttons[2]).colour, colour::green);
+        EXPECT_EQ(next.setup_form().at(ctl::setup_reverse_buttons[2]).colour, colour::green);
 
         // Even for root, whose writes ignore modes: the file's name is taken by a folder.
         const fs::path conf = QSettings().fileName().toStdString();
@@ -48,7 +48,7 @@ TEST(KeptSettings, PulsesPerUnitAndTheTogglesComeBackAtTheNextStartAndAnUnwritab
         fs::create_directory(conf);
         next.app.press(ctl::enable_buttons[3]);
         next.app.press(ctl::enable_buttons[3]);
-        const auto& said = next.state().notices.said;
+        const auto& said = next.notices().said;
         const std::string message = base_msg::settings_not_written(conf.string(), "it cannot be written");
         EXPECT_EQ(std::count_if(said.begin(), said.end(), [&](const SaidMessage& m) { return m.text == message; }), 1);
         fs::remove(conf);

@@ -32,7 +32,7 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
 
     // Each message is listed after its date and time.
-    w.app.state().notices.say("second");
+    w.notices().say("second");
     w.window->findChild<QAction*>("messagesAction")->trigger();
     auto* list = w.window->findChild<QListWidget*>("messagesList");
     ASSERT_TRUE(list && list->count() >= 1);

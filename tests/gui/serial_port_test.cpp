@@ -24,14 +24,14 @@ TEST(SerialPortAdapter, RefusesMissingOrHeldPortsPassesAllByteValuesAndReportsAC
     EXPECT_FALSE(second.app.link().go_online("/dev/kestrova-no-such-port"));
     EXPECT_EQ(second.status().rfind("cannot open /dev/kestrova-no-such-port: ", 0), 0u);
 
-    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << app.state().notices.status;
+    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << s.notices().status;
     EXPECT_FALSE(second.app.link().go_online(pty.pair.path));
     EXPECT_EQ(second.status(), link_text::port_in_use(pty.pair.path));
-    EXPECT_EQ(second.state().notices.link, link_text::off_line);
+    EXPECT_EQ(second.notices().link, link_text::off_line);
     app.link().go_offline();  // let go, the port is free again
     EXPECT_TRUE(second.app.link().go_online(pty.pair.path)) << second.status();
     second.app.link().go_offline();
-    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << app.state().notices.status;
+    ASSERT_TRUE(app.link().go_online(pty.pair.path)) << s.notices().status;
 
     std::vector<std::uint8_t> all(256);
     for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
@@ -50,15 +50,15 @@ TEST(SerialPortAdapter, RefusesMissingOrHeldPortsPassesAllByteValuesAndReportsAC
     EXPECT_EQ(back, all);
 
     pty.close();
-    const unsigned before = app.state().notices.status_serial;
+    const unsigned before = s.notices().status_serial;
     t.restart();
     while (t.elapsed() < 300) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         app.tick();
     }
-    EXPECT_EQ(app.state().notices.link, link_text::port_lost);
-    EXPECT_EQ(app.state().notices.status, link_text::lost(pty.pair.path, std::strerror(EIO)));
-    EXPECT_EQ(app.state().notices.status_serial, before + 1);
+    EXPECT_EQ(s.notices().link, link_text::port_lost);
+    EXPECT_EQ(s.notices().status, link_text::lost(pty.pair.path, std::strerror(EIO)));
+    EXPECT_EQ(s.notices().status_serial, before + 1);
     EXPECT_FALSE(app.link().online());
 }
 

@@ -45,7 +45,7 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     EXPECT_EQ(lines[1]->name(), "Tilt");
     const auto* c = static_cast<QLineSeries*>(lines[2]);
     ASSERT_EQ(c->count(), 100);
-    EXPECT_DOUBLE_EQ(c->at(59).y(), w.app.state().move.movepos.at(60, 2));
+    EXPECT_DOUBLE_EQ(c->at(59).y(), w.move().movepos.at(60, 2));
     // Labels every tenth of the move, or a doubling of it where the plot is too
     // narrow for ten labels of about 44 pixels.
     const double step = w.frame_axis()->tickInterval(), fit = std::max(2.0, w.chart->chart()->plotArea().width() / 44);
@@ -62,10 +62,10 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     EXPECT_NEAR(std::stod(readout), 50, 1) << readout;
     EXPECT_NEAR(std::stod(readout.substr(readout.find('\n') + 1)), 500, 15) << readout;
     QTest::mouseClick(vp, Qt::LeftButton, {}, mid);
-    ASSERT_TRUE(w.app.state().notices.box);
-    EXPECT_EQ(w.app.state().notices.box->text.substr(w.app.state().notices.box->text.find('\n') + 1), "500");
-    w.app.state().notices.box.reset();
-    EXPECT_EQ(w.app.state().graph.selected_row, 50);
+    ASSERT_TRUE(w.notices().box);
+    EXPECT_EQ(w.notices().box->text.substr(w.notices().box->text.find('\n') + 1), "500");
+    w.notices().box.reset();
+    EXPECT_EQ(w.graph().selected_row, 50);
 
     const QPoint from = w.at_value(20, 200), to = w.at_value(40, 200);
     QTest::mousePress(vp, Qt::LeftButton, {}, from);

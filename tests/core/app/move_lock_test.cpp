@@ -5,13 +5,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/editing_commands.h"
 #include "engine/engine_mode.h"
 #include "engine/messages.h"
-#include "files/controls.h"
 #include "files/move_codec.h"
 #include "motion/controls.h"
-#include "move/controls.h"
 #include "shaping/controls.h"
 #include "started_app.h"
 
@@ -35,9 +32,9 @@ TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
         {"length", [](StartedApp& s) { s.set_length(40); }},
         {"length by Enter", [](StartedApp& s) { s.app.type(ctl::total_frames_box, "40"); s.app.key_down(ctl::total_frames_box, 13); }},
         {"smooth", [](StartedApp& s) { s.app.press(ctl::smooth_button); }},
-        {"undo", [](StartedApp& s) { undo_move(s.state()); }},
+        {"undo", [](StartedApp& s) { s.undo(); }},
         {"load", [](StartedApp& s) { s.load("other"); }},
-        {"recent", [](StartedApp& s) { (void)load_recent_move(s.state(), s.moves() / "other"); }},
+        {"recent", [](StartedApp& s) { (void)s.load_recent(s.moves() / "other"); }},
         {"play speed", [](StartedApp& s) { s.app.type(ctl::divider_box, "3"); s.app.press(ctl::play_speed_button); }},
     };
     for (const std::vector<M>& path : modes)
@@ -54,7 +51,7 @@ TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
             EXPECT_EQ(s.status(), engine_msg::stop_rig_first) << name << ": " << edit.name;
             EXPECT_EQ(s.engine().play.playdiv, 1) << name << ": " << edit.name;
             EXPECT_EQ(s.text(ctl::keyframe_count_box), "2") << name << ": " << edit.name;
-            EXPECT_TRUE(s.state().editing.unsaved()) << name << ": " << edit.name;
+            EXPECT_TRUE(s.editing().unsaved()) << name << ": " << edit.name;
         }
 }
 
@@ -64,7 +61,7 @@ TEST(MoveLock, AnEditOutsideTheListIsTakenBackAndTheRigStillJogsAndStops) {
     const Bytes before = encode_move(s.move());
     ASSERT_TRUE(enter(s.engine().mode, EngineMode::Playing));
     // A command nobody listed as an edit changes the move: it does not stand.
-    (void)s.state().editing.around("stray", [&] { s.move().movepos.at(7, 0) = 1e6; });
+    (void)s.editing().around("stray", [&] { s.move().movepos.at(7, 0) = 1e6; });
     EXPECT_EQ(encode_move(s.move()), before);
     // Stop is no edit, and after it the move may change again.
     s.app.press(ctl::stop_button);

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <random>
 
-#include "files/controls.h"
-#include "move/controls.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -26,15 +24,15 @@ std::vector<std::string> names_of(const Panel& p, std::initializer_list<ControlK
     return out;
 }
 
-void expect_consistent(AppState& s) {
-    const MoveModel& m = s.move;
+void expect_consistent(test_support::StartedApp& s) {
+    const MoveModel& m = s.move();
     ASSERT_GE(m.totalframes, 1);
     ASSERT_LE(m.totalframes, m.rows());
     ASSERT_GE(m.nextkf, 1);
     ASSERT_LE(m.nextkf, m.rows() + 1);
     for (int f = 1; f <= m.totalframes; ++f)
         for (int a = 0; a < move_axes; ++a) ASSERT_TRUE(std::isfinite(m.movepos.at(f, a))) << "frame " << f;
-    for (double p : s.engine.curpos) ASSERT_TRUE(std::isfinite(p));
+    for (double p : s.engine().curpos) ASSERT_TRUE(std::isfinite(p));
 }
 
 void run_operator(unsigned seed, int actions) {
@@ -44,16 +42,16 @@ void run_operator(unsigned seed, int actions) {
     auto pick = [&](const auto& v) -> const auto& { return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng)]; };
     const auto main_boxes = names_of(s.panel(), {ControlKind::Box});
     const auto main_buttons = names_of(s.panel(), {ControlKind::Button, ControlKind::Menu, ControlKind::List});
-    const auto setup_boxes = names_of(s.state().form1, {ControlKind::Box});
-    const auto setup_buttons = names_of(s.state().form1, {ControlKind::Button});
+    const auto setup_boxes = names_of(s.setup_form(), {ControlKind::Box});
+    const auto setup_buttons = names_of(s.setup_form(), {ControlKind::Button});
     for (int i = 0; i < actions; ++i) {
         switch (rng() % 8) {
         case 0:
         case 1: s.app.type(ControlName{pick(main_boxes)}, pick(odd_texts)); break;
         case 2:
         case 3: s.app.press(ControlName{pick(main_buttons)}); break;
-        case 4: s.state().form1.set_text(ControlName{pick(setup_boxes)}, pick(odd_texts)); break;
-        case 5: s.state().form1.press(ControlName{pick(setup_buttons)}); break;
+        case 4: s.setup_form().set_text(ControlName{pick(setup_boxes)}, pick(odd_texts)); break;
+        case 5: s.setup_form().press(ControlName{pick(setup_buttons)}); break;
         case 6: {
             const int code = rng() % 3 == 0 ? 13 : 112 + static_cast<int>(rng() % 10);
             const ControlName box = pick(std::vector{ctl::fkey_status_box, ctl::total_frames_box, ctl::file_name_box});
@@ -64,9 +62,9 @@ void run_operator(unsigned seed, int actions) {
             for (int t = 0; t < 5; ++t) s.app.tick();
             break;
         }
-        s.state().notices.box.reset();  // nobody answers message boxes here
+        s.notices().box.reset();  // nobody answers message boxes here
         SCOPED_TRACE("step " + std::to_string(i));
-        expect_consistent(s.state());
+        expect_consistent(s);
         if (::testing::Test::HasFatalFailure()) return;
     }
 }

@@ -3,9 +3,7 @@
 #include "started_app.h"
 #include "app/app_controls.h"
 #include "axes/controls.h"
-#include "files/controls.h"
 #include "motion/controls.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
@@ -17,7 +15,7 @@ TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabledAndTheLongM
     EXPECT_EQ(s.text(ctl::total_frames_box), "1500");
     for (ControlName list : {ctl::keyframe_count_box, ctl::keyframe_list_boxes[0], ctl::keyframe_list_boxes[5]})
         EXPECT_EQ(s.text(list), "0");
-    EXPECT_TRUE(s.state().link.commsoff);
+    EXPECT_TRUE(s.link_status().commsoff);
     EXPECT_EQ(s.text(ctl::fkey_status_box), "F keys disabled");
     EXPECT_EQ(s.text(ctl::axis_name_labels[1]), "Tilt");  // the axis names of the setup
     EXPECT_FALSE(s.panel().at(ctl::not_at_start_warning).visible);
@@ -34,7 +32,7 @@ TEST(StartUp, LeavesAnEmptyMoveOf1500FramesOffLineWithTheKeysDisabledAndTheLongM
 
     // The message form starts long and toggles.
     for (bool small : {false, true, false}) {
-        EXPECT_EQ(s.state().link.smallversionbit, small);
+        EXPECT_EQ(s.link_status().smallversionbit, small);
         EXPECT_EQ(s.text(ctl::message_form_button), small ? "Small" : "Large");
         EXPECT_EQ(s.colour(ctl::message_form_button), small ? colour::green : colour::red);
         s.app.press(ctl::message_form_button);

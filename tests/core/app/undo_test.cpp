@@ -2,12 +2,9 @@
 
 #include <functional>
 
-#include "app/editing_commands.h"
 #include "files/move_codec.h"
 #include "started_app.h"
-#include "files/controls.h"
 #include "graph/controls.h"
-#include "move/controls.h"
 #include "shaping/controls.h"
 
 using namespace kestrova;
@@ -74,42 +71,23 @@ TEST(Undo, EveryKindOfChangeUndoesAndRedoesExactlyAgainAndAgain) {
         change.act(s);
         // The last step is the change under test; undo it alone.
         const auto after = whole(s.move());
-        ASSERT_EQ(s.state().editing.history().undo_label(), change.label);
-        EXPECT_EQ(s.state().editing.name(), change.name_after);
-        undo_move(s.state());
+        ASSERT_EQ(s.editing().history().undo_label(), change.label);
+        EXPECT_EQ(s.editing().name(), change.name_after);
+        s.undo();
         const auto before = whole(s.move());
         EXPECT_NE(before, after);
         for (int round = 0; round < 2; ++round) {
-            redo_move(s.state());
+            s.redo();
             EXPECT_TRUE(whole(s.move()) == after);
-            EXPECT_EQ(s.state().editing.name(), change.name_after);
-            undo_move(s.state());
+            EXPECT_EQ(s.editing().name(), change.name_after);
+            s.undo();
             EXPECT_TRUE(whole(s.move()) == before);
-            EXPECT_EQ(s.state().editing.name(), change.name_before);
+            EXPECT_EQ(s.editing().name(), change.name_before);
         }
         // The boxes show the move undo gave back.
         EXPECT_EQ(s.text(ctl::total_frames_box), std::to_string(s.move().totalframes));
         EXPECT_EQ(s.text(ctl::keyframe_count_box), std::to_string(s.move().keyframe_count()));
     }
-}
-
-TEST(Undo, UnsavedFollowsEditsSavesAndUndo) {
-    StartedApp s;
-    EXPECT_FALSE(s.state().editing.unsaved());
-    s.add_keyframe(1);
-    EXPECT_TRUE(s.state().editing.unsaved());
-    s.save_as("m");
-    EXPECT_FALSE(s.state().editing.unsaved());
-    s.add_keyframe(40, {10, 0, 0, 0, 0});
-    EXPECT_TRUE(s.state().editing.unsaved());
-    undo_move(s.state());
-    EXPECT_FALSE(s.state().editing.unsaved());
-    s.load("m");
-    EXPECT_FALSE(s.state().editing.unsaved());
-    // Nothing to undo is said, not silently ignored.
-    StartedApp fresh;
-    undo_move(fresh.state());
-    EXPECT_FALSE(fresh.status().empty());
 }
 
 // File names: the name and the saved state travel with the move through undo and redo.
@@ -120,35 +98,35 @@ TEST(FileNames, UndoingALoadGivesBackTheEarlierNameAndSaveWritesThere) {
     s.set_length(40);
     s.save_as("a");
     s.load("b");
-    const MoveEditing& e = s.state().editing;
+    const MoveEditing& e = s.editing();
     auto named = [&](const std::string& name, bool unsaved) {
         return e.name() == name && e.unsaved() == unsaved;
     };
     s.load("a");
-    undo_move(s.state());
+    s.undo();
     EXPECT_EQ(s.move().totalframes, 30);
     EXPECT_TRUE(named("b", false));
-    redo_move(s.state());
+    s.redo();
     EXPECT_TRUE(named("a", false));
     // A change after the undo is saved into b; a is left alone.
-    undo_move(s.state());
+    s.undo();
     const Bytes a = s.file("a");
     s.add_keyframe(5, {1, 2, 3, 4, 5});
     EXPECT_TRUE(named("b", true));
-    ASSERT_TRUE(save_move_again(s.state()));
+    ASSERT_TRUE(s.save_again());
     EXPECT_EQ(s.file("b"), encode_move(s.move()));
     EXPECT_EQ(s.file("a"), a);
 
-    // An untitled move with changes stays untitled and unsaved under the load.
+    // An untitled move with changes stays untitled and unsaved under the load;
+    // nothing to undo is said, not silently ignored.
     StartedApp fresh;
+    fresh.undo();
+    EXPECT_FALSE(fresh.status().empty());
     fresh.add_keyframe(3);
     test_support::write_bytes(fresh.moves() / "a", a);
     fresh.load("a");
-    undo_move(fresh.state());
-    EXPECT_EQ(fresh.state().editing.name(), "untitled");
-    EXPECT_TRUE(fresh.state().editing.unsaved());
-    EXPECT_TRUE(fresh.state().editing.file().empty());
-    redo_move(fresh.state());
-    EXPECT_EQ(fresh.state().editing.name(), "a");
-    EXPECT_FALSE(fresh.state().editing.unsaved());
+    fresh.undo();
+    EXPECT_TRUE(fresh.editing().name() == "untitled" && fresh.editing().unsaved() && fresh.editing().file().empty());
+    fresh.redo();
+    EXPECT_TRUE(fresh.editing().name() == "a" && !fresh.editing().unsaved());
 }

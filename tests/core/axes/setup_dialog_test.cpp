@@ -5,7 +5,6 @@
 #include "axes/controls.h"
 #include "axes/kept_settings.h"
 #include "axes/messages.h"
-#include "files/controls.h"
 #include "started_app.h"
 
 using namespace kestrova;
@@ -14,7 +13,7 @@ namespace {
 
 struct Dialog : test_support::StartedApp {
     Dialog() { app.press(ctl::setup_menu); }
-    Panel& form() { return state().form1; }
+    Panel& form() { return setup_form(); }
     // "save and exit setup", then the engine's next step applies it.
     void save_and_exit() {
         form().press(ctl::setup_ok_button);
@@ -33,16 +32,16 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
     d.form().set_text(ctl::setup_speed_boxes[3], "250");
     d.form().press(ctl::setup_ok_button);
     EXPECT_FALSE(d.form().at(ctl::setup_dialog).visible);
-    EXPECT_EQ(d.state().axes.mSpeed[3], 104);  // not before the step
+    EXPECT_EQ(d.axes().mSpeed[3], 104);  // not before the step
     d.app.tick();
-    EXPECT_EQ(d.state().axes.mSpeed[3], 250);
+    EXPECT_EQ(d.axes().mSpeed[3], 250);
 
     d.app.press(ctl::setup_menu);
     d.form().set_text(ctl::setup_speed_boxes[0], "999");
     d.form().press(ctl::setup_exit_button);
     d.app.tick();
     EXPECT_FALSE(d.form().at(ctl::setup_dialog).visible);
-    EXPECT_EQ(d.state().axes.mSpeed[0], 101);
+    EXPECT_EQ(d.axes().mSpeed[0], 101);
     d.app.press(ctl::setup_menu);
     EXPECT_EQ(d.form().text(ctl::setup_speed_boxes[0]), "101");
 
@@ -56,7 +55,7 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
     d.form().set_text(ctl::setup_pulses_boxes[5], "40");
     d.form().set_text(ctl::setup_pulses_boxes[4], "2.5");
     d.save_and_exit();
-    const AxisSettings& ax = d.state().axes;
+    const AxisSettings& ax = d.axes();
     EXPECT_EQ(ax.acc[7], 8);
     EXPECT_EQ(ax.mSpeed[7], 6);
     EXPECT_EQ(ax.max[7], 102);
@@ -71,14 +70,13 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
 
 TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     Dialog d;
-    const AppState& s = d.state();
     d.form().set_text(ctl::setup_speed_boxes[0], "300");
     d.form().set_text(ctl::setup_max_boxes[1], "8388608");
     d.save_and_exit();
-    EXPECT_EQ(s.notices.status,
+    EXPECT_EQ(d.status(),
               axes_msg::apply_refused(axes_msg::out_of_range(1, "max pos", 8388608, "-8388608..8388607")));
-    EXPECT_EQ(s.axes.mSpeed[0], 101);
-    EXPECT_EQ(s.axes.max[1], 50000);
+    EXPECT_EQ(d.axes().mSpeed[0], 101);
+    EXPECT_EQ(d.axes().max[1], 50000);
     EXPECT_TRUE(d.form().at(ctl::setup_dialog).visible);
     // The refused box is marked; reopening keeps every edit, and the mark goes when the box is fixed.
     EXPECT_EQ(d.form().at(ctl::setup_max_boxes[1]).colour, colour::light_red);
@@ -106,24 +104,24 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
         {{ctl::setup_min_boxes[0], "500"}, axes_msg::min_above_max(0, 500, -500)},
         {{ctl::setup_speed_boxes[1], "50"}, axes_msg::out_of_range(1, "F speed", 80, "0..50")},  // below the F speed
     };
-    d.state().axes.FSpeed[1] = 80;
+    d.axes().FSpeed[1] = 80;
     d.form().set_text(ctl::setup_max_boxes[0], "-500");
     d.form().set_text(ctl::setup_max_boxes[1], "8388607");
     for (const auto& [typed, reason] : refused) {
         const std::string kept = d.form().text(typed.first);
         d.form().set_text(typed.first, typed.second);
         d.save_and_exit();
-        EXPECT_NE(s.notices.status.find(reason), std::string::npos) << s.notices.status;
+        EXPECT_NE(d.status().find(reason), std::string::npos) << d.status();
         EXPECT_EQ(d.form().at(typed.first).colour, colour::light_red) << reason;
-        EXPECT_EQ(s.axes.mSpeed[0], 101) << reason;
+        EXPECT_EQ(d.axes().mSpeed[0], 101) << reason;
         d.form().set_text(typed.first, kept);
     }
     d.form().set_text(ctl::setup_max_boxes[0], "50000");
     d.form().set_text(ctl::setup_min_boxes[7], "-8388608");
     d.save_and_exit();
-    EXPECT_EQ(s.axes.max[1], 8388607);
-    EXPECT_EQ(s.axes.min[7], -8388608);
-    EXPECT_EQ(s.axes.mSpeed[0], 300);
+    EXPECT_EQ(d.axes().max[1], 8388607);
+    EXPECT_EQ(d.axes().min[7], -8388608);
+    EXPECT_EQ(d.axes().mSpeed[0], 300);
 
     // "exit setup" drops refused edits: the next opening shows the settings.
     d.form().set_text(ctl::setup_speed_boxes[2], "x");
@@ -142,16 +140,16 @@ TEST(SetupDialog, UnusedFieldsTakeNoInputAndTheTogglesAndShowValuesWork) {
     EXPECT_TRUE(d.form().at(ctl::setup_pulses_boxes[4]).enabled);
 
     int kept = 0;  // pulses per unit and the toggles go to the program's settings at each change
-    d.state().axes_kept_changed = [&kept] { ++kept; };
+    d.axes_kept_changed() = [&kept] { ++kept; };
     Panel& f = d.form();
     f.press(ctl::setup_reverse_buttons[2]);
-    EXPECT_TRUE(d.state().axes.rev[2]);
+    EXPECT_TRUE(d.axes().rev[2]);
     EXPECT_EQ(f.at(ctl::setup_reverse_buttons[2]).colour, colour::green);
     f.press(ctl::setup_reverse_buttons[2]);
-    EXPECT_FALSE(d.state().axes.rev[2]);
+    EXPECT_FALSE(d.axes().rev[2]);
 
     d.app.press(ctl::enable_buttons[2]);
-    EXPECT_TRUE(d.state().axes.ena[2]);
+    EXPECT_TRUE(d.axes().ena[2]);
     EXPECT_EQ(d.colour(ctl::enable_buttons[2]), colour::green);
     f.set_text(ctl::setup_pulses_boxes[0], "100");
     d.save_and_exit();

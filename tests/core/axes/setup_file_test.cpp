@@ -14,6 +14,7 @@ using test_support::le32;
 namespace {
 
 struct Started : test_support::StartedApp {
+    using StartedApp::StartedApp;
     std::filesystem::path ini() const { return dir.path() / "stats.ini"; }
     Bytes ini_file() const { return test_support::file_bytes(ini()); }
 };
@@ -42,7 +43,7 @@ TEST(SetupFile, SaveAfterStartUpWritesTheDefaultLayout) {
 
 TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerUnit) {
     Started s;
-    AxisSettings& ax = s.state().axes;
+    AxisSettings& ax = s.axes();
     for (int a = 0; a < axis_count; ++a) {
         ax.acc[a] = 20 + a;
         ax.mSpeed[a] = 300 + a;
@@ -83,19 +84,18 @@ TEST(SetupFile, SaveThenLoadGivesBackNamesSettingsAndFSpeedBoxesButNotPulsesPerU
 // Neither a missing nor a short file changes the defaults; a short one is named and left as it is.
 TEST(SetupFile, MissingOrShortFileKeepsDefaults) {
     Started s;
-    EXPECT_EQ(s.state().notices.status_serial, 0u);  // nothing said until asked
+    EXPECT_EQ(s.notices().status_serial, 0u);  // nothing said until asked
     s.app.press(ctl::load_setup_menu);
     EXPECT_FALSE(std::filesystem::exists(s.ini()));
     EXPECT_EQ(s.status(), axes_msg::load_missing());
 
     const Bytes short_file(100, 0x41);
     test_support::write_bytes(s.ini(), short_file);
-    App app(s.dir.path());
-    app.start();
-    EXPECT_EQ(app.state().axes.mSpeed[0], 101);
-    EXPECT_EQ(app.panel().text(ctl::axis_name_boxes[1]), "Tilt");
-    EXPECT_NE(app.state().notices.status.find("100 bytes"), std::string::npos);
-    EXPECT_EQ(s.ini_file(), short_file);
+    Started after([&](const auto& d) { test_support::write_bytes(d / "stats.ini", short_file); });
+    EXPECT_EQ(after.axes().mSpeed[0], 101);
+    EXPECT_EQ(after.text(ctl::axis_name_boxes[1]), "Tilt");
+    EXPECT_NE(after.status().find("100 bytes"), std::string::npos);
+    EXPECT_EQ(after.ini_file(), short_file);
 }
 
 // A whole file with one value the setup dialog would refuse is refused whole,
@@ -117,20 +117,17 @@ TEST(SetupFile, AFileBreakingTheSettingRulesIsRefusedWhole) {
         SetupRecord bad = good;
         bad.names[1] = "Changed ";
         breaks(bad);
-        test_support::TempDir dir;
-        test_support::write_bytes(dir.path() / "stats.ini", encode_setup(bad));
-        App app(dir.path());
-        app.start();
-        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
+        Started app([&](const auto& d) { test_support::write_bytes(d / "stats.ini", encode_setup(bad)); });
+        EXPECT_EQ(app.status(), axes_msg::load_refused(reason));
         const AxisSettings defaults = AxisSettings::defaults();
-        EXPECT_EQ(app.state().axes.mSpeed, defaults.mSpeed) << reason;
-        EXPECT_EQ(app.state().axes.min, defaults.min) << reason;
+        EXPECT_EQ(app.axes().mSpeed, defaults.mSpeed) << reason;
+        EXPECT_EQ(app.axes().min, defaults.min) << reason;
         EXPECT_EQ(app.panel().text(ctl::axis_name_boxes[1]), "Tilt") << reason;
 
-        app.state().axes.acc[0] = 33;
-        app.press(ctl::load_setup_menu);
-        EXPECT_EQ(app.state().notices.status, axes_msg::load_refused(reason));
-        EXPECT_EQ(app.state().axes.acc[0], 33);
+        app.axes().acc[0] = 33;
+        app.app.press(ctl::load_setup_menu);
+        EXPECT_EQ(app.status(), axes_msg::load_refused(reason));
+        EXPECT_EQ(app.axes().acc[0], 33);
     }
 }
 
@@ -149,18 +146,16 @@ TEST(SetupFile, SaveKeepsBytesBeyondTheFieldsRefusesWhatALoadWouldRefuseAndRepor
         {[](AxisSettings& a) { a.max[7] = 3e9; }, "axis H max pos"},
     };
     for (const auto& [breaks, reason] : cases) {
-        const AxisSettings kept = s.state().axes;
-        breaks(s.state().axes);
+        const AxisSettings kept = s.axes();
+        breaks(s.axes());
         s.app.press(ctl::save_setup_menu);
         EXPECT_NE(s.status().find(reason), std::string::npos) << s.status();
         EXPECT_EQ(s.status().rfind("Save Setup refused: ", 0), 0u) << s.status();
-        s.state().axes = kept;
+        s.axes() = kept;
     }
     EXPECT_EQ(s.ini_file(), b);
 
-    test_support::TempDir dir;
-    App gone(dir.path() / "gone");
-    gone.start();
-    gone.press(ctl::save_setup_menu);
-    EXPECT_NE(gone.state().notices.status.find("Save Setup failed"), std::string::npos);
+    Started gone([](const auto&) {}, "gone");
+    gone.app.press(ctl::save_setup_menu);
+    EXPECT_NE(gone.status().find("Save Setup failed"), std::string::npos);
 }

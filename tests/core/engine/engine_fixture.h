@@ -9,7 +9,6 @@
 #include "engine/controls.h"
 #include "link/link.h"
 #include "link/wire_message.h"
-#include "move/controls.h"
 #include "started_app.h"
 
 namespace kestrova::test_support {
@@ -20,9 +19,9 @@ protected:
     EngineState& e() { return rig.engine(); }
     PlaybackState& play() { return e().play; }
     PositioningState& ps() { return e().positioning; }
-    AxisSettings& axes() { return rig.state().axes; }
+    AxisSettings& axes() { return rig.axes(); }
     Panel& panel() { return rig.panel(); }
-    Notices& notices() { return rig.state().notices; }
+    Notices& notices() { return rig.notices(); }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) app->tick();
     }

@@ -2,7 +2,6 @@
 #include "engine/frame_engine.h"
 #include "engine/messages.h"
 #include "engine/time_code.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using kestrova::test_support::EngineTest;
@@ -18,7 +17,7 @@ TEST_F(EngineTest, IdleStepSendsTheLongPositionMessageAResetOnceAndNeverMovesFur
     EXPECT_EQ(line->sent[1], want);
 
     e().curpos[0] = 0;  // Zero All: a re-reference, not a move
-    app->state().link.resetreq = true;
+    rig.link_status().resetreq = true;
     tick(2);
     ASSERT_EQ(line->sent.size(), 4u);
     EXPECT_EQ(line->sent[2][0], lead_reset);
@@ -29,7 +28,7 @@ TEST_F(EngineTest, IdleStepSendsTheLongPositionMessageAResetOnceAndNeverMovesFur
     // while the previous tick's copy still holds the pre-play position.
     axes().mSpeed[0] = 100;
     stand_at({0, 0, 0, 0, 0});
-    app->state().move.movepos.at(1, 0) = 1000;
+    rig.move().movepos.at(1, 0) = 1000;
     e().last_sent[0] = 950;  // the previous frame message
     play_from(1);
     tick();
@@ -81,8 +80,8 @@ TEST_F(EngineTest, JogAcceleratesToTheFSpeedCoastsAfterTheReleaseAndStopsAtTheLi
 }
 
 TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
-    app->state().link.smallversionbit = true;
-    for (int f = 1; f <= 12; ++f) app->state().move.movepos.at(f, 0) = 100 * f;
+    rig.link_status().smallversionbit = true;
+    for (int f = 1; f <= 12; ++f) rig.move().movepos.at(f, 0) = 100 * f;
     stand_at({100, 0, 0, 0, 0});
     play_from(1);
     tick(11);
@@ -101,7 +100,7 @@ TEST_F(EngineTest, ShortFrameMessagesMarkFramesTwoSixTen) {
 }
 
 TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
-    auto& mp = app->state().move.movepos;
+    auto& mp = rig.move().movepos;
     mp.at(1, 0) = 10;
     mp.at(2, 0) = 20;
     mp.at(2, 1) = -7;
@@ -115,9 +114,8 @@ TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
 }
 
 TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
-    auto& s = app->state();
-    s.move.movepos.at(1500, 0) = 100.7;
-    s.move.movepos.at(1500, 4) = -3.2;
+    rig.move().movepos.at(1500, 0) = 100.7;
+    rig.move().movepos.at(1500, 4) = -3.2;
     play_from(1500);
     tick();
     EXPECT_NE(e().mode, EngineMode::Playing);
@@ -132,7 +130,7 @@ TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {
 }
 
 TEST_F(EngineTest, SoundSyncHoldsTheFrameUntilTheMarkerArrivesFirst) {
-    app->state().move.movepos.at(5, 0) = 55;
+    rig.move().movepos.at(5, 0) = 55;
     e().sound_sync = {.soundsync = true, .soundsynced = false, .synccount = 0};
     play_from(5);
     tick(4);
@@ -149,8 +147,7 @@ TEST_F(EngineTest, SoundSyncHoldsTheFrameUntilTheMarkerArrivesFirst) {
 }
 
 TEST_F(EngineTest, PlayBackTargetsAreClampedAndReportedOncePerPlay) {
-    auto& s = app->state();
-    for (int f = 1; f <= 3; ++f) s.move.movepos.at(f, 0) = 60000;
+    for (int f = 1; f <= 3; ++f) rig.move().movepos.at(f, 0) = 60000;
     stand_at({50000, 0, 0, 0, 0});
     play_from(1);
     const unsigned before = notices().status_serial;
@@ -161,7 +158,7 @@ TEST_F(EngineTest, PlayBackTargetsAreClampedAndReportedOncePerPlay) {
 }
 
 TEST_F(EngineTest, ShowsTheFrameAsTimeCodeAndThePageOfTheTarget) {
-    app->state().move.curframe = 1537;
+    rig.move().curframe = 1537;
     ps().gototarget = 2001 + 16 * 7 + 5;
     tick();
     EXPECT_EQ(panel().text(ctl::time_code_box), "00:01:01:12");

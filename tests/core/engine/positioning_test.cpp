@@ -70,7 +70,7 @@ TEST_F(EngineTest, GoToZeroNeverRestartsButGoToStartDoesWhenLooping) {
     EXPECT_EQ(e().curpos[0], 0);
     EXPECT_EQ(e().mode, EngineMode::Idle);
 
-    app->state().move.movepos.at(1, 0) = 30;
+    rig.move().movepos.at(1, 0) = 30;
     ramp(e(), EngineMode::Positioning, PositionGoal::Start);
     int steps = 0;
     while (e().mode == EngineMode::Positioning && ++steps < 50) tick();
@@ -82,9 +82,8 @@ TEST_F(EngineTest, GoToZeroNeverRestartsButGoToStartDoesWhenLooping) {
 }
 
 TEST_F(EngineTest, GoToFrameShowsTheTargetFrameAndReachesItsRow) {
-    auto& s = app->state();
-    s.move.movepos.at(300, 0) = -250.6;
-    s.move.movepos.at(300, 3) = 120;
+    rig.move().movepos.at(300, 0) = -250.6;
+    rig.move().movepos.at(300, 3) = 120;
     panel().set_text(ctl::go_to_frame_box, "300");
     ps().gototarget = 300;
     ramp(e(), EngineMode::GoingToFrame);

@@ -11,7 +11,6 @@
 #include "motion/controls.h"
 #include "motion/jog_keys.h"
 #include "motion/messages.h"
-#include "move/controls.h"
 #include "shaping/controls.h"
 
 using namespace kestrova;
@@ -21,11 +20,6 @@ namespace {
 
 class RunFromStart : public EngineTest {
 protected:
-    void smooth() {
-        panel().set_text(ctl::smoothing_width_box, "15");
-        panel().set_text(ctl::smoothing_passes_box, "3");
-        panel().press(ctl::smooth_button);
-    }
     // From the rig at rest at zero, "go to start" until it has arrived.
     void go_to_start() {
         stand_at({});
@@ -36,12 +30,12 @@ protected:
     // The positions of frame 1 of the move as a frame message carries them.
     std::array<std::int32_t, move_axes> frame_1() {
         std::array<double, move_axes> row{};
-        for (int a = 0; a < move_axes; ++a) row[static_cast<std::size_t>(a)] = app->state().move.movepos.at(1, a);
+        for (int a = 0; a < move_axes; ++a) row[static_cast<std::size_t>(a)] = rig.move().movepos.at(1, a);
         return decode_message(build_message(lead_frame, row, false, 0).value().view())->pos;
     }
     bool start_is_between_frames() {
         for (int a = 0; a < move_axes; ++a)
-            if (app->state().move.movepos.at(1, a) != app->state().move.pos_of(a, 1)) return true;
+            if (rig.move().movepos.at(1, a) != rig.move().pos_of(a, 1)) return true;
         return false;
     }
     void run_and_expect_frame_1() {
@@ -61,7 +55,9 @@ TEST_F(RunFromStart, ASmoothedOrALateStartingMovePlaysFromWhereGoToStartLeftTheR
     rig.add_keyframe(1, {0, 0, 0, 0, 0});
     rig.add_keyframe(60, {900, -700, 500, 300, -200});
     rig.add_keyframe(120, {0, 0, 0, 0, 0});
-    smooth();
+    panel().set_text(ctl::smoothing_width_box, "15");
+    panel().set_text(ctl::smoothing_passes_box, "3");
+    panel().press(ctl::smooth_button);
     ASSERT_TRUE(start_is_between_frames());
     go_to_start();
     run_and_expect_frame_1();
@@ -79,23 +75,21 @@ TEST_F(RunFromStart, ASmoothedOrALateStartingMovePlaysFromWhereGoToStartLeftTheR
 TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     // Tilt (axis B) jumps by twice its maximum speed into frames 10, 11 and 12.
     const double jump = 2 * axes().mSpeed[1];
-    for (int f = 1; f <= app->state().move.rows(); ++f)
-        app->state().move.movepos.at(f, 1) = jump * std::clamp(f - 9, 0, 3);
+    for (int f = 1; f <= rig.move().rows(); ++f)
+        rig.move().movepos.at(f, 1) = jump * std::clamp(f - 9, 0, 3);
     stand_at({});
     const std::size_t before = line->sent.size();
     panel().press(ctl::run_button);
     ASSERT_TRUE(notices().box);
     EXPECT_TRUE(notices().box->ok_cancel);
-    EXPECT_EQ(notices().box->text, check_msg::play_anyway(app->state().check_line));
+    EXPECT_EQ(notices().box->text, check_msg::play_anyway(rig.check_line()));
     // The chart shades those frames red.
-    const auto& marks = app->state().graph.marks;
+    const auto& marks = rig.graph().marks;
     EXPECT_TRUE(std::any_of(marks.begin(), marks.end(),
                             [](const auto& m) { return m.first == 10 && m.last == 12 && !m.acceleration; }));
     EXPECT_NE(notices().box->text.find("at frames 10-12"), std::string::npos);
     EXPECT_NE(e().mode, EngineMode::Playing);
-    const auto cancel = notices().box->answer;
-    notices().box.reset();
-    cancel(false);
+    rig.take_box()->answer(false);
     tick(3);
     EXPECT_NE(e().mode, EngineMode::Playing);
     for (std::size_t i = before; i < line->sent.size(); ++i) EXPECT_NE(line->sent[i][0], lead_frame);
@@ -103,9 +97,7 @@ TEST_F(RunFromStart, AMoveBeyondTheMaxSpeedAsksOnceAndCancelSendsNothing) {
     // OK plays as a move within the limits would, and asks nothing more.
     panel().press(ctl::run_button);
     ASSERT_TRUE(notices().box);
-    const auto ok = notices().box->answer;
-    notices().box.reset();
-    ok(true);
+    rig.take_box()->answer(true);
     EXPECT_EQ(e().mode, EngineMode::Playing);
     tick();
     EXPECT_EQ(last().lead, lead_frame);
@@ -150,18 +142,18 @@ TEST_F(RunFromStart, EscapeStopsPlayBackPositioningAndJoggingWithinOneTick) {
 }
 
 TEST_F(RunFromStart, ProgressCountsTheDividerAndLoopingAndThePlayHeadFollowsTheFrameSent) {
-    app->state().move.totalframes = 250;
+    rig.move().totalframes = 250;
     stand_at({});
     EXPECT_EQ(app->progress(), motion_msg::running_time(250, 10));
     panel().set_text(ctl::divider_box, "2");
     panel().press(ctl::run_button);
     tick(2 * 52 + 1);  // frames 1..52 whole, the first of frame 53's two steps
-    EXPECT_EQ(app->state().graph.play_head, 53);
+    EXPECT_EQ(rig.graph().play_head, 53);
     // One step of frame 53 and 197 frames of two steps: 395 steps, 15.8 s.
     EXPECT_EQ(app->progress(), motion_msg::play_progress(53, 250, 16, false));
     panel().press(ctl::loop_button);
     EXPECT_EQ(app->progress(), motion_msg::play_progress(53, 250, 16, true));
     panel().press(ctl::stop_button);
     tick();
-    EXPECT_EQ(app->state().graph.play_head, 0);
+    EXPECT_EQ(rig.graph().play_head, 0);
 }

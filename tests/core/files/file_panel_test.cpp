@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/contexts.h"
 #include "files/file_panel.h"
 #include "files/messages.h"
 #include "started_app.h"
-#include "files/controls.h"
 
 using namespace kestrova;
 using test_support::StartedApp;
@@ -32,7 +30,7 @@ TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads)
 
     s.set_length(10);
     s.app.press(ctl::save_move_menu);
-    s.state().files.selected = "pan1";
+    s.files().selected = "pan1";
     s.app.press(ctl::file_list);
     EXPECT_EQ(s.file("pan1").size(), 806u);
     EXPECT_EQ(panel_shown(s), false);
@@ -57,32 +55,30 @@ TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads)
 
 TEST(FilePanel, FailedDriveChangeAsksAndCancelReturnsToTheFolderDrive) {
     StartedApp s;
-    s.state().files.drives = {"/", s.dir.path().string()};
-    change_folder(s.state().files, s.moves().string());
-    EXPECT_EQ(s.state().files.drive, s.dir.path().string());
+    s.files().drives = {"/", s.dir.path().string()};
+    change_folder(s.files(), s.moves().string());
+    EXPECT_EQ(s.files().drive, s.dir.path().string());
 
     const std::string missing = (s.dir.path() / "no-medium").string();
-    change_drive(files_context(s.state()), missing);
-    ASSERT_TRUE(s.state().notices.box.has_value());
-    MessageBoxRequest box = *s.state().notices.box;
-    s.state().notices.box.reset();
-    EXPECT_EQ(box.title, "No Data");
-    EXPECT_EQ(box.text, files_msg::drive_box_text(ENOENT, std::generic_category().message(ENOENT)));
-    EXPECT_TRUE(box.ok_cancel && box.exclamation);
+    change_drive(s.files_context(), missing);
+    auto box = s.take_box();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, "No Data");
+    EXPECT_EQ(box->text, files_msg::drive_box_text(ENOENT, std::generic_category().message(ENOENT)));
+    EXPECT_TRUE(box->ok_cancel && box->exclamation);
 
-    box.answer(true);  // OK retries, and fails again
-    ASSERT_TRUE(s.state().notices.box.has_value());
-    box = *s.state().notices.box;
-    s.state().notices.box.reset();
-    box.answer(false);
-    EXPECT_FALSE(s.state().notices.box.has_value());
-    EXPECT_EQ(s.state().files.drive, s.dir.path().string());
-    EXPECT_EQ(s.state().files.folder, s.moves().string());
+    box->answer(true);  // OK retries, and fails again
+    box = s.take_box();
+    ASSERT_TRUE(box);
+    box->answer(false);
+    EXPECT_FALSE(s.notices().box.has_value());
+    EXPECT_EQ(s.files().drive, s.dir.path().string());
+    EXPECT_EQ(s.files().folder, s.moves().string());
 
-    change_drive(files_context(s.state()), "/");
-    EXPECT_FALSE(s.state().notices.box.has_value());
-    EXPECT_EQ(s.state().files.folder, "/");
-    EXPECT_EQ(s.state().files.drive, "/");
+    change_drive(s.files_context(), "/");
+    EXPECT_FALSE(s.notices().box.has_value());
+    EXPECT_EQ(s.files().folder, "/");
+    EXPECT_EQ(s.files().drive, "/");
 }
 
 // File names: Save Move writes over another move's file only when told to, and
@@ -97,31 +93,29 @@ TEST(FileNames, SavingOverAnotherMovesFileAsksAndTheProgramsOwnNamesAreRefused) 
     s.set_length(30);
     for (const bool ok : {false, true}) {
         s.save_as("a");
-        ASSERT_TRUE(s.state().notices.box.has_value());
-        const MessageBoxRequest box = *s.state().notices.box;
-        s.state().notices.box.reset();
-        EXPECT_EQ(box.text, "Replace a?");
-        EXPECT_TRUE(box.ok_cancel);
+        const auto box = s.take_box();
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->text == "Replace a?" && box->ok_cancel);
         EXPECT_EQ(s.file("a"), a);  // nothing written before the answer
-        box.answer(ok);
+        box->answer(ok);
         const std::string path = (s.moves() / "a").string();
         EXPECT_EQ(s.status(), ok ? files_msg::saved(path) : files_msg::replace_declined(path));
-        EXPECT_EQ(s.state().editing.name(), ok ? "a" : "b");
-        EXPECT_EQ(s.state().editing.unsaved(), !ok);
+        EXPECT_EQ(s.editing().name(), ok ? "a" : "b");
+        EXPECT_EQ(s.editing().unsaved(), !ok);
     }
     EXPECT_EQ(s.file("a").size(), 2406u);
     // The move's own file is saved over without a question.
     s.set_length(40);
     s.app.press(ctl::save_move_menu);
-    s.state().files.selected = "a";
+    s.files().selected = "a";
     s.app.press(ctl::file_list);
-    EXPECT_FALSE(s.state().notices.box.has_value());
+    EXPECT_FALSE(s.notices().box.has_value());
     EXPECT_EQ(s.file("a").size(), 3206u);
 
     for (const std::string name : {".take1.tmp-AAAAAA", ".kestrova.lock"}) {
         s.save_as(name);
         EXPECT_EQ(s.status(), files_msg::program_file_name("Save Move", name));
         EXPECT_FALSE(std::filesystem::exists(s.moves() / name));
-        EXPECT_EQ(s.state().editing.name(), "a");
+        EXPECT_EQ(s.editing().name(), "a");
     }
 }

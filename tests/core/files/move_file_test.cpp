@@ -11,7 +11,6 @@
 #include "files/messages.h"
 #include "files/move_codec.h"
 #include "started_app.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using Started = test_support::StartedApp;

@@ -6,8 +6,6 @@
 #include "base/numeric.h"
 #include "started_app.h"
 #include "axes/controls.h"
-#include "files/controls.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using Started = test_support::StartedApp;
@@ -26,7 +24,7 @@ TEST(TextExport, HeaderTrimsTheNamesTheWorkedLineSitsOnItsColumnsAndAnOverrunMov
     s.move().movepos.at(1, 2) = 0.4;
     s.move().movepos.at(1, 3) = 1000;
     s.move().movepos.at(1, 4) = -250;
-    s.state().files.selected = "pan1";
+    s.files().selected = "pan1";
     s.app.press(ctl::export_menu);
     const std::string text = as_text(s.file("pan1.asc"));
     const std::string line1 = blanks(6) + "12 " + blanks(8) + " 14 " + blanks(8) + " 0 " + blanks(9) + " 1000 " +
@@ -55,7 +53,7 @@ TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
 
 TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndRefusesMalformedTextWithItsLine) {
     Started s;
-    s.state().files.selected = "round";
+    s.files().selected = "round";
     s.set_length(40);
     s.add_keyframe(30, {300, -60, 90, 1200, 7});
     s.move().movepos.at(5, 1) = 2.5;
@@ -74,7 +72,7 @@ TEST(ImportAscii, ReadsAnExportBackAsAMoveWithoutKeyframesAndRefusesMalformedTex
     s.add_keyframe(6, {5, 5, 5, 5, 5});
     const Bytes before = encode_move(s.move());
     std::ofstream(s.moves() / "bad.asc") << "Axes = \r\n1 2 3\r\n";
-    s.state().files.selected = "bad";
+    s.files().selected = "bad";
     s.app.press(ctl::import_menu);
     EXPECT_NE(s.status().find("Import Ascii refused"), std::string::npos);
     EXPECT_EQ(encode_move(s.move()), before);

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/contexts.h"
 #include "graph/chart_events.h"
 #include "graph/move_graph.h"
 #include "started_app.h"
 #include "axes/controls.h"
 #include "graph/controls.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 
@@ -19,7 +17,7 @@ struct Rig : test_support::StartedApp {
         for (int f = 1; f <= frames; ++f)
             for (int a = 0; a < move_axes; ++a) move().movepos.at(f, a) = 2.0 * f * (a + 1);
     }
-    GraphState& g() { return state().graph; }
+    GraphState& g() { return graph(); }
     double shown(int line, int frame) { return g().series[line][static_cast<std::size_t>(frame - 1)]; }
 };
 
@@ -71,11 +69,11 @@ TEST(MoveGraph, SpeedModeShowsForwardDifferencesEndsAtZeroAndHiddenAxesLieFlatIn
 TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
     Rig r;
     r.app.press(ctl::redraw_chart_button);  // B is named Tilt, A is unnamed
-    chart_point_selected(graph_context(r.state()), 1, 4);
-    ASSERT_TRUE(r.state().notices.box);
-    EXPECT_EQ(r.state().notices.box->text, "Tilt, frame 4\r\n16");
-    EXPECT_EQ(line_name(r.state().axis_names, 0), "A");
-    chart_selected(graph_context(r.state()));
+    chart_point_selected(r.graph_context(), 1, 4);
+    ASSERT_TRUE(r.notices().box);
+    EXPECT_EQ(r.notices().box->text, "Tilt, frame 4\r\n16");
+    EXPECT_EQ(line_name(r.axis_names(), 0), "A");
+    chart_selected(r.graph_context());
     EXPECT_EQ(r.text(ctl::shared_readout_box), "2 4");
 
     // The pointer's readout inside the plot, on its edge and outside.
@@ -86,7 +84,7 @@ TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
         {{350, 150, 2}, " 251\r\n0\r\n\r\n2"},       {{601, 150, 0}, " N.A.\r\nN.A.\r\n\r\n0"},
         {{300, 49, 0}, " N.A.\r\nN.A.\r\n\r\n0"}};
     for (const auto& [at, shown] : cases) {
-        chart_pointer(graph_context(r.state()), plot, frames, values, at[0], at[1], at[2]);
+        chart_pointer(r.graph_context(), plot, frames, values, at[0], at[1], at[2]);
         EXPECT_EQ(r.text(ctl::shared_readout_box), shown);
     }
 }

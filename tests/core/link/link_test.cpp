@@ -38,7 +38,7 @@ TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
     EXPECT_FALSE(p.at(ctl::comm_number_box).visible);
     EXPECT_TRUE(p.at(ctl::move_chart).visible);
     EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
-    EXPECT_EQ(app->state().link.commnum, 2);
+    EXPECT_EQ(rig.link_status().commnum, 2);
     tick();
     EXPECT_EQ(other->sent.size(), 1u);
 
@@ -50,7 +50,7 @@ TEST_F(EngineTest, CommNumberPicksTheSystemsNumberedPort) {
         app->type(number, typed);
         EXPECT_EQ(notices().status, error);
         EXPECT_EQ(notices().link, link_text::on_line("/dev/ttyS2"));
-        EXPECT_EQ(app->state().link.commnum, 2);
+        EXPECT_EQ(rig.link_status().commnum, 2);
     }
     tick();
     EXPECT_EQ(other->sent.size(), 2u) << "still sending on the port in use";
@@ -63,8 +63,7 @@ namespace {
 // is reported once, and sending resumes at that position with nothing stale.
 struct RigGoesAway : EngineTest {
     void check(bool port_lost) {
-        auto& s = app->state();
-        for (int f = 1; f <= 100; ++f) s.move.movepos.at(f, 0) = 10 * f;
+        for (int f = 1; f <= 100; ++f) rig.move().movepos.at(f, 0) = 10 * f;
         stand_at({10, 0, 0, 0, 0});
         play().looping = !port_lost;  // a rig that stops reading also ends the loop
         play_from(1);
@@ -78,7 +77,7 @@ struct RigGoesAway : EngineTest {
         EXPECT_EQ(notices().status_serial, before + 1);
         EXPECT_EQ(notices().link, port_lost ? link_text::port_lost : link_text::not_reading("/dev/rig"));
         EXPECT_EQ(app->link().online(), !port_lost);
-        EXPECT_EQ(s.link.commsoff, port_lost);
+        EXPECT_EQ(rig.link_status().commsoff, port_lost);
         EXPECT_EQ(e().mode, EngineMode::Idle);
         EXPECT_FALSE(play().looping || e().jog.fkeydown[1]);
         EXPECT_EQ(e().curpos[0], 40);  // the last message the rig took

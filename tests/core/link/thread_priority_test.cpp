@@ -82,7 +82,7 @@ TEST_F(EngineTest, LinkFiguresSayHowTheSendingThreadIsScheduled) {
     std::getline(comm, name);
     EXPECT_EQ(name, "kestrova-send");
     app->link().set_transmitter(&sender);
-    const std::string& shown = app->state().notices.link_rate;
+    const std::string& shown = rig.notices().link_rate;
     for (ThreadPriority level : {ThreadPriority::high, ThreadPriority::normal}) {
         tick();
         EXPECT_EQ(shown.substr(shown.rfind(", ") + 2), link_text::priority_name(level)) << shown;

@@ -47,7 +47,7 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
     };
     for (const Case& c : cases) {
         test_support::StartedApp s;
-        s.state().axes.pp_rev[1] = 2;
+        s.axes().pp_rev[1] = 2;
         s.panel().set_text(c.box, "7");
         s.panel().set_text(c.box, c.typed);
         EXPECT_EQ(s.panel().text(c.box), c.shown) << c.box.str() << " " << c.typed;

@@ -8,7 +8,6 @@
 #include "motion/messages.h"
 #include "move/messages.h"
 #include "started_app.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using Rig = test_support::StartedApp;
@@ -46,7 +45,7 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsLosingTheFocusReleas
     EXPECT_FALSE(j.fkeyup[F5 - F1]);  // a key never held does not coast
 
     // Enabling them while an axis has no F speed says which, enabled toggle or not.
-    r.state().axes.ena = {true, true, true, false, false};
+    r.axes().ena = {true, true, true, false, false};
     r.panel().set_text(ctl::fspeed_boxes[0], "20");
     r.panel().set_text(ctl::fspeed_boxes[1], "");
     r.panel().set_text(ctl::fspeed_boxes[2], "0");
@@ -56,7 +55,7 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsLosingTheFocusReleas
     EXPECT_EQ(r.text(ctl::fkey_status_box), move_msg::fkeys_enabled);  // the keys are enabled all the same
 
     for (std::size_t a : {1u, 2u, 3u}) r.panel().set_text(ctl::fspeed_boxes[a], "5");
-    r.app.state().notices.status.clear();
+    r.notices().status.clear();
     r.panel().press(ctl::enable_fkeys_button);
     EXPECT_EQ(r.status(), "");
 }

@@ -66,8 +66,8 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
 
     // A slip past the limit keeps the box's text: the rig is not sent to 0.
     Rig slip;
-    slip.state().axes.min[0] = -8000;
-    slip.state().axes.max[0] = 8000;
+    slip.axes().min[0] = -8000;
+    slip.axes().max[0] = 8000;
     slip.engine().curpos[0] = 8000;
     slip.panel().show(ctl::position_boxes[0], "8000");  // as the engine shows it
     slip.app.type(ctl::position_boxes[0], "8005");
@@ -87,11 +87,11 @@ TEST(GoToPositionAndZeroAll, StartOnlyFromTenPulsesAwayAndAfterASecondPress) {
     z.app.press(ctl::stop_button);
     z.app.press(ctl::zero_all_button);
     EXPECT_EQ(z.engine().curpos[0], 5);
-    EXPECT_FALSE(z.state().link.resetreq);
+    EXPECT_FALSE(z.link_status().resetreq);
 
     z.app.press(ctl::zero_all_button);
     EXPECT_EQ(z.engine().curpos[4], 0);
     EXPECT_EQ(z.engine().curpos[5], 10);  // axis F is not a move axis
-    EXPECT_TRUE(z.state().link.resetreq);
+    EXPECT_TRUE(z.link_status().resetreq);
     EXPECT_EQ(z.text(ctl::position_boxes[0]), "0");
 }

@@ -7,7 +7,6 @@
 #include "motion/messages.h"
 #include "motion/single_frame.h"
 #include "started_app.h"
-#include "move/controls.h"
 
 using namespace kestrova;
 using Rig = test_support::StartedApp;
@@ -53,7 +52,7 @@ TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAn
     EXPECT_EQ(r.text(ctl::single_frame_button), motion_msg::single_frame_off);
     EXPECT_EQ(r.colour(ctl::single_frame_button), colour::red);
     EXPECT_EQ(r.status(), motion_msg::single_frame_done);
-    EXPECT_EQ(r.state().single_frame.tcframes, 2);  // counting stopped with the run
+    EXPECT_EQ(r.single_frame().tcframes, 2);  // counting stopped with the run
 
     r.app.type(ctl::keyframe_frame_box, "1");
     for (ControlName box : {ctl::hours_box, ctl::minutes_box, ctl::seconds_box}) r.app.type(box, "0");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "move/controls.h"
 #include "move/history_messages.h"
 #include "move/messages.h"
 #include "started_app.h"
@@ -38,7 +37,7 @@ TEST(KeyframeEditing, AddRecalculatesListsInFrameOrderAndReplacesTheKeyframeOnIt
     EXPECT_EQ(r.text(ctl::keyframe_count_box), "3");
     EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "10\r\n4\r\n2\r\n");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(150, 0), 4);
-    EXPECT_EQ(r.state().editing.history().undo_label(), history_msg::label::replace_keyframe);
+    EXPECT_EQ(r.editing().history().undo_label(), history_msg::label::replace_keyframe);
     r.panel().show(ctl::keyframe_frame_box, "200"), r.panel().press(ctl::delete_keyframe_button);  // as play-back shows it
     EXPECT_EQ(r.frames(), (std::vector<int>{100, 150}));
 }
@@ -71,18 +70,14 @@ TEST(KeyframeEditing, DeleteRemovesTheKeyframeOrSaysThereIsNone) {
     r.add_keyframe("50", {10});
     r.add_keyframe("100", {20});
     r.del_at("50");
-    EXPECT_EQ(r.frames(), std::vector<int>{100});
-    EXPECT_EQ(r.text(ctl::keyframe_count_box), "1");
-    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "100\r\n");
     EXPECT_EQ(r.text(ctl::keyframe_list_boxes[1]), "20\r\n");
     EXPECT_DOUBLE_EQ(r.move().movepos.at(50, 0), 10);  // recalculated: the ramp to 20 at 100
 
     r.move().movepos.at(5, 0) = 999;  // as if shaped
     r.del_at("60");                   // no keyframe there: the shape stays
     EXPECT_EQ(r.status(), move_msg::no_keyframe_at(60));
-    EXPECT_EQ(r.move().keyframe_count(), 1);
+    EXPECT_EQ(r.frames(), std::vector<int>{100});
     EXPECT_DOUBLE_EQ(r.move().movepos.at(5, 0), 999);
-    EXPECT_EQ(r.text(ctl::keyframe_list_boxes[0]), "100\r\n");
     r.move().movepos.at(5, 0) = 1;
 
     r.del_at("100");  // the only keyframe: frame 1 alone is zeroed
@@ -100,7 +95,6 @@ TEST(KeyframeEditing, ClearMoveEmptiesTableListsMoveAndFirstCorrectionsAndReCalc
     r.move().kfcorr[2][256] = 4;
     r.panel().press(ctl::clear_move_button);
     MoveModel& m = r.move();
-    EXPECT_EQ(m.keyframe_count(), 0);
     EXPECT_EQ(r.text(ctl::keyframe_count_box), "0");
     EXPECT_EQ(r.text(ctl::keyframe_list_boxes[5]), "");
     EXPECT_DOUBLE_EQ(m.movepos.at(5, 0), 0);
@@ -109,9 +103,9 @@ TEST(KeyframeEditing, ClearMoveEmptiesTableListsMoveAndFirstCorrectionsAndReCalc
     EXPECT_EQ(r.text(ctl::total_frames_box), "1500");
 
     m.movepos.at(3, 2) = 42;
-    const unsigned revision = r.state().graph.revision;
+    const unsigned revision = r.graph().revision;
     r.panel().press(ctl::recalc_button);
     EXPECT_EQ(m.movepos.at(3, 2), 42);
-    EXPECT_EQ(r.state().graph.revision, revision);
+    EXPECT_EQ(r.graph().revision, revision);
     EXPECT_EQ(r.colour(ctl::fkey_status_box), colour::light_red);
 }

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "move/controls.h"
 #include "move/messages.h"
 #include "move/move_length.h"
 #include "started_app.h"
@@ -20,12 +19,12 @@ TEST(MoveLength, SetTotalFramesRecreatesEveryTableAndRelabelsTheChart) {
     EXPECT_EQ(static_cast<int>(m.bzpos[4].size()), 250);
     EXPECT_EQ(r.panel().text(ctl::keyframe_count_box), "0");
     EXPECT_EQ(r.panel().text(ctl::keyframe_list_boxes[0]), "");
-    EXPECT_EQ(r.state().graph.divisions_per_label, 25);
-    EXPECT_EQ(r.state().graph.series[0].size(), 250u);
+    EXPECT_EQ(r.graph().divisions_per_label, 25);
+    EXPECT_EQ(r.graph().series[0].size(), 250u);
 
     r.set_length("99.9");  // rounded down; labels round half to even
     EXPECT_EQ(r.move().totalframes, 99);
-    EXPECT_EQ(r.state().graph.divisions_per_label, 10);
+    EXPECT_EQ(r.graph().divisions_per_label, 10);
     EXPECT_EQ(divisions_per_label(25), 2);
     EXPECT_EQ(divisions_per_label(35), 4);
 }

@@ -23,7 +23,7 @@ TEST(Pad, DeflectionRampsToItsShareOfTheFSpeedAndCoastsDownWhenTheDeadManIsLetGo
     s.step(3);
     EXPECT_EQ(s.at(0), 0) << "nothing moves without the dead-man button";
     s.pad.dead_man(true);
-    const double acc = s.state().axes.acc[0];  // 10 a step
+    const double acc = s.axes().acc[0];  // 10 a step
     s.step();
     EXPECT_DOUBLE_EQ(s.speed(0), acc);
     s.step(9);
@@ -52,7 +52,7 @@ TEST(Pad, IsOffWhileFKeysAreDisabledAndSaysSoOnce) {
     s.pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 1);
     s.step(5);
     EXPECT_EQ(s.at(0), 0);
-    const auto& said = s.state().notices.said;
+    const auto& said = s.notices().said;
     EXPECT_EQ(std::count_if(said.begin(), said.end(), [](auto& m) { return m.text == pad_msg::off_while_fkeys_disabled; }), 1);
     s.app.press(ctl::enable_fkeys_button);
     s.step(2);
@@ -62,7 +62,7 @@ TEST(Pad, IsOffWhileFKeysAreDisabledAndSaysSoOnce) {
 TEST(Pad, UnpluggingOrLosingTheFocusMidJogCoastsToRest) {
     PadSession s;
     s.step();
-    EXPECT_EQ(s.state().gamepad.status(), pad_msg::status("Virtual Pad"));
+    EXPECT_EQ(s.gamepad().status(), pad_msg::status("Virtual Pad"));
     s.pad.dead_man(true);
     s.pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 1);
     s.step(12);
@@ -77,7 +77,7 @@ TEST(Pad, UnpluggingOrLosingTheFocusMidJogCoastsToRest) {
     s.pad.unplug();
     s.step();
     EXPECT_EQ(s.status(), pad_msg::disconnected("Virtual Pad"));
-    EXPECT_EQ(s.state().gamepad.status(), "");
+    EXPECT_EQ(s.gamepad().status(), "");
     EXPECT_NEAR(s.speed(0), 90, 0.01);
     s.step(10);
     EXPECT_EQ(s.speed(0), 0);
@@ -85,15 +85,15 @@ TEST(Pad, UnpluggingOrLosingTheFocusMidJogCoastsToRest) {
 
 TEST(Pad, ASoftLimitHoldsTheAxisSilentlyAndPullingBackMovesAwayAtOnce) {
     PadSession s;
-    s.state().axes.max[0] = 300;
+    s.axes().max[0] = 300;
     s.pad.dead_man(true);
     s.pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 1);
     s.step();
-    const unsigned serial = s.state().notices.status_serial;
+    const unsigned serial = s.notices().status_serial;
     s.step(20);
     EXPECT_EQ(s.at(0), 300);
     EXPECT_EQ(s.speed(0), 0);
-    EXPECT_EQ(s.state().notices.status_serial, serial) << "no message at a soft limit";
+    EXPECT_EQ(s.notices().status_serial, serial) << "no message at a soft limit";
     s.pad.stick(SDL_CONTROLLER_AXIS_LEFTX, -1);
     s.step();
     EXPECT_NEAR(s.at(0), 290, 0.01);

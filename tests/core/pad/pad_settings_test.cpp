@@ -47,9 +47,9 @@ TEST(PadSettings, ReadBackAsWrittenAndRefusedByTheKeyThatCannotBeRead) {
 
 TEST(PadSettings, TheSetupSectionEditsACopyTakenOnlyBySaveAndExit) {
     test_support::StartedApp s;
-    Panel& dialog = s.state().form1;
+    Panel& dialog = s.setup_form();
     std::optional<PadSettings> kept;
-    s.state().gamepad.settings_changed = [&kept](const PadSettings& p) { kept = p; };
+    s.gamepad().settings_changed = [&kept](const PadSettings& p) { kept = p; };
     s.app.press(ctl::setup_menu);
     EXPECT_EQ(dialog.text(ctl::pad_axis_buttons[0]), "A");
     EXPECT_EQ(dialog.text(ctl::pad_dead_zone_box), "10");
@@ -76,7 +76,7 @@ TEST(PadSettings, TheSetupSectionEditsACopyTakenOnlyBySaveAndExit) {
     EXPECT_EQ(kept->sticks[0].axis, 1);
     EXPECT_EQ(kept->keyframe_step, 40);
     EXPECT_DOUBLE_EQ(kept->dead_zone, 0.15);
-    EXPECT_EQ(s.state().gamepad.settings(), *kept);
+    EXPECT_EQ(s.gamepad().settings(), *kept);
 }
 
 }  // namespace

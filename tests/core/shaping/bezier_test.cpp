@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "move/controls.h"
 #include "shaping/bezier_path.h"
 #include "shaping/controls.h"
 #include "shaping/messages.h"

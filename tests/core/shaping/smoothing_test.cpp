@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "move/controls.h"
 #include "shaping/controls.h"
 #include "shaping/messages.h"
 #include "shaping/smoothing.h"

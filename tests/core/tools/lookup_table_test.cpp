@@ -47,11 +47,9 @@ TEST(LookupTable, TheListingAndTheArrayWriteTheirBytesAndOnlyTheArrayMovesAxisA)
 }
 
 TEST(LookupTable, AFailedWriteIsReportedAndChangesNothing) {
-    test_support::TempDir dir;
-    App app(dir.path() / "gone");
-    app.start();
-    app.panel().press(ctl::lookup_bin_button);
-    const std::string& status = app.state().notices.status;
-    EXPECT_EQ(status.rfind(tools_msg::write_failed((dir.path() / "gone" / "lookup.bin").string(), ""), 0), 0u) << status;
-    EXPECT_EQ(app.state().engine.curpos[0], 0);
+    StartedApp s([](const auto&) {}, "gone");
+    s.panel().press(ctl::lookup_bin_button);
+    const auto path = s.dir.path() / "gone" / "lookup.bin";
+    EXPECT_EQ(s.status().rfind(tools_msg::write_failed(path.string(), ""), 0), 0u) << s.status();
+    EXPECT_EQ(s.engine().curpos[0], 0);
 }
