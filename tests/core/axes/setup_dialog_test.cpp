@@ -23,7 +23,7 @@ struct Dialog : test_support::StartedApp {
 
 }  // namespace
 
-TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAndWholeNumbersRoundHalfToEven) {
+TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepAndWholeNumbersRoundHalfToEven) {
     Dialog d;
     d.engine().curpos[4] = 321;
     d.app.press(ctl::setup_menu);
@@ -36,17 +36,9 @@ TEST(SetupDialog, OpensFilledSaveAndExitAppliesOnTheNextStepExitChangesNothingAn
     d.app.tick();
     EXPECT_EQ(d.axes().mSpeed[3], 250);
 
-    d.app.press(ctl::setup_menu);
-    d.form().set_text(ctl::setup_speed_boxes[0], "999");
-    d.form().press(ctl::setup_exit_button);
-    d.app.tick();
-    EXPECT_FALSE(d.form().at(ctl::setup_dialog).visible);
-    EXPECT_EQ(d.axes().mSpeed[0], 101);
-    d.app.press(ctl::setup_menu);
-    EXPECT_EQ(d.form().text(ctl::setup_speed_boxes[0]), "101");
-
     // Axis H's whole numbers round half to even; pulses per unit stop at E;
     // the names apply as if typed into the main window.
+    d.app.press(ctl::setup_menu);
     d.form().set_text(ctl::setup_name_boxes[0], "Pan");
     d.form().set_text(ctl::setup_acceleration_boxes[7], "7.5");
     d.form().set_text(ctl::setup_speed_boxes[7], "6.5");
@@ -89,19 +81,18 @@ TEST(SetupDialog, RefusesValuesItCannotHoldAndKeepsTheTypedValues) {
     EXPECT_EQ(d.form().at(ctl::setup_max_boxes[1]).colour, colour::none);
     d.form().set_text(ctl::setup_max_boxes[1], "8388608");
 
-    // Every box takes one number, within what the rig and stats.ini can hold.
+    // Every box takes one number, within what the rig and stats.ini can hold
+    // (the rules a setup file meets too are tabled in the setup file tests).
     const std::pair<std::pair<ControlName, const char*>, std::string> refused[] = {
         {{ctl::setup_pulses_boxes[1], "0"}, "axis B pulses/unit"},
         {{ctl::setup_speed_boxes[7], "40000"}, "axis H max speed 40000 is outside 1..32767"},
         {{ctl::setup_speed_boxes[0], "2147483648"}, "axis A max speed 2147483648 is outside 1..32767"},
-        {{ctl::setup_acceleration_boxes[6], "32768"}, "axis G acceleration 32768 is outside 1..32767"},
         {{ctl::setup_acceleration_boxes[2], "0"}, "axis C acceleration 0"},  // a ramp would never arrive
         {{ctl::setup_speed_boxes[1], "0.5"}, "axis B max speed 0.5 is outside 1..32767"},
         {{ctl::setup_min_boxes[2], ""}, axes_msg::not_a_number(2, "min pos", "")},
         {{ctl::setup_max_boxes[3], "NaN"}, axes_msg::not_a_number(3, "max pos", "NaN")},
-        {{ctl::setup_max_boxes[3], "1e309"}, axes_msg::not_a_number(3, "max pos", "1e309")},
         {{ctl::setup_min_boxes[4], "-5 mm"}, axes_msg::not_a_number(4, "min pos", "-5 mm")},
-        {{ctl::setup_min_boxes[0], "500"}, axes_msg::min_above_max(0, 500, -500)},
+        {{ctl::setup_min_boxes[0], "500"}, axes_msg::min_above_max(0, 500, -500)},  // the min box is marked
         {{ctl::setup_speed_boxes[1], "50"}, axes_msg::out_of_range(1, "F speed", 80, "0..50")},  // below the F speed
     };
     d.axes().FSpeed[1] = 80;
