@@ -51,7 +51,9 @@ protected:
     }
 
     std::shared_ptr<FakeLine> line = std::make_shared<FakeLine>();
-    StartedApp rig{std::make_unique<FakeOpener>(std::map<std::string, std::shared_ptr<FakeLine>>{{"/dev/rig", line}})};
+    std::shared_ptr<FakeLine> other = std::make_shared<FakeLine>();
+    StartedApp rig{std::make_unique<FakeOpener>(
+        std::map<std::string, std::shared_ptr<FakeLine>>{{"/dev/rig", line}, {"/dev/ttyS2", other}})};
     App* app = &rig.app;
 };
 
