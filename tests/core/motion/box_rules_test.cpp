@@ -7,7 +7,6 @@
 #include "engine/controls.h"
 #include "motion/controls.h"
 #include "motion/messages.h"
-#include "move/messages.h"
 #include "shaping/controls.h"
 #include "started_app.h"
 
@@ -55,12 +54,4 @@ TEST(Boxes, KeepOnlyWhatTheirRuleAccepts) {
             EXPECT_EQ(s.status(), c.status) << c.box.str() << " " << c.typed;
         }
     }
-}
-
-TEST(Boxes, TypingAPageLeavesTheMoveLengthAndDisablesTheFKeys) {
-    test_support::StartedApp s;
-    s.panel().press(ctl::enable_fkeys_button);
-    s.panel().set_text(ctl::page_box, "7");
-    EXPECT_EQ(s.move().totalframes, 1500);
-    EXPECT_EQ(s.panel().text(ctl::fkey_status_box), move_msg::fkeys_disabled);
 }

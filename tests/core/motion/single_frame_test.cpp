@@ -32,15 +32,18 @@ Trace run_ticks(Rig& r, int ticks) {
 
 }  // namespace
 
-TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsAndStepsAfterTheExposure) {
+TEST(SingleFrame, DesignIntervalLightsTheLampEveryTenRealSecondsStepsAfterTheExposureAndCountsTheTimeLeft) {
     Rig r;
+    r.move().totalframes = 100;
     r.app.press(ctl::single_frame_button);
     EXPECT_TRUE(lamp_lit(r.panel()));
+    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(0, 10, 99 * 10));
     const Trace t = run_ticks(r, 1000);
     // Two ticks after the start the exposure ends with a step; from then on the
     // lamp lights every 250 ticks (10 s) and the step follows two ticks later.
     EXPECT_EQ(t.lamp_on, (std::vector<int>{250, 500, 750, 1000}));
     EXPECT_EQ(t.steps, (std::vector<int>{2, 252, 502, 752}));
+    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(4, 10, 95 * 10));
 }
 
 TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAnUnusableExposure) {
@@ -66,16 +69,4 @@ TEST(SingleFrame, EndsAtTheLastFrameStaysOffWithoutAnIntervalAndNeverStepsWithAn
     unusable.app.press(ctl::single_frame_button);
     EXPECT_TRUE(run_ticks(unusable, 600).steps.empty());
     EXPECT_FALSE(lamp_lit(unusable.panel()));
-}
-
-TEST(SingleFrameProgress, CountsFramesShotFromTheStartAndTheTimeLeftAtTheInterval) {
-    test_support::StartedApp r;
-    r.move().totalframes = 100;
-    r.panel().set_text(ctl::seconds_box, "5");
-    r.panel().show(ctl::keyframe_frame_box, "1");
-    r.panel().press(ctl::single_frame_button);
-    ASSERT_EQ(r.engine().mode, EngineMode::SingleFrame);
-    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(0, 5, 99 * 5));
-    r.engine().positioning.gototarget = 11;
-    EXPECT_EQ(r.app.progress(), motion_msg::single_frame_progress(10, 5, 89 * 5));
 }
