@@ -70,9 +70,11 @@ TEST(MoveFile, LoadRestoresAShapedMoveAsItWasAndReCalcMakesItLinear) {
     s.save_as("curve");
     s.set_length(1000);
     s.add_keyframe(10, {5, 5, 5, 5, 5});
+    const unsigned drawn = s.graph().revision;
     s.load("curve");
     EXPECT_TRUE(snapshot(s) == shaped);
-    EXPECT_EQ(s.app.state().graph.series[0][199], 1000.0);  // and the chart shows it
+    EXPECT_EQ(s.graph().revision, drawn + 1);  // cleared, resized and filled: drawn once
+    EXPECT_EQ(s.graph().series[0][199], 1000.0);  // and the chart shows it
     s.app.press(ctl::recalc_button);
     EXPECT_NEAR(s.move().movepos.at(100, 0), 500.0, 5.0);  // a straight line again, not the curve's 250
 }
