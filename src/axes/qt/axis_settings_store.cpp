@@ -13,13 +13,8 @@ const QString group = QStringLiteral("axes");
 }
 
 void keep_axis_settings(const AxesContext& c, std::function<void()>& changed) {
-    QSettings settings;
-    settings.beginGroup(group);
-    const Result<AxisSettings> stored = decode_kept_axis_settings(c.axes, [&settings](const std::string& key) {
-        const QVariant v = settings.value(QString::fromStdString(key));
-        return v.isValid() ? std::optional<std::string>(v.toString().toStdString()) : std::nullopt;
-    });
-    settings.endGroup();
+    const Result<AxisSettings> stored = read_settings_group(
+        group, [&c](const SettingsReader& read) { return decode_kept_axis_settings(c.axes, read); });
     if (stored) {
         c.axes = stored.value();
         show_axis_toggles(c);
@@ -27,12 +22,7 @@ void keep_axis_settings(const AxesContext& c, std::function<void()>& changed) {
         c.notices.say(stored.error());
     }
     changed = [&axes = c.axes, &notices = c.notices] {
-        write_settings(notices, [&axes](QSettings& out) {
-            out.beginGroup(group);
-            for (const auto& [key, value] : encode_kept_axis_settings(axes))
-                out.setValue(QString::fromStdString(key), QString::fromStdString(value));
-            out.endGroup();
-        });
+        write_settings_group(notices, group, encode_kept_axis_settings(axes));
     };
 }
 

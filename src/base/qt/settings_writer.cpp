@@ -25,4 +25,12 @@ bool write_settings(Notices& notices, const std::function<void(QSettings&)>& wri
     return false;
 }
 
+bool write_settings_group(Notices& notices, const QString& group, const SettingsText& text) {
+    return write_settings(notices, [&](QSettings& out) {
+        out.beginGroup(group);
+        for (const auto& [key, value] : text) out.setValue(QString::fromStdString(key), QString::fromStdString(value));
+        out.endGroup();
+    });
+}
+
 }  // namespace kestrova

@@ -11,25 +11,15 @@ const QString group = QStringLiteral("gamepad");
 }
 
 void keep_pad_settings(Gamepad& pad, Notices& notices) {
-    QSettings settings;
-    settings.beginGroup(group);
-    const Result<PadSettings> stored = decode_pad_settings([&settings](const std::string& key) {
-        const QVariant v = settings.value(QString::fromStdString(key));
-        return v.isValid() ? std::optional<std::string>(v.toString().toStdString()) : std::nullopt;
-    });
-    settings.endGroup();
+    const Result<PadSettings> stored =
+        read_settings_group(group, [](const SettingsReader& read) { return decode_pad_settings(read); });
     pad.settings_changed = nullptr;
     if (stored)
         pad.set_settings(stored.value());
     else
         notices.say(stored.error());
     pad.settings_changed = [&notices](const PadSettings& s) {
-        write_settings(notices, [&s](QSettings& out) {
-            out.beginGroup(group);
-            for (const auto& [key, value] : encode_pad_settings(s))
-                out.setValue(QString::fromStdString(key), QString::fromStdString(value));
-            out.endGroup();
-        });
+        write_settings_group(notices, group, encode_pad_settings(s));
     };
 }
 
