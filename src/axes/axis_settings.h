@@ -19,6 +19,9 @@ struct AxisSettings {
     std::array<double, axis_count> FSpeed{};  // top F-key jog speed
     std::array<bool, axis_count> ena{};       // enable toggles (A..G used)
     std::array<bool, axis_count> rev{};       // reverse toggles
+    // The unit a position is shown in ("°", "mm" or empty for pulses); one
+    // unit is pp_rev pulses.
+    std::array<std::string, axis_count> unit{};
 
     // The start values the program has before any setup file is read.
     static AxisSettings defaults() {

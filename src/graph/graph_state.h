@@ -27,6 +27,10 @@ struct GraphState {
     int zoom_first = 0;
     int zoom_last = 0;
 
+    // The keyframe the operator selected (in the keyframe table), marked on
+    // the chart; 0: none.
+    int marked_frame = 0;
+
     // The frame being sent during play-back, drawn as a vertical line; 0: none.
     int play_head = 0;
 
