@@ -11,6 +11,7 @@ TEST(DecimalPrefix, ReadsTheLongestLeadingNumberAndReportsOverflow) {
         {"", 0},     {"-", 0},     {"abc", 0},     {"12abc", 12},       {"  7", 7}, {"1,5", 1},
         {"1e5", 1e5}, {".5", 0.5}, {"1.2.3", 1.2}, {"-2.5e-1x", -0.25}, {"+4", 4},  {"- 4", 0},
         {"3e", 3},  // an exponent without digits is not part of the number
+        {"-123456789012345x", -123456789012345.0}, {"12345678901234567", 12345678901234567.0},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(val(text), value) << text;
     // Overflow is reported instead of infinity.
@@ -49,6 +50,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndConversionsAndDivisionReportOverflow
 
     // Numbers are written as a box shows them.
     const std::pair<double, const char*> cases[] = {
-        {-250, "-250"}, {0.5, "0.5"}, {-0.25, "-0.25"}, {1.0 / 3.0, "0.333333333333333"}, {1e20, "1E+20"}};
+        {-250, "-250"}, {0.5, "0.5"}, {-0.25, "-0.25"}, {1.0 / 3.0, "0.333333333333333"}, {1e20, "1E+20"},
+        {-999999999999999.0, "-999999999999999"}};
     for (auto [x, text] : cases) EXPECT_EQ(to_text(x), text) << x;
 }
