@@ -44,6 +44,21 @@ bool KeyframeTableModel::setData(const QModelIndex& index, const QVariant& value
 }
 
 void KeyframeTableModel::refresh() {
+    // Called on every clock tick: a glance at the numbers first.
+    const MoveModel& move = state_.move;
+    std::vector<double> source(state_.axes.pp_rev.begin(), state_.axes.pp_rev.end());
+    for (int r = 1; r <= move.keyframe_count(); ++r) {
+        source.push_back(move.frame_of(0, r));
+        for (int a = 0; a < move_axes; ++a) source.push_back(move.pos_of(a, r));
+    }
+    if (source == source_ && !headers_.empty()) {
+        bool same_headers = true;
+        for (int c = 0; c < keyframe_table_columns && same_headers; ++c)
+            same_headers = headers_[static_cast<std::size_t>(c)].toStdString() ==
+                           keyframe_table_header(state_.axis_names, state_.axes, c);
+        if (same_headers) return;
+    }
+    source_ = std::move(source);
     std::vector<QString> headers;
     for (int c = 0; c < keyframe_table_columns; ++c)
         headers.push_back(QString::fromStdString(keyframe_table_header(state_.axis_names, state_.axes, c)));
@@ -97,6 +112,7 @@ void KeyframeTable::sync() {
         if (state_.move.frame_of(0, r) == state_.graph.marked_frame) wanted = r - 1;
     const QModelIndexList rows = selectionModel()->selectedRows();
     const int selected = rows.isEmpty() ? -1 : rows.first().row();
+    if (wanted < 0 && state_.graph.marked_frame != 0) select_keyframe(state_, 0);  // its keyframe is gone
     if (wanted != selected) {
         if (wanted < 0)
             clearSelection();

@@ -32,6 +32,9 @@ public:
 private:
     AppState& state_;
     std::function<void()> after_edit_;
+    // What the texts were made from: frames and positions of the rows in use,
+    // the names, units and pulses per unit; the texts are made again only when it changes.
+    std::vector<double> source_;
     std::vector<std::vector<QString>> cells_;  // [row][column]
     std::vector<QString> headers_;
 };
