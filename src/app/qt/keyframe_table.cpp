@@ -94,7 +94,10 @@ KeyframeTable::KeyframeTable(AppState& state, std::function<void()> after_event,
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);  // the time: never cut
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (syncing_) return;
         const QModelIndexList rows = selectionModel()->selectedRows();
