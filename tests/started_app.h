@@ -17,6 +17,7 @@
 #include "app/app.h"
 #include "app/contexts.h"
 #include "app/editing_commands.h"
+#include "app/keyframe_table.h"
 #include "temp_dir.h"
 #include "files/controls.h"
 #include "move/controls.h"
@@ -93,6 +94,11 @@ struct StartedApp {
         }
         ++move().nextkf;
     }
+
+    // The keyframe table's row commands (rows 1-based, its columns).
+    void select_row(int row) { select_keyframe(st(), row); }
+    void edit_cell(int row, int column, const std::string& text) { edit_keyframe_cell(st(), row, column, text); }
+    void delete_row(int row) { delete_keyframe_row(st(), row); }
 
     // The move files, saved and loaded through the file panel.
     std::filesystem::path moves() const { return dir.path() / "moves"; }

@@ -14,6 +14,8 @@ inline constexpr ControlName help_menu{"help"};
 inline constexpr ControlName message_form_button{"smallversion"};  // "Large" / "Small"
 
 inline constexpr ControlName escape_stop{"escapeStop"};   // the Escape key's shortcut: stop everything
+inline constexpr ControlName keyframe_table{"keyframeTable"};  // the keyframes, one row each, edited in place
+inline constexpr ControlName delete_keyframe_shortcut{"deleteKeyframe"};  // Delete outside text boxes: the selected keyframe
 inline constexpr ControlName play_progress{"playProgress"};  // status area: play progress or the running time
 
 // The help window.

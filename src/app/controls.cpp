@@ -82,7 +82,11 @@ void create_keyframe_group(Panel& p) {
     box(p, ctl::total_frames_box, "", "total frames in move");
     label(p, ctl::keyframe_count_label, "Keyframes");
     box(p, ctl::keyframe_count_box, "0", "KFs in move");
-    for (ControlName n : ctl::keyframe_list_boxes) multiline(p, n, "0");
+    // Kept, but hidden: the keyframe table shows the keyframes instead.
+    for (ControlName n : ctl::keyframe_list_boxes) {
+        multiline(p, n, "0");
+        p.set_visible(n, false);
+    }
     button(p, ctl::add_keyframe_button, "Add KeyFrame", "add keyframe at position above");
     button(p, ctl::delete_keyframe_button, "Del KeyFrame", "delete keyframe at position above");
     button(p, ctl::clear_move_button, "Clear Move", "clear move");

@@ -29,6 +29,14 @@ inline std::string no_keyframe_at(int frame) {
     return "Del KeyFrame refused: no keyframe at frame " + num::to_text(frame) + "; nothing was changed.";
 }
 
+inline std::string frame_has_keyframe(int frame) {
+    return "Keyframe edit refused: frame " + num::to_text(frame) + " already has a keyframe; nothing was changed.";
+}
+
+inline std::string no_keyframe_row(int row) {
+    return "Keyframe edit refused: there is no keyframe row " + num::to_text(row) + "; nothing was changed.";
+}
+
 inline const std::string position_out_of_range =
     "Add KeyFrame refused: a present position is beyond the 32-bit range; nothing was changed.";
 

@@ -1,17 +1,21 @@
 #include "app/qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "axes/qt/axis_settings_store.h"
@@ -40,6 +44,7 @@
 #include "move/history_messages.h"
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
+#include "app/qt/keyframe_table.h"
 #include "app/qt/messages_window.h"
 #include "app/qt/side_windows.h"
 #include "app/qt/window_geometry.h"
@@ -121,6 +126,16 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     connect(escape, &QShortcut::activated, this, [this] {
         app_.stop_everything();
         sync();
+    });
+    // Delete removes the selected keyframe, unless a text box has the focus (it deletes text there).
+    auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
+    del->setObjectName(QString::fromStdString(ctl::delete_keyframe_shortcut.str()));
+    del->setContext(Qt::WindowShortcut);
+    connect(del, &QShortcut::activated, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
+            return;
+        if (auto* table = findChild<KeyframeTable*>()) table->delete_selected();
     });
     // The controls sit in a scroll area: on a screen smaller than the window's
     // minimum the window still fits and scrolls instead of cutting controls off.
@@ -377,11 +392,12 @@ QWidget* MainWindow::build_keyframe_group() {
     grid->addWidget(binder_->make(ctl::keyframe_count_label, g), 2, 0);
     grid->addWidget(binder_->make(ctl::keyframe_count_box, g), 2, 1);
     grid->addWidget(binder_->make(ctl::recalc_button, g), 2, 2);
+    // The table takes the place of the six list boxes, which stay (hidden) for what reads them.
     auto* lists = new QHBoxLayout;
-    lists->setSpacing(0);
     for (ControlName n : ctl::keyframe_list_boxes) lists->addWidget(binder_->make(n, g));
     grid->addLayout(lists, 3, 0, 1, 4);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(new KeyframeTable(app_.state(), [this] { sync(); }, g), 4, 0, 1, 4);
+    grid->setRowStretch(4, 1);
     return g;
 }
 
@@ -598,6 +614,7 @@ void MainWindow::sync() {
         if (req.answer) req.answer(ok);
     }
     if (auto* lists = findChild<FilePanelLists*>()) lists->sync();
+    if (auto* table = findChild<KeyframeTable*>()) table->sync();
     if (app_.quit_requested()) close();
 }
 
