@@ -45,18 +45,18 @@ void Panel::show(ControlName n, std::string t) {
     Control& c = mut(name);
     if (c.text == t) return;
     c.text = std::move(t);
-    read(name);  // a shown text is the box's value too
+    read(c);  // a shown text is the box's value too
     notify(name);
 }
 
 void Panel::keep_value(ControlName n, Reading reading) {
-    const std::string name = n.str();
-    reading(at(name).text);
-    readings_[name] = std::move(reading);
+    Control& c = mut(n.str());
+    reading(c.text);
+    c.reading = std::move(reading);
 }
 
-void Panel::read(const std::string& name) {
-    if (auto r = readings_.find(name); r != readings_.end()) r->second(at(name).text);
+void Panel::read(const Control& c) {
+    if (c.reading) c.reading(c.text);
 }
 
 void Panel::announce(ControlName n) {
@@ -69,7 +69,7 @@ void Panel::set_text(const std::string& name, std::string text) {
     Control& c = mut(name);
     if (c.text == text) return;
     std::string before = std::exchange(c.text, std::move(text));
-    read(name);
+    read(c);
     notify(name);
     // A rule that sets another box nests; each sees its own box's old text.
     struct Keep {

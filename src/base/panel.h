@@ -28,6 +28,9 @@ struct Control {
     bool multiline = false;
     int value = 0;         // scroll bar position
     int maximum = 0;       // scroll bar maximum
+    // Parses the box's text into its subsystem's typed field (Panel::keep_value);
+    // kept with the control so a shown text costs one lookup.
+    std::function<void(const std::string& text)> reading;
 };
 
 class Panel {
@@ -123,11 +126,10 @@ private:
     Control& mut(const std::string& name);
     void notify(const std::string& name);
     void run_rule(const std::string& name);
-    void read(const std::string& name);
+    void read(const Control& c);
 
     std::map<std::string, Control, std::less<>> controls_;
     std::map<std::string, Rule, std::less<>> rules_;
-    std::map<std::string, Reading, std::less<>> readings_;
     std::map<std::string, Action, std::less<>> actions_;
     std::map<std::string, KeyHandler, std::less<>> key_down_;
     std::map<std::string, KeyHandler, std::less<>> key_up_;
