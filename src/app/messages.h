@@ -11,4 +11,16 @@ inline std::string title(const std::string& name, bool unsaved) {
     return name + (unsaved ? "*" : "") + " - Kestrova";
 }
 
+// The rig's state in the toolbar and the status bar.
+inline const std::string rig_standing = "Standing";
+inline const std::string rig_off_line = "Off line";
+inline const std::string rig_playing = "Playing";
+inline const std::string rig_positioning = "Positioning";
+inline const std::string rig_jogging = "Jogging";
+inline const std::string rig_single_frame = "Single frame";
+inline std::string while_off_line(const std::string& state) { return state + " (off line)"; }
+// Save As's question for the move's name.
+inline const std::string save_as_title = "Save Move As";
+inline const std::string save_as_prompt = "Name of the move file (in the folder of the file panel):";
+
 }  // namespace kestrova::app_msg
