@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTest>
 
 #include "app/qt/window_geometry.h"
@@ -86,7 +87,10 @@ TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800ASmallScr
     const QSize chart = w.find<QWidget>("MSChart1")->size();
     EXPECT_GE(chart.width(), 1280 * 55 / 100);
     EXPECT_GE(chart.height(), 800 / 2);
-    for (const QSize size : {w.window->minimumSize(), QSize(1280, 720), QSize(1280, 800)}) {
+    auto* tabs = w.find<QTabWidget>("sidePanels");
+    for (const QSize size : {w.window->minimumSize(), QSize(1280, 720), QSize(1280, 800)})
+        for (int tab = 0; tab < tabs->count(); ++tab) {  // every side panel in turn
+        tabs->setCurrentIndex(tab);
         w.window->resize(size);
         QApplication::processEvents();
         // What the scroll area shows without scrolling.

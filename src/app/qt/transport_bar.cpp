@@ -125,6 +125,8 @@ void MainWindow::sync_rig_state() {
     state_label_->setText(text);
     state_label_->setStyleSheet(state_style(activity, online));
     status_state_label_->setText(text);
+    // Standing needs no word there; off line the link's own word says it.
+    status_state_label_->setVisible(activity != RigActivity::standing);
     run_action_->setChecked(activity == RigActivity::playing);
 }
 
