@@ -17,5 +17,16 @@ inline const std::string table_time = "Time";
 inline std::string table_value_not_number(const std::string& text) {
     return "Keyframe edit refused: \"" + text + "\" is not a number; nothing was changed.";
 }
+// The rig's state in the toolbar and the status bar.
+inline const std::string rig_standing = "Standing";
+inline const std::string rig_off_line = "Off line";
+inline const std::string rig_playing = "Playing";
+inline const std::string rig_positioning = "Positioning";
+inline const std::string rig_jogging = "Jogging";
+inline const std::string rig_single_frame = "Single frame";
+inline std::string while_off_line(const std::string& state) { return state + " (off line)"; }
+// Save As's question for the move's name.
+inline const std::string save_as_title = "Save Move As";
+inline const std::string save_as_prompt = "Name of the move file (in the folder of the file panel):";
 
 }  // namespace kestrova::app_msg

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
+#include <QSettings>
+#include <QSplitter>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTest>
 
 #include "app/qt/window_geometry.h"
@@ -28,6 +32,12 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
         EXPECT_TRUE(w.window->findChild<QWidget*>(n) || w.window->findChild<QAction*>(n) || w.window->findChild<QMenu*>(n))
             << name;
     }
+    // The developer tools wait in a window of their own; Setup and Help are menus.
+    auto* developer = w.window->findChild<QDialog*>("developerWindow");
+    for (const char* name : {"Command2", "Command4", "Command13", "Command18", "Label26", "Command29"})
+        EXPECT_TRUE(developer->findChild<QWidget*>(name) && !w.find<QWidget>(name)) << name;
+    for (const char* menu : {"setupMenu", "helpMenu"})
+        EXPECT_FALSE(w.window->findChild<QMenu*>(menu)->actions().isEmpty()) << menu;
     for (const char* hidden : {"warning", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
 
@@ -68,8 +78,19 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
 
 TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800ASmallScreenScrollsAndTheStartSizeFits) {
     Window w;
-    fit_to_screen(*w.window, QSize(1280, 800));
-    for (const QSize size : {w.window->minimumSize(), QSize(1280, 800)}) {
+    fit_to_screen(*w.window, QSize(1280, 720));
+    EXPECT_LE(w.window->minimumWidth(), 1200);  // with room to spare
+    EXPECT_LE(w.window->minimumHeight(), 680);
+    // The chart takes most of the window.
+    w.window->resize(1280, 800);
+    QApplication::processEvents();
+    const QSize chart = w.find<QWidget>("MSChart1")->size();
+    EXPECT_GE(chart.width(), 1280 * 55 / 100);
+    EXPECT_GE(chart.height(), 800 / 2);
+    auto* tabs = w.find<QTabWidget>("sidePanels");
+    for (const QSize size : {w.window->minimumSize(), QSize(1280, 720), QSize(1280, 800)})
+        for (int tab = 0; tab < tabs->count(); ++tab) {  // every side panel in turn
+        tabs->setCurrentIndex(tab);
         w.window->resize(size);
         QApplication::processEvents();
         // What the scroll area shows without scrolling.
@@ -107,4 +128,73 @@ TEST(WindowFit, NothingClippedOrOverlappingAtTheMinimumSizeAnd1280By800ASmallScr
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {1024, 768}), QSize(921, 691));
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {3840, 2160}), QSize(1400, 900));
     EXPECT_EQ(start_size({1400, 900}, {800, 600}, {640, 480}), QSize(800, 600));
+}
+
+// Each shortcut does its command from anywhere in the window, but a text box keeps
+// the keys it types with; Ctrl keys reach the window from a box too.
+TEST(Shortcuts, EachKeyDoesItsCommandButNotInATextBox) {
+    Window w;
+    w.window->ask_move_name = [] { return QString("take1"); };
+    w.window->ask_save_changes = [](const QString&) { return SaveChoice::discard; };
+    w.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    auto* box = w.find<QLineEdit>(ctl::divider_box.str().c_str());
+    QWidget* elsewhere = w.find<QWidget>("MSChart1");
+    auto mode_is = [&](EngineMode m) { return [&w, m] { return w.engine().mode == m; }; };
+    const auto ctrl = Qt::ControlModifier;
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        std::function<bool()> done;
+        bool box_takes_it;
+    };
+    const Case cases[] = {
+        {Qt::Key_Space, {}, mode_is(EngineMode::Playing), true},
+        {Qt::Key_Home, {}, mode_is(EngineMode::Positioning), true},
+        {Qt::Key_End, {}, mode_is(EngineMode::GoingToFrame), true},
+        {Qt::Key_K, {}, [&] { return w.text(ctl::keyframe_count_box) == "1"; }, true},
+        {Qt::Key_O, ctrl, [&] { return w.files().loadmode; }, false},
+        {Qt::Key_S, ctrl, [&] { return w.files().savemode; }, false},  // no name yet: the panel asks for one
+        {Qt::Key_S, ctrl | Qt::ShiftModifier, [&] { return std::filesystem::exists(w.moves() / "take1"); }, false},
+    };
+    for (const Case& c : cases) {
+        const std::string what = QKeySequence(c.key | c.mods).toString().toStdString();
+        w.app.stop_everything();
+        w.files().loadmode = w.files().savemode = false;
+        box->setFocus();
+        if (c.box_takes_it) {
+            QTest::keyClick(box, c.key, c.mods);
+            EXPECT_FALSE(c.done()) << what << " in a box";
+        }
+        QTest::keyClick(elsewhere, c.key, c.mods);
+        EXPECT_TRUE(c.done()) << what;
+    }
+    // Space stops what moves, and Run looks pressed only while the move plays.
+    w.app.stop_everything();
+    QTest::keyClick(elsewhere, Qt::Key_Space);
+    EXPECT_TRUE(w.window->findChild<QAction*>("runAction")->isChecked());
+    QTest::keyClick(elsewhere, Qt::Key_Space);
+    EXPECT_EQ(w.engine().mode, EngineMode::Idle);
+    EXPECT_FALSE(w.window->findChild<QAction*>("runAction")->isChecked());
+}
+
+TEST(WindowLayout, TheOperatorsDividersComeBackAtTheNextStart) {
+    QSettings().remove("mainWindow");
+    int moved = 0;
+    {
+        Window w;
+        w.window->resize(1280, 800);
+        QApplication::processEvents();
+        auto* columns = w.window->findChild<QSplitter*>("mainSplitter");
+        const QList<int> sizes = columns->sizes();
+        moved = sizes[0] + 40;
+        columns->setSizes({moved, sizes[1] - 40});
+        emit columns->splitterMoved(moved, 1);  // as a drag does
+    }
+    ASSERT_FALSE(QSettings().value("mainWindow/mainSplitter").toByteArray().isEmpty());
+    Window w;
+    w.window->resize(1280, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(w.window->findChild<QSplitter*>("mainSplitter")->sizes()[0], moved);
+    QSettings().remove("mainWindow");
 }

@@ -2,18 +2,22 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -47,6 +51,8 @@
 #include "app/qt/keyframe_table.h"
 #include "app/qt/messages_window.h"
 #include "app/qt/side_windows.h"
+#include "app/qt/splitter_sizes.h"
+#include "app/qt/tooltips.h"
 #include "app/qt/window_geometry.h"
 
 namespace kestrova {
@@ -87,6 +93,10 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
         dialog.setDefaultSuffix("csv");
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
+    ask_move_name = [this] {
+        return QInputDialog::getText(this, QString::fromStdString(app_msg::save_as_title),
+                                     QString::fromStdString(app_msg::save_as_prompt));
+    };
     {
         std::vector<std::filesystem::path> kept;
         for (const QString& p : QSettings().value(recent_key).toStringList()) kept.emplace_back(p.toStdString());
@@ -118,6 +128,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     }, this);
     clock_->pace(app_.link());
 
+    developer_ = new QDialog(this);
+    developer_->setObjectName("developerWindow");
+    developer_->setWindowTitle("Developer tools");
     build_menus();
     // Escape stops everything, whatever box has the focus (boxes leave Escape to the window).
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -145,27 +158,42 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     scroll->setFrameShape(QFrame::NoFrame);
     auto* central = new QWidget(scroll);
     central->setObjectName("mainContent");
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(6, 6, 6, 6);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(build_axes_group());
-    left->addWidget(build_keyframe_group(), 1);
-    columns->addLayout(left, 5);
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(build_motion_group());
-    middle->addWidget(build_single_frame_group());
-    middle->addWidget(build_shaping_group(), 1);
-    columns->addLayout(middle, 4);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(build_file_group());
-    right->addWidget(build_graph_group(), 1);
-    right->addWidget(build_tools_group());
-    columns->addLayout(right, 6);
+    auto* whole = new QHBoxLayout(central);
+    whole->setContentsMargins(4, 4, 4, 4);
+    // The chart takes what the panels leave; the operator moves both dividers.
+    auto* side = new QSplitter(Qt::Vertical, central);
+    side->setObjectName("sideSplitter");
+    side->addWidget(build_axes_group());
+    auto* tabs = new QTabWidget(side);
+    tabs->setObjectName("sidePanels");
+    tabs->addTab(build_keyframe_group(), "Keyframes");
+    tabs->addTab(build_single_frame_group(), "Single frame");
+    tabs->addTab(build_shaping_group(), "Shaping");
+    file_tab_ = build_file_group();
+    tabs->addTab(file_tab_, "Move file");
+    side_tabs_ = tabs;
+    side->addWidget(tabs);
+    side->setStretchFactor(1, 1);
+    auto* centre = new QSplitter(Qt::Vertical, central);
+    centre->setObjectName("chartSplitter");
+    centre->addWidget(build_graph_group());
+    centre->addWidget(build_motion_group());
+    centre->setStretchFactor(0, 1);
+    auto* columns = new QSplitter(Qt::Horizontal, central);
+    columns->setObjectName("mainSplitter");
+    columns->addWidget(side);
+    columns->addWidget(centre);
+    columns->setStretchFactor(1, 1);
+    for (QSplitter* s : {columns, side, centre}) s->setChildrenCollapsible(false);
+    // Until the operator moves them, the panels keep their natural size.
+    columns->setSizes({side->minimumSizeHint().width(), 100000});
+    centre->setSizes({100000, centre->widget(1)->sizeHint().height()});
+    whole->addWidget(columns);
     scroll->setWidget(central);
     setCentralWidget(scroll);
+    build_tools_group();
+    keep_splitter_sizes({columns, side, centre}, app_.state().notices);
+    build_transport_bar();
 
     link_label_ = new QLabel(this);
     link_label_->setObjectName("linkState");
@@ -179,6 +207,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     statusBar()->addPermanentWidget(progress_label_);
     statusBar()->addPermanentWidget(rate_label_);
     statusBar()->addPermanentWidget(link_label_);
+    add_tooltips(*this);
     fit_to_screen(*this, available_screen_area(*this));
     sync();
 }
@@ -197,6 +226,7 @@ MainWindow::~MainWindow() {
     binder_ = nullptr;
     // Children with callbacks go while this is still a whole MainWindow.
     delete centralWidget();
+    delete developer_;
     delete setup_;
     delete help_;
     delete messages_;
@@ -225,9 +255,9 @@ void MainWindow::build_menus() {
             sync();
         });
     };
-    // A top-level entry that acts when chosen.
-    auto add_entry = [this, &p](ControlName control) {
-        QAction* a = menuBar()->addAction(QString::fromStdString(p.text(control)));
+    // The item of a menu of its own that does the work of a menu-bar control.
+    auto add_entry = [this](QMenu* menu, ControlName control, const QString& text) {
+        QAction* a = menu->addAction(text);
         a->setObjectName(QString::fromStdString(control.str()));
         connect(a, &QAction::triggered, this, [this, control] {
             app_.press(control);
@@ -239,10 +269,28 @@ void MainWindow::build_menus() {
     for (ControlName name : {ctl::load_move_menu, ctl::save_move_menu, ctl::export_menu, ctl::import_menu})
         add(file, name);
     build_csv_and_recent(file);
+    file->findChild<QAction*>(QString::fromStdString(ctl::load_move_menu.str()))->setShortcut(QKeySequence::Open);
+    // Save keeps the move in the file it came from; Save As asks for a name.
+    QAction* save = file->addAction("Save");
+    save->setObjectName("saveAgainAction");
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] {
+        save_move_again(app_.state());
+        sync();
+    });
+    QAction* save_as = file->addAction("Save As...");
+    save_as->setObjectName("saveAsAction");
+    save_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(save_as, &QAction::triggered, this, [this] {
+        save_move_as();
+        sync();
+    });
     file->addSeparator();
     for (ControlName name : {ctl::load_setup_menu, ctl::save_setup_menu, ctl::exit_menu}) add(file, name);
     build_edit_menu();
-    add_entry(ctl::setup_menu);
+    QMenu* setup = menuBar()->addMenu(QString::fromStdString(p.text(ctl::setup_menu)));
+    setup->setObjectName("setupMenu");
+    add_entry(setup, ctl::setup_menu, "Axes and keys...");
     add_comm_menu(menuBar(), app_.panel(), app_.link(), [this] { sync(); });
     QMenu* view = menuBar()->addMenu("View");
     view->setObjectName("viewMenu");
@@ -253,7 +301,17 @@ void MainWindow::build_menus() {
         messages_->show();
         messages_->raise();
     });
-    add_entry(ctl::help_menu);
+    QMenu* tools = menuBar()->addMenu("Tools");
+    tools->setObjectName("toolsMenu");
+    QAction* developer = tools->addAction("Developer...");
+    developer->setObjectName("developerAction");
+    connect(developer, &QAction::triggered, developer_, [this] {
+        developer_->show();
+        developer_->raise();
+    });
+    QMenu* help = menuBar()->addMenu(QString::fromStdString(p.text(ctl::help_menu)));
+    help->setObjectName("helpMenu");
+    add_entry(help, ctl::help_menu, QString::fromStdString(p.text(ctl::help_menu)));
 }
 
 void MainWindow::build_csv_and_recent(QMenu* file) {
@@ -356,7 +414,9 @@ QWidget* MainWindow::build_axes_group() {
         const int row = static_cast<int>(a) + 1;
         if (a < 5) {
             grid->addWidget(binder_->make(ctl::axis_row_labels[a], g), row, 0);
-            grid->addWidget(binder_->make(ctl::enable_buttons[a], g), row, 1);
+            auto* enable = binder_->make(ctl::enable_buttons[a], g);
+            enable->setFixedWidth(32);  // one letter
+            grid->addWidget(enable, row, 1);
             grid->addWidget(binder_->make(ctl::fkey_labels[a], g), row, 6);
         } else {
             grid->addWidget(new QLabel(QString(QChar(axis_letters[a])), g), row, 0);
@@ -429,43 +489,25 @@ QWidget* MainWindow::build_motion_group() {
     auto* g = group(binder_, ctl::motion_group, this);
     auto* grid = new QGridLayout(g);
     grid->setVerticalSpacing(3);
-    int r = 0;
-    grid->addWidget(binder_->make(ctl::run_button, g), r, 0);
-    grid->addWidget(binder_->make(ctl::stop_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::loop_button, g), r, 2);
-    grid->addWidget(binder_->make(ctl::not_at_start_warning, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::step_back_button, g), r, 0);
-    grid->addWidget(binder_->make(ctl::step_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::sub_frame_box, g), r, 2);
-    grid->addWidget(binder_->make(ctl::go_to_sub_frame_button, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::go_to_frame_box, g), r, 0);
-    grid->addWidget(binder_->make(ctl::go_to_frame_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::go_to_end_button, g), r, 2);
-    grid->addWidget(binder_->make(ctl::go_to_start_button, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::page_box, g), r, 0);
-    grid->addWidget(binder_->make(ctl::go_to_page_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::page_display, g), r, 2);
-    grid->addWidget(binder_->make(ctl::go_to_position_button, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::divider_box, g), r, 0);
-    grid->addWidget(binder_->make(ctl::play_speed_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::go_to_zero_button, g), r, 2);
-    grid->addWidget(binder_->make(ctl::go_home_button, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::zero_all_button, g), r, 0);
-    grid->addWidget(binder_->make(ctl::counter_reset_button, g), r, 1);
-    grid->addWidget(binder_->make(ctl::show_nums_button, g), r, 2);
-    grid->addWidget(binder_->make(ctl::message_form_button, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::current_frame_label, g), r, 0);
-    grid->addWidget(binder_->make(ctl::time_code_box, g), r, 1);
-    grid->addWidget(binder_->make(ctl::positioning_step_box, g), r, 2);
-    grid->addWidget(binder_->make(ctl::time_code_copy, g), r, 3);
-    ++r;
-    grid->addWidget(binder_->make(ctl::frame_scroll_bar, g), r, 0, 1, 4);
+    constexpr ControlName none{""};
+    // Play and step; go to a place; page and zero; speed and counters; where it is.
+    const std::array<std::array<ControlName, 6>, 5> rows = {{
+        {ctl::run_button, ctl::stop_button, ctl::loop_button, ctl::step_back_button, ctl::step_button, none},
+        {ctl::go_to_start_button, ctl::go_to_end_button, ctl::go_to_frame_box, ctl::go_to_frame_button,
+         ctl::sub_frame_box, ctl::go_to_sub_frame_button},
+        {ctl::page_box, ctl::go_to_page_button, ctl::page_display, ctl::go_to_position_button, ctl::go_to_zero_button,
+         ctl::go_home_button},
+        {ctl::divider_box, ctl::play_speed_button, ctl::zero_all_button, ctl::counter_reset_button,
+         ctl::show_nums_button, ctl::message_form_button},
+        {ctl::current_frame_label, ctl::time_code_box, ctl::positioning_step_box, ctl::time_code_copy,
+         ctl::not_at_start_warning, none},
+    }};
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            if (!rows[r][c].view().empty())
+                grid->addWidget(binder_->make(rows[r][c], g), static_cast<int>(r), static_cast<int>(c), 1,
+                                rows[r][c] == ctl::not_at_start_warning ? 2 : 1);
+    grid->addWidget(binder_->make(ctl::frame_scroll_bar, g), 5, 0, 1, 6);
     return g;
 }
 
@@ -511,10 +553,8 @@ QWidget* MainWindow::build_graph_group() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(binder_->make(ctl::redraw_chart_button, g));
     buttons->addWidget(binder_->make(ctl::speed_mode_button, g));
-    buttons->addWidget(binder_->make(ctl::bezier_samples_button, g));
-    buttons->addStretch(1);
-    box->addLayout(buttons);
-    auto* axes = new QHBoxLayout;
+    buttons->addSpacing(12);
+    auto* axes = buttons;
     axes->addWidget(binder_->make(ctl::show_axis_heading, g));
     for (int i = 0; i < 8; ++i) {
         auto* b = binder_->make(ctl::show_axis_buttons[static_cast<std::size_t>(i)], g);
@@ -522,7 +562,7 @@ QWidget* MainWindow::build_graph_group() {
         axes->addWidget(b);
     }
     axes->addStretch(1);
-    box->addLayout(axes);
+    box->addLayout(buttons);
     chart_ = make_chart_view(graph_context(app_.state()), g);
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind(ctl::move_chart, chart_);
@@ -561,15 +601,16 @@ QWidget* MainWindow::build_file_group() {
     return g;
 }
 
-QWidget* MainWindow::build_tools_group() {
-    auto* g = plain_group("Developer tools", "toolsGroup", this);
-    auto* grid = new QGridLayout(g);
+// Developer tools, kept out of the operator's way in a window of their own.
+void MainWindow::build_tools_group() {
+    auto* grid = new QGridLayout(developer_);
     int column = 0;
-    for (ControlName n : {ctl::lookup_bin_button, ctl::lookup_listing_button, ctl::idle_developer_button}) grid->addWidget(binder_->make(n, g), 0, column++);
+    for (ControlName n : {ctl::lookup_bin_button, ctl::lookup_listing_button, ctl::idle_developer_button,
+                          ctl::bezier_samples_button})
+        grid->addWidget(binder_->make(n, developer_), 0, column++);
     column = 0;
-    for (ControlName n : ctl::developer_labels) grid->addWidget(binder_->make(n, g), 1, column++);
-    grid->setColumnStretch(3, 1);
-    return g;
+    for (ControlName n : ctl::developer_labels) grid->addWidget(binder_->make(n, developer_), 1, column++);
+    grid->addWidget(setup_->binder()->make(ctl::setup_show_values_button, developer_), 2, 0, 1, 2);
 }
 
 void MainWindow::sync() {
@@ -593,6 +634,7 @@ void MainWindow::sync() {
     progress_label_->setText(QString::fromStdString(app_.progress()));
     pad_label_->setText(QString::fromStdString(s.gamepad.status()));
     pad_label_->setVisible(!pad_label_->text().isEmpty());
+    if (state_label_) sync_rig_state();
     setup_->sync();
     help_->sync();
     if (messages_->isVisible()) messages_->sync();
@@ -615,6 +657,10 @@ void MainWindow::sync() {
     }
     if (auto* lists = findChild<FilePanelLists*>()) lists->sync();
     if (auto* table = findChild<KeyframeTable*>()) table->sync();
+    // Load Move and Save Move open the file panel: bring its tab forward.
+    const bool panel_open = s.panel.at(ctl::file_list).visible;
+    if (panel_open && !file_panel_open_ && side_tabs_) side_tabs_->setCurrentWidget(file_tab_);
+    file_panel_open_ = panel_open;
     if (app_.quit_requested()) close();
 }
 

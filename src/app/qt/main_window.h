@@ -8,6 +8,10 @@
 #include <memory>
 
 class QMenu;
+class QDialog;
+class QTabWidget;
+class QIcon;
+class QKeySequence;
 
 #include "app/app.h"
 
@@ -32,6 +36,10 @@ public:
     // Asks for the CSV file to write (`saving`) or read; empty when cancelled.
     // A file dialog unless replaced.
     std::function<QString(bool saving)> ask_csv_path;
+
+    // Asks Save As for the move's file name; empty when cancelled. An input
+    // dialog unless replaced.
+    std::function<QString()> ask_move_name;
 
     explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -65,7 +73,14 @@ private:
     QWidget* build_single_frame_group();
     QWidget* build_graph_group();
     QWidget* build_file_group();
-    QWidget* build_tools_group();
+    void build_tools_group();
+    void build_transport_bar();
+    QAction* transport_action(const QString& name, const QString& text, const QIcon& icon, const QKeySequence& key,
+                              std::function<void()> act);
+    // Space: Run when the rig stands, else Stop.
+    void run_or_stop();
+    void save_move_as();
+    void sync_rig_state();
 
     App& app_;
     PanelBinder* binder_;
@@ -73,6 +88,13 @@ private:
     HelpWindow* help_;
     FrameClock* clock_;
     MessagesWindow* messages_;
+    QDialog* developer_ = nullptr;
+    QLabel* state_label_ = nullptr;         // the rig's state in the transport bar
+    QLabel* status_state_label_ = nullptr;  // the same in the status bar
+    QAction* run_action_ = nullptr;
+    QTabWidget* side_tabs_ = nullptr;
+    QWidget* file_tab_ = nullptr;
+    bool file_panel_open_ = false;
     QWidget* chart_ = nullptr;
     QLabel* link_label_ = nullptr;
     QLabel* check_label_ = nullptr;

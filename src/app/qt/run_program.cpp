@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/look.h"
 #include "app/start_messages.h"
 #include "app/start_plan.h"
 #include "base/file_io.h"
@@ -45,6 +46,7 @@ int run_program(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("kestrova");
     QApplication::setOrganizationName("Kestrova");
+    follow_desktop_look();
     App app(plan.workdir, make_serial_port_opener());
     install_log_file(app.state().workdir / log_text::log_file);
     app.keep_log(qt_log_sink());

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QScrollArea>
 #include <QSettings>
 #include <QWidget>
@@ -32,8 +33,10 @@ void fit_to_screen(QMainWindow& window, QSize available) {
     QSize whole = window.minimumSizeHint();
     if (const auto* scroll = qobject_cast<const QScrollArea*>(window.centralWidget()); scroll && scroll->widget()) {
         // The scroll area itself may shrink to nothing: take its content's
-        // minimum plus the menu and status bars around it.
-        const int bars = window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height();
+        // minimum plus the menu, tool and status bars around it.
+        int bars = window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height();
+        for (const QToolBar* t : window.findChildren<QToolBar*>())
+            if (window.toolBarArea(t) == Qt::TopToolBarArea) bars += t->sizeHint().height();
         whole = whole.expandedTo(scroll->widget()->minimumSizeHint() + QSize(0, bars));
     }
     // Too big for the screen: the controls scroll in a window that fits.
