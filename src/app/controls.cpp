@@ -139,7 +139,6 @@ void create_motion_group(Panel& p) {
     p.set_visible(ctl::not_at_start_warning, false);
     p.add(ctl::frame_scroll_bar, K::ScrollBar).maximum = 32767;
     label(p, ctl::current_frame_label, "Current Frame");
-    label(p, ctl::current_frame_seconds, "");
     box(p, ctl::time_code_box, "00:00:00:00");
     box(p, ctl::time_code_copy, "00:00:00:00");
     button(p, ctl::message_form_button, "Small");

@@ -1,6 +1,7 @@
 #include "axes/units.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "base/frame_time.h"
@@ -48,7 +49,7 @@ std::string position_in_units(double pulses, double pulses_per_unit, std::string
 
 std::string speed_text(double pulses_per_frame, double pulses_per_unit, std::string_view unit) {
     if (pulses_per_frame == 0) return {};
-    if (unit.empty() || pulses_per_unit == 0) return num::to_text(pulses_per_frame);
+    if (unit.empty() || pulses_per_unit == 0) return num::to_text(std::round(pulses_per_frame * 100) / 100);
     return two_places(pulses_per_frame / pulses_per_unit * frames_per_second, std::string(unit) + "/s");
 }
 

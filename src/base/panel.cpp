@@ -45,7 +45,7 @@ void Panel::show(ControlName n, std::string t) {
     Control& c = mut(name);
     if (c.text == t) return;
     c.text = std::move(t);
-    read(name);  // a shown text is the box's value too
+    read(name, c.text);  // a shown text is the box's value too
     notify(name);
 }
 
@@ -55,8 +55,8 @@ void Panel::keep_value(ControlName n, Reading reading) {
     readings_[name] = std::move(reading);
 }
 
-void Panel::read(const std::string& name) {
-    if (auto r = readings_.find(name); r != readings_.end()) r->second(at(name).text);
+void Panel::read(const std::string& name, const std::string& text) {
+    if (auto r = readings_.find(name); r != readings_.end()) r->second(text);
 }
 
 void Panel::announce(ControlName n) {
@@ -69,7 +69,7 @@ void Panel::set_text(const std::string& name, std::string text) {
     Control& c = mut(name);
     if (c.text == text) return;
     std::string before = std::exchange(c.text, std::move(text));
-    read(name);
+    read(name, c.text);
     notify(name);
     // A rule that sets another box nests; each sees its own box's old text.
     struct Keep {

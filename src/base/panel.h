@@ -123,7 +123,7 @@ private:
     Control& mut(const std::string& name);
     void notify(const std::string& name);
     void run_rule(const std::string& name);
-    void read(const std::string& name);
+    void read(const std::string& name, const std::string& text);  // the control's own text, found once
 
     std::map<std::string, Control, std::less<>> controls_;
     std::map<std::string, Rule, std::less<>> rules_;

@@ -20,11 +20,10 @@ inline constexpr ControlName page_display{"Text17"};
 inline constexpr ControlName time_code_box{"Text22"};
 inline constexpr ControlName time_code_copy{"Text29"};
 inline constexpr ControlName current_frame_label{"Label34"};
-inline constexpr ControlName current_frame_seconds{"currentSeconds"};
 
 inline constexpr std::array engine_main_window_controls = {
     position_heading, frame_scroll_bar, positioning_step_box, page_display,
-    time_code_box,    time_code_copy,   current_frame_label, current_frame_seconds};
+    time_code_box,    time_code_copy,   current_frame_label};
 inline constexpr std::array<std::span<const ControlName>, 1> engine_main_window_families = {position_boxes};
 
 }  // namespace kestrova::ctl

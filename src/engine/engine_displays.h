@@ -37,7 +37,6 @@ struct ShownMotion {
     std::array<double, move_axes> speed{};
     std::array<double, move_axes> pulses_per_unit{};
     std::array<std::string, move_axes> unit{};
-    double frame = -1;  // the current frame shown as seconds
 };
 
 // The move axes at `position` (what the rig was told this step): their read-outs in units, and their

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "base/frame_time.h"
 #include "base/numeric.h"
 #include "engine/controls.h"
 #include "engine/engine_displays.h"
@@ -233,10 +232,6 @@ void FrameEngine::refresh_displays() {
     const PositioningState& ps = c_.engine.positioning;
     Panel& p = c_.panel;
     show_motion(p, c_.axes, c_.engine.last_sent, shown_);
-    if (c_.move.curframe != shown_.frame) {
-        shown_.frame = c_.move.curframe;
-        p.show(ctl::current_frame_seconds, frames_in_seconds(shown_.frame));
-    }
     const auto page = num::int_div(std::max(0.0, ps.gototarget - 2001), 16);
     if (page) p.show(ctl::page_display, num::to_text(static_cast<double>(*page)));
     if (const auto tc = time_code(c_.move.curframe)) {

@@ -463,7 +463,7 @@ QWidget* MainWindow::build_motion_group() {
     grid->addWidget(binder_->make(ctl::show_nums_button, g), r, 2);
     grid->addWidget(binder_->make(ctl::message_form_button, g), r, 3);
     ++r;
-    grid->addLayout(with_seconds(binder_->make(ctl::current_frame_label, g), binder_->make(ctl::current_frame_seconds, g)), r, 0);
+    grid->addWidget(binder_->make(ctl::current_frame_label, g), r, 0);
     grid->addWidget(binder_->make(ctl::time_code_box, g), r, 1);
     grid->addWidget(binder_->make(ctl::positioning_step_box, g), r, 2);
     grid->addWidget(binder_->make(ctl::time_code_copy, g), r, 3);

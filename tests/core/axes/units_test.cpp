@@ -17,7 +17,7 @@ TEST(AxisUnits, PositionAndSpeedReadInTheAxisUnit) {
         {1250, 100, "°", "12.50 °", "312.50 °/s"},
         {-5, 2, "mm", "-2.50 mm", "-62.50 mm/s"},
         {-0.001, 1, "mm", "0.00 mm", "-0.03 mm/s"},  // no "-0.00"
-        {7, 0.5, "", "", "7"},                         // no unit: pulses per frame
+        {7.256, 0.5, "", "", "7.26"},                  // no unit: pulses per frame
         {0, 4, "°", "0.00 °", ""},                     // standing still shows no speed
         {3, 0, "°", "", "3"},                          // 0 pulses per unit shows pulses
     };
