@@ -362,7 +362,9 @@ QWidget* MainWindow::build_axes_group() {
         if (a < ctl::position_unit_labels.size()) {
             auto* position = new QHBoxLayout;  // the box in pulses, its read-out in units beside it
             position->addWidget(binder_->make(ctl::position_boxes[a], g));
-            position->addWidget(binder_->make(ctl::position_unit_labels[a], g));
+            auto* units = binder_->make(ctl::position_unit_labels[a], g);
+            units->setMinimumWidth(units->fontMetrics().horizontalAdvance("-999.99 mm"));  // room before it grows
+            position->addWidget(units);
             grid->addLayout(position, row, 3);
         } else {
             grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
