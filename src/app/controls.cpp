@@ -61,6 +61,7 @@ void create_axis_rows(Panel& p) {
     for (std::size_t i = 0; i < 5; ++i) label(p, ctl::axis_row_labels[i], std::to_string(i + 1));
     label(p, ctl::fkey_heading, "F");
     for (std::size_t i = 0; i < 5; ++i) label(p, ctl::fkey_labels[i], fkey_texts[i]);
+    for (ControlName n : ctl::position_unit_labels) label(p, n, "");
     for (std::size_t a = 0; a < 8; ++a) {
         box(p, ctl::axis_name_boxes[a], default_name(static_cast<int>(a)));
         box(p, ctl::position_boxes[a], "0");
@@ -80,6 +81,8 @@ void create_keyframe_group(Panel& p) {
     box(p, ctl::keyframe_frame_box, "1");
     label(p, ctl::total_frames_label, "Total frames", "total frames in move");
     box(p, ctl::total_frames_box, "", "total frames in move");
+    label(p, ctl::keyframe_frame_seconds, "");
+    label(p, ctl::total_frames_seconds, "");
     label(p, ctl::keyframe_count_label, "Keyframes");
     box(p, ctl::keyframe_count_box, "0", "KFs in move");
     // Kept, but hidden: the keyframe table shows the keyframes instead.
@@ -182,6 +185,10 @@ void create_file_group(Panel& p) {
         p.add(n, K::List);
         p.set_visible(n, false);
     }
+    label(p, ctl::file_mode_label, "");
+    button(p, ctl::file_cancel_button, "Cancel", "close the file lists without loading or saving");
+    p.set_visible(ctl::file_mode_label, false);
+    p.set_visible(ctl::file_cancel_button, false);
     label(p, ctl::comm_number_label, "Enter Comm number");
     box(p, ctl::comm_number_box, "");
     p.set_visible(ctl::comm_number_label, false);
@@ -224,6 +231,7 @@ void create_setup_controls(Panel& p) {
         label(p, ctl::setup_row_labels[a], a < 5 ? std::string(fkey_texts[a]) : std::string(1, axis_letters[a]));
         box(p, ctl::setup_name_boxes[a], default_name(static_cast<int>(a)));
         box(p, ctl::setup_pulses_boxes[a]);
+        button(p, ctl::setup_unit_buttons[a], "pulses", "the unit positions and speeds are shown in");
         box(p, ctl::setup_speed_boxes[a]);
         box(p, ctl::setup_acceleration_boxes[a]);
         box(p, ctl::setup_min_boxes[a]);

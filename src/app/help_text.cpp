@@ -83,6 +83,12 @@ const char* const help_text =
     "\r\n"
     "FILES\r\n"
     "File > Save Move / Load Move opens the file lists; pick a file or type a name and\r\n"
-    "press Enter. File > Save Setup stores the axis settings in stats.ini.\r\n";
+    "press Enter; Cancel or Escape closes them. File > Save Setup stores the axis\r\n"
+    "settings in stats.ini.\r\n"
+    "\r\n"
+    "UNITS\r\n"
+    "Setup gives each axis a unit (none, ° or mm) beside its pulses per unit; the\r\n"
+    "position boxes keep whole numbers, the read-out beside them shows the position in\r\n"
+    "the unit and the Speed column the speed in units/s (pulses/frame without a unit).\r\n";
 
 }  // namespace kestrova

@@ -69,6 +69,7 @@ void install_axes_commands(const AxesContext& c) {
     });
     c.dialog.on_press(ctl::setup_show_values_button, [c] { c.dialog.set_text(ctl::setup_min_boxes[0], "-50000"); });
     for (std::size_t a = 0; a < axis_count; ++a) {
+        c.dialog.on_press(ctl::setup_unit_buttons[a], [c, a] { cycle_setup_unit(c.dialog, a); });
         c.dialog.on_press(ctl::setup_reverse_buttons[a], [c, a] {
             c.axes.rev[a] = !c.axes.rev[a];
             show_toggle(c.dialog, ctl::setup_reverse_buttons[a], c.axes.rev[a]);

@@ -19,7 +19,11 @@ inline constexpr ControlName axis_speed_heading{"Label24"};
 // The row numbers "1".."5" of axes A..E.
 inline constexpr ControlFamily<5> axis_row_labels{ControlName{"Label1"}, ControlName{"Label11"}, ControlName{"Label12"},
                                                   ControlName{"Label13"}, ControlName{"Label14"}};
-// The Speed column of the axis rows (shown, never written).
+// The present position of axes A..E in their unit, beside the position boxes.
+inline constexpr ControlFamily<5> position_unit_labels{ControlName{"UnitPosA"}, ControlName{"UnitPosB"},
+                                                       ControlName{"UnitPosC"}, ControlName{"UnitPosD"},
+                                                       ControlName{"UnitPosE"}};
+// The Speed column of the axis rows: each axis's present speed, shown only.
 inline constexpr ControlFamily<8> axis_speed_boxes{ControlName{"SpdA"}, ControlName{"SpdB"}, ControlName{"SpdC"},
                                                    ControlName{"SpdD"}, ControlName{"SpdE"}, ControlName{"SpdF"},
                                                    ControlName{"SpdG"}, ControlName{"SpdH"}};
@@ -54,6 +58,10 @@ inline constexpr ControlFamily<8> setup_name_boxes{ControlName{"Name1"}, Control
 inline constexpr ControlFamily<8> setup_pulses_boxes{ControlName{"posA"}, ControlName{"posB"}, ControlName{"posC"},
                                                      ControlName{"posD"}, ControlName{"posE"}, ControlName{"posF"},
                                                      ControlName{"posG"}, ControlName{"posH"}};
+// The unit beside each pulses-per-unit box, chosen by pressing.
+inline constexpr ControlFamily<8> setup_unit_buttons{ControlName{"unitA"}, ControlName{"unitB"}, ControlName{"unitC"},
+                                                     ControlName{"unitD"}, ControlName{"unitE"}, ControlName{"unitF"},
+                                                     ControlName{"unitG"}, ControlName{"unitH"}};
 inline constexpr ControlFamily<8> setup_speed_boxes{ControlName{"SpdA"}, ControlName{"SpdB"}, ControlName{"SpdC"},
                                                     ControlName{"SpdD"}, ControlName{"SpdE"}, ControlName{"SpdF"},
                                                     ControlName{"SpdG"}, ControlName{"SpdH"}};
@@ -77,14 +85,14 @@ inline constexpr ControlFamily<8> setup_reverse_buttons{ControlName{"revAx"}, Co
 // Everything above, per window, for the ownership check.
 inline constexpr std::array axes_main_window_controls = {setup_menu, load_setup_menu, save_setup_menu,
                                                          fspeed_heading, axis_heading, axis_speed_heading};
-inline constexpr std::array<std::span<const ControlName>, 5> axes_main_window_families = {
-    axis_name_boxes, fspeed_boxes, enable_buttons, axis_row_labels, axis_speed_boxes};
+inline constexpr std::array<std::span<const ControlName>, 6> axes_main_window_families = {
+    axis_name_boxes, fspeed_boxes, enable_buttons, axis_row_labels, axis_speed_boxes, position_unit_labels};
 inline constexpr std::array axes_setup_dialog_controls = {
     setup_dialog,        setup_ok_button,       setup_exit_button,           setup_show_values_button,
     setup_axis_heading,  setup_pulses_heading,  setup_speed_heading,         setup_acceleration_heading,
     setup_min_heading,   setup_max_heading,     setup_position_heading};
-inline constexpr std::array<std::span<const ControlName>, 9> axes_setup_dialog_families = {
+inline constexpr std::array<std::span<const ControlName>, 10> axes_setup_dialog_families = {
     setup_row_labels, setup_name_boxes,     setup_pulses_boxes,   setup_speed_boxes,    setup_acceleration_boxes,
-    setup_min_boxes,  setup_max_boxes,      setup_position_boxes, setup_reverse_buttons};
+    setup_min_boxes,  setup_max_boxes,      setup_position_boxes, setup_reverse_buttons, setup_unit_buttons};
 
 }  // namespace kestrova::ctl

@@ -1,6 +1,7 @@
 #include "axes/kept_settings.h"
 
 #include "axes/messages.h"
+#include "axes/units.h"
 #include "base/numeric.h"
 
 namespace kestrova {
@@ -12,6 +13,7 @@ std::string key(const char* name, std::size_t axis) { return name + std::string(
 constexpr const char* pulses_key = "pulsesPerUnit";
 constexpr const char* enable_key = "enabled";
 constexpr const char* reverse_key = "reverse";
+constexpr const char* unit_key = "unit";
 
 }  // namespace
 
@@ -21,6 +23,7 @@ KeptAxisText encode_kept_axis_settings(const AxisSettings& s) {
         out.emplace_back(key(pulses_key, a), num::to_text(s.pp_rev[a]));
         if (a < enable_axes) out.emplace_back(key(enable_key, a), s.ena[a] ? "1" : "0");
         out.emplace_back(key(reverse_key, a), s.rev[a] ? "1" : "0");
+        out.emplace_back(key(unit_key, a), s.unit[a]);
     }
     return out;
 }
@@ -45,6 +48,10 @@ Result<AxisSettings> decode_kept_axis_settings(
         if (a < enable_axes)
             if (Result<> r = toggle(key(enable_key, a), s.ena[a]); !r) return fail(r.error());
         if (Result<> r = toggle(key(reverse_key, a), s.rev[a]); !r) return fail(r.error());
+        if (const auto v = value(key(unit_key, a))) {
+            if (!is_axis_unit(*v)) return fail(axes_msg::kept_unreadable(key(unit_key, a), *v));
+            s.unit[a] = *v;
+        }
     }
     return s;
 }

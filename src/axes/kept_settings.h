@@ -1,5 +1,5 @@
 // The axis settings that stats.ini has no field for (pulses per unit, the
-// enable and the reverse toggles), kept in the program's settings instead as
+// unit's name, the enable and the reverse toggles), kept in the program's settings instead as
 // key/value texts. Pure functions, so the store stays a thin layer.
 #pragma once
 

@@ -3,6 +3,7 @@
 #include "axes/controls.h"
 #include "axes/messages.h"
 #include "axes/setting_rules.h"
+#include "axes/units.h"
 #include "base/colours.h"
 #include "base/numeric.h"
 
@@ -68,6 +69,7 @@ SetupReading read_setup_dialog(const Panel& f, const AxisSettings& current) {
             !read(ctl::setup_min_boxes[i], axes_msg::min_field, next.min[i]) ||
             !read(ctl::setup_max_boxes[i], axes_msg::max_field, next.max[i]))
             return std::move(*bad);
+        if (i < applied_pp_rev) next.unit[i] = unit_from_caption(f.text(ctl::setup_unit_buttons[i]));
         if (i < applied_pp_rev && next.pp_rev[i] == 0)
             return refused(ctl::setup_pulses_boxes[i],
                            axes_msg::out_of_range(a, axes_msg::pulses_field, 0, "numbers other than 0"));
@@ -85,6 +87,7 @@ void open_setup_dialog(const AxesContext& c) {
         for (std::size_t i = 0; i < axis_count; ++i) {
             f.show(ctl::setup_name_boxes[i], c.names[i]);
             f.show(ctl::setup_pulses_boxes[i], num::to_text(ax.pp_rev[i]));
+            f.set_caption(ctl::setup_unit_buttons[i], unit_caption(ax.unit[i]));
             f.show(ctl::setup_speed_boxes[i], num::to_text(ax.mSpeed[i]));
             f.show(ctl::setup_acceleration_boxes[i], num::to_text(ax.acc[i]));
             f.show(ctl::setup_min_boxes[i], num::to_text(ax.min[i]));
@@ -99,7 +102,13 @@ void make_unused_setup_fields_read_only(Panel& f) {
     for (std::size_t i = 0; i < axis_count; ++i) {
         f.set_enabled(ctl::setup_position_boxes[i], false);
         if (i >= applied_pp_rev) f.set_enabled(ctl::setup_pulses_boxes[i], false);
+        if (i >= applied_pp_rev) f.set_enabled(ctl::setup_unit_buttons[i], false);
     }
+}
+
+void cycle_setup_unit(Panel& dialog, std::size_t axis) {
+    const ControlName b = ctl::setup_unit_buttons[axis];
+    dialog.set_caption(b, unit_caption(next_axis_unit(unit_from_caption(dialog.text(b)))));
 }
 
 bool apply_setup_dialog(const AxesContext& c) {
@@ -114,7 +123,7 @@ bool apply_setup_dialog(const AxesContext& c) {
         return false;
     }
     c.setup.keeps_typed = false;
-    const bool pulses_changed = next.settings->pp_rev != c.axes.pp_rev;
+    const bool pulses_changed = next.settings->pp_rev != c.axes.pp_rev || next.settings->unit != c.axes.unit;
     c.axes = std::move(next.settings).value();
     // The names as if typed into the main window's boxes (their rule shows them above the columns).
     for (std::size_t i = 0; i < axis_count; ++i)

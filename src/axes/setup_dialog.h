@@ -31,6 +31,9 @@ struct SetupReading {
 };
 SetupReading read_setup_dialog(const Panel& dialog, const AxisSettings& current);
 
+// A unit button shows the next unit (none, "°", "mm"); taken on apply like the boxes.
+void cycle_setup_unit(Panel& dialog, std::size_t axis);
+
 // Apply the dialog (the engine does so on the step after "save and exit
 // setup"): the settings and the axis names. A refusal applies nothing, names
 // the box, marks it light red and opens the dialog again with everything that

@@ -231,6 +231,7 @@ void FrameEngine::send(std::uint8_t lead, const std::array<double, move_axes>& p
 void FrameEngine::refresh_displays() {
     const PositioningState& ps = c_.engine.positioning;
     Panel& p = c_.panel;
+    show_motion(p, c_.axes, c_.engine.last_sent, shown_);
     const auto page = num::int_div(std::max(0.0, ps.gototarget - 2001), 16);
     if (page) p.show(ctl::page_display, num::to_text(static_cast<double>(*page)));
     if (const auto tc = time_code(c_.move.curframe)) {

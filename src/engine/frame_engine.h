@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/engine_context.h"
+#include "engine/engine_displays.h"
 #include "link/link.h"
 
 namespace kestrova {
@@ -35,6 +36,7 @@ private:
 
     EngineContext c_;
     Link& link_;
+    ShownMotion shown_;
 };
 
 // The setup dialog has new values: the next step applies them.

@@ -8,6 +8,7 @@ namespace kestrova {
 
 namespace {
 constexpr int enter_key = 13;
+constexpr int escape_key = 27;
 }
 
 void install_file_commands(const FilesContext& c) {
@@ -21,10 +22,11 @@ void install_file_commands(const FilesContext& c) {
     p.on_press(ctl::file_list, [c] { pick_file(c); });
     p.keep_value(ctl::file_name_box, [&f = c.files](const std::string& text) { f.typed_name = text; });
     p.on_key_down(ctl::file_name_box, [c](int code, bool) {
-        if (code != enter_key) return false;
-        typed_pick(c);
-        return true;
+        if (code == escape_key) cancel_pick(c);
+        else if (code == enter_key) typed_pick(c);
+        return code == escape_key || code == enter_key;
     });
+    p.on_press(ctl::file_cancel_button, [c] { cancel_pick(c); });
 }
 
 }  // namespace kestrova

@@ -13,12 +13,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array panel_lists = {ctl::drive_list, ctl::folder_list, ctl::file_list};
+constexpr std::array panel_parts = {ctl::drive_list, ctl::folder_list, ctl::file_list, ctl::file_mode_label,
+                                    ctl::file_cancel_button};
 
 void close_panel(const FilesContext& c) {
     c.files.savemode = false;
     c.files.loadmode = false;
-    for (ControlName name : panel_lists) c.panel.set_visible(name, false);
+    for (ControlName name : panel_parts) c.panel.set_visible(name, false);
+}
+
+// The title and the Cancel button come with the lists.
+void show_mode(const FilesContext& c, const char* title) {
+    c.panel.set_caption(ctl::file_mode_label, title);
+    c.panel.set_visible(ctl::file_mode_label, true);
+    c.panel.set_visible(ctl::file_cancel_button, true);
 }
 
 bool under(const std::string& path, const std::string& root) {
@@ -48,12 +56,20 @@ void open_panel_for_load(const FilesContext& c) {
     ++c.files.list_revision;
     c.panel.set_visible(ctl::drive_list, true);
     c.panel.set_visible(ctl::folder_list, true);
+    show_mode(c, files_msg::load_title);
 }
 
 void open_panel_for_save(const FilesContext& c) {
     c.files.loadmode = false;
     c.files.savemode = true;
     for (ControlName name : {ctl::folder_list, ctl::drive_list, ctl::file_list}) c.panel.set_visible(name, true);
+    show_mode(c, files_msg::save_title);
+}
+
+void cancel_pick(const FilesContext& c) {
+    c.files.selected.clear();
+    close_panel(c);
+    ++c.files.list_revision;  // the list drops its highlighted pick
 }
 
 void change_drive(const FilesContext& c, const std::string& root) {
@@ -99,6 +115,7 @@ void typed_pick(const FilesContext& c) {
     FilePanelState& f = c.files;
     f.movename = f.typed_name;
     if (f.savemode) save_move_file(c, f.movename);
+    if (f.loadmode) load_move_file(c, f.movename);
     close_panel(c);
     ++f.list_revision;
 }

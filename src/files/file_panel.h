@@ -33,8 +33,12 @@ void change_folder(FilePanelState& files, const std::string& folder);
 // of the label of axis B's name. Saves or loads in the open mode, then closes the panel.
 void pick_file(const FilesContext& c);
 
-// Enter in the file name box: saves under the typed name in save mode, then closes the panel.
+// Enter in the file name box: saves or loads the typed name in the open mode
+// (nothing when the panel is closed), then closes the panel.
 void typed_pick(const FilesContext& c);
+
+// Cancel or Escape: the panel closes, nothing picked, loaded or saved.
+void cancel_pick(const FilesContext& c);
 
 // The listed drive whose root holds `path` (the longest matching root).
 std::string drive_of(const FilePanelState& files, const std::string& path);

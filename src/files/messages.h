@@ -44,6 +44,10 @@ std::string too_many_keyframes(int count, int frames);
 inline constexpr const char* replace_box_title = "Save Move";
 std::string replace_question(const std::string& name);
 
+// The file panel's title while it is open.
+inline constexpr const char* load_title = "Load: pick a move, or type its name and press Enter";
+inline constexpr const char* save_title = "Save: pick a move to replace, or type a new name and press Enter";
+
 // The message box of a failed drive change.
 inline constexpr const char* drive_box_title = "No Data";
 std::string drive_box_text(int error_number, const std::string& description);

@@ -27,6 +27,10 @@ inline constexpr ControlName total_frames_label{"Label5"};
 inline constexpr ControlName total_frames_box{"Text2"};
 inline constexpr ControlName set_total_frames_button{"Command21"};
 
+// The Position frame and the move length as time, beside their boxes.
+inline constexpr ControlName keyframe_frame_seconds{"positionSeconds"};
+inline constexpr ControlName total_frames_seconds{"totalSeconds"};
+
 inline constexpr ControlName fkey_status_box{"enable"};
 inline constexpr ControlName shared_readout_box{"Text24"};
 
@@ -35,6 +39,7 @@ inline constexpr std::array move_main_window_controls = {
     keyframe_frame_box,     add_keyframe_button,    delete_keyframe_button, clear_move_button,
     recalc_button,          keyframe_count_box,     keyframe_list_boxes[0], keyframe_list_boxes[1],
     keyframe_list_boxes[2], keyframe_list_boxes[3], keyframe_list_boxes[4], keyframe_list_boxes[5],
-    total_frames_box,       set_total_frames_button, fkey_status_box,       shared_readout_box};
+    total_frames_box,       set_total_frames_button, fkey_status_box,       shared_readout_box,
+    keyframe_frame_seconds, total_frames_seconds};
 
 }  // namespace kestrova::ctl

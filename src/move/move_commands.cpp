@@ -1,8 +1,10 @@
 #include "move/move_commands.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "base/frame_time.h"
 #include "base/numeric.h"
 #include "move/controls.h"
 #include "move/fkey_status.h"
@@ -14,11 +16,19 @@ namespace kestrova {
 
 void install_move_commands(const MoveContext& context, MoveEntries& entries) {
     Panel& p = context.panel;
-    p.keep_value(ctl::keyframe_frame_box, [&entries](const std::string& text) {
+    // Beside each frame box its time, blank while the box holds no number.
+    auto seconds = [&p](ControlName label, const std::optional<double>& frames) {
+        p.show(label, frames ? frames_in_seconds(*frames) : std::string());
+    };
+    p.keep_value(ctl::keyframe_frame_box, [&entries, seconds](const std::string& text) {
         entries.position = num::whole_number(text);
         entries.position_prefix = num::val(text);
+        seconds(ctl::keyframe_frame_seconds, entries.position);
     });
-    p.keep_value(ctl::total_frames_box, [&entries](const std::string& text) { entries.length = num::whole_number(text); });
+    p.keep_value(ctl::total_frames_box, [&entries, seconds](const std::string& text) {
+        entries.length = num::whole_number(text);
+        seconds(ctl::total_frames_seconds, entries.length);
+    });
     // The handlers share one context; it holds only references and hooks.
     auto ctx = std::make_shared<MoveContext>(context);
     p.on_press(ctl::add_keyframe_button, [ctx] { ctx->notices.report(add_keyframe(*ctx)); });

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QTimer>
@@ -37,6 +38,13 @@ TEST(FileMenu, TheListsShowTheMovesFolderWithoutHiddenFilesAndRecentMovesListsAn
     w.app.press(ctl::load_move_menu);
     w.window->sync();
     EXPECT_TRUE(drives->isVisible() && folders->isVisible() && files->isVisible());
+    EXPECT_EQ(w.find<QLabel>("fileFolder")->text(), "moves");  // the folder, not the drive's root
+    files->setFocus();
+    QTest::keyClick(files, Qt::Key_Escape);  // leaves the panel, nothing loaded
+    EXPECT_FALSE(files->isVisible());
+    EXPECT_EQ(w.move().totalframes, 60);
+    w.app.press(ctl::load_move_menu);
+    w.window->sync();
     auto* model = qobject_cast<QFileSystemModel*>(files->model());
     ASSERT_TRUE(model);
     const QModelIndex root = files->rootIndex();

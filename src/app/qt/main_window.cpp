@@ -399,6 +399,18 @@ bool MainWindow::may_drop_move() {
     return saved;
 }
 
+namespace {
+// A frame box's caption with the frames as seconds under it, never widening the column.
+QLayout* with_seconds(QWidget* caption, QWidget* seconds) {
+    seconds->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(caption);
+    column->addWidget(seconds);
+    return column;
+}
+}  // namespace
+
 QWidget* MainWindow::build_axes_group() {
     auto* g = plain_group("Axes", "axesGroup", this);
     auto* grid = new QGridLayout(g);
@@ -422,7 +434,16 @@ QWidget* MainWindow::build_axes_group() {
             grid->addWidget(new QLabel(QString(QChar(axis_letters[a])), g), row, 0);
         }
         grid->addWidget(binder_->make(ctl::axis_name_boxes[a], g), row, 2);
-        grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
+        if (a < ctl::position_unit_labels.size()) {
+            auto* position = new QHBoxLayout;  // the box in pulses, its read-out in units beside it
+            position->addWidget(binder_->make(ctl::position_boxes[a], g));
+            auto* units = binder_->make(ctl::position_unit_labels[a], g);
+            units->setMinimumWidth(units->fontMetrics().horizontalAdvance("-999.99 mm"));  // room before it grows
+            position->addWidget(units);
+            grid->addLayout(position, row, 3);
+        } else {
+            grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
+        }
         grid->addWidget(binder_->make(ctl::axis_speed_boxes[a], g), row, 4);
         grid->addWidget(binder_->make(ctl::fspeed_boxes[a], g), row, 5);
     }
@@ -441,11 +462,11 @@ QWidget* MainWindow::build_axes_group() {
 QWidget* MainWindow::build_keyframe_group() {
     auto* g = group(binder_, ctl::keyframe_group, this);
     auto* grid = new QGridLayout(g);
-    grid->addWidget(binder_->make(ctl::keyframe_frame_label, g), 0, 0);
+    grid->addLayout(with_seconds(binder_->make(ctl::keyframe_frame_label, g), binder_->make(ctl::keyframe_frame_seconds, g)), 0, 0);
     grid->addWidget(binder_->make(ctl::keyframe_frame_box, g), 0, 1);
     grid->addWidget(binder_->make(ctl::add_keyframe_button, g), 0, 2);
     grid->addWidget(binder_->make(ctl::delete_keyframe_button, g), 0, 3);
-    grid->addWidget(binder_->make(ctl::total_frames_label, g), 1, 0);
+    grid->addLayout(with_seconds(binder_->make(ctl::total_frames_label, g), binder_->make(ctl::total_frames_seconds, g)), 1, 0);
     grid->addWidget(binder_->make(ctl::total_frames_box, g), 1, 1);
     grid->addWidget(binder_->make(ctl::set_total_frames_button, g), 1, 2);
     grid->addWidget(binder_->make(ctl::clear_move_button, g), 1, 3);
@@ -589,15 +610,19 @@ QWidget* MainWindow::build_file_group() {
     binder_->bind(ctl::drive_list, panel->drives());
     binder_->bind(ctl::folder_list, panel->folders());
     binder_->bind(ctl::file_list, panel->files());
+    grid->addWidget(binder_->make(ctl::file_mode_label, g), 1, 0, 1, 2);
+    grid->addWidget(binder_->make(ctl::file_cancel_button, g), 1, 2);
     auto* lists = new QHBoxLayout;
     auto* place = new QVBoxLayout;
     place->addWidget(panel->drives());
+    place->addWidget(panel->folder_name());
     place->addWidget(panel->folders(), 1);
     lists->addLayout(place, 1);
-    lists->addWidget(panel->files(), 1);
-    panel->folders()->setMinimumHeight(120);
-    panel->files()->setMinimumHeight(120);
-    grid->addLayout(lists, 1, 0, 1, 3);
+    lists->addWidget(panel->files(), 2);  // the names are what the operator reads
+    panel->folders()->setMinimumHeight(160);
+    panel->files()->setMinimumSize(200, 160);
+    grid->addLayout(lists, 2, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
     return g;
 }
 

@@ -24,8 +24,9 @@ QString css_colour(std::uint32_t c) {
 
 namespace {
 
-// Key codes as the core knows them: F1..F10 are 112..121, Enter is 13.
+// Key codes as the core knows them: F1..F10 are 112..121, Enter is 13, Escape 27.
 int key_code(int qt_key) {
+    if (qt_key == Qt::Key_Escape) return 27;
     if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F10) return 112 + (qt_key - Qt::Key_F1);
     if (qt_key == Qt::Key_Return || qt_key == Qt::Key_Enter) return 13;
     return 0;

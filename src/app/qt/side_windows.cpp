@@ -22,9 +22,10 @@ SetupDialog::SetupDialog(App& app, QWidget* parent) : QDialog(parent), app_(app)
     const ControlName heads[] = {ctl::setup_axis_heading,         ctl::setup_pulses_heading, ctl::setup_speed_heading,
                                  ctl::setup_acceleration_heading, ctl::setup_min_heading,    ctl::setup_max_heading,
                                  ctl::setup_position_heading};
-    for (int c = 0; c < 7; ++c) grid->addWidget(binder_->make(heads[c], this), 0, c == 0 ? 0 : c + 1);
+    // Column 1 holds the names, column 3 the unit beside pulses per unit.
+    for (int c = 0; c < 7; ++c) grid->addWidget(binder_->make(heads[c], this), 0, c == 0 ? 0 : c < 2 ? c + 1 : c + 2);
     const std::array columns = {ctl::setup_row_labels,    ctl::setup_name_boxes,         ctl::setup_pulses_boxes,
-                                ctl::setup_speed_boxes,   ctl::setup_acceleration_boxes, ctl::setup_min_boxes,
+                                ctl::setup_unit_buttons,  ctl::setup_speed_boxes,   ctl::setup_acceleration_boxes, ctl::setup_min_boxes,
                                 ctl::setup_max_boxes,     ctl::setup_position_boxes,     ctl::setup_reverse_buttons};
     for (std::size_t a = 0; a < axis_count; ++a)
         for (std::size_t c = 0; c < columns.size(); ++c)

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QStorageInfo>
 
@@ -15,8 +17,13 @@ namespace kestrova {
 FilePanelLists::FilePanelLists(const FilesContext& context, std::function<void()> after_event, QWidget* parent)
     : QObject(parent), context_(context), after_event_(std::move(after_event)) {
     drive_box_ = new QComboBox(parent);
+    folder_label_ = new QLabel(parent);
+    folder_label_->setObjectName("fileFolder");
     folder_view_ = new QListView(parent);
     file_view_ = new QListView(parent);
+    // Names that differ at their end ("pan move 1", "pan move 1.asc") stay apart when cut short.
+    for (QListView* v : {folder_view_, file_view_}) v->setTextElideMode(Qt::ElideMiddle);
+    for (QWidget* w : std::initializer_list<QWidget*>{drive_box_, folder_view_, file_view_}) w->installEventFilter(this);
 
     folder_model_ = new QFileSystemModel(this);
     folder_model_->setFilter(QDir::AllDirs | QDir::NoDot);
@@ -49,8 +56,18 @@ FilePanelLists::FilePanelLists(const FilesContext& context, std::function<void()
     sync();
 }
 
+bool FilePanelLists::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        context_.panel.press(ctl::file_cancel_button);
+        after_event_();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 QWidget* FilePanelLists::drives() const { return drive_box_; }
 QWidget* FilePanelLists::folders() const { return folder_view_; }
+QWidget* FilePanelLists::folder_name() const { return folder_label_; }
 QWidget* FilePanelLists::files() const { return file_view_; }
 
 void FilePanelLists::reload_drives() {
@@ -72,6 +89,10 @@ void FilePanelLists::show_folder(const QString& folder) {
     file_view_->setRootIndex(file_model_->setRootPath(folder));
     folder_view_->setToolTip(folder);
     file_view_->setToolTip(folder);
+    // The folder by its name ("moves"), not the drive's root it lies on.
+    const QString name = QFileInfo(folder).fileName();
+    folder_label_->setText(name.isEmpty() ? folder : name);
+    folder_label_->setToolTip(folder);
 }
 
 void FilePanelLists::sync() {
@@ -82,6 +103,7 @@ void FilePanelLists::sync() {
         seen_revision_ = f.list_revision;
         if (f.selected.empty()) file_view_->clearSelection();
     }
+    folder_label_->setVisible(folder_view_->isVisibleTo(folder_view_->parentWidget()));
     const int drive = drive_box_->findData(QString::fromStdString(f.drive));
     if (drive >= 0 && drive != drive_box_->currentIndex()) drive_box_->setCurrentIndex(drive);
 }

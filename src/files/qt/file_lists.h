@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QLabel;
 class QListView;
 class QWidget;
 
@@ -25,11 +26,17 @@ public:
     QWidget* drives() const;
     QWidget* folders() const;
     QWidget* files() const;
+    // The name of the folder shown (its full path as the tooltip).
+    QWidget* folder_name() const;
 
     // Show the folder, drive and selection the core holds.
     void sync();
     // Read the mounted volumes again.
     void reload_drives();
+
+protected:
+    // Escape in a list leaves the panel, as Cancel does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void show_folder(const QString& folder);
@@ -37,6 +44,7 @@ private:
     FilesContext context_;
     std::function<void()> after_event_;
     QComboBox* drive_box_;
+    QLabel* folder_label_;
     QListView* folder_view_;
     QListView* file_view_;
     QFileSystemModel* folder_model_;

@@ -157,6 +157,8 @@ TEST(KeptAxisSettings, ReadBackAsWrittenKeyByKeyAndRefusedWholeByTheKeyThatCanno
     s.pp_rev = {100, 2.5, 1, 1, 1, 1, 1, -4};
     s.ena[1] = s.ena[6] = true;
     s.rev[0] = s.rev[7] = true;
+    s.unit[0] = "°";
+    s.unit[4] = "mm";
     std::map<std::string, std::string> stored;
     for (const auto& [key, value] : encode_kept_axis_settings(s)) stored[key] = value;
     auto lookup = [&stored](const std::string& key) -> std::optional<std::string> {
@@ -167,11 +169,13 @@ TEST(KeptAxisSettings, ReadBackAsWrittenKeyByKeyAndRefusedWholeByTheKeyThatCanno
     EXPECT_EQ(back.pp_rev, s.pp_rev);
     EXPECT_EQ(back.ena, s.ena);
     EXPECT_EQ(back.rev, s.rev);
+    EXPECT_EQ(back.unit, s.unit);
     EXPECT_EQ(stored.count("enableH"), 0u);  // the enable toggles stop at G
 
     stored = {{"pulsesPerUnitC", "7"}};  // what is not stored keeps its value
     EXPECT_EQ(decode_kept_axis_settings(s, lookup).value().pp_rev[0], 100);
-    for (const auto& [key, value] : {std::pair{"pulsesPerUnitB", "0"}, {"pulsesPerUnitB", "x"}, {"reverseH", "yes"}}) {
+    for (const auto& [key, value] : {std::pair{"pulsesPerUnitB", "0"}, {"pulsesPerUnitB", "x"}, {"reverseH", "yes"},
+                                            {"unitC", "inch"}}) {
         stored = {{"pulsesPerUnitA", "5"}, {key, value}};
         EXPECT_EQ(decode_kept_axis_settings(s, lookup).error(), axes_msg::kept_unreadable(key, value));
     }

@@ -1,4 +1,5 @@
 #include "core/engine/engine_fixture.h"
+#include "axes/controls.h"
 #include "engine/frame_engine.h"
 #include "engine/messages.h"
 #include "engine/time_code.h"
@@ -96,10 +97,20 @@ TEST_F(EngineTest, SlowPlayBackTakesPlaydivStepsPerFrame) {
     mp.at(2, 1) = -7;
     play().playdiv = 2;
     play().divcount = 0;
+    axes().pp_rev[1] = 2;
+    axes().unit[1] = "°";
     play_from(1);
-    using Sent = std::array<int, 3>;  // A and B as sent, the frame played next
-    EXPECT_EQ(per_tick(4, [&] { return Sent{last().pos[0], last().pos[1], play().playframe}; }),
-              (std::vector<Sent>{{5, 0, 1}, {10, 0, 2}, {15, -4, 2}, {20, -7, 3}}));  // -3.5 goes to the even -4
+    // A and B as sent, the frame played next, the Speed column of A (pulses/frame) and B (units/s).
+    using Sent = std::tuple<int, int, int, std::string, std::string>;
+    EXPECT_EQ(per_tick(4, [&] {
+                  return Sent{last().pos[0], last().pos[1], play().playframe, panel().text(ctl::axis_speed_boxes[0]),
+                              panel().text(ctl::axis_speed_boxes[1])};
+              }),
+              (std::vector<Sent>{{5, 0, 1, "5", ""},
+                                 {10, 0, 2, "5", ""},
+                                 {15, -4, 2, "5", "-43.75 °/s"},  // -3.5 goes to the even -4
+                                 {20, -7, 3, "5", "-43.75 °/s"}}));
+    EXPECT_EQ(panel().text(ctl::position_unit_labels[1]), "-3.50 °");
 }
 
 TEST_F(EngineTest, EndOfMoveStopsInTheStepThatPlaysTheLastFrame) {

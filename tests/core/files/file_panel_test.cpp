@@ -17,7 +17,7 @@ std::optional<bool> panel_shown(StartedApp& s) {
 }
 }  // namespace
 
-TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads) {
+TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesEnterLoadsEscapeLeaves) {
     StartedApp s;
     EXPECT_EQ(panel_shown(s), false);
 
@@ -35,16 +35,26 @@ TEST(FilePanel, SaveByEnterCreatesTheTypedNameClickOverwritesAndOnlyAClickLoads)
     EXPECT_EQ(s.file("pan1").size(), 806u);
     EXPECT_EQ(panel_shown(s), false);
 
-    // Loading is by click; Enter in load mode loads nothing.
+    // Escape and Cancel leave the panel without loading; Enter loads the typed name.
     s.set_length(20);
+    for (ControlName leave : {ctl::file_name_box, ctl::file_cancel_button}) {
+        s.app.press(ctl::load_move_menu);
+        EXPECT_EQ(panel_shown(s), true);
+        EXPECT_TRUE(s.panel().at(ctl::file_cancel_button).visible);
+        EXPECT_EQ(s.text(ctl::file_mode_label), files_msg::load_title);
+        s.files().selected = "pan1";
+        if (leave == ctl::file_cancel_button) s.app.press(leave);
+        else EXPECT_TRUE(s.app.key_down(leave, 27));
+        EXPECT_EQ(panel_shown(s), false);
+        EXPECT_FALSE(s.panel().at(ctl::file_cancel_button).visible);
+        EXPECT_EQ(s.files().selected, "");
+        EXPECT_EQ(s.move().totalframes, 20);
+    }
     s.app.press(ctl::load_move_menu);
-    EXPECT_EQ(panel_shown(s), true);
+    s.app.type(ctl::file_name_box, "pan1");
     s.app.key_down(ctl::file_name_box, 13);
     EXPECT_EQ(panel_shown(s), false);
-    EXPECT_EQ(s.move().totalframes, 20);
-    s.app.type(ctl::file_name_box, "");
-    s.load("pan1");
-    EXPECT_EQ(s.text(ctl::file_name_box), "pan1");
+    EXPECT_EQ(s.move().totalframes, 10);
 
     // Keys other than Enter are not consumed.
     s.app.press(ctl::save_move_menu);
