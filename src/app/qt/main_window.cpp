@@ -419,9 +419,9 @@ QWidget* MainWindow::build_axes_group() {
     grid->addWidget(binder_->make(ctl::axis_heading, g), 0, 0);
     grid->addWidget(new QLabel("Name", g), 0, 2);
     grid->addWidget(binder_->make(ctl::position_heading, g), 0, 3);
-    grid->addWidget(binder_->make(ctl::axis_speed_heading, g), 0, 4);
-    grid->addWidget(binder_->make(ctl::fspeed_heading, g), 0, 5);
-    grid->addWidget(binder_->make(ctl::fkey_heading, g), 0, 6);
+    grid->addWidget(binder_->make(ctl::axis_speed_heading, g), 0, 5);
+    grid->addWidget(binder_->make(ctl::fspeed_heading, g), 0, 6);
+    grid->addWidget(binder_->make(ctl::fkey_heading, g), 0, 7);
     for (std::size_t a = 0; a < axis_count; ++a) {
         const int row = static_cast<int>(a) + 1;
         if (a < 5) {
@@ -429,33 +429,28 @@ QWidget* MainWindow::build_axes_group() {
             auto* enable = binder_->make(ctl::enable_buttons[a], g);
             enable->setFixedWidth(32);  // one letter
             grid->addWidget(enable, row, 1);
-            grid->addWidget(binder_->make(ctl::fkey_labels[a], g), row, 6);
+            grid->addWidget(binder_->make(ctl::fkey_labels[a], g), row, 7);
         } else {
             grid->addWidget(new QLabel(QString(QChar(axis_letters[a])), g), row, 0);
         }
-        grid->addWidget(binder_->make(ctl::axis_name_boxes[a], g), row, 2);
-        if (a < ctl::position_unit_labels.size()) {
-            auto* position = new QHBoxLayout;  // the box in pulses, its read-out in units beside it
-            position->addWidget(binder_->make(ctl::position_boxes[a], g));
-            auto* units = binder_->make(ctl::position_unit_labels[a], g);
-            units->setMinimumWidth(units->fontMetrics().horizontalAdvance("-999.99 mm"));  // room before it grows
-            position->addWidget(units);
-            grid->addLayout(position, row, 3);
-        } else {
-            grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
-        }
-        grid->addWidget(binder_->make(ctl::axis_speed_boxes[a], g), row, 4);
-        grid->addWidget(binder_->make(ctl::fspeed_boxes[a], g), row, 5);
+        auto* name = binder_->make(ctl::axis_name_boxes[a], g);
+        name->setMinimumWidth(name->fontMetrics().horizontalAdvance("Spare1") + 12);
+        grid->addWidget(name, row, 2);
+        grid->addWidget(binder_->make(ctl::position_boxes[a], g), row, 3);
+        // The position in units beside the box in pulses; an empty column when no axis has a unit.
+        if (a < ctl::position_unit_labels.size()) grid->addWidget(binder_->make(ctl::position_unit_labels[a], g), row, 4);
+        grid->addWidget(binder_->make(ctl::axis_speed_boxes[a], g), row, 5);
+        grid->addWidget(binder_->make(ctl::fspeed_boxes[a], g), row, 6);
     }
     auto* names = new QHBoxLayout;
     for (ControlName n : ctl::axis_name_labels) names->addWidget(binder_->make(n, g));
-    grid->addLayout(names, 9, 0, 1, 7);
+    grid->addLayout(names, 9, 0, 1, 8);
     auto* keys = new QHBoxLayout;
     keys->addWidget(binder_->make(ctl::fkey_status_label, g));
     keys->addWidget(binder_->make(ctl::fkey_status_box, g), 1);
     keys->addWidget(binder_->make(ctl::enable_fkeys_button, g));
     keys->addWidget(binder_->make(ctl::disable_fkeys_button, g));
-    grid->addLayout(keys, 10, 0, 1, 7);
+    grid->addLayout(keys, 10, 0, 1, 8);
     return g;
 }
 
