@@ -83,6 +83,30 @@ FrameTicks frame_ticks(const GraphState& g, FrameWindow w, int max_labels) {
     return {1, step};
 }
 
+std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) {
+    std::vector<Band> out(static_cast<std::size_t>(std::max(columns, 0)), Band::none);
+    // The frame axis runs from the window's first to its last frame (at least one frame wide).
+    const double span = std::max(w.last - w.first, 1);
+    for (const GraphState::Mark& m : g.marks) {
+        // A band covers its frames from half a frame before to half a frame after.
+        const double from = (m.first - 0.5 - w.first) / span * columns;
+        const double to = (m.last + 0.5 - w.first) / span * columns;
+        const int a = std::max(0, static_cast<int>(std::floor(from)));
+        const int b = std::min(columns, static_cast<int>(std::ceil(to)));
+        const Band kind = m.acceleration ? Band::acceleration : Band::limit;
+        for (int x = a; x < b; ++x) out[static_cast<std::size_t>(x)] = std::max(out[static_cast<std::size_t>(x)], kind);
+    }
+    return out;
+}
+
+Band band_at(const GraphState& g, int frame) {
+    Band found = Band::none;
+    for (const GraphState::Mark& m : g.marks)
+        if (m.first <= frame && frame <= m.last)
+            found = std::max(found, m.acceleration ? Band::acceleration : Band::limit);
+    return found;
+}
+
 std::string pointer_readout(const PlotRect& r, ValueRange frames, ValueRange values, float x, float y,
                             int buttons) {
     std::string xt = "N.A.", yt = "N.A.";

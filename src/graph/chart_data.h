@@ -51,6 +51,14 @@ struct FrameTicks {
 // doubled until they fit.
 FrameTicks frame_ticks(const GraphState& graph, FrameWindow window, int max_labels = 1000);
 
+// The move-check shading of each pixel column of a plot showing the window:
+// what the column's frames need most, a limit or the maximum speed before
+// acceleration. One image of these stands for every band, however many.
+enum class Band : unsigned char { none, acceleration, limit };
+std::vector<Band> band_columns(const GraphState& graph, FrameWindow window, int columns);
+// The band at a frame, the red kind first; none when the frame is fine.
+Band band_at(const GraphState& graph, int frame);
+
 // The plot area in the chart's own coordinates: x grows to the right, y
 // downwards, so min_y is the top edge.
 struct PlotRect {

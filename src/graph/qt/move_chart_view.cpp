@@ -1,13 +1,15 @@
 #include "graph/qt/move_chart_view.h"
 
-#include <QGraphicsRectItem>
-
 #include <QGraphicsLineItem>
+#include <QGraphicsPixmapItem>
+#include <QImage>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "graph/chart_events.h"
 #include "graph/qt/vector_state.h"
@@ -44,7 +46,9 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     frames_->setTitleText("frame");
     for (int c = 0; c < chart_lines; ++c) {
         auto* line = new QLineSeries;
-        line->setPen(QPen(line_colours[c], 1.5));
+        QPen pen(line_colours[c], 1);
+        pen.setCosmetic(true);
+        line->setPen(pen);
         chart_->addSeries(line);
         line->attachAxis(frames_);
         line->attachAxis(values_);
@@ -55,6 +59,9 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     play_head_->setPen(QPen(QColor(0, 0, 0, 160), 1));
     play_head_->setZValue(100);  // over the lines
     play_head_->hide();
+    marks_ = new QGraphicsPixmapItem(chart_);
+    marks_->setZValue(90);  // over the plot, under the play-head
+    marks_->hide();
     update_names();
 }
 
@@ -91,19 +98,25 @@ void MoveChartView::place_marks() {
     placed_marks_ = g.marks_revision;
     marks_area_ = a;
     marks_window_ = w;
-    for (QGraphicsRectItem* r : marks_) delete r;
-    marks_.clear();
-    auto x_of = [this](double frame) { return chart_->mapToPosition(QPointF(frame, values_->min()), lines_[0]).x(); };
-    for (const GraphState::Mark& m : g.marks) {
-        if (m.last < w.first || m.first > w.last) continue;
-        const qreal left = std::max(a.left(), x_of(std::max(m.first, w.first) - 0.5));
-        const qreal right = std::min(a.right(), x_of(std::min(m.last, w.last) + 0.5));
-        auto* r = new QGraphicsRectItem(QRectF(left, a.top(), std::max<qreal>(right - left, 1), a.height()), chart_);
-        r->setPen(Qt::NoPen);
-        r->setBrush(m.acceleration ? QColor(230, 200, 0, 70) : QColor(220, 0, 0, 60));
-        r->setZValue(90);  // over the plot, under the play-head
-        marks_.push_back(r);
+    // One image the plot's size, column by column: a single fill however many
+    // bands there are (each band its own item woke the painting threads per band).
+    const int columns = static_cast<int>(std::lround(a.width())), rows = static_cast<int>(std::lround(a.height()));
+    const std::vector<Band> bands = band_columns(g, w, columns);
+    if (columns <= 0 || rows <= 0 || std::none_of(bands.begin(), bands.end(), [](Band b) { return b != Band::none; })) {
+        marks_->hide();
+        return;
     }
+    const QRgb yellow = qPremultiply(qRgba(230, 200, 0, 70)), red = qPremultiply(qRgba(220, 0, 0, 60));
+    QImage image(columns, rows, QImage::Format_ARGB32_Premultiplied);
+    auto* first_row = reinterpret_cast<QRgb*>(image.scanLine(0));
+    for (int x = 0; x < columns; ++x) {
+        const Band b = bands[static_cast<std::size_t>(x)];
+        first_row[x] = b == Band::limit ? red : b == Band::acceleration ? yellow : 0;
+    }
+    for (int y = 1; y < rows; ++y) std::memcpy(image.scanLine(y), first_row, static_cast<std::size_t>(columns) * 4);
+    marks_->setPixmap(QPixmap::fromImage(std::move(image)));
+    marks_->setPos(a.topLeft());
+    marks_->show();
 }
 
 void MoveChartView::sync() {

@@ -11,6 +11,7 @@
 #include "graph/graph_context.h"
 
 class QGraphicsLineItem;
+class QGraphicsPixmapItem;
 class QLineSeries;
 class QValueAxis;
 class QRubberBand;
@@ -48,7 +49,7 @@ private:
     QValueAxis* values_;
     QRubberBand* band_;
     QGraphicsLineItem* play_head_;
-    std::vector<QGraphicsRectItem*> marks_;
+    QGraphicsPixmapItem* marks_;     // every band in one image over the plot
     unsigned placed_marks_ = 0;      // the marks revision placed
     QRectF marks_area_;              // the plot area they were placed in
     FrameWindow marks_window_{};

@@ -75,3 +75,17 @@ TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
     EXPECT_EQ(pick_line(g, 3, 50, 10), -1);
     EXPECT_EQ(pick_line(g, 9, 0, 10), -1);
 }
+
+// Every band falls into the pixel columns of its frames, red over yellow where both meet.
+TEST(ChartData, BandColumnsShadeTheirFramesRedBeforeYellow) {
+    GraphState g;
+    g.marks = {{11, 20, true}, {16, 30, false}, {90, 90, true}};
+    const auto b = band_columns(g, {1, 101}, 10);  // ten frames a column, column 0 from 1 to 11
+    using B = Band;
+    EXPECT_EQ(b, (std::vector<Band>{B::acceleration, B::limit, B::limit, B::none, B::none, B::none, B::none, B::none,
+                                   B::acceleration, B::none}));
+    EXPECT_EQ(band_columns(g, {40, 80}, 8), std::vector<Band>(8, B::none));  // zoomed between the bands
+    EXPECT_EQ(band_at(g, 18), B::limit);
+    EXPECT_EQ(band_at(g, 12), B::acceleration);
+    EXPECT_EQ(band_at(g, 31), B::none);
+}
