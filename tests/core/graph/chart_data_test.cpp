@@ -57,12 +57,13 @@ TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartAndTicksRefineWhenZo
     const ValueRange part = value_range(g, {1, 4});  // the window decides
     EXPECT_LT(part.max, 500);
 
-    // The frame ticks follow the label spacing.
-    g.divisions_per_label = 150;
-    EXPECT_EQ(frame_ticks(g, {1, 1500}).interval, 150);
-    EXPECT_EQ(frame_ticks(g, {100, 200}).interval, 10);
-    g.divisions_per_label = 0;  // a move of five frames or fewer
-    EXPECT_EQ(frame_ticks(g, {1, 5}).interval, 1);
+    // Rulers step by 1, 2 or 5 times a power of ten, at most ten labels or what fits.
+    EXPECT_EQ(frame_ticks({1, 1500}).interval, 200);
+    EXPECT_EQ(frame_ticks({100, 200}).interval, 10);
+    EXPECT_EQ(frame_ticks({1, 5}).interval, 1);  // whole frames
+    EXPECT_EQ(frame_ticks({1, 32766}, 5).interval, 10000);
+    EXPECT_EQ(second_ticks({1, 1501}).interval, 10);  // 60 s
+    EXPECT_DOUBLE_EQ(second_ticks({1, 51}).interval, 0.2);
 }
 
 TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
