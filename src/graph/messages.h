@@ -12,7 +12,6 @@ inline const std::string acceleration_band = "beyond the acceleration";
 inline const std::string limit_band_tip = "Move check: the move goes beyond a limit or the maximum speed here";
 inline const std::string acceleration_band_tip = "Move check: the move needs more than the acceleration here";
 inline const std::string frame_axis = "frame";
-inline const std::string seconds_axis = "seconds at 25 fps";
 inline const std::string pulses = "pulses";
 inline const std::string per_frame = "/frame";
 

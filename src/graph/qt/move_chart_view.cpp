@@ -83,7 +83,7 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     frames_->setTickType(QValueAxis::TicksDynamic);
     frames_->setTitleText(QString::fromStdString(graph_msg::frame_axis));
     seconds_->setTickType(QValueAxis::TicksDynamic);
-    seconds_->setTitleText(QString::fromStdString(graph_msg::seconds_axis));
+    seconds_->setTitleVisible(false);  // the labels say "s"; a title costs a rich-text layout per redraw
     seconds_->setGridLineVisible(false);
     for (QValueAxis* ruler : {frames_, seconds_}) ruler->setMinorTickCount(0);
     for (int c = 0; c < chart_lines; ++c) {
@@ -257,7 +257,9 @@ void MoveChartView::redraw() {
     seconds_->setRange(seconds_of(w.first), seconds_of(last));
     seconds_->setTickAnchor(secs.anchor);
     seconds_->setTickInterval(secs.interval);
-    seconds_->setLabelFormat(secs.interval < 0.1 ? "%.2f s" : secs.interval < 1 ? "%.1f s" : "%.0f s");
+    // Set only on a change: a new format lays every label out again.
+    const QString format = secs.interval < 0.1 ? "%.2f s" : secs.interval < 1 ? "%.1f s" : "%.0f s";
+    if (seconds_->labelFormat() != format) seconds_->setLabelFormat(format);
     const ValueRange r = value_range(g, w);
     values_->setRange(r.min, r.max);
     values_->applyNiceNumbers();  // round labels; the range only grows
