@@ -123,7 +123,7 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     marks_->hide();
     hint_ = new QGraphicsSimpleTextItem(QString::fromStdString(graph_msg::first_run_hint), chart_);
     hint_->setBrush(QColor(90, 90, 90));
-    hint_->setFont(QFont("Arial", 11));
+    hint_->setFont(QFont("Arial", 9));
     hint_->setZValue(110);
     connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
     update_names();
