@@ -20,7 +20,7 @@ AxesContext axes_context(AppState& s) {
 }
 
 GraphContext graph_context(AppState& s) {
-    return GraphContext{s.graph, s.move, s.panel, s.axis_names, s.notices, ctl::shared_readout_box};
+    return GraphContext{s.graph, s.move, s.panel, s.axis_names, s.axes, s.notices, ctl::shared_readout_box};
 }
 
 FilesContext files_context(AppState& s) {

@@ -74,13 +74,56 @@ ValueRange value_range(const GraphState& g, FrameWindow w) {
     return {lo - span * 0.05, hi + span * 0.05};
 }
 
-FrameTicks frame_ticks(const GraphState& g, FrameWindow w, int max_labels) {
-    double step = std::max(g.divisions_per_label, 1);
-    const double span = w.last - w.first;
-    // Zoomed far in: about ten labels over the window, in whole frames.
-    if (span > 0 && span / step < 4) step = std::max(1.0, std::round(span / 10));
-    while (max_labels > 0 && span / step > max_labels) step *= 2;
-    return {1, step};
+double nice_step(double span, int labels, double smallest) {
+    const double raw = std::max(span / std::max(labels, 1), smallest);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= raw * (1 - 1e-9)) return std::max(m * power, smallest);
+    return 10 * power;
+}
+
+FrameTicks frame_ticks(FrameWindow w, int max_labels) {
+    return {0, nice_step(std::max(w.last - w.first, 1), std::min(max_labels, 10), 1)};
+}
+
+FrameTicks second_ticks(FrameWindow w, int max_labels) {
+    const double span = seconds_of(w.last) - seconds_of(w.first);
+    return {0, nice_step(std::max(span, 1 / frames_per_second), std::min(max_labels, 10), 1 / frames_per_second)};
+}
+
+std::vector<int> keyframe_frames(const MoveModel& m, int line, FrameWindow w) {
+    std::vector<int> out;
+    const auto& frames = m.kfframe[static_cast<std::size_t>(line)];
+    const int count = std::min<int>(m.keyframe_count(), static_cast<int>(frames.size()));
+    for (int k = 0; k < count; ++k) {
+        const int f = frames[static_cast<std::size_t>(k)];
+        if (f >= w.first && f <= w.last) out.push_back(f);
+    }
+    return out;
+}
+
+std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) {
+    std::vector<Band> out(static_cast<std::size_t>(std::max(columns, 0)), Band::none);
+    // The frame axis runs from the window's first to its last frame (at least one frame wide).
+    const double span = std::max(w.last - w.first, 1);
+    for (const GraphState::Mark& m : g.marks) {
+        // A band covers its frames from half a frame before to half a frame after.
+        const double from = (m.first - 0.5 - w.first) / span * columns;
+        const double to = (m.last + 0.5 - w.first) / span * columns;
+        const int a = std::max(0, static_cast<int>(std::floor(from)));
+        const int b = std::min(columns, static_cast<int>(std::ceil(to)));
+        const Band kind = m.acceleration ? Band::acceleration : Band::limit;
+        for (int x = a; x < b; ++x) out[static_cast<std::size_t>(x)] = std::max(out[static_cast<std::size_t>(x)], kind);
+    }
+    return out;
+}
+
+Band band_at(const GraphState& g, int frame) {
+    Band found = Band::none;
+    for (const GraphState::Mark& m : g.marks)
+        if (m.first <= frame && frame <= m.last)
+            found = std::max(found, m.acceleration ? Band::acceleration : Band::limit);
+    return found;
 }
 
 std::string pointer_readout(const PlotRect& r, ValueRange frames, ValueRange values, float x, float y,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graph/graph_state.h"
+#include "move/move_model.h"
 
 namespace kestrova {
 
@@ -41,15 +42,33 @@ std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow 
 // line never sits on the plot's edge; a flat chart gets a range around its value.
 ValueRange value_range(const GraphState& graph, FrameWindow window);
 
-// Where the frame-axis labels go: one every divisions_per_label frames from
-// frame 1 on the whole move, a finer step when zoomed in far.
+// A step that reads well: 1, 2 or 5 times a power of ten, the smallest that
+// puts at most `labels` steps over the span, and never below `smallest`.
+double nice_step(double span, int labels, double smallest);
+
+// Where the labels of a ruler go: at every multiple of the interval.
 struct FrameTicks {
-    double anchor = 1;
+    double anchor = 0;
     double interval = 1;
 };
-// `max_labels` bounds how many labels the axis has room for: the step is
-// doubled until they fit.
-FrameTicks frame_ticks(const GraphState& graph, FrameWindow window, int max_labels = 1000);
+// The frame ruler: about ten labels, fewer where `max_labels` is all the
+// axis has room for, in whole frames.
+FrameTicks frame_ticks(FrameWindow window, int max_labels = 10);
+// The seconds ruler over the same window, frame 1 at 0 s, 25 frames a second.
+FrameTicks second_ticks(FrameWindow window, int max_labels = 10);
+inline constexpr double frames_per_second = 25;
+inline double seconds_of(double frame) { return (frame - 1) / frames_per_second; }
+
+// The frames of one line's keyframes inside the window, in table order.
+std::vector<int> keyframe_frames(const MoveModel& move, int line, FrameWindow window);
+
+// The move-check shading of each pixel column of a plot showing the window:
+// what the column's frames need most, a limit or the maximum speed before
+// acceleration. One image of these stands for every band, however many.
+enum class Band : unsigned char { none, acceleration, limit };
+std::vector<Band> band_columns(const GraphState& graph, FrameWindow window, int columns);
+// The band at a frame, the red kind first; none when the frame is fine.
+Band band_at(const GraphState& graph, int frame);
 
 // The plot area in the chart's own coordinates: x grows to the right, y
 // downwards, so min_y is the top edge.

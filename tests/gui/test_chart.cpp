@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QValueAxis>
+#include <QWheelEvent>
 
 #include "graph/qt/chart_view.h"
 #include "graph/qt/move_chart_view.h"
@@ -37,21 +38,21 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     ChartWindow w;
     ASSERT_NE(w.chart, nullptr);
     w.set_length(100);
+    update_chart_view(w.chart);
+    EXPECT_TRUE(w.chart->hint_shown());  // first steps on the empty chart
     w.add_keyframe(100, {1000, 0, 300, 0, 0});
     update_chart_view(w.chart);
+    EXPECT_FALSE(w.chart->hint_shown());
+    EXPECT_EQ(w.chart->keyframe_markers(2), std::vector<int>{100});
     const auto lines = w.chart->chart()->series();
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_EQ(lines[0]->name(), "A");  // the unnamed axis
-    EXPECT_EQ(lines[1]->name(), "Tilt");
+    ASSERT_EQ(lines.size(), 7);  // five axes and the two bands' legend keys
+    EXPECT_EQ(lines[0]->name().toStdString().substr(0, 2), "A ");  // the unnamed axis
+    EXPECT_EQ(lines[1]->name().toStdString().substr(0, 5), "Tilt ");
     const auto* c = static_cast<QLineSeries*>(lines[2]);
     ASSERT_EQ(c->count(), 100);
     EXPECT_DOUBLE_EQ(c->at(59).y(), w.move().movepos.at(60, 2));
-    // Labels every tenth of the move, or a doubling of it where the plot is too
-    // narrow for ten labels of about 44 pixels.
-    const double step = w.frame_axis()->tickInterval(), fit = std::max(2.0, w.chart->chart()->plotArea().width() / 44);
-    EXPECT_EQ(std::fmod(step, 10), 0) << step;
-    EXPECT_LE(100 / step, fit) << step;
-    EXPECT_GT(100 / step, fit / 2 - 1) << step;
+    const double step = w.frame_axis()->tickInterval();  // 1-2-5 steps, as many as fit
+    EXPECT_TRUE(step == 10 || step == 20 || step == 50) << step;
 
     QWidget* vp = w.chart->viewport();
     const QPoint mid = w.at_value(50, 500);
@@ -68,12 +69,25 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     EXPECT_EQ(w.graph().selected_row, 50);
 
     const QPoint from = w.at_value(20, 200), to = w.at_value(40, 200);
-    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mousePress(vp, Qt::LeftButton, Qt::ShiftModifier, from);
     QTest::mouseMove(vp, to);
-    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    QTest::mouseRelease(vp, Qt::LeftButton, Qt::ShiftModifier, to);
     EXPECT_NEAR(w.frame_axis()->min(), 20, 1);
     EXPECT_NEAR(w.frame_axis()->max(), 40, 1);
     QTest::mouseClick(vp, Qt::RightButton, {}, w.at_value(30, 300));
     EXPECT_EQ(w.frame_axis()->min(), 1);
+    EXPECT_EQ(w.frame_axis()->max(), 100);
+
+    // The wheel zooms round the pointer, a double-click shows the whole move again.
+    const QPoint at30 = w.at_value(30, 300);
+    QWheelEvent wheel(QPointF(at30), QPointF(vp->mapToGlobal(at30)), {}, QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(vp, &wheel);
+    EXPECT_GT(w.graph().zoom_first, 1);
+    EXPECT_LT(w.graph().zoom_last, 100);
+    EXPECT_LT(w.graph().zoom_first, 30);
+    EXPECT_GT(w.graph().zoom_last, 30);
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, at30);
+    EXPECT_EQ(w.graph().zoom_first, 0);
     EXPECT_EQ(w.frame_axis()->max(), 100);
 }

@@ -1,15 +1,26 @@
 #include "graph/qt/move_chart_view.h"
 
-#include <QGraphicsRectItem>
-
 #include <QGraphicsLineItem>
+#include <QGraphicsPixmapItem>
+#include <QImage>
+#include <QPainter>
+#include <QGraphicsPathItem>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 #include "graph/chart_events.h"
+#include "graph/messages.h"
 #include "graph/qt/vector_state.h"
 
 namespace kestrova {
@@ -18,6 +29,8 @@ namespace {
 
 const QColor line_colours[chart_lines] = {QColor(0, 90, 200), QColor(220, 60, 40), QColor(30, 150, 60),
                                           QColor(200, 140, 0), QColor(140, 60, 180)};
+
+const QColor band_red(220, 0, 0, 60), band_yellow(230, 200, 0, 70);
 
 constexpr int click_slack = 4;   // pixels a click may move before it is a drag
 constexpr int pick_pixels = 6;   // how near a click must be to a line
@@ -28,44 +41,141 @@ int button_state(Qt::MouseButtons b) {
 
 }  // namespace
 
+// Small squares of one colour, filled whole-pixel and unsmoothed: each one a
+// few spans, where a path of them all would wake the painting threads.
+class MarkerItem : public QGraphicsItem {
+public:
+    MarkerItem(QColor colour, QGraphicsItem* parent) : QGraphicsItem(parent), colour_(colour) {}
+    void set_rects(QList<QRect> rects) {
+        prepareGeometryChange();
+        rects_ = std::move(rects);
+        bounds_ = QRectF();
+        for (const QRect& r : rects_) bounds_ |= QRectF(r);
+    }
+    QRectF boundingRect() const override { return bounds_; }
+    void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override {
+        p->setRenderHint(QPainter::Antialiasing, false);
+        p->setPen(Qt::NoPen);
+        p->setBrush(colour_);
+        p->drawRects(rects_);
+    }
+
+private:
+    QColor colour_;
+    QList<QRect> rects_;
+    QRectF bounds_;
+};
+
 MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
-    : QChartView(new QChart, parent), context_(context), chart_(QChartView::chart()), frames_(new QValueAxis), values_(new QValueAxis) {
+    : QChartView(new QChart, parent), context_(context), chart_(QChartView::chart()), frames_(new QValueAxis),
+      seconds_(new QValueAxis), values_(new QValueAxis) {
     setMinimumSize(500, 260);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->legend()->setVisible(true);
-    chart_->legend()->setAlignment(Qt::AlignLeft);
+    chart_->legend()->setAlignment(Qt::AlignTop);  // outside the plot, one compact row
     chart_->legend()->setFont(QFont("Arial", 8));
     chart_->addAxis(frames_, Qt::AlignBottom);
+    chart_->addAxis(seconds_, Qt::AlignTop);
     chart_->addAxis(values_, Qt::AlignLeft);
     frames_->setLabelFormat("%.0f");
     frames_->setTickType(QValueAxis::TicksDynamic);
-    frames_->setTitleText("frame");
+    frames_->setTitleText(QString::fromStdString(graph_msg::frame_axis));
+    seconds_->setTickType(QValueAxis::TicksDynamic);
+    seconds_->setTitleVisible(false);  // the labels say "s"; a title costs a rich-text layout per redraw
+    seconds_->setGridLineVisible(false);
+    for (QValueAxis* ruler : {frames_, seconds_}) ruler->setMinorTickCount(0);
     for (int c = 0; c < chart_lines; ++c) {
         auto* line = new QLineSeries;
-        line->setPen(QPen(line_colours[c], 1.5));
+        // One pixel wide, cosmetic: drawn without the stroker, which a wider line needs.
+        QPen pen(line_colours[c], 1);
+        pen.setCosmetic(true);
+        line->setPen(pen);
         chart_->addSeries(line);
         line->attachAxis(frames_);
         line->attachAxis(values_);
         lines_[static_cast<std::size_t>(c)] = line;
+        auto* markers = new MarkerItem(line_colours[c], chart_);
+        markers->setZValue(95);  // over the lines and the bands
+        keyframes_[static_cast<std::size_t>(c)] = markers;
     }
+    // Two empty lines that only explain the bands in the legend.
+    for (const auto& [name, colour] : {std::pair{graph_msg::limit_band, band_red},
+                                       std::pair{graph_msg::acceleration_band, band_yellow}}) {
+        auto* key = new QLineSeries;
+        key->setName(QString::fromStdString(name));
+        key->setPen(QPen(QColor(colour.red(), colour.green(), colour.blue(), 140), 6));
+        chart_->addSeries(key);
+        key->attachAxis(frames_);
+        key->attachAxis(values_);
+    }
+    marked_ = new QGraphicsPathItem(chart_);
+    marked_->setPen(QPen(Qt::black, 2));
+    marked_->setZValue(96);
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
     play_head_ = new QGraphicsLineItem(chart_);
     play_head_->setPen(QPen(QColor(0, 0, 0, 160), 1));
     play_head_->setZValue(100);  // over the lines
     play_head_->hide();
+    marks_ = new QGraphicsPixmapItem(chart_);
+    marks_->setZValue(90);  // over the plot, under the play-head
+    marks_->hide();
+    hint_ = new QGraphicsSimpleTextItem(QString::fromStdString(graph_msg::first_run_hint), chart_);
+    hint_->setBrush(QColor(90, 90, 90));
+    hint_->setFont(QFont("Arial", 9));
+    hint_->setZValue(110);
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
     update_names();
 }
 
 void MoveChartView::update_names() {
     for (int c = 0; c < chart_lines; ++c) {
-        std::string name = line_name(context_.axis_names, c);
+        std::string name = legend_name(context_, c);
         auto& shown = names_[static_cast<std::size_t>(c)];
         if (name == shown) continue;
         shown = std::move(name);
         lines_[static_cast<std::size_t>(c)]->setName(QString::fromStdString(shown));
     }
+}
+
+bool MoveChartView::hint_shown() const { return hint_->isVisible(); }
+
+void MoveChartView::place_overlays() {
+    place_play_head();
+    place_marks();
+    place_keyframes();
+    place_hint();
+}
+
+void MoveChartView::place_keyframes() {
+    const GraphState& g = context_.graph;
+    const FrameWindow w = visible_frames(g);
+    constexpr int side = 5;  // a marker's side in pixels
+    QPainterPath marked;
+    for (int c = 0; c < chart_lines; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        const auto& values = g.series[i];
+        marker_frames_[i] = keyframe_frames(context_.move, c, w);
+        QList<QRect> rects;
+        auto at = [&](int f) { return chart_->mapToPosition(QPointF(f, values[static_cast<std::size_t>(f - 1)]), lines_[i]); };
+        for (int f : marker_frames_[i]) {
+            if (f > static_cast<int>(values.size())) continue;
+            const QPointF p = at(f);
+            rects.append(QRect(static_cast<int>(std::lround(p.x())) - side / 2,
+                               static_cast<int>(std::lround(p.y())) - side / 2, side, side));
+        }
+        keyframes_[i]->set_rects(std::move(rects));
+        const int m = g.marked_frame;
+        if (m >= w.first && m <= w.last && m <= static_cast<int>(values.size())) marked.addEllipse(at(m), 6, 6);
+    }
+    marked_->setPath(marked);
+}
+
+void MoveChartView::place_hint() {
+    hint_->setVisible(context_.move.keyframe_count() == 0);
+    const QRectF a = chart_->plotArea(), r = hint_->boundingRect();
+    hint_->setPos(a.center() - QPointF(r.width() / 2, r.height() / 2));
 }
 
 void MoveChartView::place_play_head() {
@@ -91,32 +201,36 @@ void MoveChartView::place_marks() {
     placed_marks_ = g.marks_revision;
     marks_area_ = a;
     marks_window_ = w;
-    for (QGraphicsRectItem* r : marks_) delete r;
-    marks_.clear();
-    auto x_of = [this](double frame) { return chart_->mapToPosition(QPointF(frame, values_->min()), lines_[0]).x(); };
-    for (const GraphState::Mark& m : g.marks) {
-        if (m.last < w.first || m.first > w.last) continue;
-        const qreal left = std::max(a.left(), x_of(std::max(m.first, w.first) - 0.5));
-        const qreal right = std::min(a.right(), x_of(std::min(m.last, w.last) + 0.5));
-        auto* r = new QGraphicsRectItem(QRectF(left, a.top(), std::max<qreal>(right - left, 1), a.height()), chart_);
-        r->setPen(Qt::NoPen);
-        r->setBrush(m.acceleration ? QColor(230, 200, 0, 70) : QColor(220, 0, 0, 60));
-        r->setZValue(90);  // over the plot, under the play-head
-        marks_.push_back(r);
+    // One image the plot's size, column by column: a single fill however many
+    // bands there are (each band its own item woke the painting threads per band).
+    const int columns = static_cast<int>(std::lround(a.width())), rows = static_cast<int>(std::lround(a.height()));
+    const std::vector<Band> bands = band_columns(g, w, columns);
+    if (columns <= 0 || rows <= 0 || std::none_of(bands.begin(), bands.end(), [](Band b) { return b != Band::none; })) {
+        marks_->hide();
+        return;
     }
+    const QRgb yellow = qPremultiply(band_yellow.rgba()), red = qPremultiply(band_red.rgba());
+    QImage image(columns, rows, QImage::Format_ARGB32_Premultiplied);
+    auto* first_row = reinterpret_cast<QRgb*>(image.scanLine(0));
+    for (int x = 0; x < columns; ++x) {
+        const Band b = bands[static_cast<std::size_t>(x)];
+        first_row[x] = b == Band::limit ? red : b == Band::acceleration ? yellow : 0;
+    }
+    for (int y = 1; y < rows; ++y) std::memcpy(image.scanLine(y), first_row, static_cast<std::size_t>(columns) * 4);
+    marks_->setPixmap(QPixmap::fromImage(std::move(image)));
+    marks_->setPos(a.topLeft());
+    marks_->show();
 }
 
 void MoveChartView::sync() {
     update_names();
-    place_play_head();
-    place_marks();
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());
-    if (g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last &&
-        columns == drawn_columns_)
-        return;
-    redraw();
+    if (g.revision != drawn_revision_ || w.first != drawn_window_.first || w.last != drawn_window_.last ||
+        columns != drawn_columns_)
+        redraw();
+    place_overlays();
 }
 
 void MoveChartView::redraw() {
@@ -132,11 +246,20 @@ void MoveChartView::redraw() {
     // measure their labels, which leaves the vector state mixed (see
     // vector_state.h), so it is cleared before the lines take their points.
     for (QLineSeries* line : lines_) line->clear();
-    constexpr int label_room = 44;  // pixels a five-digit frame label needs
-    const FrameTicks ticks = frame_ticks(g, w, std::max(2, columns / label_room));
-    frames_->setRange(w.first, std::max(w.last, w.first + 1));
+    constexpr int label_room = 60;  // pixels a label needs, with room between labels
+    const int room = std::max(2, columns / label_room);
+    const FrameTicks ticks = frame_ticks(w, room);
+    const int last = std::max(w.last, w.first + 1);
+    frames_->setRange(w.first, last);
     frames_->setTickAnchor(ticks.anchor);
     frames_->setTickInterval(ticks.interval);
+    const FrameTicks secs = second_ticks({w.first, last}, room);
+    seconds_->setRange(seconds_of(w.first), seconds_of(last));
+    seconds_->setTickAnchor(secs.anchor);
+    seconds_->setTickInterval(secs.interval);
+    // Set only on a change: a new format lays every label out again.
+    const QString format = secs.interval < 0.1 ? "%.2f s" : secs.interval < 1 ? "%.1f s" : "%.0f s";
+    if (seconds_->labelFormat() != format) seconds_->setLabelFormat(format);
     const ValueRange r = value_range(g, w);
     values_->setRange(r.min, r.max);
     values_->applyNiceNumbers();  // round labels; the range only grows
@@ -153,18 +276,44 @@ void MoveChartView::redraw() {
 
 QPointF MoveChartView::to_chart(const QPoint& p) const { return chart_->mapFromScene(mapToScene(p)); }
 
+QPointF MoveChartView::to_value(const QPoint& p) const { return chart_->mapToValue(to_chart(p), lines_[0]); }
+
 PlotRect MoveChartView::plot_rect() const {
     const QRectF a = chart_->plotArea();
     return {a.left(), a.right(), a.top(), a.bottom()};
 }
 
+int MoveChartView::line_near(const QPoint& p, int& frame) const {
+    const QPointF v = to_value(p);
+    const double tolerance = pick_pixels * (values_->max() - values_->min()) / std::max(chart_->plotArea().height(), 1.0);
+    frame = static_cast<int>(std::lround(v.x()));
+    return pick_line(context_.graph, frame, v.y(), tolerance);
+}
+
+void MoveChartView::hover(const QPoint& pos) {
+    if (!chart_->plotArea().contains(to_chart(pos))) return;
+    int frame = 0;
+    const int line = line_near(pos, frame);
+    if (line >= 0)
+        if (auto* main = qobject_cast<QMainWindow*>(window()))
+            main->statusBar()->showMessage(QString::fromStdString(point_text(context_, line, frame)), 5000);
+    const Band band = band_at(context_.graph, frame);
+    const std::string& tip = band == Band::limit          ? graph_msg::limit_band_tip
+                             : band == Band::acceleration ? graph_msg::acceleration_band_tip
+                                                          : std::string();
+    if (viewport()->toolTip().toStdString() != tip) viewport()->setToolTip(QString::fromStdString(tip));
+}
+
 void MoveChartView::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && chart_->plotArea().contains(to_chart(e->pos()))) {
         press_ = e->pos();
-        dragging_ = true;
-        const QRectF a = chart_->plotArea();
-        band_->setGeometry(QRect(press_.x(), static_cast<int>(a.top()), 0, static_cast<int>(a.height())));
-        band_->show();
+        pan_from_ = visible_frames(context_.graph);
+        drag_ = e->modifiers() & Qt::ShiftModifier ? Drag::zoom : Drag::pan;
+        if (drag_ == Drag::zoom) {
+            const QRectF a = chart_->plotArea();
+            band_->setGeometry(QRect(press_.x(), static_cast<int>(a.top()), 0, static_cast<int>(a.height())));
+            band_->show();
+        }
         e->accept();
         return;
     }
@@ -175,11 +324,23 @@ void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
     const QPointF p = to_chart(e->pos());
     chart_pointer(context_, plot_rect(), {frames_->min(), frames_->max()}, {values_->min(), values_->max()},
                   static_cast<float>(p.x()), static_cast<float>(p.y()), button_state(e->buttons()));
-    if (dragging_) {
-        const QRectF a = chart_->plotArea();
+    const QRectF a = chart_->plotArea();
+    if (drag_ == Drag::zoom) {
         const int x = std::clamp(e->pos().x(), static_cast<int>(a.left()), static_cast<int>(a.right()));
         band_->setGeometry(QRect(QPoint(std::min(x, press_.x()), static_cast<int>(a.top())),
                                  QSize(std::abs(x - press_.x()), static_cast<int>(a.height()))));
+    } else if (drag_ == Drag::pan && std::abs(e->pos().x() - press_.x()) > click_slack) {
+        // From where the drag began: the frame under the pointer stays under it.
+        const double per_pixel = (pan_from_.last - pan_from_.first) / std::max(a.width(), 1.0);
+        GraphState& g = context_.graph;
+        if (g.zoom_first != 0) {
+            g.zoom_first = pan_from_.first;
+            g.zoom_last = pan_from_.last;
+            pan_frames(g, (press_.x() - e->pos().x()) * per_pixel);
+            sync();
+        }
+    } else {
+        hover(e->pos());
     }
     QChartView::mouseMoveEvent(e);
 }
@@ -191,27 +352,43 @@ void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
         e->accept();
         return;
     }
-    if (e->button() != Qt::LeftButton || !dragging_) {
+    if (e->button() != Qt::LeftButton || drag_ == Drag::none) {
         QChartView::mouseReleaseEvent(e);
         return;
     }
-    dragging_ = false;
+    const Drag drag = std::exchange(drag_, Drag::none);
     band_->hide();
-    const QPointF at = to_chart(e->pos());
     if (std::abs(e->pos().x() - press_.x()) > click_slack) {
-        zoom_frames(context_.graph, chart_->mapToValue(to_chart(press_)).x(), chart_->mapToValue(at).x());
-        sync();
+        if (drag == Drag::zoom) {
+            zoom_frames(context_.graph, to_value(press_).x(), to_value(e->pos()).x());
+            sync();
+        }
     } else {
-        const QPointF v = chart_->mapToValue(at);
-        const QRectF a = chart_->plotArea();
-        const double tolerance = pick_pixels * (values_->max() - values_->min()) / std::max(a.height(), 1.0);
-        const int frame = static_cast<int>(std::lround(v.x()));
-        const int line = pick_line(context_.graph, frame, v.y(), tolerance);
+        int frame = 0;
+        const int line = line_near(e->pos(), frame);
         if (line >= 0)
             chart_point_selected(context_, line, frame);
         else
             chart_selected(context_);
     }
+    e->accept();
+}
+
+void MoveChartView::mouseDoubleClickEvent(QMouseEvent* e) {
+    zoom_reset(context_.graph);
+    sync();
+    e->accept();
+}
+
+void MoveChartView::wheelEvent(QWheelEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (!chart_->plotArea().contains(to_chart(pos)) || e->angleDelta().y() == 0) {
+        QChartView::wheelEvent(e);
+        return;
+    }
+    // A notch away from the operator zooms in by a fifth.
+    zoom_around(context_.graph, to_value(pos).x(), std::pow(0.8, e->angleDelta().y() / 120.0));
+    sync();
     e->accept();
 }
 

@@ -1,21 +1,30 @@
 // The chart widget: five lines as the graph state holds them, reduced to the
-// plot's pixel columns. A left drag zooms into a frame range, a right click
-// shows the whole move again; pointer and clicks go to the core's chart events.
+// plot's pixel columns, with the keyframes marked on every line, the
+// move-check bands, a frame ruler and a seconds ruler. The wheel zooms round
+// the pointer, a left drag pans, a Shift+left drag zooms into a frame range, a
+// double-click or a right click shows the whole move again; the pointer reads
+// the nearest point out in the status bar and clicks go to the core's chart events.
 #pragma once
 
 #include <QChartView>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "graph/chart_data.h"
 #include "graph/graph_context.h"
 
 class QGraphicsLineItem;
+class QGraphicsPathItem;
+class QGraphicsPixmapItem;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
 class QRubberBand;
 
 namespace kestrova {
+
+class MarkerItem;
 
 class MoveChartView : public QChartView {
 public:
@@ -26,34 +35,52 @@ public:
     // Draw now, whatever changed.
     void redraw();
 
+    // What the overlays show, for the window's tests.
+    const std::vector<int>& keyframe_markers(int line) const { return marker_frames_[static_cast<std::size_t>(line)]; }
+    bool hint_shown() const;
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     QPointF to_chart(const QPoint& p) const;
+    QPointF to_value(const QPoint& p) const;
     PlotRect plot_rect() const;
+    int line_near(const QPoint& p, int& frame) const;
     void update_names();
+    void place_overlays();
     void place_play_head();
     void place_marks();
+    void place_keyframes();
+    void place_hint();
+    void hover(const QPoint& p);
 
     GraphContext context_;
     QChart* chart_;
     std::array<QLineSeries*, chart_lines> lines_{};
     std::array<std::string, chart_lines> names_;
     QValueAxis* frames_;
+    QValueAxis* seconds_;
     QValueAxis* values_;
     QRubberBand* band_;
     QGraphicsLineItem* play_head_;
-    std::vector<QGraphicsRectItem*> marks_;
+    QGraphicsPixmapItem* marks_;     // every band in one image over the plot
+    std::array<MarkerItem*, chart_lines> keyframes_{};
+    QGraphicsPathItem* marked_;      // the keyframe the operator selected
+    QGraphicsSimpleTextItem* hint_;  // first steps, on the empty chart
+    std::array<std::vector<int>, chart_lines> marker_frames_;
     unsigned placed_marks_ = 0;      // the marks revision placed
     QRectF marks_area_;              // the plot area they were placed in
     FrameWindow marks_window_{};
     QPoint press_;
-    bool dragging_ = false;
+    enum class Drag { none, pan, zoom } drag_ = Drag::none;
+    FrameWindow pan_from_{};
 
     unsigned drawn_revision_ = ~0u;
     FrameWindow drawn_window_{0, 0};

@@ -57,12 +57,13 @@ TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartAndTicksRefineWhenZo
     const ValueRange part = value_range(g, {1, 4});  // the window decides
     EXPECT_LT(part.max, 500);
 
-    // The frame ticks follow the label spacing.
-    g.divisions_per_label = 150;
-    EXPECT_EQ(frame_ticks(g, {1, 1500}).interval, 150);
-    EXPECT_EQ(frame_ticks(g, {100, 200}).interval, 10);
-    g.divisions_per_label = 0;  // a move of five frames or fewer
-    EXPECT_EQ(frame_ticks(g, {1, 5}).interval, 1);
+    // Rulers step by 1, 2 or 5 times a power of ten, at most ten labels or what fits.
+    EXPECT_EQ(frame_ticks({1, 1500}).interval, 200);
+    EXPECT_EQ(frame_ticks({100, 200}).interval, 10);
+    EXPECT_EQ(frame_ticks({1, 5}).interval, 1);  // whole frames
+    EXPECT_EQ(frame_ticks({1, 32766}, 5).interval, 10000);
+    EXPECT_EQ(second_ticks({1, 1501}).interval, 10);  // 60 s
+    EXPECT_DOUBLE_EQ(second_ticks({1, 51}).interval, 0.2);
 }
 
 TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
@@ -74,4 +75,18 @@ TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
     EXPECT_EQ(pick_line(g, 3, 108, 10), 4);
     EXPECT_EQ(pick_line(g, 3, 50, 10), -1);
     EXPECT_EQ(pick_line(g, 9, 0, 10), -1);
+}
+
+// Every band falls into the pixel columns of its frames, red over yellow where both meet.
+TEST(ChartData, BandColumnsShadeTheirFramesRedBeforeYellow) {
+    GraphState g;
+    g.marks = {{11, 20, true}, {16, 30, false}, {90, 90, true}};
+    const auto b = band_columns(g, {1, 101}, 10);  // ten frames a column, column 0 from 1 to 11
+    using B = Band;
+    EXPECT_EQ(b, (std::vector<Band>{B::acceleration, B::limit, B::limit, B::none, B::none, B::none, B::none, B::none,
+                                   B::acceleration, B::none}));
+    EXPECT_EQ(band_columns(g, {40, 80}, 8), std::vector<Band>(8, B::none));  // zoomed between the bands
+    EXPECT_EQ(band_at(g, 18), B::limit);
+    EXPECT_EQ(band_at(g, 12), B::acceleration);
+    EXPECT_EQ(band_at(g, 31), B::none);
 }
