@@ -15,6 +15,7 @@ namespace kestrova {
 
 namespace {
 constexpr double screen_share = 0.9;
+constexpr QSize laptop_screen(1500, 950);  // below this the window opens maximised
 const char* const geometry_key = "mainWindow/geometry";
 }  // namespace
 
@@ -45,7 +46,13 @@ void fit_to_screen(QMainWindow& window, QSize available) {
     const bool fits = whole.width() <= available.width() && whole.height() <= available.height();
     const QSize minimum = fits ? whole : whole.boundedTo(share);
     window.setMinimumSize(minimum);
-    window.resize(start_size(QSize(1400, 900), minimum, available));
+    // A laptop on set: the move needs every pixel, so the window opens maximised.
+    if (available.width() < laptop_screen.width() || available.height() < laptop_screen.height()) {
+        window.resize(available.expandedTo(minimum));
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        return;
+    }
+    window.resize(start_size(QSize(1600, 1000), minimum, available));
 }
 
 void restore_geometry(QWidget& window) {

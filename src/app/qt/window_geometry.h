@@ -17,7 +17,8 @@ QSize start_size(QSize preferred, QSize minimum, QSize available);
 QSize available_screen_area(const QWidget& window);
 
 // The minimum size at which every control shows whole, unless the screen is
-// smaller (then the controls scroll), and a start size for the screen.
+// smaller (then the controls scroll), and a start size for the screen:
+// maximised on a laptop-sized screen, 1600x1000 (at most 90 %) on a larger one.
 void fit_to_screen(QMainWindow& window, QSize available);
 
 // The last size and position, kept in the user's settings between runs.
