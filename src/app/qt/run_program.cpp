@@ -52,13 +52,16 @@ int run_program(int argc, char** argv) {
     app.keep_log(qt_log_sink());
     app.start();
     MainWindow window(app);
-    restore_geometry(window);
+    const bool restored = restore_geometry(window);
     if (!plan.port.empty()) {
         if (!app.link().go_online(plan.port))
             std::fprintf(stderr, "kestrova: %s\n", app.state().notices.status.c_str());
         window.sync();
     }
-    window.show();
+    if (!restored && opens_maximised(available_screen_area(window)))
+        window.showMaximized();
+    else
+        window.show();
     window.start_clock();
     const int status = QApplication::exec();
     save_geometry(window);

@@ -46,18 +46,18 @@ void fit_to_screen(QMainWindow& window, QSize available) {
     const bool fits = whole.width() <= available.width() && whole.height() <= available.height();
     const QSize minimum = fits ? whole : whole.boundedTo(share);
     window.setMinimumSize(minimum);
-    // A laptop on set: the move needs every pixel, so the window opens maximised.
-    if (available.width() < laptop_screen.width() || available.height() < laptop_screen.height()) {
-        window.resize(available.expandedTo(minimum));
-        window.setWindowState(window.windowState() | Qt::WindowMaximized);
-        return;
-    }
-    window.resize(start_size(QSize(1600, 1000), minimum, available));
+    window.resize(opens_maximised(available) ? available.expandedTo(minimum)
+                                             : start_size(QSize(1600, 1000), minimum, available));
 }
 
-void restore_geometry(QWidget& window) {
+bool opens_maximised(QSize available) {
+    // A laptop on set: the move needs every pixel.
+    return available.width() < laptop_screen.width() || available.height() < laptop_screen.height();
+}
+
+bool restore_geometry(QWidget& window) {
     const QByteArray saved = QSettings().value(geometry_key).toByteArray();
-    if (!saved.isEmpty()) window.restoreGeometry(saved);
+    return !saved.isEmpty() && window.restoreGeometry(saved);
 }
 
 void save_geometry(const QWidget& window) { QSettings().setValue(geometry_key, window.saveGeometry()); }

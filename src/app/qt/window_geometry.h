@@ -21,8 +21,12 @@ QSize available_screen_area(const QWidget& window);
 // maximised on a laptop-sized screen, 1600x1000 (at most 90 %) on a larger one.
 void fit_to_screen(QMainWindow& window, QSize available);
 
-// The last size and position, kept in the user's settings between runs.
-void restore_geometry(QWidget& window);
+// Whether a first start on a screen with this free area opens maximised.
+bool opens_maximised(QSize available);
+
+// The last size and position, kept in the user's settings between runs;
+// false when none was kept.
+bool restore_geometry(QWidget& window);
 void save_geometry(const QWidget& window);
 
 }  // namespace kestrova
