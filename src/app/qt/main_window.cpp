@@ -605,7 +605,10 @@ QWidget* MainWindow::build_file_group() {
     binder_->bind(ctl::drive_list, panel->drives());
     binder_->bind(ctl::folder_list, panel->folders());
     binder_->bind(ctl::file_list, panel->files());
-    grid->addWidget(binder_->make(ctl::file_mode_label, g), 1, 0, 1, 2);
+    // The mode line wraps rather than widen the side column when the panel opens.
+    QWidget* mode = binder_->make(ctl::file_mode_label, g);
+    if (auto* label = qobject_cast<QLabel*>(mode)) label->setWordWrap(true);
+    grid->addWidget(mode, 1, 0, 1, 2);
     grid->addWidget(binder_->make(ctl::file_cancel_button, g), 1, 2);
     auto* lists = new QHBoxLayout;
     auto* place = new QVBoxLayout;

@@ -17,6 +17,9 @@ namespace kestrova {
 FilePanelLists::FilePanelLists(const FilesContext& context, std::function<void()> after_event, QWidget* parent)
     : QObject(parent), context_(context), after_event_(std::move(after_event)) {
     drive_box_ = new QComboBox(parent);
+    // A long mount point must not widen the panel: the box shows what fits.
+    drive_box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drive_box_->setMinimumContentsLength(8);
     folder_label_ = new QLabel(parent);
     folder_label_->setObjectName("fileFolder");
     folder_view_ = new QListView(parent);
