@@ -16,7 +16,6 @@ using namespace kestrova;
 using test_support::StartedApp;
 
 TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
-    // Each mode but standing, entered by a legal path from standing.
     using M = EngineMode;
     const std::vector<std::vector<M>> modes = {
         {M::Playing}, {M::Playing, M::LoopingBack}, {M::Positioning}, {M::GoingToFrame},
@@ -42,7 +41,6 @@ TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
     };
     for (const std::vector<M>& path : modes)
         for (const Edit& edit : edits) {
-            const std::string_view name = mode_name(path.back());
             StartedApp s;
             s.add_keyframe(1, {5});
             s.save_as("other");
@@ -50,11 +48,9 @@ TEST(MoveLock, EveryEditWaitsWhileTheRigFollowsTheMove) {
             const Bytes before = encode_move(s.move());
             for (M m : path) ASSERT_TRUE(enter(s.engine().mode, m));
             edit.act(s);
-            EXPECT_EQ(encode_move(s.move()), before) << name << ": " << edit.name;
-            EXPECT_EQ(s.status(), engine_msg::stop_rig_first) << name << ": " << edit.name;
-            EXPECT_EQ(s.engine().play.playdiv, 1) << name << ": " << edit.name;
-            EXPECT_EQ(s.text(ctl::keyframe_count_box), "2") << name << ": " << edit.name;
-            EXPECT_TRUE(s.editing().unsaved()) << name << ": " << edit.name;
+            EXPECT_EQ(std::tuple(encode_move(s.move()), s.status(), s.engine().play.playdiv, s.text(ctl::keyframe_count_box), s.editing().unsaved()),
+                      std::tuple(before, engine_msg::stop_rig_first, 1, "2", true))
+                << mode_name(path.back()) << ": " << edit.name;
         }
 }
 
@@ -63,10 +59,9 @@ TEST(MoveLock, AnEditOutsideTheListIsTakenBackAndTheRigStillJogsAndStops) {
     s.add_keyframe(100, {300});
     const Bytes before = encode_move(s.move());
     ASSERT_TRUE(enter(s.engine().mode, EngineMode::Playing));
-    // A command nobody listed as an edit changes the move: it does not stand.
+    // A command nobody listed as an edit changes the move: it does not stand; Stop is no edit.
     (void)s.editing().around("stray", [&] { s.move().movepos.at(7, 0) = 1e6; });
     EXPECT_EQ(encode_move(s.move()), before);
-    // Stop is no edit, and after it the move may change again.
     s.app.press(ctl::stop_button);
     EXPECT_EQ(s.engine().mode, EngineMode::Idle);
     s.add_keyframe(50, {9});

@@ -165,25 +165,6 @@ TEST_F(EngineTest, ShowsTheFrameAsTimeCodeAndThePageOfTheTarget) {
     EXPECT_FALSE(time_code(32768));
 }
 
-TEST_F(EngineTest, JogSpeedNeverExceedsTheMaximumSpeedSoAReleasedKeyCoastsDownQuickly) {
-    // An F speed far above what axis A can do (maximum speed 101, acceleration 10).
-    axes().FSpeed[0] = 3000;
-    e().jog.fkeydown[1] = true;  // F2: A up
-    const std::vector<double> speeds = per_tick(40, [&] { return e().jog.speed[0]; });
-    EXPECT_EQ(*std::max_element(speeds.begin(), speeds.end()), 101);
-    app->focus_lost(ctl::fkey_status_box);
-    int coasting = 0;
-    while (e().jog.fkeyup[1] && ++coasting < 1000) tick();
-    EXPECT_EQ(coasting, 11);  // 101 down by 10 a step, then the step that stops
-
-    // A negative F speed does not turn the keys round: F3 never moves B up.
-    axes().FSpeed[1] = -300;
-    e().jog.fkeydown[2] = true;
-    const double b = e().curpos[1];
-    tick(5);
-    EXPECT_EQ(e().curpos[1], b);
-}
-
 TEST_F(EngineTest, ALimitLoweredUnderAnAxisBringsItInByARampNotAJumpAndSaysSoOnce) {
     stand_at({900, 0, 0, 0, 0});  // maximum speed 101, acceleration 10
     axes().max[0] = 100;

@@ -185,43 +185,38 @@ TEST(MoveFile, NamesAndFoldersThatCannotBeUsedAreRefused) {
     EXPECT_FALSE(std::filesystem::exists(s.moves()));
 }
 
-TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileIntact) {
+// A save killed half-way leaves the old file and no temporary one; start-up
+// clears away only temporary files older than an hour.
+TEST(MoveFile, AnInterruptedSaveLeavesTheOldFileAndStartUpClearsOldTemporaryFiles) {
     Started s;
     s.set_length(100);
     s.save_as("keep");
     const Bytes old = s.file("keep");
     s.set_length(1500);
     // The disk fills up part way: writes beyond 4096 bytes fail.
-    rlimit saved{};
+    rlimit saved{}, small{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    small = {4096, saved.rlim_max};
     auto* old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     s.save_as("keep");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, old_handler);
-
     EXPECT_NE(s.status().find("Save Move failed"), std::string::npos) << s.status();
     EXPECT_EQ(s.file("keep"), old);
     const std::filesystem::directory_iterator files(s.moves());
-    EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no temporary file left behind
-}
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);
 
-// Start-up clears away the temporary files of saves killed half-way, and
-// only those: hidden files of another pattern, and recent ones, stay.
-TEST(MoveFile, StartUpRemovesTemporaryFilesOlderThanAnHour) {
     namespace fs = std::filesystem;
-    test_support::TempDir dir;
-    fs::create_directories(dir.path() / "moves");
     const auto two_hours_ago = fs::file_time_type::clock::now() - std::chrono::hours(2);
-    for (const char* name : {".pan.tmp-Ab12Cd", ".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}) {
-        test_support::write_bytes(dir.path() / "moves" / name, Bytes{1});
-        if (std::string(name) != ".new.tmp-Ef34Gh") fs::last_write_time(dir.path() / "moves" / name, two_hours_ago);
-    }
-    App app(dir.path());
-    app.start();
+    Started later([&](const fs::path& d) {
+        fs::create_directories(d / "moves");
+        for (const char* name : {".pan.tmp-Ab12Cd", ".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}) {
+            test_support::write_bytes(d / "moves" / name, Bytes{1});
+            if (std::string(name) != ".new.tmp-Ef34Gh") fs::last_write_time(d / "moves" / name, two_hours_ago);
+        }
+    });
     std::set<std::string> left;
-    for (const auto& e : fs::directory_iterator(dir.path() / "moves")) left.insert(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(later.moves())) left.insert(e.path().filename().string());
     EXPECT_EQ(left, (std::set<std::string>{".new.tmp-Ef34Gh", "old", ".hidden", "tilt.tmp-Ij56Kl"}));
 }

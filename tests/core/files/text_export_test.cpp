@@ -15,8 +15,10 @@ std::string as_text(const Bytes& b) { return std::string(b.begin(), b.end()); }
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 }  // namespace
 
-TEST(TextExport, HeaderTrimsTheNamesTheWorkedLineSitsOnItsColumnsAndAnOverrunMovesTheNextToANewLine) {
+TEST(TextExport, NeedsANameHeaderTrimsTheNamesTheWorkedLineSitsOnItsColumnsAndAnOverrunMovesTheNextToANewLine) {
     Started s;
+    s.app.press(ctl::export_menu);
+    EXPECT_EQ(s.status(), files_msg::no_name("Export Ascii"));
     s.app.type(ctl::axis_name_boxes[2], "  Track  ");
     s.set_length(2);
     s.move().movepos.at(1, 0) = 12.5;
@@ -40,13 +42,9 @@ TEST(TextExport, HeaderTrimsTheNamesTheWorkedLineSitsOnItsColumnsAndAnOverrunMov
     EXPECT_EQ(wrapped.substr(0, 6 + 12 + 2), blanks(6) + "12345678901 \r\n");
     EXPECT_EQ(wrapped.substr(20, 17 + 3), blanks(17) + " 1 ");
     EXPECT_EQ(export_line({-2.5, -3.5, 2.5, 0, 0}).substr(0, 20), blanks(6) + "-2 " + blanks(8) + "-4 ");
-}
 
-TEST(TextExport, ExportNeedsANameAndFallsBackToTheMoveName) {
-    Started s;
-    s.app.press(ctl::export_menu);
-    EXPECT_EQ(s.status(), files_msg::no_name("Export Ascii"));
-    s.save_as("typed");
+    s.save_as("typed");  // without a chosen name the move's own
+    s.files().selected.clear();
     s.app.press(ctl::export_menu);
     EXPECT_TRUE(std::filesystem::exists(s.moves() / "typed.asc"));
 }

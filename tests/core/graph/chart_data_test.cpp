@@ -43,7 +43,7 @@ TEST(ChartData, ShortWindowsKeepEveryPointLongOnesEveryColumnsExtremesInFrameOrd
     }
 }
 
-TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartAndTicksRefineWhenZoomed) {
+TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartTicksRefineWhenZoomedAndPickFindsTheNearestLine) {
     GraphState g;
     for (auto& line : g.series) line.assign(1500, 0.0);
     ValueRange flat = value_range(g, {1, 10});
@@ -64,17 +64,10 @@ TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartAndTicksRefineWhenZo
     EXPECT_EQ(frame_ticks({1, 32766}, 5).interval, 10000);
     EXPECT_EQ(second_ticks({1, 1501}).interval, 10);  // 60 s
     EXPECT_DOUBLE_EQ(second_ticks({1, 51}).interval, 0.2);
-}
 
-TEST(ChartData, PickFindsTheNearestLineWithinTolerance) {
-    GraphState g;
-    for (auto& line : g.series) line.assign(5, 0.0);
-    g.series[2][2] = 100;
-    g.series[4][2] = 110;
-    EXPECT_EQ(pick_line(g, 3, 104, 10), 2);
-    EXPECT_EQ(pick_line(g, 3, 108, 10), 4);
-    EXPECT_EQ(pick_line(g, 3, 50, 10), -1);
-    EXPECT_EQ(pick_line(g, 9, 0, 10), -1);
+    g.series[2][4] = 510;  // frame 5: lines 3 and 2 at 500 and 510
+    const std::pair<std::pair<int, double>, int> picks[] = {{{5, 504}, 3}, {{5, 506}, 2}, {{5, 480}, -1}, {{1501, 0}, -1}};
+    for (const auto& [at, line] : picks) EXPECT_EQ(pick_line(g, at.first, at.second, 10), line) << at.second;
 }
 
 // Every band falls into the pixel columns of its frames, red over yellow where both meet.

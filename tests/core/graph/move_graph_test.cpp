@@ -59,7 +59,7 @@ TEST(MoveGraph, SpeedModeShowsForwardDifferencesEndsAtZeroAndHiddenAxesLieFlatIn
     EXPECT_EQ(one.g().series[0].size(), 1u);
 }
 
-TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
+TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAreAndAZoomKeepsInsideTheMove) {
     Rig r;
     r.app.press(ctl::redraw_chart_button);  // B is named Tilt, A is unnamed
     chart_point_selected(r.graph_context(), 1, 4);
@@ -80,10 +80,9 @@ TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAre) {
         chart_pointer(r.graph_context(), plot, frames, values, at[0], at[1], at[2]);
         EXPECT_EQ(r.text(ctl::shared_readout_box), shown);
     }
-}
 
-TEST(ChartEvents, ZoomKeepsInsideTheMoveAndResets) {
-    Rig r(100);
+    // A zoom keeps inside the move and resets.
+    r.set_length(100);
     zoom_frames(r.g(), 80.4, 20.6);
     EXPECT_EQ(visible_frames(r.g()).first, 20);
     EXPECT_EQ(visible_frames(r.g()).last, 81);

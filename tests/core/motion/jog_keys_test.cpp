@@ -46,16 +46,11 @@ TEST(FKeys, SetTheFlagsInKeyToAxisOrderIgnoreAutoRepeatPairsLosingTheFocusReleas
 
     // Enabling them while an axis has no F speed says which, enabled toggle or not.
     r.axes().ena = {true, true, true, false, false};
-    r.panel().set_text(ctl::fspeed_boxes[0], "20");
-    r.panel().set_text(ctl::fspeed_boxes[1], "");
-    r.panel().set_text(ctl::fspeed_boxes[2], "0");
-    r.panel().set_text(ctl::fspeed_boxes[3], "");
+    for (std::size_t a = 0; a < 4; ++a) r.panel().set_text(ctl::fspeed_boxes[a], a == 0 ? "20" : a == 2 ? "0" : "");
     r.panel().press(ctl::enable_fkeys_button);
     EXPECT_EQ(r.status(), motion_msg::fkeys_without_speed("BCD"));
     EXPECT_EQ(r.text(ctl::fkey_status_box), move_msg::fkeys_enabled);  // the keys are enabled all the same
-
     for (std::size_t a : {1u, 2u, 3u}) r.panel().set_text(ctl::fspeed_boxes[a], "5");
-    r.notices().status.clear();
-    r.panel().press(ctl::enable_fkeys_button);
+    r.notices().status.clear(), r.panel().press(ctl::enable_fkeys_button);
     EXPECT_EQ(r.status(), "");
 }

@@ -38,13 +38,9 @@ TEST(MoveLength, ALengthThatIsNotANumberFrom1To32766IsRefusedAndChangesNothing) 
         for (const char* bad : {"", "-", ".", "abc", "0", "-1", "0.5", "12abc", "1e400", "32767"}) {
             r.panel().set_text(ctl::total_frames_box, bad);
             how();
-            EXPECT_EQ(r.status(), std::string(bad) == "32767" ? move_msg::length_too_long(1500)
-                                                             : move_msg::length_not_valid(1500))
-                << bad;
-            EXPECT_EQ(r.move().totalframes, 1500) << bad;
-            EXPECT_EQ(r.move().rows(), 1500) << bad;
-            EXPECT_EQ(r.move().keyframe_count(), 1) << bad;
-            EXPECT_EQ(r.panel().text(ctl::total_frames_box), "1500") << bad;
+            const std::string said = std::string(bad) == "32767" ? move_msg::length_too_long(1500) : move_msg::length_not_valid(1500);
+            EXPECT_EQ(std::tuple(r.status(), r.move().totalframes, r.move().rows(), r.move().keyframe_count(), r.panel().text(ctl::total_frames_box)),
+                      std::tuple(said, 1500, 1500, 1, "1500")) << bad;
         }
     }
     r.set_length("32766");
