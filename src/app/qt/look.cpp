@@ -1,6 +1,7 @@
 #include "app/qt/look.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -40,18 +41,34 @@ QPalette dark_palette() {
     return p;
 }
 
+const QString look_key = QStringLiteral("look");
+QPalette desktop_palette;  // as the desktop gave it, before the program's look replaced it
+
+void apply_look() {
+    const Look look = chosen_look();
+    const bool dark = look == Look::dark || (look == Look::desktop && desktop_is_dark(desktop_palette));
+    QApplication::setPalette(dark ? dark_palette() : QApplication::style()->standardPalette());
+}
+
 }  // namespace
 
 void follow_desktop_look() {
-    const QPalette desktop = QApplication::palette();
+    desktop_palette = QApplication::palette();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    auto apply = [desktop] {
-        QApplication::setPalette(desktop_is_dark(desktop) ? dark_palette() : QApplication::style()->standardPalette());
-    };
-    apply();
+    apply_look();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    QObject::connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, qApp, apply);
+    QObject::connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, qApp, apply_look);
 #endif
+}
+
+Look chosen_look() {
+    const QString kept = QSettings().value(look_key).toString();
+    return kept == QLatin1String("light") ? Look::light : kept == QLatin1String("dark") ? Look::dark : Look::desktop;
+}
+
+void choose_look(Look look) {
+    QSettings().setValue(look_key, look == Look::light ? "light" : look == Look::dark ? "dark" : "desktop");
+    apply_look();
 }
 
 }  // namespace kestrova

@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include <QApplication>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
@@ -49,6 +50,7 @@
 #include "app/controls.h"
 #include "app/qt/panel_binder.h"
 #include "app/qt/keyframe_table.h"
+#include "app/qt/look.h"
 #include "app/qt/messages_window.h"
 #include "app/qt/side_windows.h"
 #include "app/qt/splitter_sizes.h"
@@ -301,6 +303,7 @@ void MainWindow::build_menus() {
         messages_->show();
         messages_->raise();
     });
+    build_look_menu(view);
     QMenu* tools = menuBar()->addMenu("Tools");
     tools->setObjectName("toolsMenu");
     QAction* developer = tools->addAction("Developer...");
@@ -312,6 +315,20 @@ void MainWindow::build_menus() {
     QMenu* help = menuBar()->addMenu(QString::fromStdString(p.text(ctl::help_menu)));
     help->setObjectName("helpMenu");
     add_entry(help, ctl::help_menu, QString::fromStdString(p.text(ctl::help_menu)));
+}
+
+void MainWindow::build_look_menu(QMenu* view) {
+    QMenu* looks = view->addMenu("Look");
+    looks->setObjectName("lookMenu");
+    auto* group = new QActionGroup(looks);
+    const std::pair<Look, const char*> choices[] = {{Look::desktop, "As the desktop"}, {Look::light, "Light"}, {Look::dark, "Dark"}};
+    for (const auto& [look, caption] : choices) {
+        QAction* a = looks->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(look == chosen_look());
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [look] { choose_look(look); });
+    }
 }
 
 void MainWindow::build_csv_and_recent(QMenu* file) {
@@ -646,7 +663,11 @@ void MainWindow::sync() {
     }
     link_label_->setText(QString::fromStdString(s.notices.link));
     check_label_->setText(QString::fromStdString(s.check_line));
-    check_label_->setStyleSheet(s.check.ok() ? QString() : QString("color: #b00000; font-weight: bold;"));
+    // A finding in red that reads on the light and the dark look alike.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const QString check_style =
+        s.check.ok() ? QString() : QString("color: %1; font-weight: bold;").arg(dark ? "#ff7070" : "#b00000");
+    if (check_label_->styleSheet() != check_style) check_label_->setStyleSheet(check_style);  // a restyle is costly
     setWindowTitle(QString::fromStdString(app_msg::title(s.editing.name(), s.editing.unsaved())));
     const MoveHistory& history = s.editing.history();
     undo_action_->setEnabled(history.can_undo());
@@ -704,6 +725,7 @@ void MainWindow::changeEvent(QEvent* event) {
         app_.focus_lost(ctl::fkey_status_box);
         sync();
     }
+    if (event->type() == QEvent::PaletteChange && !transport_icons_.empty()) paint_transport_icons();
     QMainWindow::changeEvent(event);
 }
 

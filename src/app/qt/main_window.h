@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMenu;
 class QDialog;
@@ -14,6 +15,7 @@ class QIcon;
 class QKeySequence;
 
 #include "app/app.h"
+#include "app/qt/transport_icons.h"
 
 namespace kestrova {
 
@@ -59,6 +61,7 @@ private:
     void build_menus();
     void build_edit_menu();
     void build_csv_and_recent(QMenu* file);
+    void build_look_menu(QMenu* view);
     void fill_recent_menu();
     // The move may be dropped: nothing unsaved, or the operator saved or
     // discarded it.
@@ -75,6 +78,8 @@ private:
     QWidget* build_file_group();
     void build_tools_group();
     void build_transport_bar();
+    // The desktop's theme icons, or icons drawn in the look's text colour.
+    void paint_transport_icons();
     QAction* transport_action(const QString& name, const QString& text, const QIcon& icon, const QKeySequence& key,
                               std::function<void()> act);
     // Space: Run when the rig stands, else Stop.
@@ -107,6 +112,12 @@ private:
     std::unique_ptr<SdlPad> pad_;
     unsigned status_seen_ = 0;
     bool closing_ = false;
+    struct TransportIcon {
+        QAction* action;
+        const char* theme;
+        TransportGlyph glyph;
+    };
+    std::vector<TransportIcon> transport_icons_;
 };
 
 }  // namespace kestrova

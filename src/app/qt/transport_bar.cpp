@@ -10,6 +10,7 @@
 #include "app/editing_commands.h"
 #include "app/messages.h"
 #include "app/qt/main_window.h"
+#include "app/qt/transport_icons.h"
 #include "app/rig_state.h"
 #include "files/controls.h"
 #include "files/move_file.h"
@@ -20,8 +21,8 @@
 namespace kestrova {
 
 namespace {
-QIcon themed(const char* theme, QStyle::StandardPixmap fallback, const QStyle* style) {
-    return QIcon::fromTheme(QString::fromLatin1(theme), style->standardIcon(fallback));
+QIcon themed(const char* theme, TransportGlyph fallback, const QColor& colour) {
+    return QIcon::fromTheme(QString::fromLatin1(theme), drawn_icon(fallback, colour));
 }
 
 // Light text on a colour that says what the rig does; grey when it stands.
@@ -68,39 +69,40 @@ void MainWindow::build_transport_bar() {
     bar->setObjectName("transportBar");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const QStyle* st = style();
     auto press = [this](ControlName c) { return [this, c] { app_.press(c); }; };
     struct Item {
         const char* name;
         const char* text;
         const char* theme;
-        QStyle::StandardPixmap fallback;
+        TransportGlyph fallback;
         ControlName control;
         const char* tip;
     };
     const Item items[] = {
-        {"runAction", "Run", "media-playback-start", QStyle::SP_MediaPlay, ctl::run_button,
+        {"runAction", "Run", "media-playback-start", TransportGlyph::run, ctl::run_button,
          "Run the move from its start (Space runs or stops)"},
-        {"stopAction", "Stop", "media-playback-stop", QStyle::SP_MediaStop, ctl::stop_button,
+        {"stopAction", "Stop", "media-playback-stop", TransportGlyph::stop, ctl::stop_button,
          "Stop play-back, positioning and jogging (Esc; Space while the rig moves)"},
-        {"loopAction", "Loop", "media-playlist-repeat", QStyle::SP_BrowserReload, ctl::loop_button,
+        {"loopAction", "Loop", "media-playlist-repeat", TransportGlyph::loop, ctl::loop_button,
          "Loop on or off: play the move again from its start when it ends"},
-        {"startAction", "Start", "go-first", QStyle::SP_MediaSkipBackward, ctl::go_to_start_button,
+        {"startAction", "Start", "go-first", TransportGlyph::start, ctl::go_to_start_button,
          "Go to the start: ramp every axis to frame 1 (Home)"},
-        {"stepBackAction", "Back", "media-seek-backward", QStyle::SP_MediaSeekBackward, ctl::step_back_button,
+        {"stepBackAction", "Back", "media-seek-backward", TransportGlyph::step_back, ctl::step_back_button,
          "Step back one frame"},
-        {"stepAction", "Step", "media-seek-forward", QStyle::SP_MediaSeekForward, ctl::step_button,
+        {"stepAction", "Step", "media-seek-forward", TransportGlyph::step, ctl::step_button,
          "Step forward one frame"},
-        {"endAction", "End", "go-last", QStyle::SP_MediaSkipForward, ctl::go_to_end_button,
+        {"endAction", "End", "go-last", TransportGlyph::end, ctl::go_to_end_button,
          "Go to the end: ramp every axis to the last frame (End)"},
-        {"frameAction", "Frame", "go-jump", QStyle::SP_ArrowForward, ctl::go_to_frame_button,
+        {"frameAction", "Frame", "go-jump", TransportGlyph::frame, ctl::go_to_frame_button,
          "Go to the frame typed in the box beside \"go to frame\""},
     };
     for (const Item& i : items) {
-        QAction* a = transport_action(i.name, i.text, themed(i.theme, i.fallback, st), {}, press(i.control));
+        QAction* a = transport_action(i.name, i.text, {}, {}, press(i.control));
         a->setToolTip(i.tip);
+        transport_icons_.push_back({a, i.theme, i.fallback});
         bar->addAction(a);
     }
+    paint_transport_icons();
     run_action_ = findChild<QAction*>("runAction");
     run_action_->setCheckable(true);  // looks pressed while the move plays
     findChild<QAction*>("startAction")->setShortcut(Qt::Key_Home);
@@ -118,12 +120,18 @@ void MainWindow::build_transport_bar() {
     statusBar()->addPermanentWidget(status_state_label_);
 }
 
+void MainWindow::paint_transport_icons() {
+    const QColor colour = palette().color(QPalette::ButtonText);
+    for (const TransportIcon& t : transport_icons_) t.action->setIcon(themed(t.theme, t.glyph, colour));
+}
+
 void MainWindow::sync_rig_state() {
     const bool online = app_.link().online();
     const RigActivity activity = rig_activity(app_.state().engine);
     const QString text = QString::fromStdString(rig_state_text(activity, online));
     state_label_->setText(text);
-    state_label_->setStyleSheet(state_style(activity, online));
+    const QString style = state_style(activity, online);
+    if (state_label_->styleSheet() != style) state_label_->setStyleSheet(style);  // a restyle is costly
     status_state_label_->setText(text);
     // Standing needs no word there; off line the link's own word says it.
     status_state_label_->setVisible(activity != RigActivity::standing);

@@ -127,6 +127,32 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     hint_->setZValue(110);
     connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
     update_names();
+    follow_palette();
+}
+
+void MoveChartView::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::PaletteChange) follow_palette();
+    QChartView::changeEvent(e);
+}
+
+void MoveChartView::follow_palette() {
+    const QPalette p = palette();
+    const QColor text = p.color(QPalette::Text);
+    QColor grid = text;
+    grid.setAlpha(60);  // faint on either look
+    chart_->setBackgroundBrush(p.base());
+    chart_->legend()->setLabelColor(text);
+    for (QValueAxis* axis : {frames_, seconds_, values_}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setGridLineColor(grid);
+        axis->setLinePenColor(grid);
+    }
+    marked_->setPen(QPen(text, 2));
+    QColor head = text;
+    head.setAlpha(160);
+    play_head_->setPen(QPen(head, 1));
+    hint_->setBrush(p.color(QPalette::PlaceholderText));
 }
 
 void MoveChartView::update_names() {

@@ -47,8 +47,12 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    // The chart's own colours (background, rulers, texts) from the window's
+    // palette, so a dark look gets a dark chart; the lines keep theirs.
+    void follow_palette();
     QPointF to_chart(const QPoint& p) const;
     QPointF to_value(const QPoint& p) const;
     PlotRect plot_rect() const;
