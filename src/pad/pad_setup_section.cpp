@@ -26,7 +26,8 @@ void create_pad_setup_controls(Panel& dialog) {
     dialog.add(ctl::pad_step_label, ControlKind::Label, "keyframe step");
     dialog.add(ctl::pad_step_box, ControlKind::Box, {}, "frames the A button moves the Position box on");
     dialog.add(ctl::pad_dead_man_label, ControlKind::Label, "dead-man button");
-    dialog.add(ctl::pad_dead_man_button, ControlKind::Button, {}, "held for the sticks to move anything");
+    dialog.add(ctl::pad_dead_man_button, ControlKind::Button, std::string(dead_man_name(PadSettings{}.dead_man)),
+               "held for the sticks to move anything");
 }
 
 void PadSetupSection::install() {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -40,6 +41,13 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
         EXPECT_FALSE(w.window->findChild<QMenu*>(menu)->actions().isEmpty()) << menu;
     for (const char* hidden : {"warning", "CommNo"}) EXPECT_FALSE(w.find<QWidget>(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(w.find<QWidget>("MSChart1")->isVisible());
+    // Every button the operator can press says what it does: a caption or an icon, and a tooltip.
+    for (const QAbstractButton* b : w.window->findChildren<QAbstractButton*>()) {
+        if (b->objectName().isEmpty() || b->objectName().startsWith("qt_") || qobject_cast<QTabBar*>(b->parent()))
+            continue;  // Qt's own: tab scrollers, extension buttons
+        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << b->objectName().toStdString();
+    }
 
     // Each message is listed after its date and time.
     w.notices().say("second");

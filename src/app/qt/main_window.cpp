@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
@@ -500,6 +501,10 @@ QWidget* MainWindow::build_shaping_group() {
     grid->addWidget(binder_->make(ctl::bezier_smooth_button, g), 0, 0);
     auto* small = binder_->make(ctl::bezier_button, g);
     small->setFixedWidth(28);
+    // Its caption is blank: a curve says what it does.
+    if (auto* b = qobject_cast<QAbstractButton*>(small))
+        b->setIcon(QIcon::fromTheme("draw-bezier-curves",
+                                    drawn_icon(TransportGlyph::curve, palette().color(QPalette::ButtonText))));
     grid->addWidget(small, 0, 1);
     grid->addWidget(binder_->make(ctl::handle_share_box, g), 0, 2);
     grid->addWidget(binder_->make(ctl::smooth_button, g), 1, 0);

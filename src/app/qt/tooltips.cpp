@@ -9,6 +9,7 @@
 #include "shaping/controls.h"
 #include "tools/controls.h"
 #include "axes/controls.h"
+#include "pad/controls.h"
 
 namespace kestrova {
 
@@ -34,10 +35,17 @@ const std::pair<ControlName, const char*> tips[] = {
     {ctl::lookup_listing_button, "Write the lookup table as the listing lookup.txt"},
     {ctl::idle_developer_button, "Has no effect"},
     {ctl::setup_show_values_button, "Show the setup dialog's values"},
+    {ctl::setup_ok_button, "Check every box, apply the settings with the next message and close"},
+    {ctl::setup_exit_button, "Close without applying what was typed"},
+    {ctl::help_close_button, "Close the help"},
+    {ctl::pad_dead_man_button, "Jog with the gamepad only while its dead-man button is held"},
 };
 }  // namespace
 
 void add_tooltips(QWidget& root) {
+    for (ControlName reverse : ctl::setup_reverse_buttons)
+        for (QWidget* w : root.findChildren<QWidget*>(QString::fromStdString(reverse.str())))
+            if (w->toolTip().isEmpty()) w->setToolTip("Reverse the axis's direction");
     for (const auto& [name, tip] : tips)
         for (QWidget* w : root.findChildren<QWidget*>(QString::fromStdString(name.str())))
             if (w->toolTip().isEmpty()) w->setToolTip(QString::fromUtf8(tip));

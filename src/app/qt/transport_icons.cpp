@@ -28,6 +28,7 @@ QPainterPath glyph_path(TransportGlyph g) {
         p.addRect(4, 4, 8, 8);
         break;
     case TransportGlyph::loop:
+    case TransportGlyph::curve:
         break;  // stroked below
     case TransportGlyph::start:
         p.addRect(3, 3, 2, 10);
@@ -59,6 +60,13 @@ QPixmap draw(TransportGlyph g, const QColor& colour, int size) {
     QPainter painter(&pm);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 16.0, size / 16.0);
+    if (g == TransportGlyph::curve) {
+        QPainterPath curve;
+        curve.moveTo(2, 13);
+        curve.cubicTo(4, 1, 12, 15, 14, 3);
+        painter.strokePath(curve, QPen(colour, 1.8));
+        return pm;
+    }
     if (g == TransportGlyph::loop) {
         painter.setPen(QPen(colour, 1.8));
         painter.drawArc(QRectF(3, 3, 10, 10), 90 * 16, 270 * 16);

@@ -7,7 +7,8 @@
 
 namespace kestrova {
 
-enum class TransportGlyph { run, stop, loop, start, step_back, step, end, frame };
+// `curve` marks the Bezier button, whose caption is blank.
+enum class TransportGlyph { run, stop, loop, start, step_back, step, end, frame, curve };
 
 QIcon drawn_icon(TransportGlyph glyph, const QColor& colour);
 
