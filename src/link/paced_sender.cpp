@@ -69,6 +69,11 @@ RateFigures PacedSender::figures() {
     return f;
 }
 
+std::vector<RateMeter::Entry> PacedSender::recent_sends() {
+    std::lock_guard lock(mutex_);
+    return meter_.recent();
+}
+
 void PacedSender::run() {
     ::pthread_setname_np(::pthread_self(), "kestrova-send");
     const PacingClock::TimePoint start = clock_.now();

@@ -58,6 +58,7 @@ public:
     void put(const Message& m) override;
     RateFigures figures() override;
     PriorityOutcome priority() override;
+    std::vector<RateMeter::Entry> recent_sends();
 
 private:
     void run();

@@ -26,4 +26,11 @@ RateFigures RateMeter::figures(Clock::time_point now) const {
     return f;
 }
 
+std::vector<RateMeter::Entry> RateMeter::recent() const {
+    std::vector<Entry> held;
+    held.reserve(count_);
+    for (std::size_t i = count_; i > 0; --i) held.push_back(ring_[(next_ + capacity - i) % capacity]);
+    return held;
+}
+
 }  // namespace kestrova

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <vector>
 
 namespace kestrova {
 
@@ -16,16 +17,18 @@ struct RateFigures {
 class RateMeter {
 public:
     using Clock = std::chrono::steady_clock;
-    // A message meant for `deadline` went out at `sent`.
-    void record(Clock::time_point deadline, Clock::time_point sent);
-    RateFigures figures(Clock::time_point now) const;
-    void clear() { count_ = 0; }
-
-private:
     struct Entry {
         Clock::time_point sent;
         Clock::duration late;
     };
+    // A message meant for `deadline` went out at `sent`.
+    void record(Clock::time_point deadline, Clock::time_point sent);
+    RateFigures figures(Clock::time_point now) const;
+    void clear() { count_ = 0; }
+    // The sends still held, oldest first: for measuring the clock over a longer run.
+    std::vector<Entry> recent() const;
+
+private:
     // More than a second's worth at 25 messages per second.
     static constexpr std::size_t capacity = 64;
     std::array<Entry, capacity> ring_{};

@@ -91,3 +91,19 @@ TEST(ChartView, ShowsTheMoveAndFollowsThePointer) {
     EXPECT_EQ(w.graph().zoom_first, 0);
     EXPECT_EQ(w.frame_axis()->max(), 100);
 }
+
+// A window drag re-reduces the lines at no step of it: they keep their points
+// until the size holds still, then fit the new width.
+TEST(ChartView, FitsTheLinesToANewWidthOnceTheSizeHolds) {
+    ChartWindow w;
+    w.set_length(20000);
+    update_chart_view(w.chart);
+    const auto* line = static_cast<QLineSeries*>(w.chart->chart()->series()[0]);
+    const qsizetype wide = line->count();
+    ASSERT_LT(wide, 20000);  // reduced to the columns
+    w.window->resize(1250, 900);
+    QApplication::processEvents();
+    update_chart_view(w.chart);  // as the clock's step does
+    EXPECT_EQ(line->count(), wide);
+    QTRY_VERIFY(line->count() < wide);
+}

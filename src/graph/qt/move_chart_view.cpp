@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QMouseEvent>
@@ -126,6 +127,10 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     hint_->setFont(QFont("Arial", 9));
     hint_->setZValue(110);
     connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
+    size_settled_ = new QTimer(this);
+    size_settled_->setSingleShot(true);
+    size_settled_->setInterval(150);
+    connect(size_settled_, &QTimer::timeout, this, [this] { sync(); });
     update_names();
     follow_palette();
 }
@@ -253,9 +258,9 @@ void MoveChartView::sync() {
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());
-    if (g.revision != drawn_revision_ || w.first != drawn_window_.first || w.last != drawn_window_.last ||
-        columns != drawn_columns_)
-        redraw();
+    const bool same_data = g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last;
+    // A new width alone waits until the resizing stops: meanwhile the chart scales the drawn points.
+    if (!same_data || (columns != drawn_columns_ && !size_settled_->isActive())) redraw();
     place_overlays();
 }
 
@@ -425,6 +430,10 @@ void MoveChartView::paintEvent(QPaintEvent* e) {
 
 void MoveChartView::resizeEvent(QResizeEvent* e) {
     QChartView::resizeEvent(e);
+    // Reducing and stroking the lines again at every step of a window drag
+    // kept the window's thread from the clock's steps: once drawn, the lines
+    // are reduced to a new width only when the size has held still a moment.
+    if (drawn_columns_ > 0) size_settled_->start();
     sync();
 }
 

@@ -21,6 +21,7 @@ class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
 class QRubberBand;
+class QTimer;
 
 namespace kestrova {
 
@@ -30,7 +31,8 @@ class MoveChartView : public QChartView {
 public:
     MoveChartView(const GraphContext& context, QWidget* parent);
 
-    // Redraw when the graph state, the zoom or the plot's width has changed.
+    // Redraw when the graph state, the zoom or the plot's width has changed
+    // (a new width once the view has stopped being resized).
     void sync();
     // Draw now, whatever changed.
     void redraw();
@@ -89,6 +91,7 @@ private:
     unsigned drawn_revision_ = ~0u;
     FrameWindow drawn_window_{0, 0};
     int drawn_columns_ = -1;
+    QTimer* size_settled_;           // runs while the view is being resized
 };
 
 }  // namespace kestrova

@@ -26,6 +26,7 @@ public:
     void pace(Link& link);
     void start();
     void stop();
+    PacedSender& sender() { return sender_; }
 
 private:
     std::function<void()> tick_;
