@@ -46,7 +46,7 @@ TEST(MainWindow, HasAWidgetForEveryControlMirrorsTheCoreAndOpensItsLists) {
         if (b->objectName().isEmpty() || b->objectName().startsWith("qt_") || qobject_cast<QTabBar*>(b->parent()))
             continue;  // Qt's own: tab scrollers, extension buttons
         EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
-        EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << b->objectName().toStdString();
+        EXPECT_TRUE(!b->text().isEmpty() || !b->icon().isNull()) << b->objectName().toStdString() << " in " << b->window()->objectName().toStdString();
     }
 
     // Each message is listed after its date and time.
