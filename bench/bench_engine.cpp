@@ -6,34 +6,16 @@
 #include <stdexcept>
 
 #include "link/link.h"
-#include "link/port.h"
 #include "app/app.h"
 #include "engine/positioning.h"
+
+#include "null_rig.h"
 
 using namespace kestrova;
 
 namespace {
 
-class NullPort : public Port {
-public:
-    std::string device() const override { return "/dev/null-rig"; }
-    Result<Written> write(std::span<const std::uint8_t> bytes) override {
-        benchmark::DoNotOptimize(bytes.data());
-        return Written::whole;
-    }
-    std::vector<std::uint8_t> read_all() override { return {}; }
-    std::size_t bytes_waiting() const override { return 0; }
-    void clear_input() override {}
-    bool lost() const override { return false; }
-};
-
-class NullOpener : public PortOpener {
-public:
-    Result<std::unique_ptr<Port>> open(const std::string&) override {
-        return std::unique_ptr<Port>(std::make_unique<NullPort>());
-    }
-    std::vector<std::string> list() const override { return {}; }
-};
+using bench::NullOpener;
 
 struct Rig {
     Rig() : dir(std::filesystem::temp_directory_path() / "kestrova-bench-engine"), app(dir, std::make_unique<NullOpener>()) {
