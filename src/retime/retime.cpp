@@ -127,8 +127,10 @@ FrameTable positions_at(const PathPoints& p, const std::vector<double>& s) {
     return t;
 }
 
-Retimed result_of(const RetimeRequest& r, FrameTable table, const std::vector<Anchor>& anchors, int n) {
+Retimed result_of(const RetimeRequest& r, std::vector<double> s, const std::vector<Anchor>& anchors, int n) {
     Retimed out;
+    FrameTable table = positions_at(path_of(r.move, n), s);
+    out.along = std::move(s);
     out.old_length = n;
     out.new_length = table.rows();
     out.movepos = std::move(table);
@@ -178,6 +180,32 @@ void slow_down(std::vector<double>& slow, const std::vector<double>& s, const Ch
     for (int i = lo; i <= hi; ++i) slow[static_cast<std::size_t>(i)] = std::min(slow[static_cast<std::size_t>(i)], by * slow[static_cast<std::size_t>(i)]);
 }
 
+// The plain timing that always plays: every old frame's step cut into k equal
+// steps, k the smallest whole number that brings every step, every change of
+// step, the start and the stop within the limits. 0 when it would be too long.
+int even_steps(const PathPoints& p, const PathLimits& lim) {
+    double k = 1;
+    for (std::size_t f = 1; f < p.size(); ++f)
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            const double d = p[f][a] - p[f - 1][a];
+            const double change = d - (f > 1 ? p[f - 1][a] - p[f - 2][a] : 0);
+            if (d != 0) k = std::max(k, std::fabs(d) / lim.speed[a]);
+            if (change != 0) k = std::max(k, std::fabs(change) / lim.acc[a]);
+            if (d != 0 && f + 1 == p.size()) k = std::max(k, std::fabs(d) / lim.acc[a]);  // and then it stops
+        }
+    k = std::ceil(k - 1e-9);
+    return (static_cast<double>(p.size()) - 1) * k + 1 > max_frames ? 0 : static_cast<int>(k);
+}
+
+Result<Retimed> evenly_slowed(const RetimeRequest& r, std::vector<Anchor>& anchors, int n, int k) {
+    std::vector<double> s;
+    for (int f = 1; f < n; ++f)
+        for (int part = 0; part < k; ++part) s.push_back(f + static_cast<double>(part) / k);
+    s.push_back(n);
+    for (Anchor& a : anchors) a.new_frame = (a.frame - 1) * k + 1;
+    return result_of(r, std::move(s), anchors, n);
+}
+
 Result<Retimed> retime(const RetimeRequest& r, bool least_change) {
     const int n = path_length(r.move);
     const PathPoints path = path_of(r.move, n);
@@ -201,22 +229,30 @@ Result<Retimed> retime(const RetimeRequest& r, bool least_change) {
         for (std::size_t i = static_cast<std::size_t>(last_pinned) - 1; i < segs; ++i) cap[i] = 1e9;
     std::vector<double> slow(segs, 1.0);
 
+    // The even slowing moves every keyframe after the start: only without pins
+    // it is a way out, and then no longer timing is worth finding.
+    const int k = last_pinned == 1 ? even_steps(path, per_frame) : 0;
+    const int most = k > 0 ? (n - 1) * k + 1 : max_frames;
     MoveModel probe;
+    bool too_long = false;
     for (int attempt = 0; attempt < most_tries; ++attempt) {
-        const std::vector<double> pace = pace_path(path, per_frame, cap, slow, max_frames);
-        if (pace.empty()) return fail(retime_msg::too_long(max_frames + 1));
+        const std::vector<double> pace = pace_path(path, per_frame, cap, slow, most);
+        too_long = pace.empty();
+        if (too_long) break;
         if (auto placed = place_anchors(anchors, pace); !placed) return fail(placed.error());
         const int frames = anchors.back().new_frame;
-        if (frames > max_frames) return fail(retime_msg::too_long(frames));
+        too_long = frames > most;
+        if (too_long) break;
         const std::vector<double> s = new_pace(anchors, pace);
         probe.totalframes = frames;
         probe.movepos = positions_at(path, s);
         const MoveCheck check = check_move(probe, limits, r.divider);
-        if (check.ok()) return result_of(r, std::move(probe.movepos), anchors, n);
+        if (check.ok()) return result_of(r, s, anchors, n);
         for (const auto& findings : check.axes)
             for (const CheckFinding& f : findings) slow_down(slow, s, f);
     }
-    return fail(retime_msg::no_fit);
+    if (k > 0) return evenly_slowed(r, anchors, n, k);
+    return fail(too_long ? retime_msg::too_long(max_frames + 1) : retime_msg::no_fit);
 }
 
 }  // namespace
@@ -227,8 +263,10 @@ Result<Retimed> fit_move(const RetimeRequest& request) {
         Retimed same;
         same.old_length = same.new_length = n;
         same.movepos.create(n);
-        for (int f = 1; f <= n; ++f)
+        for (int f = 1; f <= n; ++f) {
+            same.along.push_back(f);
             for (int a = 0; a < move_axes; ++a) same.movepos.at(f, a) = request.move.movepos.at(f, a);
+        }
         for (int k = 1; k <= request.move.keyframe_count(); ++k) same.keyframe_frames.push_back(request.move.frame_of(0, k));
         return same;
     }
@@ -261,7 +299,7 @@ Result<Retimed> stretch_move(const RetimeRequest& request, int new_length) {
     std::vector<double> even(static_cast<std::size_t>(new_length));
     for (std::size_t t = 0; t < even.size(); ++t) even[t] = 1 + static_cast<double>(t) / scale;
     even.back() = n;
-    return result_of(request, positions_at(path_of(request.move, n), new_pace(anchors, even)), anchors, n);
+    return result_of(request, new_pace(anchors, even), anchors, n);
 }
 
 void apply_retimed(MoveModel& move, const Retimed& retimed) {

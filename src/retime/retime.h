@@ -24,6 +24,7 @@ struct RetimeRequest {
 
 struct Retimed {
     FrameTable movepos;                          // new_length rows
+    std::vector<double> along;                   // where new frame g lies on the old path, an old frame (with a fraction) at [g - 1]
     std::vector<std::int32_t> keyframe_frames;   // new frame of keyframe row k at [k - 1]
     int old_length = 0;
     int new_length = 0;

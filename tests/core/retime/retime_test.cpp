@@ -52,39 +52,23 @@ MoveModel applied(const MoveModel& m, const Retimed& r) {
     return out;
 }
 
-// Walks the old path along the new frames: the old-frame parameter of each new
-// frame, or an empty list when a frame lies off the path or behind the one before.
-std::vector<double> path_params(const MoveModel& old, const FrameTable& now) {
+// The old-frame steps of the new frames, checked first to lie on the old path,
+// in order, from its start to its end; empty when they do not.
+std::vector<double> path_steps(const MoveModel& old, const Retimed& r) {
+    const std::vector<double>& s = r.along;
     const int n = std::min(old.totalframes, old.rows());
-    std::vector<double> s;
-    int seg = 1;
-    double from = 0;
-    const auto near = [](double x, double y) { return std::fabs(x - y) <= 1e-6 * std::max(1.0, std::fabs(y)); };
-    for (int g = 1; g <= now.rows(); ++g) {
-        bool found = false;
-        for (; seg <= n && !found; ++seg, from = 0) {
-            const int next = std::min(seg + 1, n);
-            // The part along this segment that matches the axis that moves most on it.
-            int lead = 0;
-            for (int a = 1; a < move_axes; ++a)
-                if (std::fabs(old.movepos.at(next, a) - old.movepos.at(seg, a)) >
-                    std::fabs(old.movepos.at(next, lead) - old.movepos.at(seg, lead)))
-                    lead = a;
-            const double d = old.movepos.at(next, lead) - old.movepos.at(seg, lead);
-            double t = d == 0 ? from : (now.at(g, lead) - old.movepos.at(seg, lead)) / d;
-            if (t < from - 1e-9 || t > 1 + 1e-9) continue;
-            bool all = true;
-            for (int a = 0; a < move_axes; ++a)
-                all = all && near(now.at(g, a), old.movepos.at(seg, a) + t * (old.movepos.at(next, a) - old.movepos.at(seg, a)));
-            if (!all) continue;
-            s.push_back(seg + t);
-            from = t;
-            found = true;
-            break;
+    if (static_cast<int>(s.size()) != r.movepos.rows() || s.empty() || s.front() != 1 || s.back() != n) return {};
+    std::vector<double> steps;
+    for (std::size_t g = 0; g < s.size(); ++g) {
+        const int f = std::clamp(static_cast<int>(s[g]), 1, n - 1);
+        for (int a = 0; a < move_axes; ++a) {
+            const double x = old.movepos.at(f, a) + (s[g] - f) * (old.movepos.at(f + 1, a) - old.movepos.at(f, a));
+            if (std::fabs(r.movepos.at(static_cast<int>(g) + 1, a) - x) > 1e-6 * std::max(1.0, std::fabs(x))) return {};
         }
-        if (!found) return {};
+        if (g > 0 && s[g] < s[g - 1]) return {};
+        if (g > 0) steps.push_back(s[g] - s[g - 1]);
     }
-    return s;
+    return steps;
 }
 
 // The fewest frames for the path of `m` within the limits, by breadth-first
@@ -174,8 +158,10 @@ struct RandomMove {
 RandomMove random_move(std::mt19937& rng) {
     std::uniform_real_distribution<double> unit(0, 1);
     const double pick = unit(rng);
-    // Short moves only for now: some long ones with many sharp corners still come out too long.
-    const int n = pick < 0.8 ? std::uniform_int_distribution<int>(3, 60)(rng) : std::uniform_int_distribution<int>(60, 200)(rng);
+    // Mostly short, so that a thousand stay quick; a few long ones slower than the limits, so that they fit.
+    const bool long_one = pick > 0.995;
+    const int n = long_one ? std::uniform_int_distribution<int>(200, max_frames)(rng)
+                  : pick < 0.8 ? std::uniform_int_distribution<int>(3, 60)(rng) : std::uniform_int_distribution<int>(60, 200)(rng);
     const int keys = std::uniform_int_distribution<int>(2, std::min(120, n))(rng);
     const double speed = std::round(std::exp(std::uniform_real_distribution<double>(std::log(5), std::log(5000))(rng)));
     const double acc = std::max(1.0, std::round(speed * std::uniform_real_distribution<double>(0.05, 1)(rng)));
@@ -194,7 +180,8 @@ RandomMove random_move(std::mt19937& rng) {
     for (int k = 1; k <= keys; ++k) {
         const int f = frames[static_cast<std::size_t>(k - 1)];
         for (int a = 0; a < move_axes; ++a) {
-            const double pace = speed * std::uniform_real_distribution<double>(-2.5, 2.5)(rng) * (unit(rng) < 0.2 ? 0 : 1);
+            const double fast = long_one ? 0.5 : 2.5;
+            const double pace = speed * std::uniform_real_distribution<double>(-fast, fast)(rng) * (unit(rng) < 0.2 ? 0 : 1);
             p[static_cast<std::size_t>(a)] += std::round(pace * (f - prev));
             m.frame_of(a, k) = f;
             m.pos_of(a, k) = static_cast<std::int32_t>(p[static_cast<std::size_t>(a)]);
@@ -216,34 +203,25 @@ RandomMove random_move(std::mt19937& rng) {
 // step of each new frame, or nothing when one of these fails.
 std::vector<double> kept_and_playable(const MoveModel& m, const AxisSettings& ax, const Retimed& r) {
     EXPECT_TRUE(check_move(applied(m, r), ax, 1).ok());
-    const std::vector<double> s = path_params(m, r.movepos);
-    EXPECT_FALSE(s.empty()) << "a frame off the old path";
+    const std::vector<double> steps = path_steps(m, r);
+    EXPECT_FALSE(steps.empty()) << "a frame off the old path, or out of order";
     EXPECT_EQ(r.keyframe_frames.size(), static_cast<std::size_t>(m.keyframe_count()));
     for (int k = 1; k <= m.keyframe_count() && k <= static_cast<int>(r.keyframe_frames.size()); ++k)
         for (int a = 0; a < move_axes; ++a)
             EXPECT_EQ(r.movepos.at(r.keyframe_frames[static_cast<std::size_t>(k - 1)], a), m.movepos.at(m.frame_of(a, k), a))
                 << "keyframe " << k;
-    std::vector<double> steps;
-    for (std::size_t g = 1; g < s.size(); ++g) steps.push_back(s[g] - s[g - 1]);
     return steps;
 }
 
 }  // namespace
 
-// Off until two faults are fixed: Fit stalls on some moves with tiny accelerations
-// ("too long"), and a few moves with many close keyframes come out faster than before.
-TEST(Retime, DISABLED_RandomMovesFitOnTheirPathNeverFasterAndFastestNeverLonger) {
+TEST(Retime, RandomMovesFitOnTheirPathNeverFasterAndFastestNeverLonger) {
     std::mt19937 rng(2026);
-    int stuck = 0;
     for (int trial = 0; trial < 1000; ++trial) {
         const auto [m, ax] = random_move(rng);
         SCOPED_TRACE(testing::Message() << "trial " << trial << ": " << m.totalframes << " frames, " << m.keyframe_count()
                                         << " keyframes, speed " << ax.mSpeed[0] << ", acceleration " << ax.acc[0]);
         const auto fit = fit_move(ask(m, ax));
-        if (!fit.ok() && fit.error() == retime_msg::too_long(max_frames + 1)) {
-            ++stuck;  // a known shortfall: the passes stall on some moves with tiny accelerations
-            continue;
-        }
         ASSERT_TRUE(fit.ok()) << fit.error();
         const std::vector<double> steps = kept_and_playable(m, ax, fit.value());
         EXPECT_GE(fit->new_length, m.totalframes);
@@ -261,7 +239,6 @@ TEST(Retime, DISABLED_RandomMovesFitOnTheirPathNeverFasterAndFastestNeverLonger)
         EXPECT_LE(fastest->new_length, fit->new_length);
         if (HasFailure()) break;
     }
-    EXPECT_LE(stuck, 50);
 }
 
 TEST(Retime, PinnedKeyframesKeepTheirFramesAndAStretchThatCannotFitIsRefused) {
@@ -302,8 +279,8 @@ TEST(Retime, StretchKeepsThePathAndMovesKeyframesInProportion) {
     const auto doubled = stretch_move(ask(m, limits(1e4, 1e4)), 201);
     ASSERT_TRUE(doubled.ok());
     EXPECT_EQ(doubled->keyframe_frames, (std::vector<std::int32_t>{41, 121, 201}));
-    const std::vector<double> s = path_params(m, doubled->movepos);
-    ASSERT_EQ(s.size(), 201u);
-    for (std::size_t g = 1; g < s.size(); ++g) EXPECT_NEAR(s[g] - s[g - 1], 0.5, 1e-9);
+    const std::vector<double> steps = path_steps(m, doubled.value());
+    ASSERT_EQ(steps.size(), 200u);
+    for (double u : steps) EXPECT_NEAR(u, 0.5, 1e-9);
     EXPECT_FALSE(stretch_move(ask(m, limits(1, 1)), 2).ok());  // fewer frames than keyframes
 }
