@@ -14,8 +14,9 @@ using Steps = std::array<double, move_axes>;  // one frame's step of every axis,
 // along it must keep (scaled down, segment by segment, where a try failed).
 class Path {
 public:
-    Path(const PathPoints& p, const PathLimits& lim, const std::vector<double>& cap, const std::vector<double>& slow)
-        : p_(p), lim_(lim), cap_(cap), slow_(slow), end_(static_cast<double>(p.size())) {}
+    Path(const PathPoints& p, const PathLimits& lim, const std::vector<double>& cap, const std::vector<double>& slow,
+         const std::vector<double>& stops)
+        : p_(p), lim_(lim), cap_(cap), slow_(slow), stops_(stops), end_(static_cast<double>(p.size())) {}
 
     double end() const { return end_; }
 
@@ -63,6 +64,16 @@ public:
     double largest(double s, double most, double usual, bool back, const Steps& before, Steps& step) const {
         most = std::min(most, cap_[segment(back ? std::nextafter(s, 0.0) : s)] * slow_[segment(s)]);
         most = std::min(most, back ? s - 1 : end_ - s);
+        // Never past a stop: a new frame lands on it, by a step small enough to turn its corner.
+        const auto here = std::lower_bound(stops_.begin(), stops_.end(), s - 1e-9);
+        if (here != stops_.end() && *here < s + 1e-9) most = std::min(most, turn(*here, !back));
+        const auto next = back ? (here == stops_.begin() ? stops_.end() : here - 1)
+                               : std::upper_bound(stops_.begin(), stops_.end(), s + 1e-9);
+        if (next != stops_.end()) {
+            const double gap = std::fabs(*next - s);
+            const double landing = turn(*next, back);
+            most = std::min(most, gap <= landing * (1 + 1e-9) ? gap : gap - landing);
+        }
         double u = largest_within(s, most, usual, back, &before, step);
         if (u < 0) u = largest_within(s, most, usual, back, back ? nullptr : &before, step);
         if (u < 0) {
@@ -99,10 +110,40 @@ public:
         return lo;
     }
 
+    // The largest step onto old frame f: the turn when f is a stop.
+    double onto(double f) const { return std::binary_search(stops_.begin(), stops_.end(), f) ? turn(f, false) : 1e9; }
+
+private:
+    // The largest step (in old frames) into (or out of, `after`) a stop at old
+    // frame f. The two sides share the acceleration, so that the change
+    // between the steps keeps it however they are sized: the side in all it
+    // can use up to its cap, when that leaves room, else a split that costs
+    // the least time. No limit where the path goes straight on.
+    double turn(double f, bool after) const {
+        const auto i = static_cast<std::size_t>(f) - 1;
+        if (i == 0 || i + 1 >= p_.size()) return 1e9;
+        double in = 0, out = 0;  // the largest step each side, in accelerations
+        bool straight = true;
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            const double acc = lim_.acc[a] * slow_[i];
+            const double before = p_[i][a] - p_[i - 1][a];
+            const double next = p_[i + 1][a] - p_[i][a];
+            straight = straight && before == next;
+            if (before != 0) in = std::max(in, std::fabs(before) / acc);
+            if (next != 0) out = std::max(out, std::fabs(next) / acc);
+        }
+        if (straight) return 1e9;
+        const double share = in * cap_[i - 1] * slow_[i - 1] < 1 ? in * cap_[i - 1] * slow_[i - 1]
+                                                         : std::sqrt(in) / (std::sqrt(in) + std::sqrt(out));
+        if (after) return out > 0 ? (1 - share) / out : 1e9;
+        return in > 0 ? share / in : 1e9;
+    }
+
     const PathPoints& p_;
     const PathLimits& lim_;
     const std::vector<double>& cap_;
     const std::vector<double>& slow_;
+    const std::vector<double>& stops_;
     double end_;
 };
 
@@ -136,9 +177,8 @@ public:
         while (cursor_ + 1 < samples_.size() && samples_[cursor_ + 1].first <= s) ++cursor_;
         const auto& [s0, u0] = samples_[cursor_];
         if (cursor_ + 1 == samples_.size() || s <= s0) return u0;
-        const auto& [s1, u1] = samples_[cursor_ + 1];
-        // Landing on the next sample is as safe as the sample's own step.
-        return std::max(u0 + (u1 - u0) * (s - s0) / (s1 - s0), std::min(u0, s1 - s));
+        // Between two samples the smaller: the pace brakes no later than they do.
+        return std::min(u0, samples_[cursor_ + 1].second);
     }
 
 private:
@@ -149,9 +189,9 @@ private:
 }  // namespace
 
 std::vector<double> pace_path(const PathPoints& points, const PathLimits& limits, const std::vector<double>& cap,
-                              const std::vector<double>& slow, int most_frames) {
+                              const std::vector<double>& slow, const std::vector<double>& stops, int most_frames) {
     if (points.size() < 2) return {1.0};
-    const Path path(points, limits, cap, slow);
+    const Path path(points, limits, cap, slow, stops);
     const std::size_t most = static_cast<std::size_t>(most_frames) + 1;
     BrakingBound braking(path, most);
     if (!braking.complete(most)) return {};
@@ -169,7 +209,7 @@ std::vector<double> pace_path(const PathPoints& points, const PathLimits& limits
         if (frame - (here + u) < 0.03 * u && frame - here <= 1 && frame < path.end()) {
             Steps onto;
             Steps after;
-            if (path.allowed(here, frame, &last, onto) &&
+            if (frame - here <= path.onto(frame) && path.allowed(here, frame, &last, onto) &&
                 path.largest_within(frame, std::min(braking.at(frame), path.end() - frame), frame - here, false, &onto, after) > 0) {
                 u = frame - here;
                 step = onto;

@@ -21,9 +21,10 @@ struct PathLimits {
 // s at new frames 1, 2, ... (index 0 holds 1, the last the old path's end).
 // cap[i] and slow[i] belong to the segment from old frame i + 1 to i + 2:
 // cap bounds how many old frames one new frame may cover there, slow scales
-// that segment's pace down further. Empty when the path would take more than
+// that segment's pace down further. A new frame lands exactly on each of the
+// old frames in `stops` (ascending). Empty when the path would take more than
 // `most_frames` frames.
 std::vector<double> pace_path(const PathPoints& path, const PathLimits& limits, const std::vector<double>& cap,
-                              const std::vector<double>& slow, int most_frames);
+                              const std::vector<double>& slow, const std::vector<double>& stops, int most_frames);
 
 }  // namespace kestrova

@@ -227,31 +227,52 @@ Result<Retimed> retime(const RetimeRequest& r, bool least_change) {
     std::vector<double> cap(segs, 1.0);
     if (!least_change)
         for (std::size_t i = static_cast<std::size_t>(last_pinned) - 1; i < segs; ++i) cap[i] = 1e9;
-    std::vector<double> slow(segs, 1.0);
 
     // The even slowing moves every keyframe after the start: only without pins
     // it is a way out, and then no longer timing is worth finding.
     const int k = last_pinned == 1 ? even_steps(path, per_frame) : 0;
-    const int most = k > 0 ? (n - 1) * k + 1 : max_frames;
-    MoveModel probe;
-    bool too_long = false;
-    for (int attempt = 0; attempt < most_tries; ++attempt) {
-        const std::vector<double> pace = pace_path(path, per_frame, cap, slow, most);
-        too_long = pace.empty();
-        if (too_long) break;
-        if (auto placed = place_anchors(anchors, pace); !placed) return fail(placed.error());
-        const int frames = anchors.back().new_frame;
-        too_long = frames > most;
-        if (too_long) break;
-        const std::vector<double> s = new_pace(anchors, pace);
-        probe.totalframes = frames;
-        probe.movepos = positions_at(path, s);
-        const MoveCheck check = check_move(probe, limits, r.divider);
-        if (check.ok()) return result_of(r, s, anchors, n);
-        for (const auto& findings : check.axes)
-            for (const CheckFinding& f : findings) slow_down(slow, s, f);
-    }
+    int most = k > 0 ? (n - 1) * k + 1 : max_frames;
+    bool too_long = true;
+    Result<Retimed> best = fail(retime_msg::no_fit);
+    // Tries the passes, slowing where the check still finds something.
+    // With stops, a new frame lands on every keyframe and turns its corner
+    // safely; without, the keyframes fall between the frames and the pace is
+    // spread to meet them: often shorter, on long moves sharp at their keyframes
+    // it fails. Short moves try both.
+    const auto paced = [&](const std::vector<double>& stops) {
+        std::vector<double> slow(segs, 1.0);
+        MoveModel probe;
+        for (int attempt = 0; attempt < most_tries; ++attempt) {
+            const std::vector<double> pace = pace_path(path, per_frame, cap, slow, stops, most);
+            if (pace.empty()) return;
+            if (auto placed = place_anchors(anchors, pace); !placed) {
+                if (!best) best = fail(placed.error());
+                too_long = false;
+                return;
+            }
+            const int frames = anchors.back().new_frame;
+            if (frames > most) return;
+            const std::vector<double> s = new_pace(anchors, pace);
+            probe.totalframes = frames;
+            probe.movepos = positions_at(path, s);
+            const MoveCheck check = check_move(probe, limits, r.divider);
+            if (check.ok()) {
+                best = result_of(r, s, anchors, n);
+                most = frames - 1;
+                return;
+            }
+            too_long = false;
+            for (const auto& findings : check.axes)
+                for (const CheckFinding& f : findings) slow_down(slow, s, f);
+        }
+    };
+    std::vector<double> stops;
+    for (const Anchor& a : anchors) stops.push_back(a.frame);
+    paced(stops);
+    if (n <= 2000) paced({});
+    if (best) return best;
     if (k > 0) return evenly_slowed(r, anchors, n, k);
+    if (!best && best.error() != retime_msg::no_fit) return best;
     return fail(too_long ? retime_msg::too_long(max_frames + 1) : retime_msg::no_fit);
 }
 
