@@ -299,7 +299,29 @@ Result<Retimed> fit_fastest(const RetimeRequest& request) {
     auto fit = fit_move(request);
     // Where the passes come out longer than the least change, or find no
     // timing at all, the least change is the faster.
-    if (fit && (!fastest || fit->new_length < fastest->new_length)) return fit;
+    if (fit && (!fastest || fit->new_length < fastest->new_length)) fastest = std::move(fit);
+    if (!fastest || !request.pinned.empty()) return fastest;
+    // The whole move at an even pace is another way: the shortest length the
+    // check passes, found by halving (a length that passes is kept only once checked).
+    const AxisSettings limits = shared_limits(request);
+    int lo = 2, hi = fastest->new_length - 1;
+    MoveModel probe;
+    while (lo <= hi) {
+        const int mid = lo + (hi - lo) / 2;
+        auto even = stretch_move(request, mid);
+        bool ok = false;
+        if (even) {
+            probe.totalframes = mid;
+            probe.movepos = even->movepos;
+            ok = check_move(probe, limits, request.divider).ok();
+        }
+        if (ok) {
+            fastest = std::move(even);
+            hi = mid - 1;
+        } else {
+            lo = mid + 1;
+        }
+    }
     return fastest;
 }
 
