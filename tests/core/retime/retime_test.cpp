@@ -192,8 +192,8 @@ TEST(Retime, FastestComesCloseToTheExhaustiveOptimum) {
         SCOPED_TRACE(testing::Message() << "trial " << trial << " n " << n << " best " << best);
         kept_and_playable(m, ax, fastest.value());
         // Within 2 % (or 2 frames) is the aim; the passes are not there yet on
-        // short moves with sharp corners, so this guards against getting worse.
-        EXPECT_LE(fastest->new_length, best * 1.8 + 2);
+        // short moves with sharp corners (up to 1.45 times), so this guards against getting worse.
+        EXPECT_LE(fastest->new_length, best * 1.5 + 2);
     }
 }
 
