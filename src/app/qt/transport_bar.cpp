@@ -71,29 +71,29 @@ void MainWindow::build_transport_bar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto press = [this](ControlName c) { return [this, c] { app_.press(c); }; };
     struct Item {
+        ControlName control;  // the button the action presses
         const char* name;
         const char* text;
         const char* theme;
         TransportGlyph fallback;
-        ControlName control;
         const char* tip;
     };
     const Item items[] = {
-        {"runAction", "Run", "media-playback-start", TransportGlyph::run, ctl::run_button,
+        {ctl::run_button, "runAction", "Run", "media-playback-start", TransportGlyph::run,
          "Run the move from its start (Space runs or stops)"},
-        {"stopAction", "Stop", "media-playback-stop", TransportGlyph::stop, ctl::stop_button,
+        {ctl::stop_button, "stopAction", "Stop", "media-playback-stop", TransportGlyph::stop,
          "Stop play-back, positioning and jogging (Esc; Space while the rig moves)"},
-        {"loopAction", "Loop", "media-playlist-repeat", TransportGlyph::loop, ctl::loop_button,
+        {ctl::loop_button, "loopAction", "Loop", "media-playlist-repeat", TransportGlyph::loop,
          "Loop on or off: play the move again from its start when it ends"},
-        {"startAction", "Start", "go-first", TransportGlyph::start, ctl::go_to_start_button,
+        {ctl::go_to_start_button, "startAction", "Start", "go-first", TransportGlyph::start,
          "Go to the start: ramp every axis to frame 1 (Home)"},
-        {"stepBackAction", "Back", "media-seek-backward", TransportGlyph::step_back, ctl::step_back_button,
+        {ctl::step_back_button, "stepBackAction", "Back", "media-seek-backward", TransportGlyph::step_back,
          "Step back one frame"},
-        {"stepAction", "Step", "media-seek-forward", TransportGlyph::step, ctl::step_button,
+        {ctl::step_button, "stepAction", "Step", "media-seek-forward", TransportGlyph::step,
          "Step forward one frame"},
-        {"endAction", "End", "go-last", TransportGlyph::end, ctl::go_to_end_button,
+        {ctl::go_to_end_button, "endAction", "End", "go-last", TransportGlyph::end,
          "Go to the end: ramp every axis to the last frame (End)"},
-        {"frameAction", "Frame", "go-jump", TransportGlyph::frame, ctl::go_to_frame_button,
+        {ctl::go_to_frame_button, "frameAction", "Frame", "go-jump", TransportGlyph::frame,
          "Go to the frame typed in the box beside \"go to frame\""},
     };
     for (const Item& i : items) {
