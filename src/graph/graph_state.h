@@ -43,6 +43,19 @@ struct GraphState {
     };
     std::vector<Mark> marks;
     unsigned marks_revision = 0;  // bumped when the marks change
+
+    // What the chart plots for each line: the position (or the speed table in
+    // speed mode), the speed or the acceleration per frame against the axis's limits.
+    enum class Quantity { position, speed, acceleration };
+    Quantity quantity = Quantity::position;
+
+    // The move as it was before the last retiming, one value per frame and
+    // line like `series`, drawn faintly until the next edit; empty: none.
+    std::array<std::vector<double>, chart_lines> previous;
+    unsigned previous_revision = 0;  // bumped when `previous` changes
+
+    // Frames of the pinned keyframes (ascending): their frames are kept when the move is retimed.
+    std::vector<int> pinned_frames;
 };
 
 }  // namespace kestrova
