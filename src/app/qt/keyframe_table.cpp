@@ -110,6 +110,7 @@ KeyframeTable::KeyframeTable(AppState& state, std::function<void()> after_event,
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);  // the frame and its pin: never cut
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);  // the time: never cut
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (syncing_) return;

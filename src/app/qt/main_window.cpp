@@ -618,6 +618,7 @@ QWidget* MainWindow::build_graph_group() {
     fit_button_ = new QToolButton(g);
     fit_button_->setObjectName("fitMoveButton");
     fit_button_->setDefaultAction(fit_action_);
+    fit_button_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     check_line->addWidget(fit_button_);
     box->addLayout(check_line);
     auto* comm = new QHBoxLayout;

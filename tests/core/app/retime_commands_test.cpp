@@ -2,6 +2,8 @@
 // before until the next change, pins kept, refusals that change nothing.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/messages.h"
 #include "app/retime_commands.h"
 #include "engine/engine_mode.h"
@@ -35,6 +37,12 @@ TEST(RetimeCommands, FitIsOneUndoStepAndTheMoveBeforeStaysDrawnUntilTheNextChang
     EXPECT_EQ(s.status().rfind(retime_msg::fit + ": 160 \u2192 ", 0), 0u) << s.status();
     EXPECT_EQ(s.app.state().graph.previous[0].size(), 160u);
     EXPECT_EQ(s.app.state().graph.previous[0][19], 1000);
+    // Sent as whole pulses, the fitted move still keeps the limits.
+    const auto sent = [&](int f) { return std::lround(s.move().movepos.at(f, 0)); };
+    for (int f = 3; f <= s.move().totalframes; ++f) {
+        EXPECT_LE(std::abs(sent(f) - sent(f - 1)), s.axes().mSpeed[0]) << f;
+        EXPECT_LE(std::abs(sent(f) - 2 * sent(f - 1) + sent(f - 2)), s.axes().acc[0]) << f;
+    }
     s.undo();
     EXPECT_EQ(encode_move(s.move()), before);
     EXPECT_TRUE(s.app.state().graph.previous[0].empty());
