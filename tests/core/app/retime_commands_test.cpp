@@ -20,8 +20,8 @@ namespace {
 void sharp_move(StartedApp& s) {
     s.set_length(160);
     s.add_keyframe(10, {0});
-    s.add_keyframe(20, {1000});
-    s.add_keyframe(150, {0});
+    s.add_keyframe(20, {1000, 250});
+    s.add_keyframe(150, {-400, -100});
 }
 
 }  // namespace
@@ -38,10 +38,12 @@ TEST(RetimeCommands, FitIsOneUndoStepAndTheMoveBeforeStaysDrawnUntilTheNextChang
     EXPECT_EQ(s.app.state().graph.previous[0].size(), 160u);
     EXPECT_EQ(s.app.state().graph.previous[0][19], 1000);
     // Sent as whole pulses, the fitted move still keeps the limits.
-    const auto sent = [&](int f) { return std::lround(s.move().movepos.at(f, 0)); };
-    for (int f = 3; f <= s.move().totalframes; ++f) {
-        EXPECT_LE(std::abs(sent(f) - sent(f - 1)), s.axes().mSpeed[0]) << f;
-        EXPECT_LE(std::abs(sent(f) - 2 * sent(f - 1) + sent(f - 2)), s.axes().acc[0]) << f;
+    for (int a : {0, 1}) {
+        const auto sent = [&](int f) { return std::lround(s.move().movepos.at(f, a)); };
+        for (int f = 3; f <= s.move().totalframes; ++f) {
+            EXPECT_LE(std::abs(sent(f) - sent(f - 1)), s.axes().mSpeed[a]) << f;
+            EXPECT_LE(std::abs(sent(f) - 2 * sent(f - 1) + sent(f - 2)), s.axes().acc[a]) << f;
+        }
     }
     s.undo();
     EXPECT_EQ(encode_move(s.move()), before);
