@@ -11,12 +11,16 @@ using Steps = std::array<double, move_axes>;
 
 constexpr double unbounded = 1e12;
 
-// A straight stretch of the old path. A step along it covers `u` old frames
-// and moves every axis by u * dir, so the limits bound u and its change.
+// A stretch of the old path taken as the straight line between its ends. A
+// step along it covers `u` old frames and moves every axis by u * dir, give or
+// take twice how far the path strays from that line (`bulge`), so the limits,
+// less that, bound u and its change.
 struct Leg {
     int from = 1;  // old frames
     int to = 2;
+    bool straight = true;
     Steps dir{};         // pulses per old frame
+    Steps bulge{};       // pulses
     double speed = 0;    // the largest step
     double acc = 0;      // the largest change of step within the leg
     double landing = 0;  // the largest step onto its end that the rest of the path can follow
@@ -32,6 +36,30 @@ bool straight_on(const Steps& first, const Steps& next) {
     return true;
 }
 
+// How far old frames from..to stray from the line between the two, per axis.
+Steps bulge_of(const PathPoints& p, int from, int to) {
+    Steps most{};
+    const auto& a0 = p[static_cast<std::size_t>(from) - 1];
+    const auto& a1 = p[static_cast<std::size_t>(to) - 1];
+    for (int f = from + 1; f < to; ++f)
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            const double line = a0[a] + (a1[a] - a0[a]) * (f - from) / (to - from);
+            most[a] = std::max(most[a], std::fabs(p[static_cast<std::size_t>(f) - 1][a] - line));
+        }
+    return most;
+}
+
+// A curved stretch is taken as one leg while it is short and close to its
+// chord, so that a step may pass over the old frames of a rounded corner.
+constexpr int longest_curved = 16;
+constexpr double close_to_chord = 0.03;  // of the smaller of the speed and the acceleration
+
+bool close_enough(const Steps& bulge, const PathLimits& lim) {
+    for (std::size_t a = 0; a < move_axes; ++a)
+        if (bulge[a] > close_to_chord * std::min(lim.speed[a], lim.acc[a])) return false;
+    return true;
+}
+
 std::vector<Leg> legs_of(const PathPoints& p, const PathLimits& lim, const std::vector<double>& cap,
                          const std::vector<double>& stops) {
     std::vector<Leg> legs;
@@ -41,21 +69,31 @@ std::vector<Leg> legs_of(const PathPoints& p, const PathLimits& lim, const std::
         for (std::size_t a = 0; a < move_axes; ++a) d[a] = p[i + 1][a] - p[i][a];
         const int frame = static_cast<int>(i) + 1;
         const bool stop = std::binary_search(stops.begin(), stops.end(), static_cast<double>(frame));
-        if (legs.empty() || stop || !straight_on(first, d) || cap[i] != cap[i - 1]) {
+        if (legs.empty() || stop || cap[i] != cap[i - 1]) {
             legs.push_back(Leg{frame, frame + 1});
             first = d;
+            continue;
+        }
+        Leg& g = legs.back();
+        if (g.straight && straight_on(first, d)) {
+            g.to = frame + 1;
+        } else if (g.length() < longest_curved && close_enough(bulge_of(p, g.from, frame + 1), lim)) {
+            g.to = frame + 1;
+            g.straight = false;
         } else {
-            legs.back().to = frame + 1;
+            legs.push_back(Leg{frame, frame + 1});
+            first = d;
         }
     }
     for (Leg& g : legs) {
         g.speed = std::min(unbounded, cap[static_cast<std::size_t>(g.from) - 1]);
         g.acc = unbounded;
+        if (!g.straight) g.bulge = bulge_of(p, g.from, g.to);
         for (std::size_t a = 0; a < move_axes; ++a) {
             g.dir[a] = (p[static_cast<std::size_t>(g.to) - 1][a] - p[static_cast<std::size_t>(g.from) - 1][a]) / g.length();
             if (g.dir[a] == 0) continue;
-            g.speed = std::min(g.speed, lim.speed[a] / std::fabs(g.dir[a]));
-            g.acc = std::min(g.acc, lim.acc[a] / std::fabs(g.dir[a]));
+            g.speed = std::min(g.speed, (lim.speed[a] - 2 * g.bulge[a]) / std::fabs(g.dir[a]));
+            g.acc = std::min(g.acc, (lim.acc[a] - 4 * g.bulge[a]) / std::fabs(g.dir[a]));
         }
     }
     return legs;
@@ -133,12 +171,13 @@ bool turn(const Leg& in, const Leg& out, double u, const PathLimits& lim, double
     for (std::size_t a = 0; a < move_axes; ++a) {
         const double before = u * in.dir[a];
         const double d = out.dir[a];
+        const double acc = lim.acc[a] - in.bulge[a] - out.bulge[a];  // both steps end on the corner itself
         if (d == 0) {
-            if (std::fabs(before) > lim.acc[a]) return false;
+            if (std::fabs(before) > acc) return false;
             continue;
         }
-        double l = (before - lim.acc[a]) / d;
-        double h = (before + lim.acc[a]) / d;
+        double l = (before - acc) / d;
+        double h = (before + acc) / d;
         if (d < 0) std::swap(l, h);
         lo = std::max(lo, l);
         hi = std::min(hi, h);
