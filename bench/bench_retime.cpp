@@ -56,9 +56,11 @@ MoveModel smoothed(MoveModel m) {
 }
 
 void BM_FitSharpMove(benchmark::State& st) { run(st, wavy_move(20000, 35000), false); }
+void BM_FitSharpLongMove(benchmark::State& st) { run(st, wavy_move(32000, 36000), false); }
 void BM_FastestSmoothLongestMove(benchmark::State& st) { run(st, smoothed(wavy_move(max_frames, 3000)), true); }
 void BM_FastestSlowLongestMove(benchmark::State& st) { run(st, wavy_move(max_frames, 3000), true); }
 BENCHMARK(BM_FitSharpMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitSharpLongMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FastestSlowLongestMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FastestSmoothLongestMove)->Unit(benchmark::kMillisecond);
 

@@ -99,22 +99,24 @@ std::vector<Leg> legs_of(const PathPoints& p, const PathLimits& lim, const std::
     return legs;
 }
 
-// Steps along a leg of K frames whose first lies in [lo, hi]: the largest
-// and the smallest at every frame, and their sums.
-struct Envelope {
-    std::vector<double> top, bottom;
-    double most = 0, least = 0;
+// Steps along a leg of k frames whose first lies in [lo, hi]: the largest and
+// the smallest at frame i (from 0), and their sums.
+double top_step(const Leg& g, double hi, std::size_t k, std::size_t i) {
+    return std::min({hi + static_cast<double>(i) * g.acc, g.speed, g.landing + static_cast<double>(k - 1 - i) * g.acc});
+}
 
-    Envelope(const Leg& g, double lo, double hi, std::size_t k) : top(k), bottom(k) {
-        for (std::size_t i = 0; i < k; ++i) {
-            const double di = static_cast<double>(i);
-            top[i] = std::min({hi + di * g.acc, g.speed, g.landing + static_cast<double>(k - 1 - i) * g.acc});
-            bottom[i] = std::max(lo - di * g.acc, 0.0);
-            most += top[i];
-            least += bottom[i];
-        }
-    }
-};
+double bottom_step(const Leg& g, double lo, std::size_t i) { return std::max(lo - static_cast<double>(i) * g.acc, 0.0); }
+
+double top_sum(const Leg& g, double hi, std::size_t k) {
+    double sum = 0;
+    for (std::size_t i = 0; i < k; ++i) sum += top_step(g, hi, k, i);
+    return sum;
+}
+
+double bottom_sum(const Leg& g, double lo, std::size_t k) {
+    const double m = std::min(static_cast<double>(k), std::floor(lo / g.acc) + 1);  // the steps above 0
+    return m * lo - g.acc * m * (m - 1) / 2;
+}
 
 // The fewest frames that cover the leg with a first step in [lo, hi]: enough
 // for the largest steps to reach its end, and for slowing down to the
@@ -122,7 +124,7 @@ struct Envelope {
 // then stay short of the end (else no timing crosses the leg from [lo, hi]).
 std::size_t frames_across(const Leg& g, double lo, double hi, std::size_t most, bool& fits) {
     const double length = g.length();
-    const auto enough = [&](std::size_t k) { return Envelope(g, lo, hi, k).most >= length * (1 - 1e-12); };
+    const auto enough = [&](std::size_t k) { return top_sum(g, hi, k) >= length * (1 - 1e-12); };
     std::size_t k_hi = 1;
     while (k_hi <= most && !enough(k_hi)) k_hi *= 2;
     std::size_t k_lo = k_hi / 2 + 1;
@@ -135,7 +137,7 @@ std::size_t frames_across(const Leg& g, double lo, double hi, std::size_t most, 
     const double braking = lo > g.landing ? std::ceil((lo - g.landing) / g.acc) : 0;
     const std::size_t k = std::max(k_lo, static_cast<std::size_t>(std::min(braking, 1e15)) + 1);
     if (k > most) return 0;
-    fits = Envelope(g, lo, hi, k).least <= length * (1 + 1e-12);
+    fits = bottom_sum(g, lo, k) <= length * (1 + 1e-12);
     return k;
 }
 
@@ -147,14 +149,17 @@ std::vector<double> cross(const Leg& g, double lo, double hi, std::size_t most) 
     const double length = g.length();
     // The largest steps, held down to a ceiling where they would overshoot:
     // the landing stays as fast as it may, for the corner after it.
-    Envelope e(g, lo, hi, k);
-    std::vector<double> steps(k);
+    std::vector<double> top(k), bottom(k), steps(k);
+    for (std::size_t i = 0; i < k; ++i) {
+        top[i] = top_step(g, hi, k, i);
+        bottom[i] = bottom_step(g, lo, i);
+    }
     const auto under = [&](double ceiling) {
         double sum = 0;
-        for (std::size_t i = 0; i < k; ++i) sum += steps[i] = std::max(std::min(e.top[i], ceiling), e.bottom[i]);
+        for (std::size_t i = 0; i < k; ++i) sum += steps[i] = std::max(std::min(top[i], ceiling), bottom[i]);
         return sum;
     };
-    double low = 0, high = *std::max_element(e.top.begin(), e.top.end());
+    double low = 0, high = *std::max_element(top.begin(), top.end());
     for (int i = 0; i < 100 && under(high) > length && high - low > 1e-13 * high; ++i) {
         const double mid = (low + high) / 2;
         (under(mid) > length ? high : low) = mid;
@@ -203,7 +208,7 @@ void find_landings(std::vector<Leg>& legs, const PathLimits& lim) {
             continue;
         }
         double lo = 0, hi = g.speed;
-        for (int i = 0; i < 60 && hi - lo > 1e-12 * g.speed; ++i) {
+        for (int i = 0; i < 60 && hi - lo > 1e-9 * g.speed; ++i) {
             const double mid = (lo + hi) / 2;
             (fits(mid) ? lo : hi) = mid;
         }
