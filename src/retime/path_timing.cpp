@@ -51,6 +51,8 @@ Steps bulge_of(const PathPoints& p, int from, int to) {
 
 // A curved stretch is taken as one leg while it is short and close to its
 // chord, so that a step may pass over the old frames of a rounded corner.
+// Not where a step may cover one old frame at most: there a curved stretch
+// lands on every old frame, and keeps the ones the limits do not touch.
 constexpr int longest_curved = 16;
 constexpr double close_to_chord = 0.03;  // of the smaller of the speed and the acceleration
 
@@ -77,7 +79,7 @@ std::vector<Leg> legs_of(const PathPoints& p, const PathLimits& lim, const std::
         Leg& g = legs.back();
         if (g.straight && straight_on(first, d)) {
             g.to = frame + 1;
-        } else if (g.length() < longest_curved && close_enough(bulge_of(p, g.from, frame + 1), lim)) {
+        } else if (cap[i] > 1 && g.length() < longest_curved && close_enough(bulge_of(p, g.from, frame + 1), lim)) {
             g.to = frame + 1;
             g.straight = false;
         } else {
