@@ -1,7 +1,7 @@
 // Retiming long moves of 120 keyframes on five axes with the start-up limits:
 // Fit on one too sharp at its keyframes for the acceleration (20000 frames,
 // its fit still within the longest move), Fastest on a slow one of the longest
-// length.
+// length, and the same rounded.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -46,10 +46,23 @@ void run(benchmark::State& st, const MoveModel& m, bool fastest) {
     st.counters["frames"] = frames;
 }
 
+// Rounded by moving averages: no two old frames in one straight line.
+MoveModel smoothed(MoveModel m) {
+    for (int pass = 0; pass < 3; ++pass)
+        for (int a = 0; a < move_axes; ++a)
+            for (int f = 2; f < m.totalframes; ++f)
+                m.movepos.at(f, a) = (m.movepos.at(f - 1, a) + m.movepos.at(f, a) + m.movepos.at(f + 1, a)) / 3;
+    return m;
+}
+
 void BM_FitSharpMove(benchmark::State& st) { run(st, wavy_move(20000, 35000), false); }
+void BM_FitSharpLongMove(benchmark::State& st) { run(st, wavy_move(32000, 36000), false); }
+void BM_FastestSmoothLongestMove(benchmark::State& st) { run(st, smoothed(wavy_move(max_frames, 3000)), true); }
 void BM_FastestSlowLongestMove(benchmark::State& st) { run(st, wavy_move(max_frames, 3000), true); }
 BENCHMARK(BM_FitSharpMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitSharpLongMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FastestSlowLongestMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FastestSmoothLongestMove)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,7 +1,10 @@
 // The pace along a path: how far along the old frames (a path parameter s,
 // from 1 to the last old frame) each new frame gets, as fast as the limits
-// allow. Forward and backward passes over the old path's segments, in whole
-// new frames, from rest to rest.
+// allow. The path is cut into straight legs; a new frame lands on the end of
+// every leg, so that each step runs along one straight line and the limits
+// become bounds on one number per step. A backward pass finds the largest step
+// that may land on each leg's end, a forward pass takes each step as large as
+// the limits and the braking still to come allow, with the fewest frames per leg.
 #pragma once
 
 #include <array>
@@ -19,12 +22,11 @@ struct PathLimits {
 };
 
 // s at new frames 1, 2, ... (index 0 holds 1, the last the old path's end).
-// cap[i] and slow[i] belong to the segment from old frame i + 1 to i + 2:
-// cap bounds how many old frames one new frame may cover there, slow scales
-// that segment's pace down further. A new frame lands exactly on each of the
-// old frames in `stops` (ascending). Empty when the path would take more than
+// cap[i] bounds how many old frames one new frame may cover on the segment
+// from old frame i + 1 to i + 2. A new frame lands exactly on each of the old
+// frames in `stops` (ascending). Empty when the path would take more than
 // `most_frames` frames.
 std::vector<double> pace_path(const PathPoints& path, const PathLimits& limits, const std::vector<double>& cap,
-                              const std::vector<double>& slow, const std::vector<double>& stops, int most_frames);
+                              const std::vector<double>& stops, int most_frames);
 
 }  // namespace kestrova

@@ -12,7 +12,6 @@ namespace kestrova {
 namespace {
 
 constexpr const char* axis_letters = "ABCDE";
-constexpr int most_tries = 60;
 
 // A frame of the old path that a new frame must reach exactly: the start, each
 // keyframe's frame and the end.
@@ -170,16 +169,6 @@ Result<> path_can_fit(const PathPoints& p, const AxisSettings& ax) {
     return {};
 }
 
-// Slow the old segments that the new frames first..last cover, by how far the
-// finding broke its limit (a little more, so that it does not take many tries).
-void slow_down(std::vector<double>& slow, const std::vector<double>& s, const CheckFinding& f) {
-    const auto at = [&](int g) { return s[static_cast<std::size_t>(std::clamp(g, 1, static_cast<int>(s.size())) - 1)]; };
-    const double by = std::clamp(f.limit / f.worst * 0.98, 0.5, 0.97);
-    const int lo = std::max(0, static_cast<int>(std::floor(at(f.first - 2))) - 1);
-    const int hi = std::min(static_cast<int>(slow.size()) - 1, static_cast<int>(std::ceil(at(f.last))) - 1);
-    for (int i = lo; i <= hi; ++i) slow[static_cast<std::size_t>(i)] = std::min(slow[static_cast<std::size_t>(i)], by * slow[static_cast<std::size_t>(i)]);
-}
-
 // The plain timing that always plays: every old frame's step cut into k equal
 // steps, k the smallest whole number that brings every step, every change of
 // step, the start and the stop within the limits. 0 when it would be too long.
@@ -231,45 +220,42 @@ Result<Retimed> retime(const RetimeRequest& r, bool least_change) {
     // The even slowing moves every keyframe after the start: only without pins
     // it is a way out, and then no longer timing is worth finding.
     const int k = last_pinned == 1 ? even_steps(path, per_frame) : 0;
-    int most = k > 0 ? (n - 1) * k + 1 : max_frames;
-    bool too_long = true;
-    Result<Retimed> best = fail(retime_msg::no_fit);
-    // Tries the passes, slowing where the check still finds something.
-    // With stops, a new frame lands on every keyframe and turns its corner
-    // safely; without, the keyframes fall between the frames and the pace is
-    // spread to meet them: often shorter, on long moves sharp at their keyframes
-    // it fails. Short moves try both.
-    const auto paced = [&](const std::vector<double>& stops) {
-        std::vector<double> slow(segs, 1.0);
-        MoveModel probe;
-        for (int attempt = 0; attempt < most_tries; ++attempt) {
-            const std::vector<double> pace = pace_path(path, per_frame, cap, slow, stops, most);
-            if (pace.empty()) return;
-            if (auto placed = place_anchors(anchors, pace); !placed) {
-                if (!best) best = fail(placed.error());
-                too_long = false;
-                return;
-            }
-            const int frames = anchors.back().new_frame;
-            if (frames > most) return;
-            const std::vector<double> s = new_pace(anchors, pace);
-            probe.totalframes = frames;
-            probe.movepos = positions_at(path, s);
-            const MoveCheck check = check_move(probe, limits, r.divider);
-            if (check.ok()) {
-                best = result_of(r, s, anchors, n);
-                most = frames - 1;
-                return;
-            }
-            too_long = false;
-            for (const auto& findings : check.axes)
-                for (const CheckFinding& f : findings) slow_down(slow, s, f);
-        }
-    };
+    const int most = k > 0 ? (n - 1) * k + 1 : max_frames;
     std::vector<double> stops;
     for (const Anchor& a : anchors) stops.push_back(a.frame);
-    paced(stops);
-    if (n <= 2000) paced({});
+    bool too_long = false;
+    Result<Retimed> best = fail(retime_msg::no_fit);
+    MoveModel probe;
+    // The passes keep the limits but for rounding; where a pinned stretch is
+    // spread over more frames than the pace needs, a margin more may be wanted.
+    for (const double margin : {1 - 1e-7, 0.98, 0.9, 0.7}) {
+        PathLimits kept = per_frame;
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            kept.speed[a] *= margin;
+            kept.acc[a] *= margin;
+        }
+        const std::vector<double> pace = pace_path(path, kept, cap, stops, most);
+        if (pace.empty()) {
+            too_long = true;
+            break;
+        }
+        if (auto placed = place_anchors(anchors, pace); !placed) {
+            best = fail(placed.error());
+            break;
+        }
+        const int frames = anchors.back().new_frame;
+        if (frames > most) {
+            too_long = true;
+            break;
+        }
+        const std::vector<double> s = new_pace(anchors, pace);
+        probe.totalframes = frames;
+        probe.movepos = positions_at(path, s);
+        if (check_move(probe, limits, r.divider).ok()) {
+            best = result_of(r, s, anchors, n);
+            break;
+        }
+    }
     if (best) return best;
     if (k > 0) return evenly_slowed(r, anchors, n, k);
     if (!best && best.error() != retime_msg::no_fit) return best;

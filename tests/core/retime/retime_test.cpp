@@ -133,7 +133,7 @@ std::pair<MoveModel, AxisSettings> random_move(std::mt19937& rng) {
     const double pick = unit(rng);
     // Mostly short, so that a thousand stay quick; a few long ones slower than the limits, so that they fit.
     const bool long_one = pick > 0.995;
-    const int n = long_one ? std::uniform_int_distribution<int>(200, max_frames)(rng)
+    const int n = long_one ? std::uniform_int_distribution<int>(200, max_frames * 9 / 10)(rng)
                   : pick < 0.8 ? std::uniform_int_distribution<int>(3, 60)(rng) : std::uniform_int_distribution<int>(60, 200)(rng);
     const int keys = std::uniform_int_distribution<int>(2, std::min(120, n))(rng);
     const double speed = std::round(std::exp(std::uniform_real_distribution<double>(std::log(5), std::log(5000))(rng)));
@@ -161,11 +161,16 @@ std::pair<MoveModel, AxisSettings> random_move(std::mt19937& rng) {
     }
     m.nextkf = keys + 1;
     calculate_linear(m);
-    if (unit(rng) < 0.4)  // shaped: corners rounded by moving averages
+    const double shape = unit(rng);
+    if (shape < 0.3)  // smoothed: corners rounded by moving averages
         for (int pass = 0; pass < 3; ++pass)
             for (int a = 0; a < move_axes; ++a)
                 for (int f = 2; f < n; ++f)
                     m.movepos.at(f, a) = (m.movepos.at(f - 1, a) + m.movepos.at(f, a) + m.movepos.at(f + 1, a)) / 3;
+    else if (shape < 0.6)  // curved between the keyframes, as a Bezier path is
+        for (int a = 0; a < move_axes; ++a)
+            for (int f = 1; f <= n; ++f)
+                m.movepos.at(f, a) += (a % 2 ? 0.1 : -0.1) * speed * n * std::sin(3.14159 * (f - 1) / (n - 1));
     return r;
 }
 
@@ -174,7 +179,7 @@ std::pair<MoveModel, AxisSettings> random_move(std::mt19937& rng) {
 
 TEST(Retime, FastestComesCloseToTheExhaustiveOptimum) {
     std::mt19937 rng(7);
-    for (int trial = 0; trial < 12; ++trial) {
+    for (int trial = 0; trial < 40; ++trial) {
         const int n = std::uniform_int_distribution<int>(8, 40)(rng);
         const int k1 = std::uniform_int_distribution<int>(2, n - 2)(rng);
         const int k2 = std::uniform_int_distribution<int>(k1 + 1, n - 1)(rng);
@@ -191,17 +196,26 @@ TEST(Retime, FastestComesCloseToTheExhaustiveOptimum) {
         ASSERT_TRUE(fastest.ok()) << fastest.error();
         SCOPED_TRACE(testing::Message() << "trial " << trial << " n " << n << " best " << best);
         kept_and_playable(m, ax, fastest.value());
-        // Within 2 % (or 2 frames) is the aim; the passes are not there yet on
-        // short moves with sharp corners (up to 1.45 times), so this guards against getting worse.
-        EXPECT_LE(fastest->new_length, best * 1.5 + 2);
+        EXPECT_LE(fastest->new_length, std::max(best * 1.02, best + 2.0));
     }
 }
 
 TEST(Retime, RandomMovesFitOnTheirPathNeverFasterAndFastestNeverLonger) {
     std::mt19937 rng(2026);
-    for (int trial = 0; trial < 400; ++trial) {
+    for (int trial = 0; trial < 1000; ++trial) {
         const auto [m, ax] = random_move(rng);
         SCOPED_TRACE(testing::Message() << "trial " << trial << ": " << m.totalframes << " frames, acc " << ax.acc[0]);
+        // Now and then a keyframe pinned: kept on its frame, or refused for a stretch too short.
+        const int pin = trial % 5 ? 0 : std::uniform_int_distribution<int>(1, m.keyframe_count())(rng);
+        for (int how = 0; pin > 0 && how < 2; ++how) {
+            const auto pinned = how ? fit_fastest(ask(m, ax, {pin})) : fit_move(ask(m, ax, {pin}));
+            if (!pinned) {
+                EXPECT_EQ(pinned.error().rfind("Fit to rig: from ", 0), 0u) << pinned.error();
+                continue;
+            }
+            kept_and_playable(m, ax, pinned.value());
+            EXPECT_EQ(pinned->keyframe_frames[static_cast<std::size_t>(pin - 1)], m.frame_of(0, pin));
+        }
         const auto fit = fit_move(ask(m, ax));
         ASSERT_TRUE(fit.ok()) << fit.error();
         const std::vector<double> steps = kept_and_playable(m, ax, fit.value());
