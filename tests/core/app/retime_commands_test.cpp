@@ -37,6 +37,7 @@ TEST(RetimeCommands, FitIsOneUndoStepAndTheMoveBeforeStaysDrawnUntilTheNextChang
     EXPECT_EQ(s.status().rfind(retime_msg::fit + ": 160 \u2192 ", 0), 0u) << s.status();
     EXPECT_EQ(s.app.state().graph.previous[0].size(), 160u);
     EXPECT_EQ(s.app.state().graph.previous[0][19], 1000);
+    EXPECT_EQ(s.move().frame_of(0, 1), 10);  // the still start is left as it was
     // Sent as whole pulses, the fitted move still keeps the limits.
     for (int a : {0, 1}) {
         const auto sent = [&](int f) { return std::lround(s.move().movepos.at(f, a)); };
@@ -70,6 +71,7 @@ TEST(RetimeCommands, PinsKeepTheirFramesFollowTheirKeyframeAndRefuseAStretch) {
     retime_present_move(s.app.state(), Retiming::fastest);
     ASSERT_TRUE(s.app.state().check.ok()) << s.status();
     EXPECT_EQ(s.move().frame_of(0, 1), 10);
+    EXPECT_LT(s.move().totalframes, 160);  // faster than before: only the pin holds
     EXPECT_TRUE(keyframe_pinned(s.app.state(), 1));
     // Stretching cannot keep a pinned frame: refused, nothing changed.
     s.app.type(ctl::total_frames_box, "300");
