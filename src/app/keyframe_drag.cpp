@@ -1,5 +1,6 @@
 #include "app/keyframe_drag.h"
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "move/history_messages.h"
 #include "move/keyframe_cell.h"
 #include "move/keyframe_editing.h"
+#include "move/linear_move.h"
 #include "shaping/bezier_path.h"
 
 namespace kestrova {
@@ -64,6 +66,27 @@ Result<> KeyframeDrag::apply(const DragTarget& to) {
     return r;
 }
 
+void KeyframeDrag::reshape(const DragTarget& to) {
+    // Between its neighbours the keyframe keeps its row and the count stays:
+    // the row and the tables the calculations write are all that differ from
+    // the copy. Bezier reads samples of earlier calculations too.
+    MoveModel& m = s_.move;
+    const int row = grab_->row;
+    m.movepos = before_.movepos;
+    if (bezier_) {
+        m.bzframe = before_.bzframe;
+        m.bzpos = before_.bzpos;
+    }
+    for (int a = 0; a < move_axes; ++a) {
+        m.frame_of(a, row) = to.frame;
+        m.pos_of(a, row) = before_.pos_of(a, row);
+    }
+    m.pos_of(grab_->axis, row) = static_cast<std::int32_t>(to.position);
+    calculate_linear(m);
+    if (bezier_) static_cast<void>(calculate_bezier(m, share_, s_.shaping.bzsmooth));  // two keyframes at least
+    draw_graph(graph_context(s_));
+}
+
 std::string KeyframeDrag::update(double frame, double position, DragKeep keep) {
     if (!grab_) return {};
     const DragTarget to = drag_target(*grab_, frame, position, keep);
@@ -73,8 +96,7 @@ std::string KeyframeDrag::update(double frame, double position, DragKeep keep) {
     }
     if (to.frame != target_.frame || to.position != target_.position) {
         target_ = to;
-        static_cast<void>(apply(to));  // a refusal is said once, at the release
-        dispatch_events(s_);
+        reshape(to);
     }
     return to.held_in_time ? graph_msg::keyframe_pinned(grab_->row, grab_->frame)
                            : drag_text(*grab_, to, s_.axis_names, s_.axes);

@@ -30,6 +30,9 @@ private:
     // The edit of the keyframe to `to`, applied to the move as the copy, then
     // shaped as the move was.
     Result<> apply(const DragTarget& to);
+    // The same edit's outcome while dragging, quicker: no history, no lists,
+    // only what the edit changes put back from the copy; then drawn.
+    void reshape(const DragTarget& to);
 
     AppState& s_;
     std::optional<KeyframeGrab> grab_;
