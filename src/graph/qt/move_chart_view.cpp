@@ -387,7 +387,7 @@ void MoveChartView::drag_marker(QMouseEvent* e) {
                           : e->modifiers() & Qt::ControlModifier ? DragKeep::position
                                                                  : DragKeep::nothing;
     const std::string text = drag_hooks_.update(to_value(e->pos()).x(), value, keep);
-    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(QString::fromStdString(text));
+    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(QString::fromStdString(text), 5000);
     sync();
 }
 

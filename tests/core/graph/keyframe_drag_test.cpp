@@ -1,21 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "graph/keyframe_drag.h"
 
 using namespace kestrova;
 
 namespace {
 
-// Keyframes at frames 10, 20 and 30 of 40; axis B at 100, 200, 300.
+// Keyframes at frames 10, 20 and 30 of 40, every axis at 100, 200, 300.
 MoveModel three_keyframes() {
     MoveModel m;
     m.totalframes = 40;
     m.nextkf = 4;
     for (int row = 1; row <= 3; ++row)
-        for (int a = 0; a < move_axes; ++a) {
-            m.frame_of(a, row) = 10 * row;
-            m.pos_of(a, row) = 100 * row;
-        }
+        for (int a = 0; a < move_axes; ++a) std::tie(m.frame_of(a, row), m.pos_of(a, row)) = std::pair(10 * row, 100 * row);
     return m;
 }
 
@@ -30,7 +29,7 @@ TEST(KeyframeDrag, StaysBetweenItsNeighboursAndWithinTheLimits) {
     axes.min[1] = -500;
     axes.max[1] = 250;
     struct Case {
-        int frame;         // the keyframe taken
+        int frame;  // the keyframe taken, then where the pointer takes it, and where it goes
         double to_frame, to_position;
         DragKeep keep;
         int frame_then;
@@ -46,9 +45,7 @@ TEST(KeyframeDrag, StaysBetweenItsNeighboursAndWithinTheLimits) {
         {20, 25, 150, DragKeep::position, 25, 200},     // Ctrl: horizontal only
     };
     for (const Case& c : cases) {
-        const auto grab = grab_keyframe(m, axes, {}, 1, c.frame);
-        ASSERT_TRUE(grab);
-        const DragTarget t = drag_target(*grab, c.to_frame, c.to_position, c.keep);
+        const DragTarget t = drag_target(grab_keyframe(m, axes, {}, 1, c.frame).value(), c.to_frame, c.to_position, c.keep);
         EXPECT_EQ(t.frame, c.frame_then) << c.frame << " to " << c.to_frame;
         EXPECT_EQ(t.position, c.position_then) << c.frame << " to " << c.to_position;
         EXPECT_FALSE(t.held_in_time);
