@@ -121,7 +121,8 @@ TEST(ChartView, DraggedKeyframeMarkerEditsTheMoveAsOneStep) {
     for (const bool bezier : {false, true}) {
         ChartWindow w;
         w.set_length(100);
-        for (auto [frame, track] : {std::pair{20, 100.0}, {50, 500.0}, {80, 200.0}}) w.add_keyframe(frame, {0, 0, track, 0, 0});
+        for (auto [frame, track] : {std::pair{20, 100.0}, {50, 500.0}, {80, 200.0}})
+            w.add_keyframe(frame, {0, 0, track, 0, 0});
         if (bezier) w.app.press(ctl::bezier_button);
         update_chart_view(w.chart);
         const MoveModel original = w.move();

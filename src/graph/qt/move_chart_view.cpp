@@ -348,7 +348,8 @@ bool MoveChartView::marker_at(const QPoint& pos, int& line, int& frame) const {
         const auto& values = g.series[i];
         for (int f : marker_frames_[i]) {
             if (f > static_cast<int>(values.size())) continue;
-            const QPointF d = chart_->mapToPosition(QPointF(f, values[static_cast<std::size_t>(f - 1)]), lines_[i]) - p;
+            const QPointF value(f, values[static_cast<std::size_t>(f - 1)]);
+            const QPointF d = chart_->mapToPosition(value, lines_[i]) - p;
             const double distance = d.x() * d.x() + d.y() * d.y();
             if (distance > best) continue;
             best = distance;
@@ -387,7 +388,8 @@ void MoveChartView::drag_marker(QMouseEvent* e) {
                           : e->modifiers() & Qt::ControlModifier ? DragKeep::position
                                                                  : DragKeep::nothing;
     const std::string text = drag_hooks_.update(to_value(e->pos()).x(), value, keep);
-    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(QString::fromStdString(text), 5000);
+    if (auto* main = qobject_cast<QMainWindow*>(window()))
+        main->statusBar()->showMessage(QString::fromStdString(text), 5000);
     sync();
 }
 

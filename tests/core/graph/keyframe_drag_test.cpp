@@ -14,7 +14,8 @@ MoveModel three_keyframes() {
     m.totalframes = 40;
     m.nextkf = 4;
     for (int row = 1; row <= 3; ++row)
-        for (int a = 0; a < move_axes; ++a) std::tie(m.frame_of(a, row), m.pos_of(a, row)) = std::pair(10 * row, 100 * row);
+        for (int a = 0; a < move_axes; ++a)
+            std::tie(m.frame_of(a, row), m.pos_of(a, row)) = std::pair(10 * row, 100 * row);
     return m;
 }
 
@@ -39,13 +40,14 @@ TEST(KeyframeDrag, StaysBetweenItsNeighboursAndWithinTheLimits) {
         {20, 3, 900, DragKeep::nothing, 11, 250},       // not onto the left neighbour; the top limit
         {20, 35, -900, DragKeep::nothing, 29, -500},    // not onto the right neighbour; the bottom limit
         {10, -5, 100, DragKeep::nothing, 1, 100},       // the first keyframe: down to frame 1
-        {30, 99, 300, DragKeep::nothing, 40, 300},      // the last: up to the end; already beyond the limit, it may stay
+        {30, 99, 300, DragKeep::nothing, 40, 300},      // the last: to the end; beyond the limit already, it may stay
         {30, 35, 400, DragKeep::nothing, 35, 300},      // ... but goes no further out
         {20, 25, 150, DragKeep::frame, 20, 150},        // Shift: vertical only
         {20, 25, 150, DragKeep::position, 25, 200},     // Ctrl: horizontal only
     };
     for (const Case& c : cases) {
-        const DragTarget t = drag_target(grab_keyframe(m, axes, {}, 1, c.frame).value(), c.to_frame, c.to_position, c.keep);
+        const KeyframeGrab grab = grab_keyframe(m, axes, {}, 1, c.frame).value();
+        const DragTarget t = drag_target(grab, c.to_frame, c.to_position, c.keep);
         EXPECT_EQ(t.frame, c.frame_then) << c.frame << " to " << c.to_frame;
         EXPECT_EQ(t.position, c.position_then) << c.frame << " to " << c.to_position;
         EXPECT_FALSE(t.held_in_time);
