@@ -399,13 +399,23 @@ void MoveChartView::end_marker_drag(bool keep) {
     sync();
 }
 
-void MoveChartView::keyPressEvent(QKeyEvent* e) {
-    if (drag_ == Drag::keyframe && e->key() == Qt::Key_Escape) {
-        end_marker_drag(false);
+bool MoveChartView::event(QEvent* e) {
+    // While a marker is dragged no shortcut runs: an undo or a play would meet
+    // the move in mid-edit. Its keys come to keyPressEvent instead.
+    if (drag_ == Drag::keyframe && e->type() == QEvent::ShortcutOverride) {
         e->accept();
+        return true;
+    }
+    return QChartView::event(e);
+}
+
+void MoveChartView::keyPressEvent(QKeyEvent* e) {
+    if (drag_ != Drag::keyframe) {
+        QChartView::keyPressEvent(e);
         return;
     }
-    QChartView::keyPressEvent(e);
+    if (e->key() == Qt::Key_Escape) end_marker_drag(false);
+    e->accept();
 }
 
 void MoveChartView::mousePressEvent(QMouseEvent* e) {

@@ -56,6 +56,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     // The chart's own colours (background, rulers, texts) from the window's
