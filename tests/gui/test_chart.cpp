@@ -128,35 +128,31 @@ TEST(ChartView, DraggedKeyframeMarkerEditsTheMoveAsOneStep) {
         const MoveModel original = w.move();
         const auto before = encode_move(original);
         QWidget* vp = w.chart->viewport();
-        auto drag = [&](QPoint to, bool escape = false) {
-            QTest::mousePress(vp, Qt::LeftButton, {}, w.at_value(50, 500));
-            QTest::mouseMove(vp, (w.at_value(50, 500) + to) / 2);
+        const QPoint from = w.at_value(50, 500), to = w.at_value(60, 400);
+        auto drag = [&](bool escape = false) {  // gives the move in mid-drag
+            QTest::mousePress(vp, Qt::LeftButton, {}, from);
+            QTest::mouseMove(vp, (from + to) / 2);
             QTest::mouseMove(vp, to);
             const auto during = encode_move(w.move());
-            if (escape) {
-                QTest::keyClick(w.chart, Qt::Key_Z, Qt::ControlModifier);  // no undo meets a move in mid-drag
-                QTest::keyClick(w.chart, Qt::Key_Escape);
-            }
+            if (escape) QTest::keyClick(w.chart, Qt::Key_Z, Qt::ControlModifier);  // no undo meets it
+            if (escape) QTest::keyClick(w.chart, Qt::Key_Escape);
             QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
             return during;
         };
         w.window->activateWindow();  // for its shortcuts
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
         const std::size_t steps = w.editing().history().undo_steps();
-        EXPECT_NE(drag(w.at_value(60, 400), true), before);  // reshaped while dragging
-        EXPECT_EQ(encode_move(w.move()), before);
-        EXPECT_EQ(w.editing().history().undo_steps(), steps);
-        drag(w.at_value(60, 400));
+        EXPECT_NE(drag(true), before);
+        EXPECT_EQ(std::pair(encode_move(w.move()), w.editing().history().undo_steps()), std::pair(before, steps));
+        drag();
         const int frame = w.move().frame_of(0, 2), track = w.move().pos_of(2, 2);
         EXPECT_NEAR(frame, 60, 1);
         EXPECT_NEAR(track, 400, 15);
         EXPECT_EQ(w.editing().history().undo_label(), history_msg::label::drag_keyframe);
-
         MoveModel edited = original;
-        Notices notices;
         Events events;
         const std::array<double, move_axes> pose{};
-        MoveContext ctx{edited, MoveEntries{}, w.panel(), notices, pose, events};
+        MoveContext ctx{edited, MoveEntries{}, w.panel(), w.notices(), pose, events};
         ASSERT_TRUE(edit_keyframe(ctx, 2, 3, track) && edit_keyframe(ctx, 2, keyframe_frame_value, frame));
         ASSERT_TRUE(!bezier || calculate_bezier(edited, 20, false));
         EXPECT_EQ(encode_move(w.move()), encode_move(edited)) << bezier;
@@ -165,8 +161,7 @@ TEST(ChartView, DraggedKeyframeMarkerEditsTheMoveAsOneStep) {
         update_chart_view(w.chart);  // as the clock's step does
         EXPECT_EQ(encode_move(w.move()), before);
         ASSERT_TRUE(enter(w.engine().mode, EngineMode::Playing));
-        EXPECT_EQ(drag(w.at_value(60, 400)), before);
-        EXPECT_EQ(encode_move(w.move()), before);
-        EXPECT_EQ(w.status(), engine_msg::stop_rig_first);
+        EXPECT_EQ(drag(), before);
+        EXPECT_EQ(std::pair(encode_move(w.move()), w.status()), std::pair(before, engine_msg::stop_rig_first));
     }
 }

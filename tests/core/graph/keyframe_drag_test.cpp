@@ -11,8 +11,7 @@ namespace {
 // Keyframes at frames 10, 20 and 30 of 40, every axis at 100, 200, 300.
 MoveModel three_keyframes() {
     MoveModel m;
-    m.totalframes = 40;
-    m.nextkf = 4;
+    std::tie(m.totalframes, m.nextkf) = std::pair(40, 4);
     for (int row = 1; row <= 3; ++row)
         for (int a = 0; a < move_axes; ++a)
             std::tie(m.frame_of(a, row), m.pos_of(a, row)) = std::pair(10 * row, 100 * row);
@@ -29,8 +28,8 @@ TEST(KeyframeDrag, StaysBetweenItsNeighboursAndWithinTheLimits) {
     AxisSettings axes = AxisSettings::defaults();
     axes.min[1] = -500;
     axes.max[1] = 250;
-    struct Case {
-        int frame;  // the keyframe taken, then where the pointer takes it, and where it goes
+    struct Case {  // the keyframe taken, where the pointer takes it, where it goes
+        int frame;
         double to_frame, to_position;
         DragKeep keep;
         int frame_then;
@@ -48,20 +47,16 @@ TEST(KeyframeDrag, StaysBetweenItsNeighboursAndWithinTheLimits) {
     for (const Case& c : cases) {
         const KeyframeGrab grab = grab_keyframe(m, axes, {}, 1, c.frame).value();
         const DragTarget t = drag_target(grab, c.to_frame, c.to_position, c.keep);
-        EXPECT_EQ(t.frame, c.frame_then) << c.frame << " to " << c.to_frame;
-        EXPECT_EQ(t.position, c.position_then) << c.frame << " to " << c.to_position;
-        EXPECT_FALSE(t.held_in_time);
+        EXPECT_EQ(std::tuple(t.frame, t.position, t.held_in_time), std::tuple(c.frame_then, c.position_then, false))
+            << c.frame << " to " << c.to_frame << ", " << c.to_position;
     }
     EXPECT_FALSE(grab_keyframe(m, axes, {}, 1, 15));  // no keyframe there
 
-    const auto pinned = grab_keyframe(m, axes, {5, 20}, 1, 20);
-    ASSERT_TRUE(pinned);
-    const DragTarget held = drag_target(*pinned, 25, 150, DragKeep::nothing);
-    EXPECT_EQ(held.frame, 20);
-    EXPECT_EQ(held.position, 150);  // up and down still work
-    EXPECT_TRUE(held.held_in_time);
-    EXPECT_FALSE(drag_target(*pinned, 20.2, 150, DragKeep::nothing).held_in_time);
+    const KeyframeGrab pinned = grab_keyframe(m, axes, {5, 20}, 1, 20).value();
+    const DragTarget held = drag_target(pinned, 25, 150, DragKeep::nothing);
+    EXPECT_EQ(std::tuple(held.frame, held.position, held.held_in_time), std::tuple(20, 150.0, true));  // up, down only
+    EXPECT_FALSE(drag_target(pinned, 20.2, 150, DragKeep::nothing).held_in_time);
     axes.unit[1] = "mm";
     axes.pp_rev[1] = 100;
-    EXPECT_EQ(drag_text(*pinned, held, AxisNames{"", "Tilt"}, axes), "keyframe 2: frame 20, Tilt 1.50 mm");
+    EXPECT_EQ(drag_text(pinned, held, AxisNames{"", "Tilt"}, axes), "keyframe 2: frame 20, Tilt 1.50 mm");
 }
