@@ -14,19 +14,21 @@ std::optional<KeyframeGrab> grab_keyframe(const MoveModel& move, const AxisSetti
     const int n = move.keyframe_count();
     if (axis < 0 || axis >= move_axes) return std::nullopt;
     int row = 1;
-    while (row <= n && move.frame_of(0, row) != frame) ++row;
+    while (row <= n && move.frame_of(axis, row) != frame) ++row;
     if (row > n) return std::nullopt;
     KeyframeGrab g;
     g.row = row;
     g.axis = axis;
-    g.frame = frame;
+    // A keyframe's time is axis A's frame: the one a keyframe edit moves, and
+    // where every axis's frame goes (a loaded move may hold others).
+    g.frame = move.frame_of(0, row);
     g.position = move.pos_of(axis, row);
-    g.first = row > 1 ? move.frame_of(0, row - 1) + 1 : 1;
-    g.last = std::max(row < n ? move.frame_of(0, row + 1) - 1 : move.totalframes, frame);
+    g.first = std::min(row > 1 ? move.frame_of(0, row - 1) + 1 : 1, g.frame);
+    g.last = std::max(row < n ? move.frame_of(0, row + 1) - 1 : move.totalframes, g.frame);
     const auto a = static_cast<std::size_t>(axis);
     g.lowest = std::min(std::ceil(axes.min[a]), g.position);
     g.highest = std::max(std::floor(axes.max[a]), g.position);
-    g.pinned = std::find(pinned_frames.begin(), pinned_frames.end(), frame) != pinned_frames.end();
+    g.pinned = std::find(pinned_frames.begin(), pinned_frames.end(), g.frame) != pinned_frames.end();
     return g;
 }
 
