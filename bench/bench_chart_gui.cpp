@@ -1,5 +1,5 @@
 // The chart inside a running QApplication: a full redraw of the largest move,
-// a keyframe edit through to the redrawn chart, the unreduced series for
+// a keyframe edit through to the redrawn chart, a step of a keyframe's drag, the unreduced series for
 // comparison, and the core calculations again (they must not slow down once
 // Qt is up).
 #include <benchmark/benchmark.h>
@@ -19,6 +19,7 @@
 #include "shaping/smoothing.h"
 #include "app/app.h"
 #include "app/contexts.h"
+#include "app/keyframe_drag.h"
 
 #include "largest_move.h"
 
@@ -75,6 +76,24 @@ void BM_KeyframeEditToRedrawnChart(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_KeyframeEditToRedrawnChart)->Unit(benchmark::kMillisecond);
+
+// One step of a keyframe marker's drag on the Bezier-shaped move: the move
+// put back, the keyframe moved in time and position, Bezier again, redrawn.
+void BM_KeyframeDragUpdate(benchmark::State& st) {
+    ChartBench b;
+    KeyframeDrag drag(b.app.state());
+    const int frame = b.app.state().move.frame_of(0, 100);
+    if (!drag.begin(2, frame)) std::abort();
+    int step = 0;
+    for (auto _ : st) {
+        ++step;
+        benchmark::DoNotOptimize(drag.update(frame + step % 50, 1000.0 * (step % 7), DragKeep::nothing));
+        b.view.sync();
+        b.paint();
+    }
+    drag.end(false);
+}
+BENCHMARK(BM_KeyframeDragUpdate)->Unit(benchmark::kMillisecond);
 
 // What drawing every frame would cost: the reason for the per-column reduction.
 void BM_UnreducedSeriesRedraw(benchmark::State& st) {

@@ -15,4 +15,10 @@ inline const std::string frame_axis = "frame";
 inline const std::string pulses = "pulses";
 inline const std::string per_frame = "/frame";
 
+// A keyframe marker dragged sideways whose frame is pinned.
+inline std::string keyframe_pinned(int row, int frame) {
+    return "keyframe " + std::to_string(row) + " is pinned at frame " + std::to_string(frame) +
+           ": unpin it to move it in time";
+}
+
 }  // namespace kestrova::graph_msg

@@ -12,6 +12,7 @@ inline const std::string add_keyframe = "Add KeyFrame";
 inline const std::string replace_keyframe = "Replace keyframe";
 inline const std::string delete_keyframe = "Del KeyFrame";
 inline const std::string edit_keyframe = "Edit keyframe";
+inline const std::string drag_keyframe = "Drag keyframe";
 inline const std::string clear_move = "Clear Move";
 inline const std::string set_total_frames = "Set Total Frames";
 inline const std::string recalc = "re calc";

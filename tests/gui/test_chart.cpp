@@ -12,6 +12,12 @@
 #include "graph/qt/chart_view.h"
 #include "graph/qt/move_chart_view.h"
 #include "started_window.h"
+#include "engine/engine_mode.h"
+#include "engine/messages.h"
+#include "files/move_codec.h"
+#include "move/history_messages.h"
+#include "move/keyframe_cell.h"
+#include "shaping/bezier_path.h"
 #include "axes/controls.h"
 #include "move/controls.h"
 #include "shaping/controls.h"
@@ -106,4 +112,56 @@ TEST(ChartView, FitsTheLinesToANewWidthOnceTheSizeHolds) {
     update_chart_view(w.chart);  // as the clock's step does
     EXPECT_EQ(line->count(), wide);
     QTRY_VERIFY(line->count() < wide);
+}
+
+// A keyframe marker dragged sideways and up gives the move that the same edit
+// in the keyframe table gives, Bezier-shaped again when the move was; one undo
+// takes it back; Escape, or the rig following the move, leaves the move as it was.
+TEST(ChartView, DraggedKeyframeMarkerEditsTheMoveAsOneStep) {
+    for (const bool bezier : {false, true}) {
+        ChartWindow w;
+        w.set_length(100);
+        for (auto [frame, track] : {std::pair{20, 100.0}, {50, 500.0}, {80, 200.0}})
+            w.add_keyframe(frame, {0, 0, track, 0, 0});
+        if (bezier) w.app.press(ctl::bezier_button);
+        update_chart_view(w.chart);
+        const MoveModel original = w.move();
+        const auto before = encode_move(original);
+        QWidget* vp = w.chart->viewport();
+        const QPoint from = w.at_value(50, 500), to = w.at_value(60, 400);
+        auto drag = [&](bool escape = false) {  // gives the move in mid-drag
+            QTest::mousePress(vp, Qt::LeftButton, {}, from);
+            QTest::mouseMove(vp, (from + to) / 2);
+            QTest::mouseMove(vp, to);
+            const auto during = encode_move(w.move());
+            if (escape) QTest::keyClick(w.chart, Qt::Key_Z, Qt::ControlModifier);  // no undo meets it
+            if (escape) QTest::keyClick(w.chart, Qt::Key_Escape);
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+            return during;
+        };
+        w.window->activateWindow();  // for its shortcuts
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+        const std::size_t steps = w.editing().history().undo_steps();
+        EXPECT_NE(drag(true), before);
+        EXPECT_EQ(std::pair(encode_move(w.move()), w.editing().history().undo_steps()), std::pair(before, steps));
+        drag();
+        const int frame = w.move().frame_of(0, 2), track = w.move().pos_of(2, 2);
+        EXPECT_NEAR(frame, 60, 1);
+        EXPECT_NEAR(track, 400, 15);
+        EXPECT_EQ(w.editing().history().undo_label(), history_msg::label::drag_keyframe);
+        MoveModel edited = original;
+        Events events;
+        const std::array<double, move_axes> pose{};
+        MoveContext ctx{edited, MoveEntries{}, w.panel(), w.notices(), pose, events};
+        ASSERT_TRUE(edit_keyframe(ctx, 2, 3, track) && edit_keyframe(ctx, 2, keyframe_frame_value, frame));
+        ASSERT_TRUE(!bezier || calculate_bezier(edited, 20, false));
+        EXPECT_EQ(encode_move(w.move()), encode_move(edited)) << bezier;
+
+        w.undo();
+        update_chart_view(w.chart);  // as the clock's step does
+        EXPECT_EQ(encode_move(w.move()), before);
+        ASSERT_TRUE(enter(w.engine().mode, EngineMode::Playing));
+        EXPECT_EQ(drag(), before);
+        EXPECT_EQ(std::pair(encode_move(w.move()), w.status()), std::pair(before, engine_msg::stop_rig_first));
+    }
 }

@@ -47,6 +47,7 @@
 #include "tools/controls.h"
 #include "app/contexts.h"
 #include "app/editing_commands.h"
+#include "app/keyframe_drag.h"
 #include "app/messages.h"
 #include "files/controls.h"
 #include "move/history_messages.h"
@@ -605,6 +606,7 @@ QWidget* MainWindow::build_graph_group() {
     axes->addStretch(1);
     box->addLayout(buttons);
     chart_ = make_chart_view(graph_context(app_.state()), g);
+    set_keyframe_drag(chart_, keyframe_drag_hooks(app_.state()));
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind(ctl::move_chart, chart_);
     box->addWidget(chart_, 1);

@@ -2,12 +2,18 @@
 
 #include "graph/qt/move_chart_view.h"
 
+#include <utility>
+
 namespace kestrova {
 
 QWidget* make_chart_view(const GraphContext& context, QWidget* parent) { return new MoveChartView(context, parent); }
 
 void update_chart_view(QWidget* chart) {
     if (auto* view = dynamic_cast<MoveChartView*>(chart)) view->sync();
+}
+
+void set_keyframe_drag(QWidget* chart, KeyframeDragHooks hooks) {
+    if (auto* view = dynamic_cast<MoveChartView*>(chart)) view->set_keyframe_drag(std::move(hooks));
 }
 
 }  // namespace kestrova

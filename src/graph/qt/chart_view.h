@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "graph/graph_context.h"
+#include "graph/keyframe_drag.h"
 
 namespace kestrova {
 
@@ -11,5 +12,7 @@ namespace kestrova {
 QWidget* make_chart_view(const GraphContext& context, QWidget* parent);
 // Redraw when the graph's revision has moved on since the last draw.
 void update_chart_view(QWidget* chart);
+// What a keyframe marker dragged on the chart asks of the program.
+void set_keyframe_drag(QWidget* chart, KeyframeDragHooks hooks);
 
 }  // namespace kestrova

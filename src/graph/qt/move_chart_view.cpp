@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QValueAxis>
@@ -335,7 +336,96 @@ void MoveChartView::hover(const QPoint& pos) {
     if (viewport()->toolTip().toStdString() != tip) viewport()->setToolTip(QString::fromStdString(tip));
 }
 
+bool MoveChartView::marker_at(const QPoint& pos, int& line, int& frame) const {
+    const GraphState& g = context_.graph;
+    if (g.speedmode || g.quantity != GraphState::Quantity::position) return false;  // markers on other values
+    const QPointF p = to_chart(pos);
+    double best = pick_pixels * pick_pixels;
+    bool found = false;
+    for (int c = 0; c < chart_lines; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        if (!g.showaxis[i]) continue;
+        const auto& values = g.series[i];
+        for (int f : marker_frames_[i]) {
+            if (f > static_cast<int>(values.size())) continue;
+            const QPointF value(f, values[static_cast<std::size_t>(f - 1)]);
+            const QPointF d = chart_->mapToPosition(value, lines_[i]) - p;
+            const double distance = d.x() * d.x() + d.y() * d.y();
+            if (distance > best) continue;
+            best = distance;
+            line = c;
+            frame = f;
+            found = true;
+        }
+    }
+    return found;
+}
+
+bool MoveChartView::press_on_marker(QMouseEvent* e) {
+    int line = 0, frame = 0;
+    if (!drag_hooks_.begin || !marker_at(e->pos(), line, frame)) return false;
+    e->accept();
+    // Refused (the rig follows the move): said, and the press neither drags nor pans.
+    if (!drag_hooks_.begin(line, frame)) return true;
+    press_ = e->pos();
+    drag_values_ = {values_->min(), values_->max()};
+    marker_moved_ = false;
+    drag_ = Drag::keyframe;
+    setFocus(Qt::MouseFocusReason);  // for Escape
+    return true;
+}
+
+void MoveChartView::drag_marker(QMouseEvent* e) {
+    const QPoint d = e->pos() - press_;
+    if (!marker_moved_ && std::abs(d.x()) <= click_slack && std::abs(d.y()) <= click_slack) return;
+    marker_moved_ = true;
+    // Read against the value axis as it was at the press: the axis the reshaped
+    // move gets must not carry the pointer's value away with it.
+    const QRectF a = chart_->plotArea();
+    const double value = drag_values_.min + (a.bottom() - to_chart(e->pos()).y()) / std::max(a.height(), 1.0) *
+                                                (drag_values_.max - drag_values_.min);
+    const DragKeep keep = e->modifiers() & Qt::ShiftModifier     ? DragKeep::frame
+                          : e->modifiers() & Qt::ControlModifier ? DragKeep::position
+                                                                 : DragKeep::nothing;
+    const std::string text = drag_hooks_.update(to_value(e->pos()).x(), value, keep);
+    if (auto* main = qobject_cast<QMainWindow*>(window()))
+        main->statusBar()->showMessage(QString::fromStdString(text), 5000);
+    sync();
+}
+
+void MoveChartView::end_marker_drag(bool keep) {
+    drag_ = Drag::none;
+    drag_hooks_.end(keep);
+    sync();
+}
+
+bool MoveChartView::event(QEvent* e) {
+    // While a marker is dragged no shortcut runs: an undo or a play would meet
+    // the move in mid-edit. Its keys come to keyPressEvent instead.
+    if (drag_ == Drag::keyframe && e->type() == QEvent::ShortcutOverride) {
+        e->accept();
+        return true;
+    }
+    return QChartView::event(e);
+}
+
+void MoveChartView::keyPressEvent(QKeyEvent* e) {
+    if (drag_ != Drag::keyframe) {
+        QChartView::keyPressEvent(e);
+        return;
+    }
+    if (e->key() == Qt::Key_Escape) end_marker_drag(false);
+    e->accept();
+}
+
 void MoveChartView::mousePressEvent(QMouseEvent* e) {
+    if (drag_ == Drag::keyframe && e->button() == Qt::RightButton) {
+        end_marker_drag(false);
+        eat_right_release_ = true;
+        e->accept();
+        return;
+    }
+    if (e->button() == Qt::LeftButton && chart_->plotArea().contains(to_chart(e->pos())) && press_on_marker(e)) return;
     if (e->button() == Qt::LeftButton && chart_->plotArea().contains(to_chart(e->pos()))) {
         press_ = e->pos();
         pan_from_ = visible_frames(context_.graph);
@@ -356,7 +446,9 @@ void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
     chart_pointer(context_, plot_rect(), {frames_->min(), frames_->max()}, {values_->min(), values_->max()},
                   static_cast<float>(p.x()), static_cast<float>(p.y()), button_state(e->buttons()));
     const QRectF a = chart_->plotArea();
-    if (drag_ == Drag::zoom) {
+    if (drag_ == Drag::keyframe) {
+        drag_marker(e);
+    } else if (drag_ == Drag::zoom) {
         const int x = std::clamp(e->pos().x(), static_cast<int>(a.left()), static_cast<int>(a.right()));
         band_->setGeometry(QRect(QPoint(std::min(x, press_.x()), static_cast<int>(a.top())),
                                  QSize(std::abs(x - press_.x()), static_cast<int>(a.height()))));
@@ -377,6 +469,18 @@ void MoveChartView::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void MoveChartView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton && std::exchange(eat_right_release_, false)) {
+        e->accept();
+        return;
+    }
+    if (drag_ == Drag::keyframe && e->button() == Qt::LeftButton) {
+        end_marker_drag(marker_moved_);
+        if (marker_moved_) {
+            e->accept();
+            return;
+        }
+        drag_ = Drag::pan;  // no more than a click on the marker: a click, as anywhere
+    }
     if (e->button() == Qt::RightButton) {
         zoom_reset(context_.graph);
         sync();

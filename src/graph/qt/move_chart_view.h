@@ -4,15 +4,18 @@
 // the pointer, a left drag pans, a Shift+left drag zooms into a frame range, a
 // double-click or a right click shows the whole move again; the pointer reads
 // the nearest point out in the status bar and clicks go to the core's chart events.
+// A left drag that starts on a keyframe marker moves that keyframe instead.
 #pragma once
 
 #include <QChartView>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graph/chart_data.h"
 #include "graph/graph_context.h"
+#include "graph/keyframe_drag.h"
 
 class QGraphicsLineItem;
 class QGraphicsPathItem;
@@ -36,6 +39,8 @@ public:
     void sync();
     // Draw now, whatever changed.
     void redraw();
+    // What a dragged keyframe marker asks of the program above.
+    void set_keyframe_drag(KeyframeDragHooks hooks) { drag_hooks_ = std::move(hooks); }
 
     // What the overlays show, for the window's tests.
     const std::vector<int>& keyframe_markers(int line) const { return marker_frames_[static_cast<std::size_t>(line)]; }
@@ -50,6 +55,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     // The chart's own colours (background, rulers, texts) from the window's
@@ -66,6 +73,11 @@ private:
     void place_keyframes();
     void place_hint();
     void hover(const QPoint& p);
+    // The keyframe marker within a few pixels of `p`: its line and frame.
+    bool marker_at(const QPoint& p, int& line, int& frame) const;
+    bool press_on_marker(QMouseEvent* e);
+    void drag_marker(QMouseEvent* e);
+    void end_marker_drag(bool keep);
 
     GraphContext context_;
     QChart* chart_;
@@ -85,7 +97,11 @@ private:
     QRectF marks_area_;              // the plot area they were placed in
     FrameWindow marks_window_{};
     QPoint press_;
-    enum class Drag { none, pan, zoom } drag_ = Drag::none;
+    enum class Drag { none, pan, zoom, keyframe } drag_ = Drag::none;
+    KeyframeDragHooks drag_hooks_;
+    ValueRange drag_values_{};        // the value axis at the press: the pointer is read against it
+    bool marker_moved_ = false;       // the dragged marker has left the click's slack
+    bool eat_right_release_ = false;  // the right press cancelled a marker drag
     FrameWindow pan_from_{};
 
     unsigned drawn_revision_ = ~0u;
