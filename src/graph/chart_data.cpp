@@ -103,10 +103,14 @@ std::vector<int> keyframe_frames(const MoveModel& m, int line, FrameWindow w) {
 }
 
 std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) {
+    return band_columns(g.marks, w, columns);
+}
+
+std::vector<Band> band_columns(std::span<const GraphState::Mark> marks, FrameWindow w, int columns) {
     std::vector<Band> out(static_cast<std::size_t>(std::max(columns, 0)), Band::none);
     // The frame axis runs from the window's first to its last frame (at least one frame wide).
     const double span = std::max(w.last - w.first, 1);
-    for (const GraphState::Mark& m : g.marks) {
+    for (const GraphState::Mark& m : marks) {
         // A band covers its frames from half a frame before to half a frame after.
         const double from = (m.first - 0.5 - w.first) / span * columns;
         const double to = (m.last + 0.5 - w.first) / span * columns;
@@ -118,9 +122,11 @@ std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) 
     return out;
 }
 
-Band band_at(const GraphState& g, int frame) {
+Band band_at(const GraphState& g, int frame) { return band_at(g.marks, frame); }
+
+Band band_at(std::span<const GraphState::Mark> marks, int frame) {
     Band found = Band::none;
-    for (const GraphState::Mark& m : g.marks)
+    for (const GraphState::Mark& m : marks)
         if (m.first <= frame && frame <= m.last)
             found = std::max(found, m.acceleration ? Band::acceleration : Band::limit);
     return found;
