@@ -22,6 +22,8 @@ inline const std::string quantity_tips[3] = {
     "Show each axis's position (or the speed per frame with \"show speed\")",
     "Show each axis's speed a second against its maximum speed (dashed lines); frames beyond are shaded",
     "Show each axis's acceleration a second² against its acceleration (dashed lines); frames beyond are shaded"};
+inline const std::string quantity_switch_tip =
+    "What the chart shows: position, or speed or acceleration against the axes' limits";
 inline const std::string quantity_titles[3] = {"position", "speed per second", "acceleration per second²"};
 inline const std::string speed_beyond_tip = "The speed here is more than an axis's maximum speed";
 inline const std::string acceleration_beyond_tip = "The acceleration here is more than an axis can do";

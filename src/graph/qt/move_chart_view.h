@@ -14,6 +14,7 @@
 #include "graph/chart_data.h"
 #include "graph/graph_context.h"
 
+class QComboBox;
 class QGraphicsLineItem;
 class QGraphicsPathItem;
 class QGraphicsPixmapItem;
@@ -26,6 +27,7 @@ class QTimer;
 namespace kestrova {
 
 class MarkerItem;
+class PlotOverlays;
 
 class MoveChartView : public QChartView {
 public:
@@ -40,6 +42,12 @@ public:
     // What the overlays show, for the window's tests.
     const std::vector<int>& keyframe_markers(int line) const { return marker_frames_[static_cast<std::size_t>(line)]; }
     bool hint_shown() const;
+    int pinned_markers() const { return pinned_markers_; }
+    const QValueAxis& value_axis() const { return *values_; }
+
+    // The operator's switch between position, speed and acceleration, kept
+    // in step with the graph state.
+    QWidget* quantity_switch(QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -65,6 +73,10 @@ private:
     void place_marks();
     void place_keyframes();
     void place_hint();
+    // The view's own title and frames beyond, for a new drawing.
+    void show_quantity_view(ValueRange& range);
+    std::span<const GraphState::Mark> shown_marks() const;
+    const std::string& band_tip(Band band) const;
     void hover(const QPoint& p);
 
     GraphContext context_;
@@ -80,6 +92,13 @@ private:
     std::array<MarkerItem*, chart_lines> keyframes_{};
     QGraphicsPathItem* marked_;      // the keyframe the operator selected
     QGraphicsSimpleTextItem* hint_;  // first steps, on the empty chart
+    QGraphicsPathItem* pins_;        // pinned keyframes: a filled diamond each
+    int pinned_markers_ = 0;
+    PlotOverlays* overlays_;         // limits and the move before a retiming
+    QComboBox* quantity_switch_ = nullptr;
+    std::vector<GraphState::Mark> beyond_;  // frames beyond the limits in the speed or acceleration view
+    bool marks_stale_ = false;       // the view's frames beyond changed since the bands were placed
+    int titled_ = -1;                // the quantity the value axis is titled for
     std::array<std::vector<int>, chart_lines> marker_frames_;
     unsigned placed_marks_ = 0;      // the marks revision placed
     QRectF marks_area_;              // the plot area they were placed in
