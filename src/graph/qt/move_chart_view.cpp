@@ -197,6 +197,7 @@ void MoveChartView::place_keyframes() {
     const FrameWindow w = visible_frames(g);
     constexpr int side = 5;  // a marker's side in pixels
     QPainterPath marked, pins;
+    pins.setFillRule(Qt::WindingFill);  // diamonds on top of each other stay filled
     pinned_markers_ = 0;
     for (int c = 0; c < chart_lines; ++c) {
         const auto i = static_cast<std::size_t>(c);
