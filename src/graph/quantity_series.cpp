@@ -1,6 +1,7 @@
 #include "graph/quantity_series.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kestrova {
@@ -59,12 +60,14 @@ std::vector<GraphState::Mark> frames_beyond(const GraphState& g, const AxisSetti
     if (g.quantity == Quantity::position) return out;
     std::size_t frames = 0;
     for (const auto& line : g.series) frames = std::max(frames, line.size());
+    std::array<double, chart_lines> limits{};
+    for (int c = 0; c < chart_lines; ++c) limits[static_cast<std::size_t>(c)] = quantity_limit(axes, c, g.quantity);
     for (std::size_t f = 0; f < frames; ++f) {
         bool over = false;
         for (int c = 0; c < chart_lines && !over; ++c) {
             const auto& line = g.series[static_cast<std::size_t>(c)];
             over = g.showaxis[static_cast<std::size_t>(c)] && f < line.size() &&
-                   beyond(line[f], quantity_limit(axes, c, g.quantity));
+                   beyond(line[f], limits[static_cast<std::size_t>(c)]);
         }
         if (!over) continue;
         const int frame = static_cast<int>(f) + 1;

@@ -14,9 +14,10 @@ namespace {
 
 // Under the series (drawn at 4), over the grid.
 constexpr qreal behind_lines = 3.5;
+constexpr double dash = 6, gap = 4;  // pixels
 
-QPen cosmetic(QColor colour, Qt::PenStyle style) {
-    QPen pen(colour, 1, style);
+QPen cosmetic(QColor colour) {
+    QPen pen(colour, 1);
     pen.setCosmetic(true);
     return pen;
 }
@@ -30,11 +31,11 @@ PlotOverlays::PlotOverlays(QGraphicsItem* chart, std::span<const QColor, chart_l
     clip_->setZValue(behind_lines);
     for (std::size_t c = 0; c < chart_lines; ++c) {
         limits_[c] = new QGraphicsPathItem(clip_);
-        limits_[c]->setPen(cosmetic(colours[c], Qt::DashLine));
+        limits_[c]->setPen(cosmetic(colours[c]));
         QColor faint = colours[c];
         faint.setAlpha(70);
         previous_[c] = new QGraphicsPathItem(clip_);
-        previous_[c]->setPen(cosmetic(faint, Qt::SolidLine));
+        previous_[c]->setPen(cosmetic(faint));
     }
 }
 
@@ -49,12 +50,14 @@ void PlotOverlays::place(const GraphState& g, const AxisSettings& axes, const QR
         QPainterPath limit;
         if (g.quantity != GraphState::Quantity::position && g.showaxis[i]) {
             const double l = quantity_limit(axes, c, g.quantity);
-            for (double y : {y_of(l), y_of(-l)}) {
-                limit.moveTo(a.left(), y);
-                limit.lineTo(a.right(), y);
-            }
+            // Dashed by hand: short solid strokes draw far faster than a dashed pen.
+            for (double y : {y_of(l), y_of(-l)})
+                for (double x = a.left(); x < a.right(); x += dash + gap) {
+                    limit.moveTo(x, y);
+                    limit.lineTo(std::min(x + dash, a.right()), y);
+                }
         }
-        limits_[i]->setPath(limit);
+        if (limits_[i]->path() != limit) limits_[i]->setPath(limit);
     }
     // The faint lines: reduced to the plot's columns like the lines, built only on a change.
     const Placed now{g.quantity == GraphState::Quantity::position ? g.previous_revision : ~0u, a, w.first, w.last,
