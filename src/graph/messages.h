@@ -17,7 +17,7 @@ inline const std::string per_frame = "/frame";
 inline const std::string per_second = "/s";
 inline const std::string per_second2 = "/s²";
 // The views of the chart, their tips and the value axis's title in each.
-inline const std::string quantity_names[3] = {"Position", "Speed", "Acceleration"};
+inline const std::string quantity_names[3] = {"Position", "Speed /s", "Acceleration /s²"};
 inline const std::string quantity_tips[3] = {
     "Show each axis's position (or the speed per frame with \"show speed\")",
     "Show each axis's speed a second against its maximum speed (dashed lines); frames beyond are shaded",

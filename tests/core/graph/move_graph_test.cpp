@@ -130,6 +130,9 @@ TEST(MoveGraph, SpeedAndAccelerationViewsShowTheMoveAsPlayedAgainstTheLimits) {
         EXPECT_NE(legend_name(r.graph_context(), 1).find(v.unit), std::string::npos) << legend_name(r.graph_context(), 1);
         EXPECT_EQ(visible_frames(r.g()).first, 2);
     }
+    show_quantity(r.graph_context(), Quantity::acceleration);
+    EXPECT_DOUBLE_EQ(r.shown(1, 4), 0);
+    EXPECT_DOUBLE_EQ(r.shown(1, 5), -250);  // at full speed on the last frame: it stops there
     show_quantity(r.graph_context(), Quantity::speed);
     EXPECT_DOUBLE_EQ(r.shown(1, 3), 10);
     r.app.press(ctl::show_axis_buttons[0]);  // a hidden axis lies flat and goes beyond nothing
