@@ -55,7 +55,7 @@ std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow 
 ValueRange value_range(const GraphState& g, FrameWindow w) {
     double lo = 0, hi = 0;
     bool any = false;
-    for (const auto& line : g.series) {
+    auto take = [&](const std::vector<double>& line) {
         const int last = std::min<int>(w.last, static_cast<int>(line.size()));
         for (int f = std::max(w.first, 1); f <= last; ++f) {
             const double v = line[static_cast<std::size_t>(f - 1)];
@@ -65,7 +65,11 @@ ValueRange value_range(const GraphState& g, FrameWindow w) {
             hi = std::max(hi, v);
             any = true;
         }
-    }
+    };
+    for (const auto& line : g.series) take(line);
+    // The move before a retiming, drawn faintly behind the position, fits as well.
+    if (g.quantity == GraphState::Quantity::position)
+        for (const auto& line : g.previous) take(line);
     const double span = hi - lo;
     if (span <= 0) {
         const double pad = std::max(1.0, std::fabs(lo) * 0.1);

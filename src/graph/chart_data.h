@@ -38,7 +38,8 @@ FrameWindow visible_frames(const GraphState& graph);
 // same picture as every point would.
 std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow window, int columns);
 
-// Lowest and highest value of all lines in the window, widened a little so a
+// Lowest and highest value of all lines in the window (and of the move before
+// a retiming in the position view), widened a little so a
 // line never sits on the plot's edge; a flat chart gets a range around its value.
 ValueRange value_range(const GraphState& graph, FrameWindow window);
 

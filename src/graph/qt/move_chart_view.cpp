@@ -282,7 +282,8 @@ void MoveChartView::sync() {
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());
-    const bool same_data = g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last;
+    const bool same_data = g.revision == drawn_revision_ && g.previous_revision == drawn_previous_ &&
+                           w.first == drawn_window_.first && w.last == drawn_window_.last;
     // A new width alone waits until the resizing stops: meanwhile the chart scales the drawn points.
     if (!same_data || (columns != drawn_columns_ && !size_settled_->isActive())) redraw();
     place_overlays();
@@ -293,6 +294,7 @@ void MoveChartView::redraw() {
     const FrameWindow w = visible_frames(g);
     int columns = static_cast<int>(chart_->plotArea().width());
     drawn_revision_ = g.revision;
+    drawn_previous_ = g.previous_revision;
     drawn_window_ = w;
     drawn_columns_ = columns;
     if (columns <= 0) columns = std::max(width(), 1);

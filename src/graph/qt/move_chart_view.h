@@ -108,6 +108,7 @@ private:
     FrameWindow pan_from_{};
 
     unsigned drawn_revision_ = ~0u;
+    unsigned drawn_previous_ = ~0u;  // the move before a retiming, as the value range holds it
     FrameWindow drawn_window_{0, 0};
     int drawn_columns_ = -1;
     QTimer* size_settled_;           // runs while the view is being resized
