@@ -346,8 +346,15 @@ void MoveChartView::show_quantity_view(ValueRange& r) {
     const bool position = g.quantity == GraphState::Quantity::position;
     if (!position) r = widen_to_limits(r, g, context_.axes);
     if (!position || !beyond_.empty()) {
-        beyond_ = frames_beyond(g, context_.axes);
-        marks_stale_ = true;
+        // The bands' image is made again only when the frames beyond have changed.
+        std::vector<GraphState::Mark> now = frames_beyond(g, context_.axes);
+        auto same = [](const GraphState::Mark& x, const GraphState::Mark& y) {
+            return x.first == y.first && x.last == y.last && x.acceleration == y.acceleration;
+        };
+        if (!std::equal(now.begin(), now.end(), beyond_.begin(), beyond_.end(), same)) {
+            beyond_ = std::move(now);
+            marks_stale_ = true;
+        }
     }
     const int q = static_cast<int>(g.quantity);
     if (q == titled_) return;  // a new title lays the axis out again
