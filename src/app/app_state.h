@@ -52,6 +52,12 @@ struct AppState {
     MoveCheck check;                     // the move against the axis settings
     std::string check_line;              // "Move check: OK" or the worst finding
     RecentMoves recent;                  // the moves last loaded or saved
+    // Fit to rig and its kin: the share of the limits they use, in percent, and
+    // the undo step of the last retiming while its move before is still drawn.
+    struct Retiming {
+        int share_percent = 100;
+        long drawn_step = -1;
+    } retiming;
     Gamepad gamepad;                     // jogging and keyframes from a game controller
     PadSetupSection pad_section{form1};  // its part of the setup dialog
 

@@ -6,6 +6,7 @@
 #include "app/contexts.h"
 #include "app/event_dispatch.h"
 #include "app/messages.h"
+#include "app/retime_commands.h"
 #include "files/controls.h"
 #include "files/csv_file.h"
 #include "files/file_panel.h"
@@ -40,6 +41,7 @@ void report(AppState& s, const Result<>& r) {
 }  // namespace
 
 void update_move_check(AppState& s) {
+    follow_edit(s);  // pins and the faint move before a retiming follow every change
     const int divider = s.engine.play.playdiv >= 1 ? static_cast<int>(s.engine.play.playdiv) : 1;
     s.check = check_move(s.move, s.axes, divider);
     s.check_line = check_summary(s.check, move_axis_names(s.axis_names));

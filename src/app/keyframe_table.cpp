@@ -5,6 +5,7 @@
 #include "app/editing_commands.h"
 #include "app/event_dispatch.h"
 #include "app/messages.h"
+#include "app/retime_commands.h"
 #include "base/numeric.h"
 #include "move/controls.h"
 #include "move/history_messages.h"
@@ -71,6 +72,7 @@ void edit_keyframe_cell(AppState& s, int row, int column, const std::string& tex
     const int index = column == keyframe_frame_value ? keyframe_frame_value : column - 1;
     if (index != keyframe_frame_value && in_units(s.axes, index - 1)) *value *= s.axes.pp_rev[static_cast<std::size_t>(index - 1)];
     bool done = false;
+    const int old_frame = s.move.frame_of(0, row);
     s.notices.report(s.editing.around(history_msg::label::edit_keyframe, [&] {
         MoveContext ctx = s.move_context();
         const Result<> r = edit_keyframe(ctx, row, index, *value);
@@ -80,6 +82,7 @@ void edit_keyframe_cell(AppState& s, int row, int column, const std::string& tex
     }, true));
     // The edited keyframe stays the selected one.
     if (done && index == keyframe_frame_value) {
+        move_pin(s, old_frame, static_cast<int>(*value));
         if (const std::optional<int> moved = keyframe_row(s.move, static_cast<int>(*value))) select_keyframe(s, *moved);
     }
     update_move_check(s);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kestrova::app_msg {
 
@@ -28,5 +29,21 @@ inline std::string while_off_line(const std::string& state) { return state + " (
 // Save As's question for the move's name.
 inline const std::string save_as_title = "Save Move As";
 inline const std::string save_as_prompt = "Name of the move file (in the folder of the file panel):";
+
+// Stretch move and the share of the limits the retimings use.
+inline std::string stretch_pinned(const std::vector<int>& rows) {
+    std::string list;
+    for (int r : rows) list += (list.empty() ? "" : ", ") + std::to_string(r);
+    return "Stretch move refused: keyframe" + std::string(rows.size() == 1 ? " " : "s ") + list +
+           (rows.size() == 1 ? " is" : " are") + " pinned; unpin to change the length.";
+}
+inline const std::string stretch_no_length =
+    "Stretch move refused: type the new length in the Total frames box first.";
+inline std::string share_out_of_range(int percent) {
+    return "Fit to rig share refused: " + std::to_string(percent) + " % is not within 1..100 %.";
+}
+inline std::string share_set(int percent) {
+    return "Fit to rig uses " + std::to_string(percent) + " % of each axis's speed and acceleration.";
+}
 
 }  // namespace kestrova::app_msg

@@ -33,6 +33,8 @@ public:
     Result<> undo();
     Result<> redo();
     const MoveHistory& history() const { return history_; }
+    // Steps forward from the start: a change of the move changes it.
+    long step() const { return position_; }
 
     // Changes made since the move last equalled a file.
     bool unsaved() const { return position_ != name_.saved_position; }

@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -281,4 +282,37 @@ TEST(EndToEnd, EditsDuringPlayBackLeaveTheWireAlone) {
         }
     EXPECT_EQ(st.move.keyframe_count(), 3);
     EXPECT_EQ(st.editing.name(), "m1");
+}
+
+// A move that asks ten times the acceleration of axis A, fitted by Ctrl+F's
+// action and played: every message keeps every axis's speed and acceleration.
+TEST(EndToEnd, AFittedMovePlaysWithinEveryAxissLimits) {
+    Session s;
+    AppState& st = s.app.state();
+    s.type("Text2", "120");
+    s.click("Command21");
+    for (auto [frame, a] : {std::pair{"10", 0.0}, {"20", 1000.0}, {"70", -400.0}}) {
+        st.engine.curpos = {a, a / 4, 0, 0, 0};
+        add_keyframe_at(s, frame);
+    }
+    ASSERT_FALSE(st.check.ok());
+    s.window->findChild<QAction*>("fitMove")->trigger();
+    ASSERT_TRUE(st.check.ok()) << st.notices.status;
+    const int frames = st.move.totalframes;
+    s.click("gotostart");
+    s.tick_until([&] { return st.engine.mode != EngineMode::Positioning; });
+    s.click("run");
+    ASSERT_TRUE(st.engine.mode == EngineMode::Playing) << st.notices.status;
+    std::vector<Decoded> got{s.tick()};
+    for (int f = 2; f <= frames; ++f) got.push_back(s.tick());
+    got.push_back(s.tick());  // at rest after the last frame
+    EXPECT_EQ(got.back().lead, lead_position);
+    EXPECT_EQ(got.back().pos[0], std::lround(st.move.movepos.at(frames, 0)));
+    for (std::size_t i = 1; i < got.size(); ++i)
+        for (std::size_t a = 0; a < move_axes; ++a) {
+            const int step = got[i].pos[a] - got[i - 1].pos[a];
+            const int before = i > 1 ? got[i - 1].pos[a] - got[i - 2].pos[a] : 0;
+            EXPECT_LE(std::abs(step), st.axes.mSpeed[a]) << "message " << i << " axis " << a;
+            EXPECT_LE(std::abs(step - before), st.axes.acc[a]) << "message " << i << " axis " << a;
+        }
 }

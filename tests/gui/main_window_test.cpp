@@ -164,6 +164,7 @@ TEST(Shortcuts, EachKeyDoesItsCommandButNotInATextBox) {
         {Qt::Key_O, ctrl, [&] { return w.files().loadmode; }, false},
         {Qt::Key_S, ctrl, [&] { return w.files().savemode; }, false},  // no name yet: the panel asks for one
         {Qt::Key_S, ctrl | Qt::ShiftModifier, [&] { return std::filesystem::exists(w.moves() / "take1"); }, false},
+        {Qt::Key_F, ctrl, [&] { return w.app.state().notices.status.starts_with("Fit to rig"); }, false},
     };
     for (const Case& c : cases) {
         const std::string what = QKeySequence(c.key | c.mods).toString().toStdString();

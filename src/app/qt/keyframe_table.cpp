@@ -5,6 +5,7 @@
 
 #include "app/app_controls.h"
 #include "app/keyframe_table.h"
+#include "app/retime_commands.h"
 
 namespace kestrova {
 
@@ -20,6 +21,11 @@ int KeyframeTableModel::rowCount(const QModelIndex& parent) const {
 int KeyframeTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : keyframe_table_columns; }
 
 QVariant KeyframeTableModel::data(const QModelIndex& index, int role) const {
+    // The frame's box ticked: the keyframe is pinned, its frame kept by the retimings.
+    if (index.isValid() && index.column() == 0 && role == Qt::CheckStateRole)
+        return keyframe_pinned(state_, index.row() + 1) ? Qt::Checked : Qt::Unchecked;
+    if (index.isValid() && index.column() == 0 && role == Qt::ToolTipRole)
+        return QStringLiteral("Tick to pin this keyframe: Fit to rig and Fastest move keep its frame");
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
     return cells_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
 }
@@ -31,11 +37,18 @@ QVariant KeyframeTableModel::headerData(int section, Qt::Orientation orientation
 }
 
 Qt::ItemFlags KeyframeTableModel::flags(const QModelIndex& index) const {
-    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    if (index.column() == 0) base |= Qt::ItemIsUserCheckable;
     return keyframe_table_editable(index.column()) ? base | Qt::ItemIsEditable : base;
 }
 
 bool KeyframeTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (index.isValid() && index.column() == 0 && role == Qt::CheckStateRole) {
+        if ((value.toInt() == Qt::Checked) != keyframe_pinned(state_, index.row() + 1)) toggle_pin(state_, index.row() + 1);
+        refresh();
+        if (after_edit_) after_edit_();
+        return true;
+    }
     if (!index.isValid() || role != Qt::EditRole) return false;
     edit_keyframe_cell(state_, index.row() + 1, index.column(), value.toString().toStdString());
     refresh();
@@ -50,6 +63,7 @@ void KeyframeTableModel::refresh() {
     for (int r = 1; r <= move.keyframe_count(); ++r) {
         source.push_back(move.frame_of(0, r));
         for (int a = 0; a < move_axes; ++a) source.push_back(move.pos_of(a, r));
+        source.push_back(keyframe_pinned(state_, r) ? 1 : 0);
     }
     if (source == source_ && !headers_.empty()) {
         bool same_headers = true;
@@ -78,10 +92,9 @@ void KeyframeTableModel::refresh() {
         headers_ = std::move(headers);
         emit headerDataChanged(Qt::Horizontal, 0, keyframe_table_columns - 1);
     }
-    if (cells != cells_) {
-        cells_ = std::move(cells);
-        emit dataChanged(index(0, 0), index(rowCount() - 1, keyframe_table_columns - 1));
-    }
+    // The cells or a pin changed (a pin's tick is no text).
+    cells_ = std::move(cells);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, keyframe_table_columns - 1));
 }
 
 KeyframeTable::KeyframeTable(AppState& state, std::function<void()> after_event, QWidget* parent)
@@ -97,6 +110,7 @@ KeyframeTable::KeyframeTable(AppState& state, std::function<void()> after_event,
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);  // the frame and its pin: never cut
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);  // the time: never cut
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (syncing_) return;

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QToolButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QStatusBar>
@@ -29,6 +30,7 @@
 #include "files/qt/file_lists.h"
 #include "graph/qt/chart_view.h"
 #include "link/qt/comm_menu.h"
+#include "app/qt/move_menu.h"
 #include "link/qt/frame_clock.h"
 #include "pad/qt/pad_settings_store.h"
 #include "pad/sdl/sdl_pad.h"
@@ -291,6 +293,7 @@ void MainWindow::build_menus() {
     file->addSeparator();
     for (ControlName name : {ctl::load_setup_menu, ctl::save_setup_menu, ctl::exit_menu}) add(file, name);
     build_edit_menu();
+    fit_action_ = add_move_menu(*this, app_, [this] { sync(); });
     QMenu* setup = menuBar()->addMenu(QString::fromStdString(p.text(ctl::setup_menu)));
     setup->setObjectName("setupMenu");
     add_entry(setup, ctl::setup_menu, "Axes and keys...");
@@ -610,7 +613,15 @@ QWidget* MainWindow::build_graph_group() {
     check_label_->setObjectName("moveCheck");
     // A long finding must not widen the window: the label takes the room there is.
     check_label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    box->addWidget(check_label_);
+    // The finding and, beside it, the command that mends it.
+    auto* check_line = new QHBoxLayout;
+    check_line->addWidget(check_label_, 1);
+    fit_button_ = new QToolButton(g);
+    fit_button_->setObjectName("fitMoveButton");
+    fit_button_->setDefaultAction(fit_action_);
+    fit_button_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    check_line->addWidget(fit_button_);
+    box->addLayout(check_line);
     auto* comm = new QHBoxLayout;
     comm->addWidget(binder_->make(ctl::comm_number_label, g));
     comm->addWidget(binder_->make(ctl::comm_number_box, g));
@@ -674,6 +685,7 @@ void MainWindow::sync() {
     const QString check_style =
         s.check.ok() ? QString() : QString("color: %1; font-weight: bold;").arg(dark ? "#ff7070" : "#b00000");
     if (check_label_->styleSheet() != check_style) check_label_->setStyleSheet(check_style);  // a restyle is costly
+    fit_button_->setVisible(!s.check.ok());
     setWindowTitle(QString::fromStdString(app_msg::title(s.editing.name(), s.editing.unsaved())));
     const MoveHistory& history = s.editing.history();
     undo_action_->setEnabled(history.can_undo());

@@ -13,6 +13,7 @@ class QDialog;
 class QTabWidget;
 class QIcon;
 class QKeySequence;
+class QToolButton;
 
 #include "app/app.h"
 #include "app/qt/transport_icons.h"
@@ -103,6 +104,8 @@ private:
     QWidget* chart_ = nullptr;
     QLabel* link_label_ = nullptr;
     QLabel* check_label_ = nullptr;
+    QAction* fit_action_ = nullptr;         // Fit to rig, in the Move menu, the toolbar and the check line
+    QToolButton* fit_button_ = nullptr;
     QMenu* recent_menu_ = nullptr;
     QAction* undo_action_ = nullptr;
     QAction* redo_action_ = nullptr;

@@ -111,6 +111,10 @@ void MainWindow::build_transport_bar() {
     transport_action("addKeyframeAction", "Add keyframe", {}, Qt::Key_K, press(ctl::add_keyframe_button))
         ->setToolTip("Add a keyframe at the frame in the Position box (K)");
     bar->addSeparator();
+    bar->addAction(fit_action_);
+    transport_icons_.push_back({fit_action_, "zoom-fit-best", TransportGlyph::curve});
+    paint_transport_icons();
+    bar->addSeparator();
     state_label_ = new QLabel(bar);
     state_label_->setObjectName("rigState");
     state_label_->setToolTip("What the rig is doing");
