@@ -63,8 +63,10 @@ void BM_ChartFullRedraw(benchmark::State& st) {
 }
 BENCHMARK(BM_ChartFullRedraw)->Unit(benchmark::kMillisecond);
 
+// Argument: the view shown (0 position, 1 speed, 2 acceleration).
 void BM_KeyframeEditToRedrawnChart(benchmark::State& st) {
     ChartBench b;
+    show_quantity(graph_context(b.app.state()), static_cast<GraphState::Quantity>(st.range(0)));
     b.app.state().engine.curpos = {1234, 567, 89, 10, 11, 0, 0, 0};
     bool add = true;
     for (auto _ : st) {
@@ -75,7 +77,7 @@ void BM_KeyframeEditToRedrawnChart(benchmark::State& st) {
         b.paint();
     }
 }
-BENCHMARK(BM_KeyframeEditToRedrawnChart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyframeEditToRedrawnChart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // One step of a keyframe marker's drag on the Bezier-shaped move: the move
 // put back, the keyframe moved in time and position, Bezier again, redrawn.

@@ -55,7 +55,7 @@ std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow 
 ValueRange value_range(const GraphState& g, FrameWindow w) {
     double lo = 0, hi = 0;
     bool any = false;
-    for (const auto& line : g.series) {
+    auto take = [&](const std::vector<double>& line) {
         const int last = std::min<int>(w.last, static_cast<int>(line.size()));
         for (int f = std::max(w.first, 1); f <= last; ++f) {
             const double v = line[static_cast<std::size_t>(f - 1)];
@@ -65,7 +65,11 @@ ValueRange value_range(const GraphState& g, FrameWindow w) {
             hi = std::max(hi, v);
             any = true;
         }
-    }
+    };
+    for (const auto& line : g.series) take(line);
+    // The move before a retiming, drawn faintly behind the position, fits as well.
+    if (g.quantity == GraphState::Quantity::position)
+        for (const auto& line : g.previous) take(line);
     const double span = hi - lo;
     if (span <= 0) {
         const double pad = std::max(1.0, std::fabs(lo) * 0.1);
@@ -103,10 +107,14 @@ std::vector<int> keyframe_frames(const MoveModel& m, int line, FrameWindow w) {
 }
 
 std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) {
+    return band_columns(g.marks, w, columns);
+}
+
+std::vector<Band> band_columns(std::span<const GraphState::Mark> marks, FrameWindow w, int columns) {
     std::vector<Band> out(static_cast<std::size_t>(std::max(columns, 0)), Band::none);
     // The frame axis runs from the window's first to its last frame (at least one frame wide).
     const double span = std::max(w.last - w.first, 1);
-    for (const GraphState::Mark& m : g.marks) {
+    for (const GraphState::Mark& m : marks) {
         // A band covers its frames from half a frame before to half a frame after.
         const double from = (m.first - 0.5 - w.first) / span * columns;
         const double to = (m.last + 0.5 - w.first) / span * columns;
@@ -118,9 +126,11 @@ std::vector<Band> band_columns(const GraphState& g, FrameWindow w, int columns) 
     return out;
 }
 
-Band band_at(const GraphState& g, int frame) {
+Band band_at(const GraphState& g, int frame) { return band_at(g.marks, frame); }
+
+Band band_at(std::span<const GraphState::Mark> marks, int frame) {
     Band found = Band::none;
-    for (const GraphState::Mark& m : g.marks)
+    for (const GraphState::Mark& m : marks)
         if (m.first <= frame && frame <= m.last)
             found = std::max(found, m.acceleration ? Band::acceleration : Band::limit);
     return found;

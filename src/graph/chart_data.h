@@ -38,7 +38,8 @@ FrameWindow visible_frames(const GraphState& graph);
 // same picture as every point would.
 std::vector<ChartPoint> reduce_line(std::span<const double> values, FrameWindow window, int columns);
 
-// Lowest and highest value of all lines in the window, widened a little so a
+// Lowest and highest value of all lines in the window (and of the move before
+// a retiming in the position view), widened a little so a
 // line never sits on the plot's edge; a flat chart gets a range around its value.
 ValueRange value_range(const GraphState& graph, FrameWindow window);
 
@@ -67,8 +68,10 @@ std::vector<int> keyframe_frames(const MoveModel& move, int line, FrameWindow wi
 // acceleration. One image of these stands for every band, however many.
 enum class Band : unsigned char { none, acceleration, limit };
 std::vector<Band> band_columns(const GraphState& graph, FrameWindow window, int columns);
+std::vector<Band> band_columns(std::span<const GraphState::Mark> marks, FrameWindow window, int columns);
 // The band at a frame, the red kind first; none when the frame is fine.
 Band band_at(const GraphState& graph, int frame);
+Band band_at(std::span<const GraphState::Mark> marks, int frame);
 
 // The plot area in the chart's own coordinates: x grows to the right, y
 // downwards, so min_y is the top edge.

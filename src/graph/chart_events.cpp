@@ -18,7 +18,16 @@ std::string line_name(const AxisNames& names, int line) {
 
 std::string line_unit(const GraphContext& c, int line) {
     const std::string& unit = c.axes.unit[static_cast<std::size_t>(line)];
-    return (unit.empty() ? graph_msg::pulses : unit) + (c.graph.speedmode ? graph_msg::per_frame : "");
+    const std::string shown = unit.empty() ? graph_msg::pulses : unit;
+    switch (c.graph.quantity) {
+        case GraphState::Quantity::speed:
+            return shown + graph_msg::per_second;
+        case GraphState::Quantity::acceleration:
+            return shown + graph_msg::per_second2;
+        case GraphState::Quantity::position:
+            break;
+    }
+    return shown + (c.graph.speedmode ? graph_msg::per_frame : "");
 }
 
 std::string legend_name(const GraphContext& c, int line) {
@@ -30,8 +39,9 @@ std::string point_text(const GraphContext& c, int line, int frame) {
     const auto& values = c.graph.series[i];
     if (line < 0 || line >= chart_lines || frame < 1 || frame > static_cast<int>(values.size())) return {};
     double value = values[static_cast<std::size_t>(frame - 1)];
-    // A unit is pp_rev pulses; without a unit the value stays in pulses.
-    if (!c.axes.unit[i].empty() && c.axes.pp_rev[i] != 0) value /= c.axes.pp_rev[i];
+    // A unit is pp_rev pulses; without a unit the value stays in pulses. The
+    // speed and acceleration lines are in units already.
+    if (c.graph.quantity == GraphState::Quantity::position && !c.axes.unit[i].empty() && c.axes.pp_rev[i] != 0) value /= c.axes.pp_rev[i];
     const int hundredths = static_cast<int>(std::lround(seconds_of(frame) * 100));
     char text[160];
     std::snprintf(text, sizeof text, "frame %d, %d:%02d.%02d s, %s: %.2f %s", frame, hundredths / 6000,

@@ -3,14 +3,16 @@
 #include <algorithm>
 
 #include "graph/controls.h"
+#include "graph/quantity_series.h"
 #include "move/fkey_status.h"
 #include "move/move_length.h"
 
 namespace kestrova {
 
-void draw_graph(const GraphContext& c) {
-    // Drawing takes the operator away from the rig: the F keys are switched off.
-    disable_fkeys(c.panel);
+namespace {
+
+// The chart's lines from the table, or the speed or acceleration the view shows.
+void fill_series(const GraphContext& c) {
     const MoveModel& m = c.move;
     GraphState& g = c.graph;
     g.divisions_per_label = divisions_per_label(m.totalframes);
@@ -19,11 +21,31 @@ void draw_graph(const GraphContext& c) {
     const int stored = std::min(frames, table.rows());
     for (int col = 0; col < chart_lines; ++col) {
         std::vector<double>& line = g.series[static_cast<std::size_t>(col)];
-        line.assign(static_cast<std::size_t>(frames), 0.0);
-        if (!g.showaxis[static_cast<std::size_t>(col)]) continue;  // a hidden axis lies flat at 0
-        for (int f = 1; f <= stored; ++f) line[static_cast<std::size_t>(f - 1)] = table.at(f, col);
+        if (!g.showaxis[static_cast<std::size_t>(col)]) {
+            line.assign(static_cast<std::size_t>(frames), 0.0);  // a hidden axis lies flat at 0
+        } else if (g.quantity != GraphState::Quantity::position) {
+            line = quantity_series(m, c.axes, col, g.quantity);
+            line.resize(static_cast<std::size_t>(frames), 0.0);
+        } else {
+            line.assign(static_cast<std::size_t>(frames), 0.0);
+            for (int f = 1; f <= stored; ++f) line[static_cast<std::size_t>(f - 1)] = table.at(f, col);
+        }
     }
     ++g.revision;
+}
+
+}  // namespace
+
+void draw_graph(const GraphContext& c) {
+    // Drawing takes the operator away from the rig: the F keys are switched off.
+    disable_fkeys(c.panel);
+    fill_series(c);
+}
+
+void show_quantity(const GraphContext& c, GraphState::Quantity q) {
+    if (c.graph.quantity == q) return;
+    c.graph.quantity = q;
+    fill_series(c);  // the zoom and the marked keyframe stay
 }
 
 void build_speed_table(MoveModel& m) {

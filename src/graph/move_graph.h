@@ -8,6 +8,9 @@ namespace kestrova {
 // Redraw the chart from the current table (position or, in speed mode, the
 // speed table as last built).
 void draw_graph(const GraphContext& c);
+// Show the position, the speed or the acceleration of the lines; the zoom and
+// the marked keyframe stay.
+void show_quantity(const GraphContext& c, GraphState::Quantity q);
 // Set the mode caption, rebuild the speed table in speed mode, then draw.
 void refresh_graph(const GraphContext& c);
 // The speed table: the change of position from each frame to the next, axes

@@ -3,12 +3,15 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QTest>
 #include <QValueAxis>
 #include <QWheelEvent>
 
+#include "graph/chart_events.h"
+#include "graph/controls.h"
 #include "graph/qt/chart_view.h"
 #include "graph/qt/move_chart_view.h"
 #include "started_window.h"
@@ -164,4 +167,29 @@ TEST(ChartView, DraggedKeyframeMarkerEditsTheMoveAsOneStep) {
         EXPECT_EQ(drag(), before);
         EXPECT_EQ(std::pair(encode_move(w.move()), w.status()), std::pair(before, engine_msg::stop_rig_first));
     }
+}
+
+// The view switch: speed against the limits with its own title and the zoom
+// kept, following a change made elsewhere; pinned keyframes drawn apart.
+TEST(ChartView, SwitchesBetweenPositionSpeedAndAccelerationAndDrawsPins) {
+    ChartWindow w;
+    w.set_length(100);
+    w.add_keyframe(100, {1000, 0, 300, 0, 0});
+    w.graph().pinned_frames = {100};
+    update_chart_view(w.chart);
+    EXPECT_EQ(w.chart->pinned_markers(), 5);
+    zoom_frames(w.graph(), 10, 90);
+    auto* box = w.window->findChild<QComboBox*>("chartQuantity");
+    ASSERT_NE(box, nullptr);
+    box->setCurrentIndex(1);
+    EXPECT_EQ(w.graph().quantity, GraphState::Quantity::speed);
+    EXPECT_EQ(w.chart->value_axis().titleText(), "speed per second");
+    EXPECT_GE(w.chart->value_axis().max(), 101 * 25);  // axis A's maximum speed in pulses/s
+    EXPECT_EQ(w.frame_axis()->min(), 10);
+    EXPECT_NE(w.chart->chart()->series()[0]->name().indexOf("pulses/s"), -1);
+    w.graph().quantity = GraphState::Quantity::acceleration;
+    w.app.press(ctl::redraw_chart_button);
+    update_chart_view(w.chart);
+    EXPECT_EQ(box->currentIndex(), 2);
+    EXPECT_EQ(w.chart->value_axis().titleText(), "acceleration per second²");
 }

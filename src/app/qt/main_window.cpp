@@ -610,6 +610,7 @@ QWidget* MainWindow::build_graph_group() {
     chart_->setMinimumSize(300, 240);  // the chart grows into whatever room the window has
     binder_->bind(ctl::move_chart, chart_);
     box->addWidget(chart_, 1);
+    buttons->addWidget(make_chart_quantity_switch(chart_, g));  // position, speed or acceleration
     check_label_ = new QLabel(g);
     check_label_->setObjectName("moveCheck");
     // A long finding must not widen the window: the label takes the room there is.

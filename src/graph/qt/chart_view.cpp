@@ -8,6 +8,10 @@ namespace kestrova {
 
 QWidget* make_chart_view(const GraphContext& context, QWidget* parent) { return new MoveChartView(context, parent); }
 
+QWidget* make_chart_quantity_switch(QWidget* chart, QWidget* parent) {
+    return static_cast<MoveChartView*>(chart)->quantity_switch(parent);
+}
+
 void update_chart_view(QWidget* chart) {
     if (auto* view = dynamic_cast<MoveChartView*>(chart)) view->sync();
 }

@@ -1,5 +1,6 @@
 #include "graph/qt/move_chart_view.h"
 
+#include <QComboBox>
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QImage>
@@ -23,7 +24,11 @@
 
 #include "graph/chart_events.h"
 #include "graph/messages.h"
+#include "graph/move_graph.h"
+#include "graph/qt/plot_overlays.h"
+#include "graph/qt/quantity_switch.h"
 #include "graph/qt/vector_state.h"
+#include "graph/quantity_series.h"
 
 namespace kestrova {
 
@@ -127,6 +132,11 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     hint_->setBrush(QColor(90, 90, 90));
     hint_->setFont(QFont("Arial", 9));
     hint_->setZValue(110);
+    pins_ = new QGraphicsPathItem(chart_);
+    pins_->setPen(Qt::NoPen);
+    pins_->setZValue(96);
+    pins_->setToolTip(QString::fromStdString(graph_msg::pinned_tip));
+    overlays_ = new PlotOverlays(chart_, std::span<const QColor, chart_lines>(line_colours));
     connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
     size_settled_ = new QTimer(this);
     size_settled_->setSingleShot(true);
@@ -159,6 +169,7 @@ void MoveChartView::follow_palette() {
     head.setAlpha(160);
     play_head_->setPen(QPen(head, 1));
     hint_->setBrush(p.color(QPalette::PlaceholderText));
+    pins_->setBrush(text);
 }
 
 void MoveChartView::update_names() {
@@ -178,13 +189,17 @@ void MoveChartView::place_overlays() {
     place_marks();
     place_keyframes();
     place_hint();
+    overlays_->place(context_.graph, context_.axes, chart_->plotArea(), visible_frames(context_.graph),
+                     {values_->min(), values_->max()});
 }
 
 void MoveChartView::place_keyframes() {
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     constexpr int side = 5;  // a marker's side in pixels
-    QPainterPath marked;
+    QPainterPath marked, pins;
+    pins.setFillRule(Qt::WindingFill);  // diamonds on top of each other stay filled
+    pinned_markers_ = 0;
     for (int c = 0; c < chart_lines; ++c) {
         const auto i = static_cast<std::size_t>(c);
         const auto& values = g.series[i];
@@ -194,6 +209,12 @@ void MoveChartView::place_keyframes() {
         for (int f : marker_frames_[i]) {
             if (f > static_cast<int>(values.size())) continue;
             const QPointF p = at(f);
+            if (std::binary_search(g.pinned_frames.begin(), g.pinned_frames.end(), f)) {
+                constexpr double r = 5;  // a pinned keyframe: a filled diamond in place of the square
+                pins.addPolygon(QPolygonF({p + QPointF(0, -r), p + QPointF(r, 0), p + QPointF(0, r), p + QPointF(-r, 0)}));
+                ++pinned_markers_;
+                continue;
+            }
             rects.append(QRect(static_cast<int>(std::lround(p.x())) - side / 2,
                                static_cast<int>(std::lround(p.y())) - side / 2, side, side));
         }
@@ -202,6 +223,7 @@ void MoveChartView::place_keyframes() {
         if (m >= w.first && m <= w.last && m <= static_cast<int>(values.size())) marked.addEllipse(at(m), 6, 6);
     }
     marked_->setPath(marked);
+    pins_->setPath(pins);
 }
 
 void MoveChartView::place_hint() {
@@ -227,16 +249,17 @@ void MoveChartView::place_marks() {
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const QRectF a = chart_->plotArea();
-    if (g.marks_revision == placed_marks_ && a == marks_area_ && w.first == marks_window_.first &&
+    if (!marks_stale_ && g.marks_revision == placed_marks_ && a == marks_area_ && w.first == marks_window_.first &&
         w.last == marks_window_.last)
         return;
+    marks_stale_ = false;
     placed_marks_ = g.marks_revision;
     marks_area_ = a;
     marks_window_ = w;
     // One image the plot's size, column by column: a single fill however many
     // bands there are (each band its own item woke the painting threads per band).
     const int columns = static_cast<int>(std::lround(a.width())), rows = static_cast<int>(std::lround(a.height()));
-    const std::vector<Band> bands = band_columns(g, w, columns);
+    const std::vector<Band> bands = band_columns(shown_marks(), w, columns);
     if (columns <= 0 || rows <= 0 || std::none_of(bands.begin(), bands.end(), [](Band b) { return b != Band::none; })) {
         marks_->hide();
         return;
@@ -256,10 +279,12 @@ void MoveChartView::place_marks() {
 
 void MoveChartView::sync() {
     update_names();
+    if (quantity_switch_) follow_quantity(quantity_switch_, context_.graph.quantity);
     const GraphState& g = context_.graph;
     const FrameWindow w = visible_frames(g);
     const int columns = static_cast<int>(chart_->plotArea().width());
-    const bool same_data = g.revision == drawn_revision_ && w.first == drawn_window_.first && w.last == drawn_window_.last;
+    const bool same_data = g.revision == drawn_revision_ && g.previous_revision == drawn_previous_ &&
+                           w.first == drawn_window_.first && w.last == drawn_window_.last;
     // A new width alone waits until the resizing stops: meanwhile the chart scales the drawn points.
     if (!same_data || (columns != drawn_columns_ && !size_settled_->isActive())) redraw();
     place_overlays();
@@ -270,6 +295,7 @@ void MoveChartView::redraw() {
     const FrameWindow w = visible_frames(g);
     int columns = static_cast<int>(chart_->plotArea().width());
     drawn_revision_ = g.revision;
+    drawn_previous_ = g.previous_revision;
     drawn_window_ = w;
     drawn_columns_ = columns;
     if (columns <= 0) columns = std::max(width(), 1);
@@ -292,7 +318,8 @@ void MoveChartView::redraw() {
     // Set only on a change: a new format lays every label out again.
     const QString format = secs.interval < 0.1 ? "%.2f s" : secs.interval < 1 ? "%.1f s" : "%.0f s";
     if (seconds_->labelFormat() != format) seconds_->setLabelFormat(format);
-    const ValueRange r = value_range(g, w);
+    ValueRange r = value_range(g, w);
+    show_quantity_view(r);
     values_->setRange(r.min, r.max);
     values_->applyNiceNumbers();  // round labels; the range only grows
 
@@ -304,6 +331,51 @@ void MoveChartView::redraw() {
         clear_upper_vector_state();
         lines_[static_cast<std::size_t>(c)]->replace(list);
     }
+}
+
+QWidget* MoveChartView::quantity_switch(QWidget* parent) {
+    quantity_switch_ = make_quantity_switch(parent, [this](GraphState::Quantity q) {
+        show_quantity(context_, q);
+        sync();
+    });
+    follow_quantity(quantity_switch_, context_.graph.quantity);
+    return quantity_switch_;
+}
+
+void MoveChartView::show_quantity_view(ValueRange& r) {
+    const GraphState& g = context_.graph;
+    const bool position = g.quantity == GraphState::Quantity::position;
+    if (!position) r = widen_to_limits(r, g, context_.axes);
+    if (!position || !beyond_.empty()) {
+        // The bands' image is made again only when the frames beyond have changed.
+        std::vector<GraphState::Mark> now = frames_beyond(g, context_.axes);
+        auto same = [](const GraphState::Mark& x, const GraphState::Mark& y) {
+            return x.first == y.first && x.last == y.last && x.acceleration == y.acceleration;
+        };
+        if (!std::equal(now.begin(), now.end(), beyond_.begin(), beyond_.end(), same)) {
+            beyond_ = std::move(now);
+            marks_stale_ = true;
+        }
+    }
+    const int q = static_cast<int>(g.quantity);
+    if (q == titled_) return;  // a new title lays the axis out again
+    titled_ = q;
+    values_->setTitleText(QString::fromStdString(graph_msg::quantity_titles[q]));
+    values_->setTitleVisible(!position);
+    marks_stale_ = true;  // the move check's bands again, or the view's
+}
+
+std::span<const GraphState::Mark> MoveChartView::shown_marks() const {
+    if (context_.graph.quantity == GraphState::Quantity::position) return context_.graph.marks;
+    return beyond_;
+}
+
+const std::string& MoveChartView::band_tip(Band band) const {
+    static const std::string none;
+    const bool position = context_.graph.quantity == GraphState::Quantity::position;
+    if (band == Band::limit) return position ? graph_msg::limit_band_tip : graph_msg::speed_beyond_tip;
+    if (band == Band::acceleration) return position ? graph_msg::acceleration_band_tip : graph_msg::acceleration_beyond_tip;
+    return none;
 }
 
 QPointF MoveChartView::to_chart(const QPoint& p) const { return chart_->mapFromScene(mapToScene(p)); }
@@ -329,10 +401,7 @@ void MoveChartView::hover(const QPoint& pos) {
     if (line >= 0)
         if (auto* main = qobject_cast<QMainWindow*>(window()))
             main->statusBar()->showMessage(QString::fromStdString(point_text(context_, line, frame)), 5000);
-    const Band band = band_at(context_.graph, frame);
-    const std::string& tip = band == Band::limit          ? graph_msg::limit_band_tip
-                             : band == Band::acceleration ? graph_msg::acceleration_band_tip
-                                                          : std::string();
+    const std::string& tip = band_tip(band_at(shown_marks(), frame));
     if (viewport()->toolTip().toStdString() != tip) viewport()->setToolTip(QString::fromStdString(tip));
 }
 

@@ -17,6 +17,7 @@
 #include "graph/graph_context.h"
 #include "graph/keyframe_drag.h"
 
+class QComboBox;
 class QGraphicsLineItem;
 class QGraphicsPathItem;
 class QGraphicsPixmapItem;
@@ -29,6 +30,7 @@ class QTimer;
 namespace kestrova {
 
 class MarkerItem;
+class PlotOverlays;
 
 class MoveChartView : public QChartView {
 public:
@@ -45,6 +47,12 @@ public:
     // What the overlays show, for the window's tests.
     const std::vector<int>& keyframe_markers(int line) const { return marker_frames_[static_cast<std::size_t>(line)]; }
     bool hint_shown() const;
+    int pinned_markers() const { return pinned_markers_; }
+    const QValueAxis& value_axis() const { return *values_; }
+
+    // The operator's switch between position, speed and acceleration, kept
+    // in step with the graph state.
+    QWidget* quantity_switch(QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -72,6 +80,10 @@ private:
     void place_marks();
     void place_keyframes();
     void place_hint();
+    // The view's own title and frames beyond, for a new drawing.
+    void show_quantity_view(ValueRange& range);
+    std::span<const GraphState::Mark> shown_marks() const;
+    const std::string& band_tip(Band band) const;
     void hover(const QPoint& p);
     // The keyframe marker within a few pixels of `p`: its line and frame.
     bool marker_at(const QPoint& p, int& line, int& frame) const;
@@ -92,6 +104,13 @@ private:
     std::array<MarkerItem*, chart_lines> keyframes_{};
     QGraphicsPathItem* marked_;      // the keyframe the operator selected
     QGraphicsSimpleTextItem* hint_;  // first steps, on the empty chart
+    QGraphicsPathItem* pins_;        // pinned keyframes: a filled diamond each
+    int pinned_markers_ = 0;
+    PlotOverlays* overlays_;         // limits and the move before a retiming
+    QComboBox* quantity_switch_ = nullptr;
+    std::vector<GraphState::Mark> beyond_;  // frames beyond the limits in the speed or acceleration view
+    bool marks_stale_ = false;       // the view's frames beyond changed since the bands were placed
+    int titled_ = -1;                // the quantity the value axis is titled for
     std::array<std::vector<int>, chart_lines> marker_frames_;
     unsigned placed_marks_ = 0;      // the marks revision placed
     QRectF marks_area_;              // the plot area they were placed in
@@ -105,6 +124,7 @@ private:
     FrameWindow pan_from_{};
 
     unsigned drawn_revision_ = ~0u;
+    unsigned drawn_previous_ = ~0u;  // the move before a retiming, as the value range holds it
     FrameWindow drawn_window_{0, 0};
     int drawn_columns_ = -1;
     QTimer* size_settled_;           // runs while the view is being resized

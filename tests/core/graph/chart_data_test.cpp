@@ -56,6 +56,8 @@ TEST(ChartData, ValueRangeCoversEveryLineAndWidensAFlatChartTicksRefineWhenZoome
     EXPECT_GE(r.max, 500);
     const ValueRange part = value_range(g, {1, 4});  // the window decides
     EXPECT_LT(part.max, 500);
+    g.previous[0].assign(10, 900.0);  // the move before a retiming fits too
+    EXPECT_GE(value_range(g, {1, 4}).max, 900);
 
     // Rulers step by 1, 2 or 5 times a power of ten, at most ten labels or what fits.
     EXPECT_EQ(frame_ticks({1, 1500}).interval, 200);

@@ -2,6 +2,7 @@
 
 #include "graph/chart_events.h"
 #include "graph/move_graph.h"
+#include "graph/quantity_series.h"
 #include "started_app.h"
 #include "axes/controls.h"
 #include "graph/controls.h"
@@ -94,4 +95,47 @@ TEST(ChartEvents, PointSelectionAndThePointerShowWhereTheyAreAndAZoomKeepsInside
     zoom_frames(r.g(), 50, 90);
     r.set_length(40);  // a zoom past the new end shows the whole move
     EXPECT_EQ(visible_frames(r.g()).last, 40);
+}
+
+// Speed and acceleration a second of the clamped targets, from rest and to a
+// stop, against the axis's limits in the same units; the zoom stays.
+TEST(MoveGraph, SpeedAndAccelerationViewsShowTheMoveAsPlayedAgainstTheLimits) {
+    Rig r(5);
+    const double a[] = {0, 0, 10, 30, 30};  // frame 4 is clamped to 20
+    for (int f = 1; f <= 5; ++f) r.move().movepos.at(f, 0) = a[f - 1];
+    r.axes().max[0] = 20;
+    r.axes().mSpeed[0] = 8;  // 200 pulses/s
+    r.axes().acc[0] = 5;     // 3125 pulses/s²
+    r.axes().unit[1] = "°";
+    r.axes().pp_rev[1] = 10;  // axis B moves 4 pulses a frame: 10 °/s
+    zoom_frames(r.g(), 2, 4);
+    const struct {
+        Quantity q;
+        std::vector<double> line;
+        double limit;
+        std::vector<std::array<int, 2>> beyond;
+        const char* unit;
+    } views[] = {
+        {Quantity::speed, {0, 0, 250, 250, 0}, 200, {{3, 4}}, "(°/s)"},
+        {Quantity::acceleration, {0, 0, 6250, 0, -6250}, 3125, {{3, 3}, {5, 5}}, "(°/s²)"},
+        {Quantity::position, {0, 0, 10, 30, 30}, 0, {}, "(°)"},
+    };
+    for (const auto& v : views) {
+        show_quantity(r.graph_context(), v.q);
+        EXPECT_EQ(r.g().series[0], v.line);
+        EXPECT_DOUBLE_EQ(quantity_limit(r.axes(), 0, v.q), v.limit);
+        std::vector<std::array<int, 2>> runs;
+        for (const auto& m : frames_beyond(r.g(), r.axes())) runs.push_back({m.first, m.last});
+        EXPECT_EQ(runs, v.beyond);
+        EXPECT_NE(legend_name(r.graph_context(), 1).find(v.unit), std::string::npos) << legend_name(r.graph_context(), 1);
+        EXPECT_EQ(visible_frames(r.g()).first, 2);
+    }
+    show_quantity(r.graph_context(), Quantity::acceleration);
+    EXPECT_DOUBLE_EQ(r.shown(1, 4), 0);
+    EXPECT_DOUBLE_EQ(r.shown(1, 5), -250);  // at full speed on the last frame: it stops there
+    show_quantity(r.graph_context(), Quantity::speed);
+    EXPECT_DOUBLE_EQ(r.shown(1, 3), 10);
+    r.app.press(ctl::show_axis_buttons[0]);  // a hidden axis lies flat and goes beyond nothing
+    EXPECT_EQ(r.shown(0, 3), 0);
+    EXPECT_TRUE(frames_beyond(r.g(), r.axes()).empty());
 }
