@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "app/move_editing.h"
 #include "app/recent_moves.h"
@@ -26,6 +27,8 @@
 #include "base/panel.h"
 
 namespace kestrova {
+
+class KeyframeDrag;
 
 struct AppState {
     Panel panel;   // the main window's controls
@@ -58,6 +61,9 @@ struct AppState {
         int share_percent = 100;
         long drawn_step = -1;
     } retiming;
+    // A keyframe marker being dragged on the chart (app/keyframe_drag.h); any
+    // command ends it first, so nothing acts on a half-dragged move.
+    std::shared_ptr<KeyframeDrag> keyframe_drag;
     Gamepad gamepad;                     // jogging and keyframes from a game controller
     PadSetupSection pad_section{form1};  // its part of the setup dialog
 

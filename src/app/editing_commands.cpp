@@ -5,6 +5,7 @@
 #include "app/command_labels.h"
 #include "app/contexts.h"
 #include "app/event_dispatch.h"
+#include "app/keyframe_drag.h"
 #include "app/messages.h"
 #include "app/retime_commands.h"
 #include "files/controls.h"
@@ -79,6 +80,7 @@ void install_editing(AppState& s) {
     s.editing.set_show_move([&s] { show_move_again(s); });
     s.editing.set_guard([&s] { return may_change_move(s.engine); });
     s.panel.set_around([&s](std::string_view control, const Panel::Action& command) {
+        cancel_keyframe_drag(s);  // a pad button or a tick's press meets the move as it was
         const bool edits = changes_what_rig_follows(control, s.files);
         report(s, s.editing.around(command_label(control, s.panel, s.move, s.move_entries), [&] {
             command();

@@ -127,8 +127,13 @@ void KeyframeDrag::end(bool keep) {
     update_move_check(s_);
 }
 
+void cancel_keyframe_drag(AppState& state) {
+    if (state.keyframe_drag) state.keyframe_drag->end(false);
+}
+
 KeyframeDragHooks keyframe_drag_hooks(AppState& state) {
     auto drag = std::make_shared<KeyframeDrag>(state);
+    state.keyframe_drag = drag;
     return {[drag](int axis, int frame) { return drag->begin(axis, frame); },
             [drag](double frame, double position, DragKeep keep) { return drag->update(frame, position, keep); },
             [drag](bool keep) { drag->end(keep); }};

@@ -43,7 +43,10 @@ private:
     bool pinned_said_ = false;
 };
 
-// The chart's hooks, sharing one drag.
+// A drag in progress ends as cancelled: the move as it was before it.
+void cancel_keyframe_drag(AppState& state);
+
+// The chart's hooks, sharing one drag (kept in the state for cancel_keyframe_drag).
 KeyframeDragHooks keyframe_drag_hooks(AppState& state);
 
 }  // namespace kestrova

@@ -7,6 +7,7 @@
 
 #include "engine/engine_mode.h"
 #include "engine/messages.h"
+#include "app/keyframe_drag.h"
 #include "files/move_codec.h"
 #include "motion/controls.h"
 #include "shaping/controls.h"
@@ -66,4 +67,21 @@ TEST(MoveLock, AnEditOutsideTheListIsTakenBackAndTheRigStillJogsAndStops) {
     EXPECT_EQ(s.engine().mode, EngineMode::Idle);
     s.add_keyframe(50, {9});
     EXPECT_EQ(s.move().keyframe_count(), 2);
+}
+
+// A button pressed while a keyframe is being dragged (the pad's A, say) meets
+// the move as it was before the drag: the drag ends, cancelled.
+TEST(MoveLock, ACommandDuringAKeyframeDragMeetsTheMoveBeforeIt) {
+    StartedApp s;
+    s.set_length(100);
+    s.add_keyframe(50, {300});
+    const Bytes before = encode_move(s.move());
+    const KeyframeDragHooks drag = keyframe_drag_hooks(s.app.state());
+    ASSERT_TRUE(drag.begin(0, 50));
+    (void)drag.update(60, 900, DragKeep::nothing);
+    ASSERT_NE(encode_move(s.move()), before);
+    s.app.press(ctl::stop_button);
+    EXPECT_EQ(encode_move(s.move()), before);
+    drag.end(true);  // the release after it changes nothing
+    EXPECT_EQ(encode_move(s.move()), before);
 }
