@@ -136,7 +136,7 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     pins_->setPen(Qt::NoPen);
     pins_->setZValue(96);
     pins_->setToolTip(QString::fromStdString(graph_msg::pinned_tip));
-    overlays_ = new PlotOverlays(chart_, std::span<const QColor, chart_lines>(line_colours));
+    overlays_ = std::make_unique<PlotOverlays>(chart_, std::span<const QColor, chart_lines>(line_colours));
     connect(chart_, &QChart::plotAreaChanged, this, [this] { place_overlays(); });
     size_settled_ = new QTimer(this);
     size_settled_->setSingleShot(true);
@@ -145,6 +145,8 @@ MoveChartView::MoveChartView(const GraphContext& context, QWidget* parent)
     update_names();
     follow_palette();
 }
+
+MoveChartView::~MoveChartView() = default;
 
 void MoveChartView::changeEvent(QEvent* e) {
     if (e->type() == QEvent::PaletteChange) follow_palette();

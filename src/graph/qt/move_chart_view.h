@@ -9,6 +9,7 @@
 
 #include <QChartView>
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,7 @@ class PlotOverlays;
 class MoveChartView : public QChartView {
 public:
     MoveChartView(const GraphContext& context, QWidget* parent);
+    ~MoveChartView() override;
 
     // Redraw when the graph state, the zoom or the plot's width has changed
     // (a new width once the view has stopped being resized).
@@ -106,7 +108,7 @@ private:
     QGraphicsSimpleTextItem* hint_;  // first steps, on the empty chart
     QGraphicsPathItem* pins_;        // pinned keyframes: a filled diamond each
     int pinned_markers_ = 0;
-    PlotOverlays* overlays_;         // limits and the move before a retiming
+    std::unique_ptr<PlotOverlays> overlays_;  // limits and the move before a retiming
     QComboBox* quantity_switch_ = nullptr;
     std::vector<GraphState::Mark> beyond_;  // frames beyond the limits in the speed or acceleration view
     bool marks_stale_ = false;       // the view's frames beyond changed since the bands were placed

@@ -13,6 +13,7 @@
 #include "move/linear_move.h"
 #include "retime/messages.h"
 #include "retime/retime.h"
+#include "shaping/bezier_path.h"
 
 using namespace kestrova;
 
@@ -126,8 +127,8 @@ int fewest_frames(const MoveModel& m, double speed, double acc) {
     return -1;
 }
 
-// A random move: linear through its keyframes, or shaped by a few moving
-// averages; its speed up to a few times the limit, so that most need fitting.
+// A random move: linear through its keyframes, Bezier-shaped, bowed or shaped
+// by a few moving averages; its speed up to a few times the limit, so that most need fitting.
 std::pair<MoveModel, AxisSettings> random_move(std::mt19937& rng) {
     std::uniform_real_distribution<double> unit(0, 1);
     const double pick = unit(rng);
@@ -167,7 +168,9 @@ std::pair<MoveModel, AxisSettings> random_move(std::mt19937& rng) {
             for (int a = 0; a < move_axes; ++a)
                 for (int f = 2; f < n; ++f)
                     m.movepos.at(f, a) = (m.movepos.at(f - 1, a) + m.movepos.at(f, a) + m.movepos.at(f + 1, a)) / 3;
-    else if (shape < 0.6)  // curved between the keyframes, as a Bezier path is
+    else if (shape < 0.45)  // curved between the keyframes by the Bezier command
+        (void)calculate_bezier(m, 10 + 40 * unit(rng), unit(rng) < 0.5);
+    else if (shape < 0.6)  // bowed across the whole move
         for (int a = 0; a < move_axes; ++a)
             for (int f = 1; f <= n; ++f)
                 m.movepos.at(f, a) += (a % 2 ? 0.1 : -0.1) * speed * n * std::sin(3.14159 * (f - 1) / (n - 1));
