@@ -78,6 +78,7 @@ void set_previous(GraphState& graph, std::array<std::vector<double>, chart_lines
 void retime_present_move(AppState& s, Retiming how) {
     std::optional<Retimed> done;
     auto before = drawn_positions(s.move);
+    const long step_before = s.editing.step();
     const Result<> allowed = s.editing.around(label_of(how), [&] {
         Result<Retimed> r = retimed(s, how, pinned_rows(s));
         if (!r) {
@@ -96,7 +97,9 @@ void retime_present_move(AppState& s, Retiming how) {
         dispatch_events(s);
     }, true);
     s.notices.report(allowed);
-    if (done) {
+    if (done && s.editing.step() == step_before) {
+        s.notices.say(retime_msg::same_move(label_of(how)));
+    } else if (done) {
         s.notices.say(retime_summary(label_of(how), *done));
         set_previous(s.graph, std::move(before));
         s.retiming.drawn_step = s.editing.step();

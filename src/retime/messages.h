@@ -49,6 +49,11 @@ inline std::string too_long(int frames) {
 
 inline const std::string no_fit = "Fit to rig: no timing found that suits the rig";
 
+inline const std::string nothing_to_stretch = "Stretch move: a move of one frame has no path to stretch";
+
+// A retiming that gives the move it had.
+inline std::string same_move(const std::string& what) { return what + ": the move is so already; nothing was changed"; }
+
 inline std::string bad_length(int frames) {
     return "Stretch move: " + std::to_string(frames) + " frames is not a move length (2 to 32766)";
 }

@@ -314,7 +314,8 @@ Result<Retimed> fit_fastest(const RetimeRequest& request) {
 Result<Retimed> stretch_move(const RetimeRequest& request, int new_length) {
     const int n = path_length(request.move);
     std::vector<Anchor> anchors = anchors_of(request, n);
-    if (new_length < 2 || new_length > max_frames || new_length < static_cast<int>(anchors.size()) || n < 2)
+    if (n < 2) return fail(retime_msg::nothing_to_stretch);
+    if (new_length < 2 || new_length > max_frames || new_length < static_cast<int>(anchors.size()))
         return fail(retime_msg::bad_length(new_length));
     const double scale = static_cast<double>(new_length - 1) / (n - 1);
     for (std::size_t j = 0; j < anchors.size(); ++j) {

@@ -8,6 +8,7 @@
 #include "app/retime_commands.h"
 #include "engine/engine_mode.h"
 #include "files/move_codec.h"
+#include "move/history_messages.h"
 #include "retime/messages.h"
 #include "started_app.h"
 
@@ -46,6 +47,16 @@ TEST(RetimeCommands, FitIsOneUndoStepAndTheMoveBeforeStaysDrawnUntilTheNextChang
     retime_present_move(s.app.state(), Retiming::fit);
     EXPECT_EQ(s.status(), retime_msg::unchanged);
     EXPECT_EQ(s.editing().history().undo_label(), retime_msg::fit);
+    // Nor is a Fastest move that gives the move it has, or a stretch of one frame.
+    StartedApp flat;
+    flat.set_length(2);
+    retime_present_move(flat.app.state(), Retiming::fastest);
+    EXPECT_EQ(flat.status(), retime_msg::same_move(retime_msg::fastest));
+    flat.set_length(1);
+    flat.app.type(ctl::total_frames_box, "50");
+    retime_present_move(flat.app.state(), Retiming::stretch);
+    EXPECT_EQ(flat.status(), retime_msg::nothing_to_stretch);
+    EXPECT_EQ(flat.editing().history().undo_label(), history_msg::label::set_total_frames);
 }
 
 // Positions go out rounded to whole pulses: a fitted move keeps the limits as sent.
