@@ -25,12 +25,6 @@ std::string fixed2(double x) {
     return text;
 }
 
-// Positions are shown and typed in the axis's unit when it has one.
-bool in_units(const AxisSettings& axes, int axis) {
-    const auto a = static_cast<std::size_t>(axis);
-    return !axes.unit[a].empty() && axes.pp_rev[a] != 0;
-}
-
 }  // namespace
 
 std::string keyframe_table_header(const AxisNames& names, const AxisSettings& axes, int column) {
@@ -48,7 +42,7 @@ std::string keyframe_table_cell(const MoveModel& move, const AxisSettings& axes,
     if (column == time_column) return fixed2((frame - 1) / frames_per_second) + " s";
     const int axis = column - 2;
     const double pulses = move.pos_of(axis, row);
-    return in_units(axes, axis) ? fixed2(pulses / axes.pp_rev[static_cast<std::size_t>(axis)]) : num::to_text(pulses);
+    return shown_in_units(axes, axis) ? fixed2(pulses / axes.pp_rev[static_cast<std::size_t>(axis)]) : num::to_text(pulses);
 }
 
 bool keyframe_table_editable(int column) { return column >= 0 && column < keyframe_table_columns && column != time_column; }
@@ -70,7 +64,7 @@ void edit_keyframe_cell(AppState& s, int row, int column, const std::string& tex
         return;
     }
     const int index = column == keyframe_frame_value ? keyframe_frame_value : column - 1;
-    if (index != keyframe_frame_value && in_units(s.axes, index - 1)) *value *= s.axes.pp_rev[static_cast<std::size_t>(index - 1)];
+    if (index != keyframe_frame_value && shown_in_units(s.axes, index - 1)) *value *= s.axes.pp_rev[static_cast<std::size_t>(index - 1)];
     bool done = false;
     const int old_frame = s.move.frame_of(0, row);
     s.notices.report(s.editing.around(history_msg::label::edit_keyframe, [&] {

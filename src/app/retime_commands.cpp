@@ -1,13 +1,11 @@
 #include "app/retime_commands.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "app/contexts.h"
 #include "app/editing_commands.h"
 #include "app/event_dispatch.h"
 #include "app/messages.h"
-#include "check/move_check.h"
 #include "graph/move_graph.h"
 #include "move/keyframe_editing.h"
 #include "retime/messages.h"
@@ -33,30 +31,9 @@ std::array<std::vector<double>, chart_lines> drawn_positions(const MoveModel& m)
     return lines;
 }
 
-// Positions go out as whole pulses: a sent step may be a pulse longer, and a
-// change of step two pulses larger, than the move planned. A retimed move is
-// planned within limits lessened by that, so that what the rig is sent keeps them.
-AxisSettings whole_pulse_limits(AxisSettings axes) {
-    for (int a = 0; a < move_axes; ++a) {
-        auto& speed = axes.mSpeed[static_cast<std::size_t>(a)];
-        auto& acc = axes.acc[static_cast<std::size_t>(a)];
-        if (std::fabs(speed) > 2) speed = std::fabs(speed) - 1;
-        if (std::fabs(acc) > 4) acc = std::fabs(acc) - 2;
-    }
-    return axes;
-}
-
 Result<Retimed> retimed(const AppState& s, Retiming how, const std::vector<int>& pins) {
     const int divider = s.engine.play.playdiv >= 1 ? static_cast<int>(s.engine.play.playdiv) : 1;
-    AxisSettings shared = s.axes;
-    for (int a = 0; a < move_axes; ++a) {
-        shared.mSpeed[static_cast<std::size_t>(a)] *= s.retiming.share_percent / 100.0;
-        shared.acc[static_cast<std::size_t>(a)] *= s.retiming.share_percent / 100.0;
-    }
-    // A move that keeps the share of the limits already is left as it is.
-    if (how == Retiming::fit && check_move(s.move, shared, divider).ok()) return Retimed{};
-    const AxisSettings limits = whole_pulse_limits(shared);
-    const RetimeRequest request{s.move, limits, pins, 1.0, divider};
+    const RetimeRequest request{s.move, s.axes, pins, s.retiming.share_percent / 100.0, divider, true};
     if (how == Retiming::fit) return fit_move(request);
     if (how == Retiming::fastest) return fit_fastest(request);
     if (!pins.empty()) return fail(app_msg::stretch_pinned(pins));

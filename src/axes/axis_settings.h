@@ -41,6 +41,12 @@ struct AxisSettings {
 inline constexpr std::array<const char*, axis_count> default_axis_names = {
     "", "Tilt", "Track", "Focus", "Lens2", "Spare1", "Spare2", "Spare3"};
 
+// Positions of the axis are shown in its unit: it has one, and pulses per unit to go with it.
+inline bool shown_in_units(const AxisSettings& axes, int axis) {
+    const auto a = static_cast<std::size_t>(axis);
+    return !axes.unit[a].empty() && axes.pp_rev[a] != 0;
+}
+
 // The axis names as their boxes hold them, kept by the boxes' reading (axes_commands.cpp).
 using AxisNames = std::array<std::string, axis_count>;
 

@@ -41,7 +41,7 @@ std::string point_text(const GraphContext& c, int line, int frame) {
     double value = values[static_cast<std::size_t>(frame - 1)];
     // A unit is pp_rev pulses; without a unit the value stays in pulses. The
     // speed and acceleration lines are in units already.
-    if (c.graph.quantity == GraphState::Quantity::position && !c.axes.unit[i].empty() && c.axes.pp_rev[i] != 0) value /= c.axes.pp_rev[i];
+    if (c.graph.quantity == GraphState::Quantity::position && shown_in_units(c.axes, line)) value /= c.axes.pp_rev[i];
     const int hundredths = static_cast<int>(std::lround(seconds_of(frame) * 100));
     char text[160];
     std::snprintf(text, sizeof text, "frame %d, %d:%02d.%02d s, %s: %.2f %s", frame, hundredths / 6000,

@@ -47,7 +47,7 @@ DragTarget drag_target(const KeyframeGrab& g, double frame, double position, Dra
 
 std::string drag_text(const KeyframeGrab& g, const DragTarget& at, const AxisNames& names, const AxisSettings& axes) {
     const auto a = static_cast<std::size_t>(g.axis);
-    const bool units = !axes.unit[a].empty() && axes.pp_rev[a] != 0;
+    const bool units = shown_in_units(axes, g.axis);
     char text[160];
     std::snprintf(text, sizeof text, "keyframe %d: frame %d, %s %.*f %s", g.row, at.frame,
                   line_name(names, g.axis).c_str(), units ? 2 : 0, units ? at.position / axes.pp_rev[a] : at.position,

@@ -14,8 +14,7 @@ constexpr double per_second2 = frames_per_second * frames_per_second;
 
 // Pulses in one shown unit: pp_rev where the axis has a unit.
 double pulses_per_unit(const AxisSettings& axes, int line) {
-    const auto i = static_cast<std::size_t>(line);
-    return axes.unit[i].empty() || axes.pp_rev[i] == 0 ? 1.0 : std::fabs(axes.pp_rev[i]);
+    return shown_in_units(axes, line) ? std::fabs(axes.pp_rev[static_cast<std::size_t>(line)]) : 1.0;
 }
 
 // Rounding noise of a calculated move must not count as beyond.

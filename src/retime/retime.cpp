@@ -155,6 +155,18 @@ AxisSettings shared_limits(const RetimeRequest& r) {
     return ax;
 }
 
+// The limits a retimed move is planned within: the share, less the rounding
+// to whole pulses when the request asks for it.
+AxisSettings planning_limits(const RetimeRequest& r) {
+    AxisSettings ax = shared_limits(r);
+    if (!r.whole_pulses) return ax;
+    for (int a = 0; a < move_axes; ++a) {
+        if (ax.mSpeed[a] > 2) ax.mSpeed[a] -= 1;
+        if (ax.acc[a] > 4) ax.acc[a] -= 2;
+    }
+    return ax;
+}
+
 // What no timing can change: a path beyond the position limits, an axis that moves with limits of 0.
 Result<> path_can_fit(const PathPoints& p, const AxisSettings& ax) {
     for (std::size_t f = 0; f < p.size(); ++f) {
@@ -198,7 +210,7 @@ Result<Retimed> evenly_slowed(const RetimeRequest& r, std::vector<Anchor>& ancho
 Result<Retimed> retime(const RetimeRequest& r, bool least_change) {
     const int n = path_length(r.move);
     const PathPoints path = path_of(r.move, n);
-    const AxisSettings limits = shared_limits(r);
+    const AxisSettings limits = planning_limits(r);
     if (auto can = path_can_fit(path, limits); !can) return fail(can.error());
     PathLimits per_frame;
     const double div = std::max(r.divider, 1);
@@ -289,7 +301,7 @@ Result<Retimed> fit_fastest(const RetimeRequest& request) {
     if (!fastest || !request.pinned.empty()) return fastest;
     // The whole move at an even pace is another way: the shortest length the
     // check passes, found by halving (a length that passes is kept only once checked).
-    const AxisSettings limits = shared_limits(request);
+    const AxisSettings limits = planning_limits(request);
     int lo = 2, hi = fastest->new_length - 1;
     MoveModel probe;
     while (lo <= hi) {

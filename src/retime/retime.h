@@ -20,6 +20,10 @@ struct RetimeRequest {
     std::vector<int> pinned;  // keyframe rows (from 1) whose frames must stay
     double share = 1.0;       // of the speed and acceleration limits, e.g. 0.9 for a margin
     int divider = 1;          // messages per frame when played
+    // The rig is sent whole pulses: a sent step may be a pulse longer, and a
+    // change of step two pulses larger, than planned. A retimed move is then
+    // planned within limits lessened by that, so what the rig is sent keeps them.
+    bool whole_pulses = false;
 };
 
 struct Retimed {
