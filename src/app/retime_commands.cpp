@@ -81,8 +81,7 @@ void retime_present_move(AppState& s, Retiming how) {
         set_previous(s.graph, std::move(before));
         s.retiming.drawn_step = s.editing.step();
     }
-    follow_edit(s);
-    update_move_check(s);
+    update_move_check(s);  // and the pins and the faint move follow
 }
 
 Result<> set_retime_share(AppState& s, int percent) {
